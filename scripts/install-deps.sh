@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the program and the tests need,
+# skipping the network entirely when everything is already present.
+set -euo pipefail
+packages=(
+    build-essential cmake ccache pkg-config
+    qt6-base-dev libqt6serialport6-dev libgl1-mesa-dev
+    libgtest-dev
+    xvfb xauth openbox xdotool imagemagick x11-utils
+    libhamlib-utils
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Missing packages: ${missing[*]} (run as root to install them)" >&2
+        exit 1
+    fi
+    echo "Installing: ${missing[*]}"
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,10 @@
+#include "Radio.h"
+
+namespace dorv {
+
+Radio::Radio(Host &host_, SerialPort &port_, std::string dataDir_)
+    : host(host_), port(port_), dataDir(std::move(dataDir_)), link(*this), cat(*this)
+{
+}
+
+} // namespace dorv

@@ -1,0 +1,275 @@
+#include "cat/CatCommands.h"
+
+#include "Radio.h"
+#include "model/CodeTables.h"
+#include "panel/ReadoutFormat.h"
+
+namespace dorv {
+
+namespace {
+
+constexpr double kToggleWaitSeconds = 0.25;
+
+struct FreqRange {
+    Freq low;
+    Freq high; // inclusive
+};
+
+constexpr FreqRange kMinusShiftRanges[] = {
+    {14510000, 14549999},
+    {14660000, 14699999},
+    {14760000, 14800000},
+    {44500000, 44999999},
+};
+constexpr FreqRange kPlusShiftRanges[] = {
+    {14600000, 14639999},
+    {14700000, 14739999},
+    {44000000, 44499999},
+};
+
+template <std::size_t N> bool InAnyRange(Freq f, const FreqRange (&ranges)[N])
+{
+    for (const auto &r : ranges) {
+        if (f >= r.low && f <= r.high) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void ShowModeLabels(std::array<LabelState, kModeCount> &labels, int mode)
+{
+    for (int i = 0; i < kModeCount; ++i) {
+        labels[i].Visible = (i == mode);
+    }
+}
+
+void ShowToneLabels(LabelState &enc, LabelState &dec, LabelState &dcs, int toneMode)
+{
+    const ToneModeRow &row = ToneModeTable()[toneMode];
+    enc.Visible = row.Enc;
+    dec.Visible = row.Dec;
+    dcs.Visible = row.Dcs;
+}
+
+} // namespace
+
+int RepeaterDirectionFor(Freq freq, int mode)
+{
+    if (mode != ModeFM) {
+        return kRptSimplex;
+    }
+    if (InAnyRange(freq, kMinusShiftRanges)) {
+        return kRptMinus;
+    }
+    if (InAnyRange(freq, kPlusShiftRanges)) {
+        return kRptPlus;
+    }
+    return kRptSimplex;
+}
+
+void CatCommands::sendFrequency(Freq freq)
+{
+    if (const auto params = EncodeFrequency(freq)) {
+        radio_.link.write(MakeFrame(Opcode::SetFrequency, *params));
+    }
+}
+
+void CatCommands::SendFreqToRadioMB(Freq freq)
+{
+    radio_.panel.ledFreq = FormatFrequency(freq);
+    sendFrequency(freq);
+}
+
+void CatCommands::SendFreqToRadioSB(Freq freq)
+{
+    radio_.panel.ledSubFreq = FormatFrequency(freq);
+    sendFrequency(freq);
+}
+
+void CatCommands::sendMode(int mode)
+{
+    radio_.link.write(MakeFrame(Opcode::SetMode, {ModeTable()[mode].CatCode, 0, 0, 0}));
+}
+
+void CatCommands::SendModeToRadioMB()
+{
+    RadioState &s = radio_.state;
+    sendMode(s.MainVfo.Mode);
+    ShowModeLabels(radio_.panel.lblMBmode, s.MainVfo.Mode);
+    s.SentMain.Mode = s.MainVfo.Mode;
+}
+
+void CatCommands::SendModeToRadioSB()
+{
+    RadioState &s = radio_.state;
+    sendMode(s.SubVfo.Mode);
+    ShowModeLabels(radio_.panel.lblSBmode, s.SubVfo.Mode);
+    s.SentSub.Mode = s.SubVfo.Mode;
+}
+
+void CatCommands::SendToneModeToRadioMB()
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    const int toneMode = s.MainVfo.ToneMode;
+    radio_.link.write(MakeFrame(Opcode::ToneMode, {ToneModeTable()[toneMode].CatCode, 0, 0, 0}));
+    ShowToneLabels(p.lblMainENC, p.lblMainDEC, p.lblMainDCS, toneMode);
+    s.SentMain.ToneMode = s.MainVfo.ToneMode;
+}
+
+void CatCommands::ShowToneModeSB()
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    ShowToneLabels(p.lblSubENC, p.lblSubDEC, p.lblSubDCS, s.SubVfo.ToneMode);
+    s.SentSub.ToneMode = s.SubVfo.ToneMode;
+}
+
+// The radio takes the tone frequency itself as four BCD digits in 0.1 Hz,
+// once for transmit (P1 P2) and once for receive (P3 P4).
+void CatCommands::sendTone(int toneIndex)
+{
+    const int tenths = CtcssToneTable()[toneIndex];
+    const std::uint8_t high = ToBcd(tenths / 100);
+    const std::uint8_t low = ToBcd(tenths % 100);
+    radio_.link.write(MakeFrame(Opcode::CtcssTone, {high, low, high, low}));
+}
+
+void CatCommands::SendToneToRadioMB()
+{
+    RadioState &s = radio_.state;
+    sendTone(s.MainVfo.CtcssTone);
+    s.SentMain.CtcssTone = s.MainVfo.CtcssTone;
+}
+
+void CatCommands::SendToneToRadioSB()
+{
+    RadioState &s = radio_.state;
+    sendTone(s.SubVfo.CtcssTone);
+    s.SentSub.CtcssTone = s.SubVfo.CtcssTone;
+}
+
+// The DCS code goes out for transmit (P1 P2) and receive (P3 P4) alike.
+void CatCommands::SendDcsToRadioMB()
+{
+    RadioState &s = radio_.state;
+    const int code = s.MainVfo.DcsCode;
+    const std::uint8_t high = DcsCodeHigh(code);
+    const std::uint8_t low = DcsCodeLow(code);
+    radio_.link.write(MakeFrame(Opcode::DcsCode, {high, low, high, low}));
+    s.SentMain.DcsCode = s.MainVfo.DcsCode;
+}
+
+void CatCommands::MarkDcsSentSB()
+{
+    radio_.state.SentSub.DcsCode = radio_.state.SubVfo.DcsCode;
+}
+
+void CatCommands::SendRptOffsetToRadio(Freq offset)
+{
+    radio_.state.SentMain.RptOffset = offset;
+    if (const auto params = EncodeRptOffset(offset)) {
+        lastOffsetParams_ = *params;
+    }
+    radio_.link.write(MakeFrame(Opcode::RptOffset, lastOffsetParams_));
+}
+
+void CatCommands::SendRptDirectionToRadio()
+{
+    RadioState &s = radio_.state;
+    auto &arrows = radio_.panel.ImgRPTdirection;
+    const int direction = s.MainVfo.RptDirection;
+    std::uint8_t code = 0;
+    bool known = true;
+    switch (direction) {
+    case kRptSimplex:
+        code = 0x89;
+        arrows = {false, false};
+        break;
+    case kRptMinus:
+        code = 0x09;
+        arrows = {false, true};
+        break;
+    case kRptPlus:
+        code = 0x49;
+        arrows = {true, false};
+        break;
+    case kRptSplit:
+        code = 0x89;
+        arrows = {true, true};
+        break;
+    default:
+        known = false;
+        break;
+    }
+    if (known) {
+        radio_.link.write(MakeFrame(Opcode::RptDirection, {code, 0, 0, 0}));
+    }
+    s.SentMain.RptDirection = s.MainVfo.RptDirection;
+}
+
+void CatCommands::SetPTT(bool on)
+{
+    radio_.link.write(MakeFrame(on ? Opcode::PttOn : Opcode::PttOff));
+}
+
+void CatCommands::SplitOnToRadio()
+{
+    radio_.state.SplitAtRadio = true;
+    radio_.link.write(MakeFrame(Opcode::SplitOn));
+}
+
+void CatCommands::SplitOffToRadio()
+{
+    radio_.state.SplitAtRadio = false;
+    radio_.link.write(MakeFrame(Opcode::SplitOff));
+}
+
+void CatCommands::ToggleVFOAB()
+{
+    Pause(radio_.host, kToggleWaitSeconds);
+    radio_.link.write(MakeFrame(Opcode::ToggleVfo));
+    Pause(radio_.host, kToggleWaitSeconds);
+}
+
+void CatCommands::StepFrequency()
+{
+    RadioState &s = radio_.state;
+    VfoInfo &vfo = s.operatedVfo();
+    const int band = s.operatedBand();
+    const Freq lower = s.BandTable.TuneLower[band];
+    const Freq upper = s.BandTable.TuneUpper[band];
+
+    vfo.Frequency += s.ScanStep;
+    if (s.ScanDirection == 1) {
+        if (vfo.Frequency >= upper) {
+            vfo.Frequency = lower;
+        }
+    } else if (vfo.Frequency < lower) {
+        vfo.Frequency = upper + s.ScanStep;
+    }
+
+    if (s.SubActive) {
+        SendFreqToRadioSB(vfo.Frequency);
+        return;
+    }
+    SendFreqToRadioMB(vfo.Frequency);
+    const bool arsBand = (s.MainBand == 1 && s.Settings.Ars144) ||
+                         (s.MainBand == 0 && s.Settings.Ars430);
+    if (s.MainVfo.Mode == ModeFM && arsBand) {
+        AutoRepeaterShift();
+    }
+}
+
+void CatCommands::AutoRepeaterShift()
+{
+    RadioState &s = radio_.state;
+    s.MainVfo.RptDirection =
+        static_cast<std::int16_t>(RepeaterDirectionFor(s.MainVfo.Frequency, s.MainVfo.Mode));
+    if (s.MainVfo.RptDirection != s.SentMain.RptDirection) {
+        SendRptDirectionToRadio();
+    }
+}
+
+} // namespace dorv

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "cat/CatFrame.h"
+
+namespace dorv {
+
+class Radio;
+
+// Every command sent to the radio. The SB twins send the same bytes as the MB
+// operations; they differ in the readouts and last-sent record they update.
+class CatCommands {
+public:
+    explicit CatCommands(Radio &radio) : radio_(radio) {}
+
+    void SendFreqToRadioMB(Freq freq);
+    void SendFreqToRadioSB(Freq freq);
+    void SendModeToRadioMB();
+    void SendModeToRadioSB();
+    void SendToneModeToRadioMB();
+    void ShowToneModeSB();
+    void SendToneToRadioMB();
+    void SendToneToRadioSB();
+    void SendDcsToRadioMB();
+    void MarkDcsSentSB();
+    void SendRptOffsetToRadio(Freq offset);
+    void SendRptDirectionToRadio();
+    void SetPTT(bool on);
+    void SplitOnToRadio();
+    void SplitOffToRadio();
+    void ToggleVFOAB();
+    void StepFrequency();
+    void AutoRepeaterShift();
+
+private:
+    void sendFrequency(Freq freq);
+    void sendTone(int toneIndex);
+    void sendMode(int mode);
+
+    Radio &radio_;
+    CatParams lastOffsetParams_{}; // reused when an offset cannot be encoded
+};
+
+// Automatic repeater direction for a main-VFO frequency and mode (-1, 0 or 1).
+int RepeaterDirectionFor(Freq freq, int mode);
+
+} // namespace dorv

@@ -1,0 +1,101 @@
+#include "cat/CatLink.h"
+
+#include "Radio.h"
+
+namespace dorv {
+
+namespace {
+constexpr int kNoPortIndex = 10;
+} // namespace
+
+int CatLink::RateFromIndex(int catRate)
+{
+    switch (catRate) {
+    case 1:
+        return 9600;
+    case 2:
+        return 38400;
+    default:
+        return 4800;
+    }
+}
+
+void CatLink::OpenCommPort()
+{
+    RadioState &s = radio_.state;
+    SerialPort &port = radio_.port;
+    if (port.isOpen()) {
+        port.close();
+    }
+    const SerialSettings settings{s.Settings.CommPort, RateFromIndex(s.Settings.CatRate)};
+    if (!port.open(settings)) {
+        s.PortReady = false;
+        radio_.host.messageBox("Communications port " + std::to_string(settings.portNumber) +
+                                   " error. " + port.errorString() + "." +
+                                   " Please select a new comm port from the Settings Menu.",
+                               "Open Communications Port", MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    port.discardInput();
+    s.PortReady = true;
+}
+
+void CatLink::checkPortMenu(int Index)
+{
+    auto &menu = radio_.panel.mnuCommPortArray;
+    for (int i = 1; i <= kNoPortIndex; ++i) {
+        menu[i].Checked = false;
+    }
+    menu[radio_.state.PortReady ? Index : kNoPortIndex].Checked = true;
+}
+
+void CatLink::mnuCommPortArray_Click(int Index)
+{
+    RadioState &s = radio_.state;
+    if (s.CatOn) {
+        radio_.host.messageBox(
+            "Cannot change the Serial Communications Port while the CAT system is in use. Please "
+            "turn off the POWER button on the DORV software before changing communications port.",
+            "Communications Port Error", MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    s.Settings.CommPort = static_cast<std::int16_t>(Index);
+    if (Index == kNoPortIndex) {
+        s.PortReady = false;
+    } else {
+        OpenCommPort();
+    }
+    checkPortMenu(Index);
+    radio_.host.panelChanged();
+}
+
+void CatLink::mnuCatRate_Click(int Index)
+{
+    RadioState &s = radio_.state;
+    if (s.CatOn) {
+        radio_.host.messageBox("Cannot change the Serial Communications Port Rate while the CAT "
+                               "system is in use. Please turn off the POWER button on the DORV "
+                               "software before changing communications port.",
+                               "Communications Port Error", MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    auto &menu = radio_.panel.mnuCatRate;
+    for (auto &item : menu) {
+        item.Checked = false;
+    }
+    if (Index >= 0 && Index < static_cast<int>(menu.size())) {
+        menu[Index].Checked = true;
+    }
+    if (Index != s.Settings.CatRate) {
+        s.Settings.CatRate = static_cast<std::int16_t>(Index);
+        OpenCommPort();
+    }
+    radio_.host.panelChanged();
+}
+
+void CatLink::write(const CatFrame &frame)
+{
+    radio_.port.write(Bytes(frame.begin(), frame.end()));
+}
+
+} // namespace dorv

@@ -1,0 +1,13 @@
+#include "host/Host.h"
+
+namespace dorv {
+
+void Pause(Host &host, double seconds)
+{
+    const double end = host.now() + seconds;
+    while (host.now() < end) {
+        host.yield();
+    }
+}
+
+} // namespace dorv

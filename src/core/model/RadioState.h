@@ -1,0 +1,56 @@
+#pragma once
+
+#include <array>
+
+#include "model/BandRecord.h"
+#include "model/MemoryChannel.h"
+#include "model/SettingsRecord.h"
+
+namespace dorv {
+
+// What was last sent to the radio for one VFO, so a VFO send only sends changes.
+struct SentRecord {
+    std::int16_t Mode = 0;
+    std::int16_t RptDirection = 0;
+    Freq RptOffset = 0;
+    std::int16_t CtcssTone = 0;
+    std::int16_t ToneMode = 0;
+    std::int16_t DcsCode = 0;
+};
+
+// The shared model every subsystem reads and changes. One instance per Radio.
+struct RadioState {
+    VfoInfo MainVfo;
+    VfoInfo SubVfo;
+    std::int16_t MainBand = 0;
+    std::int16_t SubBand = 0;
+    BandRecord BandTable;
+    SettingsRecord Settings;
+    std::array<MemoryChannel, kMemoryCount> Memories{};
+    int MemoryCount = 0;
+    int CurrentMemory = 0;
+    bool MemoryDirty = false;
+    std::array<MemoryChannel, kHomeChannelCount> HomeChannels{};
+    int OperatingState = StateVFO;
+    bool CatOn = false;
+    bool SplitOn = false;
+    bool ClarOn = false;
+    bool PriOn = false;
+    bool MckOn = false;
+    bool SubActive = false;
+    bool MenusLocked = false;
+
+    // CAT link
+    bool PortReady = false;
+    SentRecord SentMain;
+    SentRecord SentSub;
+    bool SplitAtRadio = false;
+    Freq ScanStep = 0;      // signed amount one step adds
+    int ScanDirection = 0;  // 1 up, -1 down, 0 stopped
+
+    // The operated VFO: the sub VFO while SUB is selected, else the main VFO.
+    VfoInfo &operatedVfo() { return SubActive ? SubVfo : MainVfo; }
+    std::int16_t operatedBand() const { return SubActive ? SubBand : MainBand; }
+};
+
+} // namespace dorv

@@ -1,0 +1,117 @@
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "model/Units.h"
+
+namespace dorv {
+
+struct LabelState {
+    bool Visible = false;
+    std::string Caption;
+    std::string Tag;
+};
+
+struct ButtonState {
+    bool Enabled = true;
+    std::string Caption;
+};
+
+struct KnobState {
+    bool Enabled = true;
+};
+
+// One indicator of the meter gauge: a bar from Start to End, or a marker at Value.
+struct MeterIndicator {
+    bool Visible = false;
+    int Start = 0;
+    int End = 0;
+    int Value = 0;
+};
+
+struct MenuItem {
+    std::string Caption;
+    bool Checked = false;
+    bool Enabled = true;
+    bool Visible = true;
+};
+
+// A menu control array, indexed as the item indexes of the behaviour (index 0 may be unused).
+using MenuArray = std::vector<MenuItem>;
+
+// What the front panel shows. Handlers write it; the GUI draws it and nothing else.
+struct PanelState {
+    std::string Caption = "DORV FT-897";
+
+    // Seven-segment readouts, their design-time texts until the first send.
+    std::string ledFreq = "440.000.00";
+    std::string ledSubFreq = "144.200.00";
+    std::string ledMRnumber = "000";
+    bool ledMRnumberVisible = false;
+
+    std::array<LabelState, kModeCount> lblMBmode{};
+    std::array<LabelState, kModeCount> lblSBmode{};
+    LabelState lblMainENC{false, "ENC", ""}, lblMainDEC{false, "DEC", ""},
+        lblMainDCS{false, "DCS", ""};
+    LabelState lblSubENC{false, "ENC", ""}, lblSubDEC{false, "DEC", ""},
+        lblSubDCS{false, "DCS", ""};
+    LabelState lblMT{false, "MT", ""}, lblSKIP{false, "SKIP", ""}, lblMCK{false, "MCK", ""},
+        lblQMB{false, "QMB", ""}, lblRXTX{false, "RX-TX", ""}, lblTXRX{false, "TX-RX", ""},
+        lblSPLIT{false, "SPLIT", ""}, lblSCAN{false, "SCAN", ""}, lblSEARCH{false, "SRCH", ""},
+        lblCLAR{false, "CLAR", ""}, lblBusy{false, "BUSY", ""}, lblOnAir{false, "TX", ""},
+        lblCH{false, "CH", ""}, lblMemoryDesc{false, "", ""};
+
+    // Repeater direction arrows: 0 = plus, 1 = minus.
+    std::array<bool, 2> ImgRPTdirection{};
+
+    bool LEDsub = false;
+    bool ledFAST = false;
+    bool ledLOCK = false;
+
+    std::array<MeterIndicator, 4> LMeter{};
+
+    KnobState MainKnob, ClarKnob, ChannelKnob;
+
+    ButtonState CATbutton{true, "POWER"}, MOXbutton{false, "MOX"}, SYNCbutton{false, "SYNC"},
+        SCOPEbutton{false, "SCOPE"}, SEARCHbutton{false, "SEARCH"};
+    std::array<ButtonState, kModeCount> ModeButton{{{false, "L S B"},
+                                                    {false, "U S B"},
+                                                    {false, "C W"},
+                                                    {false, "C W R"},
+                                                    {false, "A M"},
+                                                    {false, "F M"},
+                                                    {false, "D I G"},
+                                                    {false, "P K T"}}};
+    std::array<ButtonState, kBandCount> BandButton{{{false, "430"},
+                                                    {false, "144"},
+                                                    {false, "50"},
+                                                    {false, "28"},
+                                                    {false, "24"},
+                                                    {false, "21"},
+                                                    {false, "18"},
+                                                    {false, "14"},
+                                                    {false, "10"},
+                                                    {false, "7"},
+                                                    {false, "3.5"},
+                                                    {false, "1.8"}}};
+    ButtonState RPTbutton{false, "RPT"}, REVbutton{false, "REV"}, TONEbutton{false, "TONE"},
+        SCANbutton{false, "SCAN"}, PRIbutton{false, "PRI"}, PMSbutton{false, "PMS"},
+        BandDownButton{false, "BAND DOWN"}, BandUpButton{false, "BAND UP"},
+        MhzDownButton{false, "MHz DOWN"}, MhzUpButton{false, "MHz UP"};
+    ButtonState STObutton{false, "STO"}, RCLbutton{false, "RCL"}, FASTbutton{false, "FAST"},
+        LOCKbutton{false, "LOCK"}, HOMEbutton{false, "HOME"}, VFOMRbutton{false, "VFO/ M"},
+        MCKbutton{false, "MCK/ W"}, ABbutton{false, "A > B"}, SWAPbutton{false, "A < > B"},
+        SUBbutton{false, "SUB"}, SPLITbutton{false, "SPLIT"}, CLARbutton{false, "CLAR"},
+        ENTbutton{false, "ENT"}, DOPbutton{false, "-"}, btnJogDown{false, "DOWN"},
+        btnJogUp{false, "UP"};
+
+    // Menus. The port menu is indexed 1..10 (index 0 unused), the rate menu 0..2.
+    MenuArray mnuCommPortArray;
+    MenuArray mnuCatRate;
+
+    PanelState();
+};
+
+} // namespace dorv
