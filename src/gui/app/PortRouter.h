@@ -1,0 +1,42 @@
+#pragma once
+
+#include "app/QtSerialPort.h"
+#include "host/SerialPort.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace dorv::gui {
+
+// The program's one serial port. Opening port n looks n up in the port map of
+// the data directory and talks either to that serial device or, for the entry
+// "simulator", to the built-in simulated radio.
+class PortRouter : public SerialPort {
+public:
+    // clock: the monotonic time in seconds the simulated radio runs on.
+    PortRouter(std::string dataDir, std::function<double()> clock);
+    ~PortRouter() override;
+
+    bool open(const SerialSettings &settings) override;
+    void close() override;
+    bool isOpen() const override;
+    std::string errorString() const override;
+
+    void write(const Bytes &bytes) override;
+    int bytesAvailable() override;
+    Bytes read(int maxBytes) override;
+    void discardInput() override;
+
+private:
+    SerialPort *target(const std::string &device);
+
+    std::string dataDir_;
+    std::function<double()> clock_;
+    QtSerialPort serial_;
+    std::unique_ptr<SerialPort> simulator_; // made on first use, kept with its state
+    SerialPort *active_ = nullptr;          // the port opened last, if any
+    std::string error_;
+};
+
+} // namespace dorv::gui

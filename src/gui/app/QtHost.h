@@ -1,0 +1,49 @@
+#pragma once
+
+#include "host/Host.h"
+
+#include <QElapsedTimer>
+#include <QObject>
+#include <QPointer>
+#include <QTimer>
+
+class QWidget;
+
+namespace dorv::gui {
+
+// The platform services of the core, done with Qt on the one UI thread.
+class QtHost : public QObject, public Host {
+    Q_OBJECT
+public:
+    explicit QtHost(QObject *parent = nullptr);
+    ~QtHost() override;
+
+    // The window message boxes and file dialogs are shown over.
+    void setWindow(QWidget *window) { window_ = window; }
+
+    MsgAnswer messageBox(const std::string &text, const std::string &title, MsgIcon icon,
+                         MsgButtons buttons) override;
+    void beep() override;
+    std::optional<std::string> openFileDialog(const FileDialogRequest &request) override;
+    std::optional<std::string> saveFileDialog(const FileDialogRequest &request) override;
+    double now() override;
+    void yield() override;
+    ScreenSize screenSize() override;
+    void setBusyPointer(bool busy) override;
+    bool showHelp(const std::string &path) override;
+    void attachTimer(Timer &timer) override;
+    void panelChanged() override { emit panelStateChanged(); }
+
+signals:
+    void panelStateChanged();
+
+private:
+    std::optional<std::string> fileDialog(const FileDialogRequest &request, bool save);
+
+    QPointer<QWidget> window_;
+    QElapsedTimer clock_;
+    QTimer wake_; // bounds how long yield() sleeps when nothing is pending
+    bool busy_ = false;
+};
+
+} // namespace dorv::gui

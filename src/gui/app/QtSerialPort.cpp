@@ -1,0 +1,119 @@
+#include "app/QtSerialPort.h"
+
+namespace dorv::gui {
+
+namespace {
+
+// Bytes that may wait unsent before output is dropped: a radio that stopped
+// reading must not make the buffer grow without end. Commands are never
+// confirmed, so a lost one is the same as one the radio did not hear.
+constexpr qint64 kMaxPendingOutput = 4096;
+
+} // namespace
+
+QtSerialPort::QtSerialPort()
+{
+    QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
+                     [this](QSerialPort::SerialPortError error) { onError(error); });
+}
+
+bool QtSerialPort::open(const SerialSettings &settings)
+{
+    close();
+    error_.clear();
+    lost_ = false;
+    port_.setPortName(device_);
+    if (!port_.open(QIODevice::ReadWrite)) {
+        error_ = port_.errorString();
+        return false;
+    }
+    const bool configured =
+        port_.setBaudRate(settings.baudRate) && port_.setDataBits(QSerialPort::Data8) &&
+        port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::TwoStop) &&
+        port_.setFlowControl(QSerialPort::NoFlowControl);
+    if (!configured) {
+        error_ = port_.errorString();
+        port_.close();
+        return false;
+    }
+    port_.clear();
+    return true;
+}
+
+void QtSerialPort::close()
+{
+    if (port_.isOpen()) {
+        port_.close();
+    }
+}
+
+bool QtSerialPort::isOpen() const
+{
+    return port_.isOpen() && !lost_;
+}
+
+bool QtSerialPort::usable()
+{
+    if (lost_ && port_.isOpen()) {
+        port_.close();
+    }
+    return port_.isOpen();
+}
+
+std::string QtSerialPort::errorString() const
+{
+    return (error_.isEmpty() ? port_.errorString() : error_).toStdString();
+}
+
+void QtSerialPort::write(const Bytes &bytes)
+{
+    if (!usable()) {
+        return;
+    }
+    if (port_.bytesToWrite() + static_cast<qint64>(bytes.size()) > kMaxPendingOutput) {
+        port_.clear(QSerialPort::Output);
+    }
+    port_.write(reinterpret_cast<const char *>(bytes.data()), static_cast<qint64>(bytes.size()));
+    // Hands to the device what it takes now, without waiting for the rest.
+    port_.flush();
+    usable();
+}
+
+int QtSerialPort::bytesAvailable()
+{
+    if (!usable()) {
+        return 0;
+    }
+    if (port_.bytesAvailable() == 0) {
+        port_.waitForReadyRead(0);
+    }
+    return usable() ? static_cast<int>(port_.bytesAvailable()) : 0;
+}
+
+Bytes QtSerialPort::read(int maxBytes)
+{
+    if (!usable() || maxBytes <= 0) {
+        return {};
+    }
+    const QByteArray data = port_.read(maxBytes);
+    return Bytes(data.begin(), data.end());
+}
+
+void QtSerialPort::discardInput()
+{
+    if (usable()) {
+        port_.clear(QSerialPort::Input);
+    }
+}
+
+void QtSerialPort::onError(QSerialPort::SerialPortError error)
+{
+    // The device is gone. The port is closed at the next call rather than here,
+    // inside the port's own notification.
+    if (error == QSerialPort::ResourceError || error == QSerialPort::DeviceNotFoundError) {
+        error_ = port_.errorString();
+        lost_ = true;
+    }
+}
+
+} // namespace dorv::gui

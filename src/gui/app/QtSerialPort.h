@@ -1,0 +1,41 @@
+#pragma once
+
+#include "host/SerialPort.h"
+
+#include <QSerialPort>
+
+namespace dorv::gui {
+
+// The CAT port on a serial device: 8 data bits, no parity, 2 stop bits, no flow
+// control. Polled: bytesAvailable() looks at the device itself, so bytes that
+// arrived are seen without a turn of the event loop. A device that vanishes
+// (unplugged adapter, closed pseudo-terminal) closes the port; nothing blocks.
+class QtSerialPort : public SerialPort {
+public:
+    QtSerialPort();
+
+    // The device the next open() uses, e.g. "/dev/ttyUSB0".
+    void setDevice(const QString &path) { device_ = path; }
+
+    bool open(const SerialSettings &settings) override;
+    void close() override;
+    bool isOpen() const override;
+    std::string errorString() const override;
+
+    void write(const Bytes &bytes) override;
+    int bytesAvailable() override;
+    Bytes read(int maxBytes) override;
+    void discardInput() override;
+
+private:
+    void onError(QSerialPort::SerialPortError error);
+    // Closes a port whose device was lost; true while the port can be used.
+    bool usable();
+
+    QSerialPort port_;
+    QString device_;
+    QString error_;
+    bool lost_ = false; // the device failed; closed at the next call
+};
+
+} // namespace dorv::gui

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QObject>
+
+namespace dorv::gui {
+
+// Turns SIGTERM, SIGINT and SIGHUP into an orderly close of every window, the
+// same way out as the close box, instead of ending the process mid-write.
+class TerminationSignals : public QObject {
+    Q_OBJECT
+public:
+    explicit TerminationSignals(QObject *parent = nullptr);
+    ~TerminationSignals() override;
+
+private:
+    void onSignal();
+};
+
+} // namespace dorv::gui
