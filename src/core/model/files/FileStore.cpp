@@ -1,0 +1,176 @@
+#include "model/files/FileStore.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+#include <system_error>
+
+#if __has_include(<unistd.h>)
+#include <fcntl.h>
+#include <unistd.h>
+#define DORV_HAVE_FSYNC 1
+#endif
+
+namespace dorv {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct FileCloser {
+    void operator()(std::FILE *file) const { std::fclose(file); }
+};
+using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+
+std::string SystemError(int code)
+{
+    return std::generic_category().message(code);
+}
+
+// Reads up to `limit` bytes from the start of an open file (all of it when limit is 0).
+bool ReadAll(std::FILE *file, std::size_t limit, Bytes &data, std::string &error)
+{
+    std::uint8_t buffer[8192];
+    for (;;) {
+        std::size_t want = sizeof buffer;
+        if (limit != 0) {
+            if (data.size() >= limit) {
+                return true;
+            }
+            want = std::min(want, limit - data.size());
+        }
+        errno = 0;
+        const std::size_t got = std::fread(buffer, 1, want, file);
+        data.insert(data.end(), buffer, buffer + got);
+        if (got < want) {
+            if (std::ferror(file)) {
+                error = SystemError(errno != 0 ? errno : EIO);
+                return false;
+            }
+            return true;
+        }
+    }
+}
+
+// The bytes a regular file holds beyond its first `offset` bytes.
+bool ReadTail(const fs::path &path, std::size_t offset, Bytes &tail, std::string &error)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec) || fs::file_size(path, ec) <= offset || ec) {
+        return true;
+    }
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file || std::fseek(file.get(), static_cast<long>(offset), SEEK_SET) != 0) {
+        error = SystemError(errno);
+        return false;
+    }
+    return ReadAll(file.get(), 0, tail, error);
+}
+
+bool FlushToDisk(std::FILE *file)
+{
+    if (std::fflush(file) != 0) {
+        return false;
+    }
+#ifdef DORV_HAVE_FSYNC
+    return ::fsync(::fileno(file)) == 0;
+#else
+    return true;
+#endif
+}
+
+// Makes the rename itself durable; a failure here loses nothing, so it is not reported.
+void FlushDirectory([[maybe_unused]] const fs::path &dir)
+{
+#ifdef DORV_HAVE_FSYNC
+    const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+#endif
+}
+
+bool WriteFile(const fs::path &path, const Bytes &head, const Bytes &tail, std::string &error)
+{
+    FilePtr file(std::fopen(path.c_str(), "wb"));
+    if (!file) {
+        error = SystemError(errno);
+        return false;
+    }
+    errno = 0;
+    const bool written = std::fwrite(head.data(), 1, head.size(), file.get()) == head.size() &&
+                         std::fwrite(tail.data(), 1, tail.size(), file.get()) == tail.size() &&
+                         FlushToDisk(file.get());
+    const int writeErrno = errno;
+    const bool closed = std::fclose(file.release()) == 0;
+    if (!written || !closed) {
+        error = SystemError(writeErrno != 0 ? writeErrno : (errno != 0 ? errno : EIO));
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+bool ReadRecords(const fs::path &path, std::size_t size, Bytes &records, std::string &error)
+{
+    records.clear();
+    FilePtr file(std::fopen(path.c_str(), "rb"));
+    if (!file && errno == ENOENT) {
+        file.reset(std::fopen(path.c_str(), "ab"));
+        if (file) {
+            records.assign(size, 0);
+            return true;
+        }
+    }
+    if (!file) {
+        error = SystemError(errno);
+        return false;
+    }
+    if (!ReadAll(file.get(), size, records, error)) {
+        records.resize(size, 0);
+        return false;
+    }
+    records.resize(size, 0);
+    return true;
+}
+
+bool ReplaceRecords(const fs::path &link, const Bytes &records, std::string &error)
+{
+    // A linked file is replaced where it lies, so the link keeps pointing at it.
+    std::error_code ec;
+    fs::path path = link;
+    if (fs::is_symlink(link, ec)) {
+        const fs::path resolved = fs::weakly_canonical(link, ec);
+        if (!ec) {
+            path = resolved;
+        }
+    }
+    Bytes tail;
+    if (!ReadTail(path, records.size(), tail, error)) {
+        return false;
+    }
+    fs::path temp = path;
+    temp += ".saving";
+    if (!WriteFile(temp, records, tail, error)) {
+        std::error_code ignored;
+        fs::remove(temp, ignored);
+        return false;
+    }
+    const fs::file_status old = fs::status(path, ec);
+    if (!ec && fs::is_regular_file(old)) {
+        fs::permissions(temp, old.permissions(), ec);
+    }
+    fs::rename(temp, path, ec);
+    if (ec) {
+        error = ec.message();
+        fs::remove(temp, ec);
+        return false;
+    }
+    FlushDirectory(path.parent_path());
+    return true;
+}
+
+} // namespace dorv

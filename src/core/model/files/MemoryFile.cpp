@@ -1,0 +1,115 @@
+#include "Radio.h"
+#include "model/files/Cp1252.h"
+#include "model/files/DataFiles.h"
+#include "model/files/FileStore.h"
+#include "model/files/IndexRanges.h"
+#include "model/files/RecordCodec.h"
+
+namespace dorv {
+
+namespace {
+
+// Files of an older numbering held modes 0..9 with two more modes between CW-R and AM.
+std::int16_t CurrentMode(std::int16_t oldMode)
+{
+    switch (oldMode) {
+    case 4:
+    case 5:
+        return ModeCWR;
+    case 6:
+    case 7:
+        return ModeAM;
+    case 8:
+    case 9:
+        return ModeFM;
+    default:
+        return oldMode;
+    }
+}
+
+} // namespace
+
+bool DataFiles::OpenMemoryFile(const std::string &filename)
+{
+    RadioState &s = radio_.state;
+    CloseMemoryFile();
+    s.MemoryCount = 0;
+    Bytes bytes;
+    std::string error;
+    if (!ReadRecords(filename, s.Memories.size() * kMemoryChannelSize, bytes, error)) {
+        Complain("Error encountered while trying to open file " + LowerAscii(filename) + ". " +
+                     error + ".",
+                 "Open Memory File", MsgButtons::Ok);
+        return false;
+    }
+    memoryFile_ = filename;
+    DecodeMemoryChannels(bytes, s.Memories);
+
+    bool oldFormat = false;
+    for (const MemoryChannel &memory : s.Memories) {
+        s.MemoryCount += memory.inUse() ? 1 : 0;
+        oldFormat = oldFormat || memory.Vfo.Mode > ModePKT;
+    }
+    if (oldFormat) {
+        for (MemoryChannel &memory : s.Memories) {
+            memory.Vfo.Mode = CurrentMode(memory.Vfo.Mode);
+        }
+        s.MemoryDirty = true;
+        Complain("The format of the DORV FT-897 Memory Database has been recently updated. The "
+                 "Memory Database that you just opened will be automatically updated to reflect "
+                 "these changes. To complete the update process please save the new Memory "
+                 "Database before you exit DORV.",
+                 "Memory Database Update", MsgButtons::Ok);
+    }
+    for (MemoryChannel &memory : s.Memories) {
+        KeepIndexesInRange(memory);
+    }
+    return true;
+}
+
+bool DataFiles::SaveMemoryFile()
+{
+    if (!memoryFile_) {
+        return false;
+    }
+    std::string error;
+    if (!ReplaceRecords(*memoryFile_, EncodeMemoryChannels(radio_.state.Memories), error)) {
+        Complain("Error encountered while trying to save file " + LowerAscii(*memoryFile_) + ". " +
+                     error + ". The memory changes have NOT been saved.",
+                 "Save Memory File", MsgButtons::OkCancel);
+        return false;
+    }
+    return true;
+}
+
+bool DataFiles::SaveCurrentMemoryFile()
+{
+    if (!memoryFile_) {
+        const auto path = AskMemoryFile(false);
+        return path && SaveMemoriesAs(*path);
+    }
+    if (!SaveMemoryFile()) {
+        return false;
+    }
+    radio_.state.MemoryDirty = false;
+    return true;
+}
+
+// Writes the memories to `path`, which then becomes the open and remembered memory file.
+// When the write fails, the file that was open stays open and remembered.
+bool DataFiles::SaveMemoriesAs(const std::string &path)
+{
+    const auto previous = memoryFile_;
+    memoryFile_ = path;
+    if (!SaveMemoryFile()) {
+        memoryFile_ = previous;
+        return false;
+    }
+    radio_.state.MemoryDirty = false;
+    StoreLastMemoryFile(path);
+    SetCaptionFromPath(path);
+    radio_.host.panelChanged();
+    return true;
+}
+
+} // namespace dorv

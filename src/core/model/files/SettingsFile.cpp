@@ -1,0 +1,84 @@
+#include "Radio.h"
+#include "model/files/DataFiles.h"
+#include "model/files/FileStore.h"
+#include "model/files/RecordCodec.h"
+#include "model/files/SettingsDefaults.h"
+
+namespace dorv {
+
+namespace {
+constexpr const char *kSettingsFileName = "ft897.dorv";
+constexpr const char *kSettingsFileTitle = "Open Settings File";
+constexpr int kTwipsPerPixel = 15;
+} // namespace
+
+void DataFiles::OpenSettingsFile()
+{
+    SettingsRecord &settings = radio_.state.Settings;
+    Bytes bytes;
+    std::string error;
+    if (!ReadRecords(DataFile(kSettingsFileName), kSettingsRecordSize, bytes, error)) {
+        Complain("Error encountered while trying to open file FT897.DORV. " + error + ".",
+                 kSettingsFileTitle, MsgButtons::Ok);
+        return;
+    }
+    settings = DecodeSettingsRecord(bytes);
+    if (!SettingsAreValid(settings)) {
+        settings = DefaultSettings();
+        Complain("The settings file does NOT exist in the program directory, or it is "
+                 "corrupted. A default settings file will be created. Check the new settings "
+                 "in the Settings Menu before you continue.",
+                 kSettingsFileTitle, MsgButtons::Ok);
+        SaveSettingsFile();
+    }
+    RepairSettings(settings);
+
+    // A position saved on a larger screen would put the window out of sight.
+    const ScreenSize screen = radio_.host.screenSize();
+    if (settings.WindowTop < 0 || settings.WindowLeft < 0 ||
+        screen.height * kTwipsPerPixel <= settings.WindowTop ||
+        screen.width * kTwipsPerPixel <= settings.WindowLeft) {
+        settings.WindowTop = 0;
+        settings.WindowLeft = 0;
+    }
+
+    ApplySettingsMenus();
+    ReopenLastMemoryFile();
+    radio_.host.panelChanged();
+}
+
+// Each stored menu choice is applied through its menu's own click handler, in this order:
+// serial port, CAT rate, scan speed, meter speed, PRI speed, display size, display face,
+// display colours, pause interval; then "Tune to Radio on Start-up" is ticked from
+// TuneOnStartup. The handlers of the update-interval and display menus, and the Settings
+// menu's tick, are called here in that order as those menus are built.
+void DataFiles::ApplySettingsMenus()
+{
+    const SettingsRecord &settings = radio_.state.Settings;
+    radio_.link.mnuCommPortArray_Click(settings.CommPort);
+    radio_.link.mnuCatRate_Click(settings.CatRate);
+}
+
+void DataFiles::ReopenLastMemoryFile()
+{
+    const std::string path = LastMemoryFilePath();
+    if (path.empty()) {
+        return;
+    }
+    OpenMemoryFile(path);
+    SetCaptionFromPath(path);
+}
+
+bool DataFiles::SaveSettingsFile()
+{
+    std::string error;
+    if (!ReplaceRecords(DataFile(kSettingsFileName), EncodeSettingsRecord(radio_.state.Settings),
+                        error)) {
+        Complain("Error encountered while trying to save file FT897.DORV." + error + ".",
+                 "Save FT-897 Settings File", MsgButtons::OkCancel);
+        return false;
+    }
+    return true;
+}
+
+} // namespace dorv
