@@ -1,0 +1,142 @@
+#include "FaceButton.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+namespace dorv {
+
+namespace {
+
+constexpr qreal kUpperShare = 0.32; // share of the height taken by the upper legend
+constexpr qreal kCorner = 0.22;     // corner radius, fraction of the key height
+constexpr qreal kLegend = 0.42;     // legend line height, fraction of the key height
+constexpr qreal kTravel = 0.04;     // how far a pressed key sinks, fraction of its height
+
+QFont legendFont(qreal pixelHeight, bool bold)
+{
+    QFont font;
+    font.setBold(bold);
+    font.setPixelSize(qMax(1, qRound(pixelHeight)));
+    return font;
+}
+
+} // namespace
+
+FaceButton::FaceButton(const QString &legend, QWidget *parent) : QAbstractButton(parent)
+{
+    setText(legend);
+    setFocusPolicy(Qt::StrongFocus);
+    setAttribute(Qt::WA_TranslucentBackground);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+}
+
+void FaceButton::setUpperLegend(const QString &legend)
+{
+    m_upperLegend = legend;
+    updateGeometry();
+    update();
+}
+
+void FaceButton::setKeyColor(const QColor &color)
+{
+    m_keyColor = color;
+    update();
+}
+
+void FaceButton::setLegendColor(const QColor &color)
+{
+    m_legendColor = color;
+    update();
+}
+
+void FaceButton::setUpperLegendColor(const QColor &color)
+{
+    m_upperLegendColor = color;
+    update();
+}
+
+QRectF FaceButton::keyRect() const
+{
+    QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
+    if (!m_upperLegend.isEmpty())
+        r.setTop(r.top() + r.height() * kUpperShare);
+    return r;
+}
+
+QSize FaceButton::sizeHint() const
+{
+    const int keyHeight = 24;
+    const QFontMetrics metrics(legendFont(keyHeight * kLegend, true));
+    int width = keyHeight * 3 / 2;
+    for (const QString &line : text().split(u'\n'))
+        width = qMax(width, metrics.horizontalAdvance(line) + keyHeight / 2);
+    const int height = m_upperLegend.isEmpty() ? keyHeight : int(keyHeight / (1 - kUpperShare));
+    return QSize(width, height);
+}
+
+QSize FaceButton::minimumSizeHint() const
+{
+    return sizeHint() / 2;
+}
+
+bool FaceButton::hitButton(const QPoint &pos) const
+{
+    return keyRect().contains(pos);
+}
+
+void FaceButton::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const bool enabled = isEnabled();
+    const bool down = isDown() || isChecked();
+
+    if (!m_upperLegend.isEmpty()) {
+        const QRectF upper(0, 0, width(), height() * kUpperShare);
+        painter.setFont(legendFont(upper.height() * 0.8, true));
+        painter.setPen(enabled ? m_upperLegendColor : m_upperLegendColor.darker(180));
+        painter.drawText(upper, Qt::AlignCenter, m_upperLegend);
+    }
+
+    QRectF key = keyRect();
+    const qreal h = key.height();
+    const qreal corner = kCorner * h;
+    // Shadow under the key; a pressed key sits lower and casts less of it.
+    QRectF shadow = key.adjusted(0, h * 0.06, 0, 0);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0, 0, 0, 140));
+    painter.drawRoundedRect(shadow, corner, corner);
+    key.setBottom(key.bottom() - h * 0.06);
+    if (down)
+        key.translate(0, h * kTravel);
+
+    const QColor base = enabled ? m_keyColor : m_keyColor.darker(140);
+    QLinearGradient body(key.topLeft(), key.bottomLeft());
+    body.setColorAt(0, down ? base.darker(120) : base.lighter(150));
+    body.setColorAt(0.5, down ? base.darker(130) : base);
+    body.setColorAt(1, base.darker(160));
+    painter.setPen(QPen(QColor(10, 10, 12), qMax(1.0, h * 0.03)));
+    painter.setBrush(body);
+    painter.drawRoundedRect(key, corner, corner);
+
+    if (hasFocus()) {
+        painter.setPen(QPen(palette().color(QPalette::Highlight), qMax(1.0, h * 0.05)));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRoundedRect(key.adjusted(h * 0.05, h * 0.05, -h * 0.05, -h * 0.05), corner,
+                                corner);
+    }
+
+    const QStringList lines = text().split(u'\n');
+    QFont font = legendFont(h * kLegend / qMax<qsizetype>(1, lines.size()) * 1.1, true);
+    qreal widest = 0;
+    for (const QString &line : lines)
+        widest = qMax(widest, QFontMetricsF(font).horizontalAdvance(line));
+    const qreal room = key.width() * 0.88;
+    if (widest > room)
+        font.setPixelSize(qMax(1, int(font.pixelSize() * room / widest)));
+    painter.setFont(font);
+    painter.setPen(enabled ? m_legendColor : m_legendColor.darker(220));
+    painter.drawText(key, Qt::AlignCenter, text());
+}
+
+} // namespace dorv

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "BackgroundCache.h"
+#include "RadioFacePainter.h"
+
+#include <QColor>
+#include <QWidget>
+
+namespace dorv {
+
+// The face behind the panel's controls. The window places its controls on it as children;
+// displayRect() tells where the display window is at the current size.
+class FaceWidget : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit FaceWidget(QWidget *parent = nullptr);
+
+    FaceStyle faceStyle() const { return m_style; }
+    void setFaceStyle(FaceStyle style);
+    ColourSet colourSet() const { return m_set; }
+    void setColourSet(ColourSet set);
+    const FaceLayout &faceLayout() const { return m_layout; }
+    void setFaceLayout(const FaceLayout &layout);
+    QColor displayColor() const { return m_displayColor; }
+    // The display's background, e.g. lit while the radio is connected.
+    void setDisplayColor(const QColor &color);
+
+    // The display window in widget coordinates.
+    QRect displayRect() const;
+
+    QSize sizeHint() const override { return QSize(800, 320); }
+    QSize minimumSizeHint() const override { return QSize(160, 64); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void restyle();
+
+    FaceStyle m_style = FaceStyle::Radio;
+    ColourSet m_set = ColourSet::Full;
+    FaceLayout m_layout;
+    QColor m_displayColor = FaceColors::displayDark(ColourSet::Full);
+    BackgroundCache m_background;
+};
+
+} // namespace dorv

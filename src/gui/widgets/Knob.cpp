@@ -1,0 +1,312 @@
+#include "Knob.h"
+
+#include <QConicalGradient>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+namespace dorv {
+
+namespace {
+
+// Radii as fractions of the knob's outer radius.
+constexpr qreal kTicksInner = 0.91;
+constexpr qreal kSkirt = 0.87;
+constexpr qreal kCap = 0.70;
+constexpr qreal kKnurlInner = 0.61;
+constexpr qreal kDimpleOffset = 0.34;
+constexpr qreal kDimple = 0.16;
+constexpr qreal kMarkInner = 0.74;
+constexpr qreal kMarkOuter = 0.84;
+constexpr int kKnurls = 60;
+constexpr int kScaleTicks = 40;
+// Vertical drag distance per step, as a fraction of the knob diameter.
+constexpr qreal kVerticalStep = 0.08;
+
+qreal signedAngleDifference(qreal to, qreal from)
+{
+    qreal d = std::fmod(to - from, 360.0);
+    if (d > 180)
+        d -= 360;
+    else if (d <= -180)
+        d += 360;
+    return d;
+}
+
+} // namespace
+
+Knob::Knob(QWidget *parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::StrongFocus);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    m_idleTimer.setSingleShot(true);
+    m_idleTimer.setInterval(kIdleReleaseMs);
+    connect(&m_idleTimer, &QTimer::timeout, this, [this] {
+        if (m_gesture == Gesture::Idle)
+            endGesture();
+    });
+}
+
+void Knob::setStepsPerTurn(int steps)
+{
+    m_stepsPerTurn = qMax(4, steps);
+    update();
+}
+
+qreal Knob::capAngle() const
+{
+    return std::fmod(m_position * 360.0 / m_stepsPerTurn, 360.0);
+}
+
+QSize Knob::sizeHint() const
+{
+    return QSize(80, 80);
+}
+
+QSize Knob::minimumSizeHint() const
+{
+    return QSize(24, 24);
+}
+
+void Knob::resizeEvent(QResizeEvent *)
+{
+    m_centre = QPointF(width() / 2.0, height() / 2.0);
+    m_radius = qMin(width(), height()) / 2.0;
+    m_background.invalidate();
+}
+
+void Knob::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::EnabledChange) {
+        if (!isEnabled() && m_gesture != Gesture::None)
+            endGesture();
+        m_background.invalidate();
+        update();
+    }
+    QWidget::changeEvent(event);
+}
+
+void Knob::beginGesture(Gesture kind)
+{
+    if (m_gesture == Gesture::Idle && kind == Gesture::Mouse)
+        endGesture();
+    if (m_gesture == Gesture::None) {
+        m_gesture = kind;
+        emit pressed();
+    }
+    if (m_gesture == Gesture::Idle)
+        m_idleTimer.start();
+}
+
+void Knob::endGesture()
+{
+    m_idleTimer.stop();
+    m_gesture = Gesture::None;
+    m_dragTravel = 0;
+    m_wheelTravel = 0;
+    emit released();
+}
+
+void Knob::step(int direction)
+{
+    m_position += direction;
+    update();
+    emit stepped(direction);
+}
+
+qreal Knob::angleAt(QPointF pos) const
+{
+    // Mathematical angle in degrees, anticlockwise, with y pointing up.
+    return qRadiansToDegrees(std::atan2(m_centre.y() - pos.y(), pos.x() - m_centre.x()));
+}
+
+void Knob::mousePressEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton) {
+        event->ignore();
+        return;
+    }
+    beginGesture(Gesture::Mouse);
+    m_dragLast = event->position();
+    m_dragTravel = 0;
+}
+
+void Knob::dragTo(QPointF pos)
+{
+    qreal threshold;
+    if (m_dragMode == DragMode::Angular) {
+        // Near the centre the angle is meaningless; wait until the pointer is further out.
+        if (QLineF(m_centre, pos).length() < 0.15 * m_radius)
+            return;
+        // Clockwise is a negative mathematical angle and a positive step.
+        m_dragTravel -= signedAngleDifference(angleAt(pos), angleAt(m_dragLast));
+        threshold = 360.0 / m_stepsPerTurn;
+    } else {
+        m_dragTravel += m_dragLast.y() - pos.y();
+        threshold = qMax(2.0, kVerticalStep * 2 * m_radius);
+    }
+    m_dragLast = pos;
+    if (std::abs(m_dragTravel) < threshold)
+        return;
+    const int direction = m_dragTravel > 0 ? 1 : -1;
+    // One step per event: travel beyond the next step is dropped, not saved up.
+    m_dragTravel = std::fmod(m_dragTravel - direction * threshold, threshold);
+    step(direction);
+}
+
+void Knob::mouseMoveEvent(QMouseEvent *event)
+{
+    if (m_gesture != Gesture::Mouse)
+        return;
+    dragTo(event->position());
+}
+
+void Knob::mouseReleaseEvent(QMouseEvent *event)
+{
+    if (event->button() != Qt::LeftButton || m_gesture != Gesture::Mouse)
+        return;
+    endGesture();
+}
+
+void Knob::wheelEvent(QWheelEvent *event)
+{
+    const int delta = event->angleDelta().y();
+    if (delta == 0) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // A change of direction starts a fresh notch.
+    if ((delta > 0) != (m_wheelTravel > 0))
+        m_wheelTravel = 0;
+    m_wheelTravel += delta;
+    if (m_gesture != Gesture::Mouse)
+        beginGesture(Gesture::Idle);
+    if (std::abs(m_wheelTravel) < kWheelNotch)
+        return;
+    const int direction = m_wheelTravel > 0 ? 1 : -1;
+    m_wheelTravel = (m_wheelTravel - direction * kWheelNotch) % kWheelNotch;
+    step(direction);
+}
+
+void Knob::keyPressEvent(QKeyEvent *event)
+{
+    int direction = 0;
+    switch (event->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_PageUp:
+        direction = 1;
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_PageDown:
+        direction = -1;
+        break;
+    default:
+        QWidget::keyPressEvent(event);
+        return;
+    }
+    if (m_gesture != Gesture::Mouse)
+        beginGesture(Gesture::Idle);
+    step(direction);
+}
+
+void Knob::drawSkirt(QPainter &painter) const
+{
+    const qreal r = m_radius;
+    painter.translate(m_centre);
+    // Scale ticks on the panel around the knob.
+    painter.setPen(QPen(QColor(150, 150, 150), qMax(1.0, r * 0.02)));
+    for (int i = 0; i < kScaleTicks; ++i) {
+        const qreal a = qDegreesToRadians(i * 360.0 / kScaleTicks);
+        const qreal inner = (i % 5 == 0) ? kTicksInner : (kTicksInner + 1) / 2;
+        painter.drawLine(QPointF(std::cos(a), std::sin(a)) * r * inner,
+                         QPointF(std::cos(a), std::sin(a)) * r * 0.99);
+    }
+    // Skirt: a dark ring, lit from the upper left.
+    QRadialGradient skirt(QPointF(-0.3 * r, -0.3 * r), 1.4 * r);
+    skirt.setColorAt(0, QColor(88, 90, 94));
+    skirt.setColorAt(1, QColor(18, 18, 20));
+    painter.setPen(QPen(QColor(8, 8, 8), qMax(1.0, r * 0.02)));
+    painter.setBrush(skirt);
+    painter.drawEllipse(QPointF(0, 0), kSkirt * r, kSkirt * r);
+    // Shadow of the cap on the skirt.
+    QRadialGradient shadow(QPointF(r * 0.04, r * 0.06), kCap * r * 1.12);
+    shadow.setColorAt(0.85, QColor(0, 0, 0, 160));
+    shadow.setColorAt(1, QColor(0, 0, 0, 0));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(shadow);
+    painter.drawEllipse(QPointF(r * 0.04, r * 0.06), kCap * r * 1.12, kCap * r * 1.12);
+}
+
+void Knob::drawCap(QPainter &painter) const
+{
+    const qreal r = m_radius;
+    const bool enabled = isEnabled();
+    painter.save();
+    painter.translate(m_centre);
+
+    // The cap's shading stays put (the light does not turn with it).
+    QRadialGradient cap(QPointF(-0.35 * r, -0.4 * r), 1.3 * r);
+    cap.setColorAt(0, enabled ? QColor(120, 122, 128) : QColor(96, 96, 96));
+    cap.setColorAt(0.6, enabled ? QColor(44, 45, 48) : QColor(60, 60, 60));
+    cap.setColorAt(1, QColor(20, 20, 22));
+    painter.setPen(QPen(QColor(10, 10, 10), qMax(1.0, r * 0.015)));
+    painter.setBrush(cap);
+    painter.drawEllipse(QPointF(0, 0), kCap * r, kCap * r);
+
+    // Everything below turns with the cap; points are turned by hand so that the shading
+    // of the dimple keeps its light from above.
+    const qreal turn = qDegreesToRadians(capAngle());
+    auto radial = [turn](qreal degrees) {
+        const qreal a = turn + qDegreesToRadians(degrees);
+        return QPointF(std::sin(a), -std::cos(a)); // 0 degrees is straight up
+    };
+    // Knurling: ridges around the rim.
+    const QColor ridge = enabled ? QColor(150, 150, 155, 170) : QColor(120, 120, 120, 110);
+    painter.setPen(QPen(ridge, qMax(0.8, r * 0.018)));
+    for (int i = 0; i < kKnurls; ++i) {
+        const QPointF u = radial(i * 360.0 / kKnurls);
+        painter.drawLine(u * r * kKnurlInner, u * r * (kCap - 0.01));
+    }
+    // Face of the cap inside the knurled ring.
+    QRadialGradient face(QPointF(-0.2 * r, -0.25 * r), kKnurlInner * r * 1.3);
+    face.setColorAt(0, enabled ? QColor(72, 73, 78) : QColor(76, 76, 76));
+    face.setColorAt(1, enabled ? QColor(30, 31, 34) : QColor(56, 56, 56));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(face);
+    painter.drawEllipse(QPointF(0, 0), kKnurlInner * r * 0.97, kKnurlInner * r * 0.97);
+
+    // Finger dimple, shaded as a hollow: dark at the top, light at the bottom.
+    const QPointF dimple = radial(0) * kDimpleOffset * r;
+    QLinearGradient hollow(dimple + QPointF(0, -kDimple * r), dimple + QPointF(0, kDimple * r));
+    hollow.setColorAt(0, QColor(12, 12, 14));
+    hollow.setColorAt(1, enabled ? QColor(100, 102, 108) : QColor(92, 92, 92));
+    painter.setBrush(hollow);
+    painter.drawEllipse(dimple, kDimple * r, kDimple * r);
+
+    // Position mark on the skirt.
+    const QColor mark = enabled ? QColor(240, 240, 235) : QColor(130, 130, 130);
+    painter.setPen(QPen(mark, qMax(1.5, r * 0.05), Qt::SolidLine, Qt::RoundCap));
+    painter.drawLine(radial(0) * kMarkInner * r, radial(0) * kMarkOuter * r);
+    painter.restore();
+}
+
+void Knob::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background.get(*this, [this](QPainter &p) { drawSkirt(p); }));
+    painter.setRenderHint(QPainter::Antialiasing);
+    drawCap(painter);
+    if (hasFocus()) {
+        painter.setPen(
+            QPen(palette().color(QPalette::Highlight), qMax(1.0, m_radius * 0.03), Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(m_centre, m_radius * 0.98, m_radius * 0.98);
+    }
+}
+
+} // namespace dorv

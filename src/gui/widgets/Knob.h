@@ -1,0 +1,89 @@
+#pragma once
+
+#include "BackgroundCache.h"
+
+#include <QPointF>
+#include <QTimer>
+#include <QWidget>
+
+namespace dorv {
+
+// A rotary tuning knob: skirt with scale, knurled cap with a finger dimple and a position
+// mark. Turning it by mouse drag, wheel or keys emits stepped(+1 / -1), clockwise being +1.
+// One input event never moves it more than one step, however far the mouse went.
+//
+// Every run of steps is framed by pressed() and released(): for the mouse these are the
+// button press and release; wheel and key steps open the frame before their first step and
+// close it after a short pause, so the receiver always sees press, steps, release. A frame
+// still open when the knob is disabled is closed at once.
+class Knob : public QWidget {
+    Q_OBJECT
+
+public:
+    enum class DragMode {
+        Angular,  // turn by dragging around the centre, like the real knob
+        Vertical, // up turns clockwise, down anticlockwise
+    };
+
+    // Pause after the last wheel or key step before released() is emitted, in milliseconds.
+    static constexpr int kIdleReleaseMs = 300;
+    // Wheel travel of one step, in angleDelta() units (one notch of a common wheel).
+    static constexpr int kWheelNotch = 120;
+
+    explicit Knob(QWidget *parent = nullptr);
+
+    DragMode dragMode() const { return m_dragMode; }
+    void setDragMode(DragMode mode) { m_dragMode = mode; }
+
+    // Steps in one turn of the cap; sets both how far the cap turns per step and how far
+    // an angular drag must go for one step.
+    int stepsPerTurn() const { return m_stepsPerTurn; }
+    void setStepsPerTurn(int steps);
+
+    // Net steps turned since construction; the cap is drawn at this angle.
+    int position() const { return m_position; }
+    qreal capAngle() const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+signals:
+    void stepped(int direction);
+    void pressed();
+    void released();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    enum class Gesture { None, Mouse, Idle };
+
+    void step(int direction);
+    void beginGesture(Gesture kind);
+    void endGesture();
+    void dragTo(QPointF pos);
+    qreal angleAt(QPointF pos) const;
+    void drawSkirt(QPainter &painter) const;
+    void drawCap(QPainter &painter) const;
+
+    DragMode m_dragMode = DragMode::Angular;
+    int m_stepsPerTurn = 36;
+    int m_position = 0;
+    Gesture m_gesture = Gesture::None;
+    QTimer m_idleTimer;
+    QPointF m_dragLast;     // last mouse position handled
+    qreal m_dragTravel = 0; // drag since the last step: degrees or pixels by mode
+    int m_wheelTravel = 0;  // wheel travel since the last step, angleDelta units
+    QPointF m_centre;
+    qreal m_radius = 0;
+    BackgroundCache m_background;
+};
+
+} // namespace dorv

@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QColor>
+#include <QWidget>
+
+namespace dorv {
+
+// A small legend printed on the LCD ("BUSY", "ENC", a repeater arrow). Switching it off
+// paints nothing but keeps its place, so neighbours never move. Its background is
+// transparent: the display behind it shows through.
+class PanelLabel : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(bool shown READ isShown WRITE setShown)
+    Q_PROPERTY(QString text READ text WRITE setText)
+
+public:
+    explicit PanelLabel(const QString &text = QString(), QWidget *parent = nullptr);
+
+    QString text() const { return m_text; }
+    void setText(const QString &text);
+
+    bool isShown() const { return m_shown; }
+
+    // Qt::UpArrow etc. draws that arrow instead of the text; Qt::NoArrow draws the text.
+    Qt::ArrowType arrow() const { return m_arrow; }
+    void setArrow(Qt::ArrowType arrow);
+
+    Qt::Alignment alignment() const { return m_alignment; }
+    void setAlignment(Qt::Alignment alignment);
+
+    QColor color() const { return m_color; }
+    void setColor(const QColor &color);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+public slots:
+    void setShown(bool shown);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_text;
+    bool m_shown = true;
+    Qt::ArrowType m_arrow = Qt::NoArrow;
+    Qt::Alignment m_alignment = Qt::AlignCenter;
+    QColor m_color{20, 24, 28};
+};
+
+} // namespace dorv

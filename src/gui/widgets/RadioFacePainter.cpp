@@ -1,0 +1,189 @@
+#include "RadioFacePainter.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+
+namespace dorv {
+
+namespace {
+
+// Lengths as fractions of the face height ("unit").
+constexpr qreal kCorner = 0.04;
+constexpr qreal kBevel = 0.012;
+constexpr qreal kDisplayFrame = 0.018;
+constexpr qreal kLcdMargin = 0.035; // margin around the display of the LCD face
+
+QRectF scaled(const QRectF &fraction, const QRectF &area)
+{
+    return QRectF(area.left() + fraction.left() * area.width(),
+                  area.top() + fraction.top() * area.height(), fraction.width() * area.width(),
+                  fraction.height() * area.height());
+}
+
+} // namespace
+
+FaceColors FaceColors::forSet(ColourSet set)
+{
+    if (set == ColourSet::Reduced)
+        return {QColor(0, 0, 0),
+                QColor(128, 128, 128),
+                QColor(0, 0, 0),
+                QColor(128, 128, 128),
+                QColor(128, 128, 128),
+                QColor(0, 0, 0),
+                false};
+    return {QColor(46, 48, 52),
+            QColor(120, 124, 130),
+            QColor(10, 10, 12),
+            QColor(16, 17, 19),
+            QColor(8, 8, 9),
+            QColor(24, 25, 27),
+            true};
+}
+
+QColor FaceColors::displayLit(ColourSet set)
+{
+    return set == ColourSet::Reduced ? QColor(0, 255, 255) : QColor(0, 200, 240);
+}
+
+QColor FaceColors::displayDark(ColourSet set)
+{
+    return set == ColourSet::Reduced ? QColor(0, 128, 128) : QColor(22, 44, 52);
+}
+
+RadioFacePainter::RadioFacePainter(FaceStyle style, ColourSet set)
+    : m_style(style), m_colors(FaceColors::forSet(set))
+{
+}
+
+QRectF RadioFacePainter::displayRect(const QRectF &area, const FaceLayout &layout) const
+{
+    if (m_style == FaceStyle::Lcd) {
+        const qreal m = kLcdMargin * area.height();
+        return area.adjusted(m, m, -m, -m);
+    }
+    return scaled(layout.display, area);
+}
+
+void RadioFacePainter::paint(QPainter &painter, const QRectF &area, const FaceLayout &layout,
+                             const QColor &displayColor) const
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal unit = area.height();
+    paintBody(painter, area);
+    if (m_style == FaceStyle::Radio) {
+        paintGrille(painter, scaled(layout.speaker, area), unit);
+        for (const QRectF &well : layout.knobWells)
+            paintWell(painter, scaled(well, area), unit);
+    }
+    paintDisplayWindow(painter, displayRect(area, layout), displayColor, unit);
+    painter.restore();
+}
+
+void RadioFacePainter::paintBody(QPainter &painter, const QRectF &area) const
+{
+    const qreal unit = area.height();
+    const qreal corner = m_style == FaceStyle::Radio ? kCorner * unit : kCorner * unit / 2;
+    const qreal bevel = kBevel * unit;
+    painter.setPen(Qt::NoPen);
+    // Bevel: light along the top and left, dark along the bottom and right.
+    QLinearGradient edge(area.topLeft(), area.bottomRight());
+    edge.setColorAt(0, m_colors.bevelLight);
+    edge.setColorAt(0.5, m_colors.shaded ? m_colors.body : m_colors.bevelLight);
+    edge.setColorAt(0.5001, m_colors.shaded ? m_colors.body : m_colors.bevelDark);
+    edge.setColorAt(1, m_colors.bevelDark);
+    painter.setBrush(edge);
+    painter.drawRoundedRect(area, corner, corner);
+
+    const QRectF panel = area.adjusted(bevel, bevel, -bevel, -bevel);
+    if (m_colors.shaded) {
+        QLinearGradient face(panel.topLeft(), panel.bottomLeft());
+        face.setColorAt(0, m_colors.body.lighter(125));
+        face.setColorAt(0.25, m_colors.body);
+        face.setColorAt(1, m_colors.body.darker(140));
+        painter.setBrush(face);
+    } else {
+        painter.setBrush(m_colors.body);
+    }
+    painter.drawRoundedRect(panel, corner * 0.8, corner * 0.8);
+
+    if (m_style == FaceStyle::Radio) {
+        // A thin groove across the face below the display, as on the moulded front.
+        const qreal y = panel.top() + panel.height() * 0.60;
+        painter.setPen(QPen(m_colors.bevelDark, qMax(1.0, unit * 0.004)));
+        painter.drawLine(QPointF(panel.left() + bevel, y), QPointF(panel.right() - bevel, y));
+        painter.setPen(QPen(m_colors.bevelLight.darker(150), qMax(1.0, unit * 0.003)));
+        painter.drawLine(QPointF(panel.left() + bevel, y + qMax(1.0, unit * 0.004)),
+                         QPointF(panel.right() - bevel, y + qMax(1.0, unit * 0.004)));
+    }
+}
+
+void RadioFacePainter::paintDisplayWindow(QPainter &painter, const QRectF &window,
+                                          const QColor &fill, qreal unit) const
+{
+    const qreal frame = kDisplayFrame * unit;
+    const QRectF outer = window.adjusted(-frame, -frame, frame, frame);
+    painter.setPen(Qt::NoPen);
+    // The recess: dark at the top and left where the face overhangs, lighter below.
+    QLinearGradient recess(outer.topLeft(), outer.bottomRight());
+    recess.setColorAt(0, m_colors.bevelDark);
+    recess.setColorAt(1, m_colors.shaded ? m_colors.bevelLight.darker(130) : m_colors.bevelLight);
+    painter.setBrush(recess);
+    painter.drawRoundedRect(outer, frame, frame);
+    painter.setBrush(m_colors.displayFrame);
+    painter.drawRoundedRect(outer.adjusted(frame * 0.3, frame * 0.3, -frame * 0.3, -frame * 0.3),
+                            frame * 0.7, frame * 0.7);
+    if (m_colors.shaded) {
+        // Slight vignette, as a backlight is brighter in the middle.
+        QRadialGradient glass(window.center(), qMax(window.width(), window.height()) * 0.7);
+        glass.setColorAt(0, fill.lighter(108));
+        glass.setColorAt(1, fill.darker(115));
+        painter.setBrush(glass);
+    } else {
+        painter.setBrush(fill);
+    }
+    painter.drawRect(window);
+}
+
+void RadioFacePainter::paintGrille(QPainter &painter, const QRectF &grille, qreal unit) const
+{
+    // Rows of slots, as in a moulded speaker grille.
+    painter.setPen(Qt::NoPen);
+    const qreal pitch = 0.035 * unit;
+    const qreal slot = pitch * 0.45;
+    const int rows = qMax(1, int(grille.height() / pitch));
+    const qreal top = grille.center().y() - (rows - 1) * pitch / 2;
+    for (int i = 0; i < rows; ++i) {
+        const QRectF r(grille.left(), top + i * pitch - slot / 2, grille.width(), slot);
+        if (m_colors.shaded) {
+            painter.setBrush(m_colors.bevelLight.darker(170));
+            painter.drawRoundedRect(r.translated(0, slot * 0.25), slot / 2, slot / 2);
+        }
+        painter.setBrush(m_colors.grilleHole);
+        painter.drawRoundedRect(r, slot / 2, slot / 2);
+    }
+}
+
+void RadioFacePainter::paintWell(QPainter &painter, const QRectF &well, qreal unit) const
+{
+    const qreal r = qMin(well.width(), well.height()) / 2;
+    const QPointF c = well.center();
+    painter.setPen(m_colors.shaded ? Qt::NoPen
+                                   : QPen(m_colors.bevelLight, qMax(1.0, unit * 0.004)));
+    if (m_colors.shaded) {
+        QLinearGradient rim(c - QPointF(r, r), c + QPointF(r, r));
+        rim.setColorAt(0, m_colors.bevelDark);
+        rim.setColorAt(1, m_colors.bevelLight.darker(120));
+        painter.setBrush(rim);
+    } else {
+        painter.setBrush(m_colors.well);
+    }
+    painter.drawEllipse(c, r, r);
+    painter.setBrush(m_colors.well);
+    painter.drawEllipse(c, r * 0.93, r * 0.93);
+}
+
+} // namespace dorv

@@ -1,0 +1,315 @@
+#include "SignalMeter.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QtMath>
+#include <cmath>
+
+namespace dorv {
+
+namespace {
+
+// Vertical layout, fractions of the widget height from the top.
+constexpr qreal kSignalTextTop = 0.04, kSignalTextBottom = 0.30;
+constexpr qreal kBarTop = 0.40, kBarBottom = 0.68;
+constexpr qreal kPowerTextTop = 0.76, kPowerTextBottom = 0.98;
+// Horizontal layout, fractions of the widget width.
+constexpr qreal kCaptionWidth = 0.07, kRightMargin = 0.04;
+constexpr qreal kSegmentsPerUnit = 2; // bar segments per meter unit
+constexpr qreal kSegmentGap = 0.3;    // gap between segments, fraction of a segment
+
+QFont scaleFont(qreal pixelHeight)
+{
+    QFont font;
+    font.setBold(true);
+    font.setPixelSize(qMax(1, qRound(pixelHeight)));
+    return font;
+}
+
+} // namespace
+
+SignalMeter::SignalMeter(QWidget *parent) : QWidget(parent)
+{
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    m_signalMarks = {{1, "1"},    {2, {}},  {3, "3"},    {4, {}},  {5, "5"},
+                     {6, {}},     {7, "7"}, {8, {}},     {9, "9"}, {10, {}},
+                     {11, "+20"}, {12, {}}, {13, "+40"}, {14, {}}, {15, "+60dB"}};
+    m_powerMarks = {{0.5, "0.5"}, {1, "1"}, {2.5, "2.5"}, {5, "5"}};
+    // 0: the S bar; 1: centring band or power bar in a lane beneath it; 2, 3: markers.
+    m_styles[0] = {QColor(20, 24, 28), 0, 0.62};
+    m_styles[1] = {QColor(40, 40, 150), 0.72, 0.28};
+    m_styles[2] = {QColor(200, 20, 20), 0, 1};
+    m_styles[3] = {QColor(20, 110, 40), 0, 1};
+    m_unlitColor = m_backgroundColor.darker(112);
+}
+
+double SignalMeter::clamp(double value) const
+{
+    if (std::isnan(value))
+        return m_minimum;
+    return qBound(m_minimum, value, m_maximum);
+}
+
+void SignalMeter::setRange(double minimum, double maximum)
+{
+    if (!(maximum > minimum))
+        return;
+    m_minimum = minimum;
+    m_maximum = maximum;
+    for (int n = 0; n < kIndicatorCount; ++n) {
+        const Indicator i = m_indicators[n];
+        setIndicator(n, i.visible, i.start, i.end, i.marker);
+    }
+    computeGeometry();
+    update();
+}
+
+SignalMeter::Indicator SignalMeter::indicator(int n) const
+{
+    if (n < 0 || n >= kIndicatorCount)
+        return {};
+    return m_indicators[n];
+}
+
+void SignalMeter::setIndicator(int n, bool visible, double start, double end, double marker)
+{
+    if (n < 0 || n >= kIndicatorCount)
+        return;
+    changed(n, Indicator{visible, clamp(start), clamp(end), clamp(marker)});
+}
+
+void SignalMeter::setIndicatorVisible(int n, bool visible)
+{
+    const Indicator i = indicator(n);
+    setIndicator(n, visible, i.start, i.end, i.marker);
+}
+
+void SignalMeter::setIndicatorBar(int n, double start, double end)
+{
+    const Indicator i = indicator(n);
+    setIndicator(n, i.visible, start, end, i.marker);
+}
+
+void SignalMeter::setIndicatorMarker(int n, double marker)
+{
+    const Indicator i = indicator(n);
+    setIndicator(n, i.visible, i.start, i.end, marker);
+}
+
+void SignalMeter::changed(int n, const Indicator &indicator)
+{
+    m_indicators[n] = indicator;
+    const Drawn drawn = drawnOf(indicator);
+    if (drawn == m_drawn[n])
+        return;
+    m_drawn[n] = drawn;
+    update();
+}
+
+void SignalMeter::setIndicatorColor(int n, const QColor &color)
+{
+    if (n < 0 || n >= kIndicatorCount)
+        return;
+    m_styles[n].color = color;
+    update();
+}
+
+void SignalMeter::setIndicatorLane(int n, qreal top, qreal height)
+{
+    if (n < 0 || n >= kIndicatorCount)
+        return;
+    m_styles[n].laneTop = qBound(0.0, top, 1.0);
+    m_styles[n].laneHeight = qBound(0.0, height, 1.0 - m_styles[n].laneTop);
+    update();
+}
+
+void SignalMeter::setSignalMarks(const QList<ScaleMark> &marks)
+{
+    m_signalMarks = marks;
+    m_background.invalidate();
+    update();
+}
+
+void SignalMeter::setPowerMarks(const QList<ScaleMark> &marks)
+{
+    m_powerMarks = marks;
+    m_background.invalidate();
+    update();
+}
+
+void SignalMeter::setOverloadFrom(double value)
+{
+    m_overloadFrom = value;
+    m_background.invalidate();
+    update();
+}
+
+void SignalMeter::setBackgroundColor(const QColor &color)
+{
+    m_backgroundColor = color;
+    m_unlitColor = color.darker(112);
+    m_background.invalidate();
+    update();
+}
+
+void SignalMeter::setScaleColor(const QColor &color)
+{
+    m_scaleColor = color;
+    m_background.invalidate();
+    update();
+}
+
+void SignalMeter::setOverloadColor(const QColor &color)
+{
+    m_overloadColor = color;
+    m_background.invalidate();
+    update();
+}
+
+QSize SignalMeter::sizeHint() const
+{
+    return QSize(240, 48);
+}
+
+QSize SignalMeter::minimumSizeHint() const
+{
+    return QSize(80, 18);
+}
+
+void SignalMeter::resizeEvent(QResizeEvent *)
+{
+    computeGeometry();
+    for (int n = 0; n < kIndicatorCount; ++n)
+        m_drawn[n] = drawnOf(m_indicators[n]);
+}
+
+void SignalMeter::computeGeometry()
+{
+    m_background.invalidate();
+    const qreal w = width(), h = height();
+    const qreal left = kCaptionWidth * w, right = w * (1 - kRightMargin);
+    m_captions = QRectF(0, 0, left, h);
+    m_bar = QRectF(QPointF(left, kBarTop * h), QPointF(right, kBarBottom * h));
+    m_signalText = QRectF(QPointF(left, kSignalTextTop * h), QPointF(right, kSignalTextBottom * h));
+    m_powerText = QRectF(QPointF(left, kPowerTextTop * h), QPointF(right, kPowerTextBottom * h));
+    m_segmentShape = QPainterPath();
+    const int segments = segmentCount();
+    const qreal pitch = m_bar.width() / segments;
+    for (int i = 0; i < segments; ++i)
+        m_segmentShape.addRect(QRectF(m_bar.left() + i * pitch + pitch * kSegmentGap / 2,
+                                      m_bar.top(), pitch * (1 - kSegmentGap), m_bar.height()));
+}
+
+int SignalMeter::segmentCount() const
+{
+    return qMax(1, qRound((m_maximum - m_minimum) * kSegmentsPerUnit));
+}
+
+qreal SignalMeter::xOf(double value) const
+{
+    return m_bar.left() + (value - m_minimum) / (m_maximum - m_minimum) * m_bar.width();
+}
+
+SignalMeter::Drawn SignalMeter::drawnOf(const Indicator &indicator) const
+{
+    if (!indicator.visible)
+        return {};
+    return {true, qRound(xOf(qMin(indicator.start, indicator.end))),
+            qRound(xOf(qMax(indicator.start, indicator.end))), qRound(xOf(indicator.marker))};
+}
+
+void SignalMeter::drawScale(QPainter &painter, const QList<ScaleMark> &marks, qreal tickTop,
+                            qreal tickBottom, const QRectF &textRow, bool overloadColoured) const
+{
+    const qreal lineWidth = qMax(1.0, height() * 0.025);
+    painter.setFont(scaleFont(textRow.height() * 0.95));
+    const QFontMetricsF metrics(painter.font());
+    for (const ScaleMark &mark : marks) {
+        if (mark.value < m_minimum || mark.value > m_maximum)
+            continue;
+        const QColor color =
+            overloadColoured && mark.value >= m_overloadFrom ? m_overloadColor : m_scaleColor;
+        const qreal x = xOf(mark.value);
+        const qreal shortTick = mark.text.isEmpty() ? (tickBottom - tickTop) * 0.5 : 0;
+        painter.setPen(QPen(color, lineWidth));
+        if (tickTop < tickBottom)
+            painter.drawLine(QPointF(x, tickTop + shortTick), QPointF(x, tickBottom));
+        else
+            painter.drawLine(QPointF(x, tickTop - shortTick), QPointF(x, tickBottom));
+        if (mark.text.isEmpty())
+            continue;
+        // Centre the number on its tick, but keep it inside the widget.
+        const qreal textWidth = metrics.horizontalAdvance(mark.text);
+        const qreal textLeft = qMin(x - textWidth / 2, width() - textWidth);
+        painter.drawText(QRectF(textLeft, textRow.top(), textWidth, textRow.height()),
+                         Qt::AlignCenter, mark.text);
+    }
+}
+
+void SignalMeter::drawBackground(QPainter &painter) const
+{
+    painter.fillRect(rect(), m_backgroundColor);
+    const qreal h = height();
+
+    // Unlit segments of the bar.
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(m_unlitColor);
+    painter.drawPath(m_segmentShape);
+
+    // Scales: S numbers above the bar with ticks down to it, PO below with ticks up.
+    drawScale(painter, m_signalMarks, m_signalText.bottom() + h * 0.02, m_bar.top() - h * 0.02,
+              m_signalText, true);
+    drawScale(painter, m_powerMarks, m_powerText.top() - h * 0.01, m_bar.bottom() + h * 0.02,
+              m_powerText, false);
+    // Base line of the S scale, red above S9.
+    const qreal lineWidth = qMax(1.0, h * 0.025);
+    const qreal y = m_signalText.bottom() + h * 0.02;
+    painter.setPen(QPen(m_scaleColor, lineWidth));
+    painter.drawLine(QPointF(xOf(m_minimum), y), QPointF(xOf(qMin(m_overloadFrom, m_maximum)), y));
+    if (m_overloadFrom < m_maximum) {
+        painter.setPen(QPen(m_overloadColor, lineWidth * 1.6));
+        painter.drawLine(QPointF(xOf(m_overloadFrom), y), QPointF(xOf(m_maximum), y));
+    }
+
+    painter.setPen(m_scaleColor);
+    painter.setFont(scaleFont(m_signalText.height() * 0.95));
+    painter.drawText(QRectF(0, m_signalText.top(), m_captions.width(), m_signalText.height()),
+                     Qt::AlignCenter, QStringLiteral("S"));
+    painter.setFont(scaleFont(m_powerText.height() * 0.85));
+    painter.drawText(QRectF(0, m_powerText.top(), m_captions.width(), m_powerText.height()),
+                     Qt::AlignCenter, QStringLiteral("PO"));
+}
+
+void SignalMeter::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, m_background.get(*this, [this](QPainter &p) { drawBackground(p); }));
+    painter.setRenderHint(QPainter::Antialiasing);
+
+    const qreal pitch = m_bar.width() / segmentCount();
+    for (int n = 0; n < kIndicatorCount; ++n) {
+        const Indicator &indicator = m_indicators[n];
+        if (!indicator.visible)
+            continue;
+        const Style &style = m_styles[n];
+        const qreal top = m_bar.top() + style.laneTop * m_bar.height();
+        const qreal laneHeight = style.laneHeight * m_bar.height();
+        const qreal from = xOf(qMin(indicator.start, indicator.end));
+        const qreal to = xOf(qMax(indicator.start, indicator.end));
+        if (to > from) {
+            painter.save();
+            // Bars are cut into the segments of the scale: fill only where segments are.
+            painter.setClipPath(m_segmentShape);
+            painter.fillRect(QRectF(from, top, to - from, laneHeight), style.color);
+            painter.restore();
+        }
+        if (indicator.marker > m_minimum) {
+            const qreal x = xOf(indicator.marker);
+            painter.setPen(QPen(style.color, qMax(1.5, pitch * 0.5)));
+            painter.drawLine(QPointF(x, m_bar.top() - height() * 0.03),
+                             QPointF(x, m_bar.bottom() + height() * 0.03));
+        }
+    }
+}
+
+} // namespace dorv

@@ -1,0 +1,117 @@
+#pragma once
+
+#include "BackgroundCache.h"
+
+#include <QColor>
+#include <QList>
+#include <QPainterPath>
+#include <QWidget>
+#include <array>
+
+namespace dorv {
+
+// The radio's bar meter: a segmented bar under an S scale (S1 … S9, +20 … +60 over the
+// values 0..15 the radio reports) with a power (PO) scale beneath. It shows four numbered
+// indicators; each draws, while visible, a bar from its start to its end value in its own
+// lane and colour, and a marker line at its marker value (a peak hold, say). Values are
+// clamped to the meter's range.
+class SignalMeter : public QWidget {
+    Q_OBJECT
+
+public:
+    static constexpr int kIndicatorCount = 4;
+
+    struct Indicator {
+        bool visible = false;
+        double start = 0;
+        double end = 0;
+        double marker = 0;
+    };
+
+    struct ScaleMark {
+        double value = 0;
+        QString text; // empty: a tick without a number
+    };
+
+    explicit SignalMeter(QWidget *parent = nullptr);
+
+    double minimum() const { return m_minimum; }
+    double maximum() const { return m_maximum; }
+    void setRange(double minimum, double maximum);
+
+    // Indicator n (0..3) as stored, after clamping; other n give an empty indicator.
+    Indicator indicator(int n) const;
+    void setIndicator(int n, bool visible, double start, double end, double marker);
+    void setIndicatorVisible(int n, bool visible);
+    void setIndicatorBar(int n, double start, double end);
+    void setIndicatorMarker(int n, double marker);
+
+    void setIndicatorColor(int n, const QColor &color);
+    // The band of the bar area an indicator's bar fills: top and height as fractions of it.
+    void setIndicatorLane(int n, qreal top, qreal height);
+
+    // Marks of the upper (S) and lower (PO) scale, in meter values.
+    QList<ScaleMark> signalMarks() const { return m_signalMarks; }
+    void setSignalMarks(const QList<ScaleMark> &marks);
+    QList<ScaleMark> powerMarks() const { return m_powerMarks; }
+    void setPowerMarks(const QList<ScaleMark> &marks);
+
+    // Marks of the S scale from this value up are drawn in the over-S9 colour.
+    void setOverloadFrom(double value);
+
+    QColor backgroundColor() const { return m_backgroundColor; }
+    void setBackgroundColor(const QColor &color);
+    void setScaleColor(const QColor &color);
+    void setOverloadColor(const QColor &color);
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    struct Style {
+        QColor color;
+        qreal laneTop = 0;
+        qreal laneHeight = 1;
+    };
+    // What an indicator looks like in pixels; a change that leaves it equal needs no repaint.
+    struct Drawn {
+        bool visible = false;
+        int from = 0, to = 0, marker = 0;
+        bool operator==(const Drawn &) const = default;
+    };
+
+    double clamp(double value) const;
+    qreal xOf(double value) const;
+    Drawn drawnOf(const Indicator &indicator) const;
+    void changed(int n, const Indicator &indicator);
+    void computeGeometry();
+    int segmentCount() const;
+    void drawBackground(QPainter &painter) const;
+    void drawScale(QPainter &painter, const QList<ScaleMark> &marks, qreal tickTop,
+                   qreal tickBottom, const QRectF &textRow, bool overloadColoured) const;
+
+    double m_minimum = 0;
+    double m_maximum = 15;
+    double m_overloadFrom = 10;
+    std::array<Indicator, kIndicatorCount> m_indicators{};
+    std::array<Style, kIndicatorCount> m_styles;
+    std::array<Drawn, kIndicatorCount> m_drawn{};
+    QList<ScaleMark> m_signalMarks;
+    QList<ScaleMark> m_powerMarks;
+    QColor m_backgroundColor{0, 200, 240};
+    QColor m_scaleColor{20, 24, 28};
+    QColor m_overloadColor{200, 20, 20};
+    QColor m_unlitColor;
+    QRectF m_bar;        // the segmented bar area
+    QRectF m_signalText; // row of S numbers
+    QRectF m_powerText;  // row of PO numbers
+    QRectF m_captions;   // column of the "S" and "PO" captions
+    QPainterPath m_segmentShape;
+    BackgroundCache m_background;
+};
+
+} // namespace dorv
