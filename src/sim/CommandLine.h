@@ -1,0 +1,25 @@
+#pragma once
+
+#include "Ft897Engine.h"
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace ft897sim {
+
+struct CommandLine {
+    std::string linkPath;    // where the pseudo-terminal's slave is linked
+    std::string logPath;     // frame log; empty = none
+    std::string signalsPath; // signals file; empty = the default band plan
+    Options options;
+};
+
+// Parses the program's arguments (without the program name); empty with a message in
+// error on a mistake.
+std::optional<CommandLine> ParseCommandLine(const std::vector<std::string> &args,
+                                            std::string &error);
+
+extern const char *const kUsage;
+
+} // namespace ft897sim

@@ -1,0 +1,156 @@
+// ft897-sim: serves the simulated FT-897 on a pseudo-terminal until SIGINT or SIGTERM.
+
+#include "CommandLine.h"
+#include "Ft897Engine.h"
+#include "LogFormat.h"
+#include "PtyLink.h"
+#include "SignalFile.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <chrono>
+#include <cmath>
+#include <csignal>
+#include <cstring>
+#include <fstream>
+#include <iostream>
+#include <poll.h>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace {
+
+using namespace ft897sim;
+
+volatile std::sig_atomic_t g_stop = 0;
+
+void OnStopSignal(int)
+{
+    g_stop = 1;
+}
+
+void InstallStopHandlers()
+{
+    struct sigaction action {};
+    action.sa_handler = OnStopSignal;
+    sigemptyset(&action.sa_mask);
+    for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
+        sigaction(sig, &action, nullptr);
+    }
+}
+
+// The longest poll() waits, so a stop signal landing just before it is seen soon.
+constexpr int kMaxWaitMs = 100;
+
+int WaitMs(double nextReply, double now)
+{
+    if (!std::isfinite(nextReply)) {
+        return kMaxWaitMs;
+    }
+    const double ms = std::ceil((nextReply - now) * 1000.0);
+    return static_cast<int>(std::clamp(ms, 0.0, static_cast<double>(kMaxWaitMs)));
+}
+
+class Server {
+public:
+    Server(const CommandLine &line, std::vector<Signal> signals, std::ofstream *log)
+        : engine_(line.options, std::move(signals)), log_(log)
+    {
+    }
+
+    void serve(int fd)
+    {
+        while (!g_stop) {
+            pollfd p{fd, POLLIN, 0};
+            const int ready = poll(&p, 1, WaitMs(engine_.nextReplyTime(), now()));
+            if (ready < 0 && errno != EINTR) {
+                throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
+            }
+            if (ready > 0 && (p.revents & POLLIN)) {
+                readAll(fd);
+            }
+            const auto out = engine_.takeReady(now());
+            if (!out.empty() && ::write(fd, out.data(), out.size()) < 0 && errno != EAGAIN) {
+                throw std::runtime_error(std::string("write: ") + std::strerror(errno));
+            }
+            writeLog();
+        }
+    }
+
+private:
+    double now() const
+    {
+        return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
+    }
+
+    void readAll(int fd)
+    {
+        std::uint8_t buffer[256];
+        for (;;) {
+            const ssize_t n = ::read(fd, buffer, sizeof buffer);
+            if (n <= 0) {
+                return;
+            }
+            engine_.receive(buffer, static_cast<std::size_t>(n), now());
+        }
+    }
+
+    void writeLog()
+    {
+        if (log_ != nullptr) {
+            for (const LogEntry &entry : engine_.log()) {
+                *log_ << FormatLogLine(entry, 0.0) << '\n' << std::flush;
+            }
+        }
+        engine_.clearLog();
+    }
+
+    Engine engine_;
+    std::ofstream *log_;
+    std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
+};
+
+int Fail(const std::string &message, int code)
+{
+    std::cerr << "ft897-sim: " << message << '\n';
+    return code;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    std::string error;
+    const auto line = ParseCommandLine({argv + 1, argv + argc}, error);
+    if (!line) {
+        return Fail(error + '\n' + kUsage, 2);
+    }
+    std::vector<Signal> signals = DefaultBandPlan();
+    if (!line->signalsPath.empty()) {
+        std::ifstream in(line->signalsPath);
+        if (!in) {
+            return Fail("cannot read " + line->signalsPath, 2);
+        }
+        signals = ParseSignals(in, &error);
+        if (!error.empty()) {
+            return Fail(line->signalsPath + ": " + error, 2);
+        }
+    }
+    std::ofstream log;
+    if (!line->logPath.empty()) {
+        log.open(line->logPath, std::ios::trunc);
+        if (!log) {
+            return Fail("cannot write " + line->logPath, 2);
+        }
+    }
+    InstallStopHandlers();
+    try {
+        PtyLink link(line->linkPath);
+        std::cout << link.slavePath() << std::endl;
+        Server server(*line, std::move(signals), log.is_open() ? &log : nullptr);
+        server.serve(link.masterFd());
+    } catch (const std::exception &e) {
+        return Fail(e.what(), 1);
+    }
+    return 0;
+}
