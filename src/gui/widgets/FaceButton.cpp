@@ -93,7 +93,11 @@ void FaceButton::paintEvent(QPaintEvent *)
 
     if (!m_upperLegend.isEmpty()) {
         const QRectF upper(0, 0, width(), height() * kUpperShare);
-        painter.setFont(legendFont(upper.height() * 0.8, true));
+        QFont font = legendFont(upper.height() * 0.8, true);
+        const qreal needed = QFontMetricsF(font).horizontalAdvance(m_upperLegend);
+        if (needed > upper.width())
+            font.setPixelSize(qMax(1, int(font.pixelSize() * upper.width() / needed)));
+        painter.setFont(font);
         painter.setPen(enabled ? m_upperLegendColor : m_upperLegendColor.darker(180));
         painter.drawText(upper, Qt::AlignCenter, m_upperLegend);
     }

@@ -33,14 +33,13 @@ SignalMeter::SignalMeter(QWidget *parent) : QWidget(parent)
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_signalMarks = {{1, "1"},    {2, {}},  {3, "3"},    {4, {}},  {5, "5"},
                      {6, {}},     {7, "7"}, {8, {}},     {9, "9"}, {10, {}},
-                     {11, "+20"}, {12, {}}, {13, "+40"}, {14, {}}, {15, "+60dB"}};
-    m_powerMarks = {{0.5, "0.5"}, {1, "1"}, {2.5, "2.5"}, {5, "5"}};
+                     {11, "+20"}, {12, {}}, {13, "+40"}, {14, {}}, {15, "+60"}};
+    m_powerMarks = {{0.5, {}}, {1, "1"}, {2.5, "2.5"}, {5, "5"}};
     // 0: the S bar; 1: centring band or power bar in a lane beneath it; 2, 3: markers.
     m_styles[0] = {QColor(20, 24, 28), 0, 0.62};
     m_styles[1] = {QColor(40, 40, 150), 0.72, 0.28};
     m_styles[2] = {QColor(200, 20, 20), 0, 1};
     m_styles[3] = {QColor(20, 110, 40), 0, 1};
-    m_unlitColor = m_backgroundColor.darker(112);
 }
 
 double SignalMeter::clamp(double value) const
@@ -147,7 +146,13 @@ void SignalMeter::setOverloadFrom(double value)
 void SignalMeter::setBackgroundColor(const QColor &color)
 {
     m_backgroundColor = color;
-    m_unlitColor = color.darker(112);
+    m_background.invalidate();
+    update();
+}
+
+void SignalMeter::setUnlitColor(const QColor &color)
+{
+    m_unlitColor = color;
     m_background.invalidate();
     update();
 }
@@ -222,7 +227,9 @@ void SignalMeter::drawScale(QPainter &painter, const QList<ScaleMark> &marks, qr
                             qreal tickBottom, const QRectF &textRow, bool overloadColoured) const
 {
     const qreal lineWidth = qMax(1.0, height() * 0.025);
-    painter.setFont(scaleFont(textRow.height() * 0.95));
+    // Numbers fit their row and, on a narrow meter, the room of about two scale units.
+    const qreal unitWidth = m_bar.width() / (m_maximum - m_minimum);
+    painter.setFont(scaleFont(qMin(textRow.height() * 0.95, unitWidth * 1.1)));
     const QFontMetricsF metrics(painter.font());
     for (const ScaleMark &mark : marks) {
         if (mark.value < m_minimum || mark.value > m_maximum)
@@ -248,7 +255,8 @@ void SignalMeter::drawScale(QPainter &painter, const QList<ScaleMark> &marks, qr
 
 void SignalMeter::drawBackground(QPainter &painter) const
 {
-    painter.fillRect(rect(), m_backgroundColor);
+    if (m_backgroundColor.alpha() > 0)
+        painter.fillRect(rect(), m_backgroundColor);
     const qreal h = height();
 
     // Unlit segments of the bar.
@@ -272,10 +280,11 @@ void SignalMeter::drawBackground(QPainter &painter) const
     }
 
     painter.setPen(m_scaleColor);
-    painter.setFont(scaleFont(m_signalText.height() * 0.95));
+    const qreal captionFont = qMin(m_signalText.height() * 0.95, m_captions.width() * 0.5);
+    painter.setFont(scaleFont(captionFont));
     painter.drawText(QRectF(0, m_signalText.top(), m_captions.width(), m_signalText.height()),
                      Qt::AlignCenter, QStringLiteral("S"));
-    painter.setFont(scaleFont(m_powerText.height() * 0.85));
+    painter.setFont(scaleFont(qMin(m_powerText.height(), captionFont) * 0.85));
     painter.drawText(QRectF(0, m_powerText.top(), m_captions.width(), m_powerText.height()),
                      Qt::AlignCenter, QStringLiteral("PO"));
 }

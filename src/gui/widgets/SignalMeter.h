@@ -60,7 +60,10 @@ public:
     void setOverloadFrom(double value);
 
     QColor backgroundColor() const { return m_backgroundColor; }
+    // Transparent lets the display behind show through.
     void setBackgroundColor(const QColor &color);
+    // Colour of the bar's segments where no indicator lights them.
+    void setUnlitColor(const QColor &color);
     void setScaleColor(const QColor &color);
     void setOverloadColor(const QColor &color);
 
@@ -105,7 +108,7 @@ private:
     QColor m_backgroundColor{0, 200, 240};
     QColor m_scaleColor{20, 24, 28};
     QColor m_overloadColor{200, 20, 20};
-    QColor m_unlitColor;
+    QColor m_unlitColor{0, 178, 214};
     QRectF m_bar;        // the segmented bar area
     QRectF m_signalText; // row of S numbers
     QRectF m_powerText;  // row of PO numbers
