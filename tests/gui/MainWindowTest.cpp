@@ -1,0 +1,222 @@
+#include "app/MainWindow.h"
+
+#include "ModalCloser.h"
+#include "PseudoTerminal.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace dorv::gui {
+namespace {
+
+using test::ModalCloser;
+using test::PseudoTerminal;
+
+constexpr const char *kMissingDevice = "/nonexistent/ttyDORV";
+
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pty.ok());
+        writePorts(QStringLiteral("1=%1\n2=%2\n").arg(kMissingDevice, pty.slavePath()));
+        window = std::make_unique<MainWindow>(dir.path());
+    }
+
+    void writePorts(const QString &text)
+    {
+        QFile file(dir.filePath("ports.conf"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(text.toUtf8());
+    }
+
+    QAction *action(const QString &name) const
+    {
+        auto *found = window->findChild<QAction *>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QAction *portItem(int index) const
+    {
+        return action(QStringLiteral("mnuCommPortArray_%1").arg(index));
+    }
+    QAction *rateItem(int index) const
+    {
+        return action(QStringLiteral("mnuCatRate_%1").arg(index));
+    }
+
+    // The indexes of the port items that carry a check mark.
+    std::vector<int> checkedPorts() const
+    {
+        std::vector<int> checked;
+        for (int i = 1; i <= 10; ++i) {
+            if (portItem(i)->isChecked()) {
+                checked.push_back(i);
+            }
+        }
+        return checked;
+    }
+
+    PseudoTerminal pty;
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(MainWindowTest, startsWithCaptionMenusAndNoPort)
+{
+    EXPECT_EQ(window->windowTitle(), "DORV FT-897");
+
+    const QList<QAction *> top = window->menuBar()->actions();
+    ASSERT_EQ(top.size(), 2);
+    EXPECT_EQ(top[0]->text(), "&File");
+    EXPECT_EQ(top[1]->text(), "&Settings");
+    EXPECT_EQ(action("mnuFileArray_9")->text(), "Exit");
+    const QList<QAction *> settings = top[1]->menu()->actions();
+    ASSERT_EQ(settings.size(), 2);
+    EXPECT_EQ(settings[0]->text(), "Serial Port");
+    EXPECT_EQ(settings[1]->text(), "CAT Rate");
+
+    const QList<QAction *> ports = settings[0]->menu()->actions();
+    ASSERT_EQ(ports.size(), 10);
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_EQ(ports[i - 1], portItem(i));
+        EXPECT_EQ(ports[i - 1]->text(), i == 10 ? QString("None") : QString::number(i));
+        EXPECT_TRUE(ports[i - 1]->isCheckable());
+    }
+    const QList<QAction *> rates = settings[1]->menu()->actions();
+    const QStringList rateCaptions{"4800 bps", "9600 bps", "38400 bps"};
+    ASSERT_EQ(rates.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(rates[i], rateItem(i));
+        EXPECT_EQ(rates[i]->text(), rateCaptions[i]);
+    }
+
+    EXPECT_EQ(checkedPorts(), std::vector<int>{10});
+    EXPECT_TRUE(rateItem(0)->isChecked());
+    EXPECT_FALSE(window->radio().state.PortReady);
+}
+
+TEST_F(MainWindowTest, portItems_showTheirDevicesFromThePortMap)
+{
+    EXPECT_EQ(portItem(1)->statusTip(), kMissingDevice);
+    EXPECT_EQ(portItem(2)->statusTip(), pty.slavePath());
+    EXPECT_EQ(portItem(3)->statusTip(), "/dev/ttyUSB2");
+    EXPECT_EQ(portItem(9)->statusTip(), "simulator");
+
+    // An edit of the file shows the next time the menu opens.
+    writePorts("3=/dev/ttyCAT\n");
+    emit action("mnuFileArray_9")
+        ->parent()
+        ->parent()
+        ->findChild<QMenu *>("mnuSerialPort")
+        ->aboutToShow();
+    EXPECT_EQ(portItem(3)->statusTip(), "/dev/ttyCAT");
+}
+
+TEST_F(MainWindowTest, pickingAMissingDevice_reportsTheErrorAndTicksNone)
+{
+    ModalCloser closer;
+
+    portItem(1)->trigger();
+
+    ASSERT_EQ(closer.seen.size(), 1u);
+    const QString text = closer.seen[0].text;
+    EXPECT_TRUE(text.startsWith("Communications port 1 error. ")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(". Please select a new comm port from the Settings Menu."))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains(kMissingDevice)) << text.toStdString();
+    EXPECT_EQ(closer.seen[0].title, "Open Communications Port");
+    EXPECT_EQ(closer.seen[0].icon, QMessageBox::Warning);
+    EXPECT_EQ(closer.seen[0].buttons, QMessageBox::Ok);
+    EXPECT_EQ(checkedPorts(), std::vector<int>{10});
+    EXPECT_FALSE(window->radio().state.PortReady);
+    EXPECT_EQ(window->radio().state.Settings.CommPort, 1);
+}
+
+TEST_F(MainWindowTest, pickingAPseudoTerminal_opensItAndFramesArriveUnchanged)
+{
+    ModalCloser closer;
+
+    portItem(2)->trigger();
+
+    EXPECT_TRUE(closer.seen.empty());
+    EXPECT_EQ(checkedPorts(), std::vector<int>{2});
+    ASSERT_TRUE(window->radio().state.PortReady);
+
+    window->radio().link.write({0x14, 0x54, 0x30, 0x0A, 0x01});
+    window->radio().link.write({0x0D, 0x11, 0x13, 0x00, 0xF9});
+    EXPECT_EQ(pty.read(10), QByteArray("\x14\x54\x30\x0A\x01\x0D\x11\x13\x00\xF9", 10));
+
+    // "None" keeps the device open but the link is no longer ready.
+    portItem(10)->trigger();
+    EXPECT_EQ(checkedPorts(), std::vector<int>{10});
+    EXPECT_FALSE(window->radio().state.PortReady);
+}
+
+TEST_F(MainWindowTest, rateItems_tickTheChosenRate)
+{
+    portItem(2)->trigger();
+    for (int index : {2, 1, 0, 2}) {
+        rateItem(index)->trigger();
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(rateItem(i)->isChecked(), i == index) << "picked " << index;
+        }
+        EXPECT_EQ(window->radio().state.Settings.CatRate, index);
+        EXPECT_TRUE(window->radio().state.PortReady) << "reopened at the new rate";
+    }
+}
+
+TEST_F(MainWindowTest, portAndRate_refuseChangesWhileCatIsOn)
+{
+    window->radio().state.CatOn = true;
+    ModalCloser closer;
+
+    portItem(2)->trigger();
+    rateItem(1)->trigger();
+
+    ASSERT_EQ(closer.seen.size(), 2u);
+    EXPECT_TRUE(closer.seen[0].text.startsWith(
+        "Cannot change the Serial Communications Port while the CAT system is in use."));
+    EXPECT_TRUE(closer.seen[1].text.startsWith(
+        "Cannot change the Serial Communications Port Rate while the CAT system is in use."));
+    EXPECT_EQ(closer.seen[1].title, "Communications Port Error");
+    EXPECT_EQ(checkedPorts(), std::vector<int>{10});
+    EXPECT_TRUE(rateItem(0)->isChecked());
+    EXPECT_FALSE(rateItem(1)->isChecked());
+}
+
+#ifdef DORV_WITH_SIMULATOR
+TEST_F(MainWindowTest, simulatorPort_answersAFrequencyRequest)
+{
+    ModalCloser closer;
+    portItem(9)->trigger();
+    ASSERT_TRUE(closer.seen.empty());
+    EXPECT_EQ(checkedPorts(), std::vector<int>{9});
+
+    Radio &radio = window->radio();
+    radio.link.write({0x00, 0x00, 0x00, 0x00, 0x03});
+    const double start = radio.host.now();
+    while (radio.port.bytesAvailable() < 5 && radio.host.now() - start < 2.0) {
+        radio.host.yield();
+    }
+    EXPECT_EQ(radio.port.read(5).size(), 5u);
+}
+#endif
+
+TEST_F(MainWindowTest, exit_closesTheWindow)
+{
+    window->show();
+    ASSERT_TRUE(window->isVisible());
+
+    action("mnuFileArray_9")->trigger();
+
+    EXPECT_FALSE(window->isVisible());
+}
+
+} // namespace
+} // namespace dorv::gui
