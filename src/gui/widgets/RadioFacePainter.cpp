@@ -90,13 +90,15 @@ void RadioFacePainter::paintBody(QPainter &painter, const QRectF &area) const
     const qreal bevel = kBevel * unit;
     painter.setPen(Qt::NoPen);
     // Bevel: light along the top and left, dark along the bottom and right.
-    QLinearGradient edge(area.topLeft(), area.bottomRight());
-    edge.setColorAt(0, m_colors.bevelLight);
-    edge.setColorAt(0.5, m_colors.shaded ? m_colors.body : m_colors.bevelLight);
-    edge.setColorAt(0.5001, m_colors.shaded ? m_colors.body : m_colors.bevelDark);
-    edge.setColorAt(1, m_colors.bevelDark);
-    painter.setBrush(edge);
-    painter.drawRoundedRect(area, corner, corner);
+    QPainterPath outline;
+    outline.addRoundedRect(area, corner, corner);
+    painter.setBrush(m_colors.bevelLight);
+    painter.drawPath(outline);
+    painter.save();
+    painter.setClipPath(outline);
+    painter.setBrush(m_colors.bevelDark);
+    painter.drawRoundedRect(area.translated(bevel, bevel), corner, corner);
+    painter.restore();
 
     const QRectF panel = area.adjusted(bevel, bevel, -bevel, -bevel);
     if (m_colors.shaded) {
