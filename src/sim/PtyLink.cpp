@@ -55,8 +55,7 @@ PtyLink::PtyLink(std::string linkPath) : linkPath_(std::move(linkPath))
         struct stat st {};
         if (lstat(linkPath_.c_str(), &st) == 0) {
             if (!S_ISLNK(st.st_mode)) {
-                errno = EEXIST;
-                throw SystemError(linkPath_ + " exists and is not a symbolic link");
+                throw std::runtime_error(linkPath_ + " exists and is not a symbolic link");
             }
             ::unlink(linkPath_.c_str());
         }

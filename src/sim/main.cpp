@@ -70,10 +70,10 @@ public:
                 readAll(fd);
             }
             const auto out = engine_.takeReady(now());
+            writeLog(); // before the reply goes out, so a client that got it finds it logged
             if (!out.empty() && ::write(fd, out.data(), out.size()) < 0 && errno != EAGAIN) {
                 throw std::runtime_error(std::string("write: ") + std::strerror(errno));
             }
-            writeLog();
         }
     }
 
@@ -123,7 +123,8 @@ int main(int argc, char **argv)
     std::string error;
     const auto line = ParseCommandLine({argv + 1, argv + argc}, error);
     if (!line) {
-        return Fail(error + '\n' + kUsage, 2);
+        std::cerr << "ft897-sim: " << error << '\n' << kUsage;
+        return 2;
     }
     std::vector<Signal> signals = DefaultBandPlan();
     if (!line->signalsPath.empty()) {

@@ -1,0 +1,239 @@
+// Runs the real ft897-sim program on a pseudo-terminal and talks to it as a client would.
+
+#include <chrono>
+#include <csignal>
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <regex>
+#include <sys/wait.h>
+#include <termios.h>
+#include <thread>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+using Bytes = std::vector<std::uint8_t>;
+
+namespace {
+
+// A scratch directory removed at the end of the test.
+struct TempDir {
+    TempDir()
+    {
+        std::string pattern = (fs::temp_directory_path() / "ft897-sim-XXXXXX").string();
+        path = mkdtemp(pattern.data());
+    }
+    ~TempDir() { fs::remove_all(path); }
+    fs::path path;
+};
+
+// The simulator as a child process; its first stdout line is the slave path.
+class SimProcess {
+public:
+    explicit SimProcess(std::vector<std::string> args)
+    {
+        int out[2];
+        if (pipe(out) != 0) {
+            return;
+        }
+        pid_ = fork();
+        if (pid_ == 0) {
+            dup2(out[1], STDOUT_FILENO);
+            close(out[0]);
+            close(out[1]);
+            std::vector<char *> argv{const_cast<char *>(FT897_SIM_PATH)};
+            for (std::string &a : args) {
+                argv.push_back(a.data());
+            }
+            argv.push_back(nullptr);
+            execv(argv[0], argv.data());
+            _exit(127);
+        }
+        close(out[1]);
+        stdout_ = out[0];
+    }
+    ~SimProcess()
+    {
+        if (pid_ > 0 && !exited_) {
+            kill(pid_, SIGKILL);
+            waitpid(pid_, nullptr, 0);
+        }
+        close(stdout_);
+    }
+
+    // The first line the program printed, or "" after the timeout.
+    std::string firstLine(int timeoutMs = 5000)
+    {
+        std::string line;
+        char c = 0;
+        pollfd p{stdout_, POLLIN, 0};
+        while (poll(&p, 1, timeoutMs) > 0 && read(stdout_, &c, 1) == 1 && c != '\n') {
+            line += c;
+        }
+        return line;
+    }
+
+    // Exit status after a signal, or -1 when it did not end within the timeout.
+    int stop(int sig = SIGTERM, int timeoutMs = 5000)
+    {
+        kill(pid_, sig);
+        return waitExit(timeoutMs);
+    }
+
+    int waitExit(int timeoutMs = 5000)
+    {
+        for (int waited = 0; waited < timeoutMs; waited += 10) {
+            int status = 0;
+            if (waitpid(pid_, &status, WNOHANG) == pid_) {
+                exited_ = true;
+                return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return -1;
+    }
+
+private:
+    pid_t pid_ = -1;
+    int stdout_ = -1;
+    bool exited_ = false;
+};
+
+// A client on the link, in raw mode as a serial program sets it.
+class Client {
+public:
+    explicit Client(const fs::path &link)
+    {
+        fd_ = open(link.c_str(), O_RDWR | O_NOCTTY);
+        if (fd_ >= 0) {
+            termios tio{};
+            tcgetattr(fd_, &tio);
+            cfmakeraw(&tio);
+            cfsetspeed(&tio, B4800);
+            tio.c_cflag |= CSTOPB;
+            tcsetattr(fd_, TCSANOW, &tio);
+        }
+    }
+    ~Client() { close(fd_); }
+    bool ok() const { return fd_ >= 0; }
+
+    void send(const Bytes &bytes)
+    {
+        ASSERT_EQ(write(fd_, bytes.data(), bytes.size()), ssize_t(bytes.size()));
+    }
+
+    // Reads until count bytes came or the timeout passed.
+    Bytes receive(std::size_t count, int timeoutMs = 2000)
+    {
+        Bytes got;
+        pollfd p{fd_, POLLIN, 0};
+        while (got.size() < count && poll(&p, 1, timeoutMs) > 0) {
+            std::uint8_t buffer[64];
+            const ssize_t n = read(fd_, buffer, std::min(sizeof buffer, count - got.size()));
+            if (n <= 0) {
+                break;
+            }
+            got.insert(got.end(), buffer, buffer + n);
+        }
+        return got;
+    }
+
+private:
+    int fd_ = -1;
+};
+
+std::vector<std::string> ReadLines(const fs::path &file)
+{
+    std::ifstream in(file);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+} // namespace
+
+TEST(SimProcess, serve_answersOverThePtyAndLogsEveryFrame)
+{
+    TempDir dir;
+    const fs::path link = dir.path / "ft897";
+    const fs::path log = dir.path / "frames.log";
+    const fs::path signals = dir.path / "signals.txt";
+    std::ofstream(signals) << "# one repeater\n145250000 9 12000\n";
+    SimProcess sim({"--link", link, "--log", log, "--signals", signals, "--delay", "100"});
+    const std::string slave = sim.firstLine();
+    ASSERT_FALSE(slave.empty());
+    ASSERT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(fs::read_symlink(link), slave);
+
+    {
+        Client client(link);
+        ASSERT_TRUE(client.ok());
+        client.send({0x14, 0x52});
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        client.send({0x50, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0xE7});
+        EXPECT_EQ(client.receive(1), Bytes{0x09});
+        client.send({0, 0, 0, 0, 0x03});
+        EXPECT_EQ(client.receive(5), (Bytes{0x14, 0x52, 0x50, 0x00, 0x08}));
+    }
+    // A client that closed its side does not stop the simulator serving the next one.
+    Client again(link);
+    again.send({0, 0, 0, 0, 0xF7});
+    EXPECT_EQ(again.receive(1), Bytes{0x80});
+
+    const std::vector<std::string> lines = ReadLines(log);
+    const std::regex format(R"((\d+) (RX|TX)((?: [0-9A-F]{2})+))");
+    std::vector<std::string> traffic;
+    std::vector<long> times;
+    for (const std::string &line : lines) {
+        std::smatch m;
+        ASSERT_TRUE(std::regex_match(line, m, format)) << line;
+        times.push_back(std::stol(m[1]));
+        traffic.push_back(m[2].str() + m[3].str());
+    }
+    EXPECT_EQ(traffic, (std::vector<std::string>{"RX 14 52 50 00 01", "RX 00 00 00 00 E7", "TX 09",
+                                                 "RX 00 00 00 00 03", "TX 14 52 50 00 08",
+                                                 "RX 00 00 00 00 F7", "TX 80"}));
+    ASSERT_EQ(times.size(), 7u);
+    EXPECT_TRUE(std::is_sorted(times.begin(), times.end()));
+    EXPECT_GE(times[2] - times[1], 99); // the reply delay
+    EXPECT_EQ(sim.stop(), 0);
+}
+
+TEST(SimProcess, stop_removesTheLinkAfterReplacingAStaleOne)
+{
+    TempDir dir;
+    const fs::path link = dir.path / "ft897";
+    fs::create_symlink("/dev/pts/does-not-exist", link);
+    for (const int sig : {SIGTERM, SIGINT}) {
+        SimProcess sim({"--link", link});
+        const std::string slave = sim.firstLine();
+        ASSERT_FALSE(slave.empty());
+        EXPECT_EQ(fs::read_symlink(link), slave);
+        EXPECT_EQ(sim.stop(sig), 0);
+        EXPECT_FALSE(fs::exists(fs::symlink_status(link)));
+    }
+}
+
+TEST(SimProcess, start_refusesBadArgumentsAndNeverReplacesAFile)
+{
+    TempDir dir;
+    const fs::path file = dir.path / "not-a-link";
+    std::ofstream(file) << "keep me";
+    SimProcess onFile({"--link", file});
+    EXPECT_EQ(onFile.waitExit(), 1);
+    EXPECT_EQ(ReadLines(file), std::vector<std::string>{"keep me"});
+
+    SimProcess noLink({"--delay", "5"});
+    EXPECT_EQ(noLink.waitExit(), 2);
+
+    const fs::path badSignals = dir.path / "signals.txt";
+    std::ofstream(badSignals) << "145250000 loud\n";
+    SimProcess badFile({"--link", dir.path / "l", "--signals", badSignals});
+    EXPECT_EQ(badFile.waitExit(), 2);
+    EXPECT_FALSE(fs::exists(fs::symlink_status(dir.path / "l")));
+}
