@@ -1,5 +1,4 @@
 #include "FilesFixture.h"
-
 #include "model/files/RecordCodec.h"
 
 namespace dorv::test {
@@ -127,8 +126,8 @@ TEST_F(FilesTest, OpenSettingsFile_windowPosition_resetsWhenOutsideTheScreen)
         std::int32_t top, left;
         bool kept;
     } cases[] = {
-        {0, 0, true},         {11519, 15359, true}, {11520, 100, false},
-        {100, 15360, false},  {-15, 100, false},    {100, -1, false},
+        {0, 0, true},        {11519, 15359, true}, {11520, 100, false},
+        {100, 15360, false}, {-15, 100, false},    {100, -1, false},
     };
     for (const Case &c : cases) {
         Bytes f = validSettings();
@@ -152,8 +151,8 @@ TEST_F(FilesTest, OpenSettingsFile_unusableStepsAndMenuIndexes_takeTheirDefaults
     PutI32(f, channel(5, ModeAM), 99999);
     PutI32(f, channel(6, ModeUSB), 1);
     PutI32(f, dial(7, 9), 0); // slot 9 belongs to no mode
-    PutI16(f, 8, 40);        // MeterSpeed past its menu
-    PutI16(f, 20, 2);        // DisplayFace is 4 or 5
+    PutI16(f, 8, 40);         // MeterSpeed past its menu
+    PutI16(f, 20, 2);         // DisplayFace is 4 or 5
     WriteFileBytes(file("ft897.dorv"), f);
 
     radio.files.OpenSettingsFile();

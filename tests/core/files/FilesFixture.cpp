@@ -57,7 +57,8 @@ Bytes ReadFileBytes(const fs::path &path)
 void WriteFileBytes(const fs::path &path, const Bytes &bytes)
 {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    out.write(reinterpret_cast<const char *>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
 }
 
 static fs::path MakeTempDir()

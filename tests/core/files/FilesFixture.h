@@ -1,12 +1,11 @@
 #pragma once
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <string>
-
 #include "Radio.h"
 #include "support/FakeHost.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <string>
 
 namespace dorv::test {
 
