@@ -17,8 +17,8 @@ PanelState::PanelState()
     }
     mnuCommPortArray[10].Caption = "None";
     mnuCatRate = {{"4800 bps"}, {"9600 bps"}, {"38400 bps"}};
-    mnuFileArray = {{"New"}, {"Open..."}, {"-"},    {"Save"}, {"Save As..."},
-                    {"-"},   {"Lock Menus..."}, {"Unlock Menus..."}, {"-"}, {"Exit"}};
+    mnuFileArray = {{"New"},           {"Open..."},         {"-"}, {"Save"}, {"Save As..."}, {"-"},
+                    {"Lock Menus..."}, {"Unlock Menus..."}, {"-"}, {"Exit"}};
 }
 
 } // namespace dorv
