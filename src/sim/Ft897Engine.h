@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <random>
+#include <utility>
 #include <vector>
 
 namespace ft897sim {
