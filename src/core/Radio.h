@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "cat/CatCommands.h"
 #include "cat/CatLink.h"
 #include "host/Host.h"
@@ -9,6 +7,8 @@
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
 #include "panel/PanelState.h"
+
+#include <string>
 
 namespace dorv {
 

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "cat/CatFrame.h"
+
+#include <gtest/gtest.h>
 
 using namespace dorv;
 

@@ -12,7 +12,7 @@ MsgAnswer FakeHost::messageBox(const std::string &text, const std::string &title
         return answer;
     }
     return (buttons == MsgButtons::YesNo || buttons == MsgButtons::YesNoCancel) ? MsgAnswer::Yes
-                                                                                 : MsgAnswer::Ok;
+                                                                                : MsgAnswer::Ok;
 }
 
 std::optional<std::string> FakeHost::openFileDialog(const FileDialogRequest &request)

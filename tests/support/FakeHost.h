@@ -1,11 +1,11 @@
 #pragma once
 
+#include "host/Host.h"
+#include "host/Timer.h"
+
 #include <deque>
 #include <string>
 #include <vector>
-
-#include "host/Host.h"
-#include "host/Timer.h"
 
 namespace dorv::test {
 

@@ -255,8 +255,8 @@ void CatCommands::StepFrequency()
         return;
     }
     SendFreqToRadioMB(vfo.Frequency);
-    const bool arsBand = (s.MainBand == 1 && s.Settings.Ars144) ||
-                         (s.MainBand == 0 && s.Settings.Ars430);
+    const bool arsBand =
+        (s.MainBand == 1 && s.Settings.Ars144) || (s.MainBand == 0 && s.Settings.Ars430);
     if (s.MainVfo.Mode == ModeFM && arsBand) {
         AutoRepeaterShift();
     }

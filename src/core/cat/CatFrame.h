@@ -1,10 +1,10 @@
 #pragma once
 
+#include "model/Units.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
-
-#include "model/Units.h"
 
 namespace dorv {
 

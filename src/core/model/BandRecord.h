@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "model/VfoInfo.h"
+
+#include <array>
 
 namespace dorv {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "model/VfoInfo.h"
+
+#include <string>
 
 namespace dorv {
 

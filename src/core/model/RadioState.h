@@ -1,10 +1,10 @@
 #pragma once
 
-#include <array>
-
 #include "model/BandRecord.h"
 #include "model/MemoryChannel.h"
 #include "model/SettingsRecord.h"
+
+#include <array>
 
 namespace dorv {
 
@@ -45,8 +45,8 @@ struct RadioState {
     SentRecord SentMain;
     SentRecord SentSub;
     bool SplitAtRadio = false;
-    Freq ScanStep = 0;      // signed amount one step adds
-    int ScanDirection = 0;  // 1 up, -1 down, 0 stopped
+    Freq ScanStep = 0;     // signed amount one step adds
+    int ScanDirection = 0; // 1 up, -1 down, 0 stopped
 
     // The operated VFO: the sub VFO while SUB is selected, else the main VFO.
     VfoInfo &operatedVfo() { return SubActive ? SubVfo : MainVfo; }

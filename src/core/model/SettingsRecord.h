@@ -1,9 +1,9 @@
 #pragma once
 
+#include "model/Units.h"
+
 #include <array>
 #include <string>
-
-#include "model/Units.h"
 
 namespace dorv {
 

@@ -8,11 +8,11 @@ namespace dorv {
 // 144.200 MHz is 14420000, 600 kHz is 60000.
 using Freq = std::int32_t;
 
-constexpr int kBandCount = 12;       // 0 = 430 MHz ... 11 = 1.8 MHz
-constexpr int kModeCount = 8;        // LSB USB CW CWR AM FM DIG PKT
-constexpr int kModeSlotCount = 10;   // columns of the step tables
-constexpr int kToneModeCount = 4;    // off, ENC, ENC/DEC, DCS
-constexpr int kMemoryCount = 1000;   // positions 000..999
+constexpr int kBandCount = 12;     // 0 = 430 MHz ... 11 = 1.8 MHz
+constexpr int kModeCount = 8;      // LSB USB CW CWR AM FM DIG PKT
+constexpr int kModeSlotCount = 10; // columns of the step tables
+constexpr int kToneModeCount = 4;  // off, ENC, ENC/DEC, DCS
+constexpr int kMemoryCount = 1000; // positions 000..999
 constexpr int kHomeChannelCount = 12;
 
 enum Mode : std::int16_t {

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "model/Units.h"
+
+#include <string>
 
 namespace dorv {
 
