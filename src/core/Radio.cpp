@@ -3,7 +3,10 @@
 namespace dorv {
 
 Radio::Radio(Host &host_, SerialPort &port_, std::string dataDir_)
-    : host(host_), port(port_), dataDir(std::move(dataDir_)), link(*this), cat(*this), files(*this)
+    : host(host_), port(port_), dataDir(std::move(dataDir_)), link(*this), cat(*this), files(*this),
+      meters(*this), power(*this), transmit(*this), vfo(*this), enablement(*this), tuning(*this),
+      bands(*this), keyboard(*this), mode(*this), tone(*this), split(*this), clar(*this),
+      keypad(*this)
 {
 }
 

@@ -2,11 +2,24 @@
 
 #include "cat/CatCommands.h"
 #include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "cat/Power.h"
+#include "cat/Transmit.h"
 #include "host/Host.h"
 #include "host/SerialPort.h"
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
+#include "panel/BandStepping.h"
+#include "panel/ClarLock.h"
+#include "panel/Enablement.h"
+#include "panel/Keyboard.h"
+#include "panel/Keypad.h"
+#include "panel/ModeSelect.h"
 #include "panel/PanelState.h"
+#include "panel/SplitRepeater.h"
+#include "panel/ToneSquelch.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
 
 #include <string>
 
@@ -30,6 +43,19 @@ public:
     CatLink link;
     CatCommands cat;
     DataFiles files;
+    Meters meters;
+    Power power;
+    Transmit transmit;
+    VfoOps vfo;
+    Enablement enablement;
+    Tuning tuning;
+    BandStepping bands;
+    Keyboard keyboard;
+    ModeSelect mode;
+    ToneSquelch tone;
+    SplitRepeater split;
+    ClarLock clar;
+    Keypad keypad;
 };
 
 } // namespace dorv

@@ -48,6 +48,16 @@ struct RadioState {
     Freq ScanStep = 0;     // signed amount one step adds
     int ScanDirection = 0; // 1 up, -1 down, 0 stopped
 
+    // Transient flags of single features, read by the button enablement.
+    bool ScanOn = false;      // SCAN armed or running
+    bool SearchOn = false;    // SEARCH running
+    bool KeypadEntry = false; // a keypad frequency entry is open
+    bool StoPending = false;  // quick memory store selection pending
+    bool RclPending = false;  // quick memory recall selection pending
+    bool JogHeld = false;     // an UP/DOWN jog button is held down
+    bool HomeActive = false;  // a HOME channel is recalled
+    bool SignalCentred = false;
+
     // The operated VFO: the sub VFO while SUB is selected, else the main VFO.
     VfoInfo &operatedVfo() { return SubActive ? SubVfo : MainVfo; }
     std::int16_t operatedBand() const { return SubActive ? SubBand : MainBand; }
