@@ -57,6 +57,7 @@ struct RadioState {
     bool JogHeld = false;     // an UP/DOWN jog button is held down
     bool HomeActive = false;  // a HOME channel is recalled
     bool SignalCentred = false;
+    int PauseTime = 0; // seconds a scan stays on a busy signal; 0 = OFF
 
     // The operated VFO: the sub VFO while SUB is selected, else the main VFO.
     VfoInfo &operatedVfo() { return SubActive ? SubVfo : MainVfo; }

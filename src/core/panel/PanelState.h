@@ -23,13 +23,23 @@ struct KnobState {
     bool Enabled = true;
 };
 
-// One indicator of the meter gauge: a bar from Start to End, or a marker at Value.
+// One indicator of the meter gauge: a bar from Start to End, or a marker at Value,
+// in S units on receive and in the stepped power reading on transmit.
 struct MeterIndicator {
     bool Visible = false;
-    int Start = 0;
-    int End = 0;
-    int Value = 0;
+    double Start = 0;
+    double End = 0;
+    double Value = 0;
 };
+
+// A background colour, 0..255 per channel.
+struct Rgb {
+    int Red = 0;
+    int Green = 0;
+    int Blue = 0;
+    bool operator==(const Rgb &) const = default;
+};
+constexpr Rgb kPanelDark{64, 64, 64};
 
 struct MenuItem {
     std::string Caption;
@@ -71,6 +81,16 @@ struct PanelState {
     bool ledLOCK = false;
 
     std::array<MeterIndicator, 4> LMeter{};
+
+    // The lit or dark face of the display and the meter, and what the CAT link shows.
+    Rgb DisplayPanelColour = kPanelDark;
+    Rgb LMeterColour = kPanelDark;
+    bool LMeterVisible = false;
+    bool ledFreqVisible = false;
+    bool ledSubFreqVisible = false;
+    // Set while the radio leaves status requests unanswered: the link is on but nothing
+    // comes back (cable pulled, radio off, wrong rate). Cleared by the next reply.
+    bool RadioNotAnswering = false;
 
     KnobState MainKnob, ClarKnob, ChannelKnob;
 
