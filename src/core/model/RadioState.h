@@ -57,7 +57,8 @@ struct RadioState {
     bool JogHeld = false;     // an UP/DOWN jog button is held down
     bool HomeActive = false;  // a HOME channel is recalled
     bool SignalCentred = false;
-    int PauseTime = 0; // seconds a scan stays on a busy signal; 0 = OFF
+    double PressTime = 0.0; // host clock, s: when STO, RCL or MCK went down
+    int PauseTime = 0;      // seconds a scan stays on a busy signal; 0 = OFF
 
     // The operated VFO: the sub VFO while SUB is selected, else the main VFO.
     VfoInfo &operatedVfo() { return SubActive ? SubVfo : MainVfo; }

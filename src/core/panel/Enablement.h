@@ -1,6 +1,9 @@
 #pragma once
 
+#include "host/Timer.h"
 #include "model/Units.h"
+
+#include <string>
 
 namespace dorv {
 
@@ -9,10 +12,23 @@ class Radio;
 // Which function buttons may be pressed in the current state, and the blink timer.
 class Enablement {
 public:
-    explicit Enablement(Radio &radio) : radio_(radio) {}
+    explicit Enablement(Radio &radio);
+
+    // The panel states that decide the buttons, first match wins.
+    enum class PanelMode { Off, QM, MCK, SUB, KEY, PRI, CLR, JOG, RUN, ARM, MR, VFO, PMS, None };
 
     void ToggleFunctionButtons();
     void TimerDelay_Timer();
+
+    // The state ToggleFunctionButtons picks from the flags; None for an operating state
+    // outside MR, VFO and PMS.
+    PanelMode CurrentPanelMode() const;
+
+    // Blinks the indicators of pending functions and ends quick memory selection.
+    // 500 ms at start; SUB and MCK set it to 250 ms.
+    Timer TimerDelay{"TimerDelay"};
+    // "ONE" or "TWO" (first or second press of MCK) or "OFF".
+    std::string TimerDelayTag = "OFF";
 
 private:
     Radio &radio_;

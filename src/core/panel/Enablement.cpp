@@ -1,0 +1,176 @@
+#include "panel/Enablement.h"
+
+#include "Radio.h"
+
+namespace dorv {
+
+namespace {
+
+constexpr int kStartDelayMs = 500;
+constexpr double kQuickMemoryTimeoutSeconds = 5.0;
+
+// One button's Enabled value in each panel state, in the order of PanelMode:
+// OFF QM MCK SUB KEY PRI CLR JOG RUN ARM MR VFO PMS.
+// '0' disabled, '1' enabled, and the conditional cells:
+// 'a' disabled with the link off, unchanged while transmitting (MOX must end it);
+// 'b' enabled while a search runs; 'c' enabled while a SCAN scan runs;
+// 'd' enabled on a split memory; 'e' enabled while split is on.
+struct ButtonRow {
+    ButtonState PanelState::*button;
+    const char *cells;
+};
+
+constexpr ButtonRow kButtonRows[] = {
+    {&PanelState::CATbutton, "1111111111111"},    {&PanelState::MOXbutton, "a000011101111"},
+    {&PanelState::SEARCHbutton, "00000000b0011"}, {nullptr, "0001001001111"}, // ModeButton 0..7
+    {&PanelState::SYNCbutton, "0001000001111"},   {&PanelState::SCOPEbutton, "0000000000010"},
+    {&PanelState::RCLbutton, "0000001000011"},    {&PanelState::STObutton, "0000001000011"},
+    {&PanelState::FASTbutton, "0001011001111"},   {&PanelState::LOCKbutton, "0000011001111"},
+    {&PanelState::HOMEbutton, "0000011000111"},   {&PanelState::VFOMRbutton, "0000011000111"},
+    {&PanelState::ABbutton, "0000000001111"},     {&PanelState::SPLITbutton, "0000000000111"},
+    {&PanelState::MCKbutton, "0010000001111"},    {&PanelState::SWAPbutton, "0000000000110"},
+    {&PanelState::SUBbutton, "0001000001111"},    {&PanelState::RPTbutton, "0101100001111"},
+    {&PanelState::REVbutton, "0101101001111"},    {&PanelState::TONEbutton, "0101100001111"},
+    {&PanelState::SCANbutton, "01011000c1111"},   {&PanelState::PRIbutton, "0101110000111"},
+    {&PanelState::PMSbutton, "0101101000111"},    {&PanelState::BandDownButton, "0101100001111"},
+    {&PanelState::BandUpButton, "0101100001111"}, {&PanelState::MhzDownButton, "0101111001111"},
+    {&PanelState::MhzUpButton, "0101111001111"},  {&PanelState::ENTbutton, "0001101001111"},
+    {&PanelState::DOPbutton, "0001100000de0"},    {&PanelState::CLARbutton, "0000001001111"},
+};
+
+} // namespace
+
+Enablement::Enablement(Radio &radio) : radio_(radio)
+{
+    TimerDelay.setInterval(kStartDelayMs);
+    TimerDelay.setTickHandler([this] { TimerDelay_Timer(); });
+    radio_.host.attachTimer(TimerDelay);
+}
+
+Enablement::PanelMode Enablement::CurrentPanelMode() const
+{
+    const RadioState &s = radio_.state;
+    if (!s.CatOn || radio_.panel.lblOnAir.Visible) {
+        return PanelMode::Off;
+    }
+    if (s.StoPending || s.RclPending) {
+        return PanelMode::QM;
+    }
+    if (s.MckOn) {
+        return PanelMode::MCK;
+    }
+    if (s.SubActive) {
+        return PanelMode::SUB;
+    }
+    if (s.KeypadEntry) {
+        return PanelMode::KEY;
+    }
+    if (s.PriOn) {
+        return PanelMode::PRI;
+    }
+    if (s.ClarOn) {
+        return PanelMode::CLR;
+    }
+    if (s.JogHeld) {
+        return PanelMode::JOG;
+    }
+    if ((s.ScanOn || s.SearchOn) && s.ScanDirection != 0) {
+        return PanelMode::RUN;
+    }
+    if (s.ScanOn) {
+        return PanelMode::ARM;
+    }
+    switch (s.OperatingState) {
+    case StateMR:
+        return PanelMode::MR;
+    case StateVFO:
+        return PanelMode::VFO;
+    case StatePMS:
+        return PanelMode::PMS;
+    default:
+        return PanelMode::None;
+    }
+}
+
+void Enablement::ToggleFunctionButtons()
+{
+    const RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    const PanelMode mode = CurrentPanelMode();
+
+    if (mode != PanelMode::None) {
+        const int column = static_cast<int>(mode);
+        const bool splitMemory = s.CurrentMemory >= 0 && s.CurrentMemory < kMemoryCount &&
+                                 s.Memories[s.CurrentMemory].Split;
+        for (const ButtonRow &row : kButtonRows) {
+            bool enabled = false;
+            switch (row.cells[column]) {
+            case '1':
+                enabled = true;
+                break;
+            case 'a':
+                if (s.CatOn) {
+                    continue; // transmitting: MOX keeps its state so it can end the transmission
+                }
+                break;
+            case 'b':
+                enabled = s.SearchOn;
+                break;
+            case 'c':
+                enabled = s.ScanOn;
+                break;
+            case 'd':
+                enabled = splitMemory;
+                break;
+            case 'e':
+                enabled = s.SplitOn;
+                break;
+            default:
+                break;
+            }
+            if (row.button == nullptr) {
+                for (ButtonState &b : p.ModeButton) {
+                    b.Enabled = enabled;
+                }
+            } else {
+                (p.*row.button).Enabled = enabled;
+            }
+        }
+    }
+    for (ButtonState &b : p.BandButton) {
+        b.Enabled = p.BandDownButton.Enabled;
+    }
+    radio_.host.panelChanged();
+}
+
+void Enablement::TimerDelay_Timer()
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+
+    if (s.SubActive) {
+        for (LabelState &label : p.lblSBmode) {
+            if (label.Tag == "ON") {
+                label.Visible = !label.Visible;
+            }
+        }
+    }
+    if (s.MckOn) {
+        p.lblMCK.Visible = !p.lblMCK.Visible;
+    }
+    // The held second MCK press (store the VFO to memory) is handled here once the
+    // memory functions provide their store.
+    if (s.StoPending || s.RclPending) {
+        p.lblQMB.Visible = !p.lblQMB.Visible;
+        if (radio_.host.now() - s.PressTime > kQuickMemoryTimeoutSeconds) {
+            TimerDelay.setEnabled(false);
+            s.StoPending = false;
+            s.RclPending = false;
+            p.lblQMB.Visible = false;
+            ToggleFunctionButtons();
+        }
+    }
+    radio_.host.panelChanged();
+}
+
+} // namespace dorv
