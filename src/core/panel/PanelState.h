@@ -21,6 +21,9 @@ struct ButtonState {
 
 struct KnobState {
     bool Enabled = true;
+    // Position value after the last handled value change; the GUI turns the knob to it
+    // and reports a turn as this value plus or minus one.
+    int Value = 0;
 };
 
 // One indicator of the meter gauge: a bar from Start to End, or a marker at Value,
