@@ -1,6 +1,9 @@
 #pragma once
 
+#include "host/Timer.h"
 #include "model/Units.h"
+
+#include <cstdint>
 
 namespace dorv {
 
@@ -9,7 +12,7 @@ class Radio;
 // Signal and power meter polling, the radio read-back and the scan status checks.
 class Meters {
 public:
-    explicit Meters(Radio &radio) : radio_(radio) {}
+    explicit Meters(Radio &radio);
 
     void TurnOnLMeter();
     void TurnOffLMeter();
@@ -22,8 +25,39 @@ public:
     int BandFromFreq(Freq freq, int Default);
     void FindFreeMemory(bool &NotStored, int &FreePos);
 
+    // Forgets a request whose reply was discarded, so the next poll asks afresh.
+    void ForgetRequests();
+
+    // Both poll at the interval of the Meter menu (0 = OFF) and start disabled.
+    Timer TimerSignalMeter{"TimerSignalMeter"};
+    Timer TimerPowerMeter{"TimerPowerMeter"};
+
+    // Consecutive polls left unanswered before the panel says the radio is silent.
+    static constexpr int kSilentPolls = 3;
+
 private:
+    void TimerSignalMeter_Timer();
+    void TimerPowerMeter_Timer();
+    // Discards what is waiting and writes a status request, so that only bytes arriving
+    // after it are taken as its reply (stray acknowledgements are never read as status).
+    void RequestStatus(std::uint8_t opcode);
+    // The first waiting byte; everything else waiting is discarded.
+    std::uint8_t TakeStatusByte();
+    // Bits 6 and 5 of an RX status byte whose bit 7 is already removed: sets
+    // SignalCentred and the centring band, returns the S value.
+    int ApplyCentring(int b);
+    void SetIndicator1(double start, double end);
+    void NoteUnanswered();
+    void NoteAnswered();
+    // The search auto-store: the current VFOs into memory `pos`.
+    void StoreVfosInMemory(int pos);
+
     Radio &radio_;
+    int Peak = 0;      // S value the peak marker shows
+    int HoldTicks = 0; // ticks the peak marker still holds before it falls
+    bool rxRequestPending_ = false;
+    bool txRequestPending_ = false;
+    int unansweredPolls_ = 0;
 };
 
 } // namespace dorv

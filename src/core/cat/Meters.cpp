@@ -1,0 +1,465 @@
+#include "cat/Meters.h"
+
+#include "Radio.h"
+#include "model/CodeTables.h"
+#include "panel/ReadoutFormat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace dorv {
+
+namespace {
+
+constexpr int kDefaultMeterIntervalMs = 1000;
+constexpr std::uint8_t kNoSignal = 0x80;
+constexpr std::uint8_t kToneBit = 0x40;
+constexpr std::uint8_t kOffCentre = 0x20;
+
+constexpr double kReadBackSettleSeconds = 0.2;
+constexpr double kReadBackTrySeconds = 0.1;
+constexpr int kReadBackTries = 6;
+constexpr int kFreqModeReplyLength = 5;
+
+// Power reading of the TX status byte, stepped for the meter.
+double SteppedPower(int p)
+{
+    if (p >= 8) {
+        return 5.0;
+    }
+    if (p >= 5) {
+        return 2.5;
+    }
+    if (p >= 2) {
+        return 1.0;
+    }
+    return p == 1 ? 0.5 : 0.0;
+}
+
+// Mode index of the mode byte of the frequency-and-mode reply; unknown codes read as USB.
+int ModeFromReply(std::uint8_t code)
+{
+    const int mode = ModeFromCatCode(code & 0x7F);
+    return mode < 0 ? ModeUSB : mode;
+}
+
+struct BandRange {
+    Freq low;
+    Freq high; // inclusive
+    int band;
+};
+
+constexpr BandRange kBandRanges[] = {
+    {10000, 275000, 11},   {275000, 550000, 10},  {550000, 850000, 9},     {850000, 1200000, 8},
+    {1200000, 1600000, 7}, {1600000, 1950000, 6}, {1950000, 2300000, 5},   {2300000, 2650000, 4},
+    {2650000, 3699999, 3}, {3700000, 7600000, 2}, {10800000, 17400000, 1}, {42000000, 51200000, 0},
+};
+
+std::string TrimRight(std::string text)
+{
+    text.erase(text.find_last_not_of(' ') + 1);
+    return text;
+}
+
+} // namespace
+
+Meters::Meters(Radio &radio) : radio_(radio)
+{
+    for (Timer *timer : {&TimerSignalMeter, &TimerPowerMeter}) {
+        timer->setInterval(kDefaultMeterIntervalMs);
+        radio_.host.attachTimer(*timer);
+    }
+    TimerSignalMeter.setTickHandler([this] { TimerSignalMeter_Timer(); });
+    TimerPowerMeter.setTickHandler([this] { TimerPowerMeter_Timer(); });
+}
+
+void Meters::TimerSignalMeter_Timer()
+{
+    TimerSignalMeter.setEnabled(false);
+    bool gotReply = false;
+    ReadRxStatus(gotReply);
+    TimerSignalMeter.setEnabled(true);
+}
+
+void Meters::TimerPowerMeter_Timer()
+{
+    TimerPowerMeter.setEnabled(false);
+    bool gotReply = false;
+    ReadTxStatus(gotReply);
+    TimerPowerMeter.setEnabled(true);
+}
+
+void Meters::TurnOnLMeter()
+{
+    radio_.port.discardInput();
+    ForgetRequests();
+    TimerSignalMeter.setEnabled(true);
+}
+
+void Meters::TurnOffLMeter()
+{
+    TimerSignalMeter.setEnabled(false);
+    radio_.port.discardInput();
+    ForgetRequests();
+    PanelState &p = radio_.panel;
+    p.LMeter[0].End = 0;
+    p.LMeter[2].Value = 0;
+    p.lblBusy.Visible = false;
+}
+
+void Meters::ForgetRequests()
+{
+    rxRequestPending_ = false;
+    txRequestPending_ = false;
+}
+
+void Meters::RequestStatus(std::uint8_t opcode)
+{
+    radio_.port.discardInput();
+    radio_.link.write(MakeFrame(opcode));
+}
+
+std::uint8_t Meters::TakeStatusByte()
+{
+    const Bytes bytes = radio_.port.read(1);
+    radio_.port.discardInput();
+    return bytes.empty() ? kNoSignal : bytes.front();
+}
+
+void Meters::NoteUnanswered()
+{
+    if (++unansweredPolls_ >= kSilentPolls) {
+        radio_.panel.RadioNotAnswering = true;
+    }
+}
+
+void Meters::NoteAnswered()
+{
+    unansweredPolls_ = 0;
+    radio_.panel.RadioNotAnswering = false;
+}
+
+void Meters::SetIndicator1(double start, double end)
+{
+    radio_.panel.LMeter[1].Start = start;
+    radio_.panel.LMeter[1].End = end;
+}
+
+int Meters::ApplyCentring(int b)
+{
+    if (b >= kToneBit) {
+        b -= kToneBit;
+    }
+    if (b < kOffCentre) {
+        radio_.state.SignalCentred = true;
+        if (radio_.state.MainVfo.Mode == ModeFM) {
+            SetIndicator1(2.25, 2.75);
+        } else {
+            SetIndicator1(0, 0);
+        }
+    } else {
+        radio_.state.SignalCentred = false;
+        b -= kOffCentre;
+        SetIndicator1(1, 4);
+    }
+    return b;
+}
+
+void Meters::ReadRxStatus(bool &GotReply)
+{
+    if (!rxRequestPending_ || radio_.port.bytesAvailable() == 0) {
+        if (rxRequestPending_) {
+            NoteUnanswered();
+        }
+        RequestStatus(Opcode::RxStatus);
+        rxRequestPending_ = true;
+        GotReply = false;
+        return;
+    }
+    GotReply = true;
+    rxRequestPending_ = false;
+    NoteAnswered();
+    int b = TakeStatusByte();
+    radio_.panel.lblBusy.Visible = b < kNoSignal;
+    if (b >= kNoSignal) {
+        b -= kNoSignal;
+    }
+    ShowSignalMeter(ApplyCentring(b));
+    radio_.host.panelChanged();
+}
+
+void Meters::ReadTxStatus(bool &GotReply)
+{
+    GotReply = false;
+    if (!txRequestPending_ || radio_.port.bytesAvailable() == 0) {
+        if (txRequestPending_) {
+            NoteUnanswered();
+        }
+        RequestStatus(Opcode::TxStatus);
+        txRequestPending_ = true;
+    }
+    if (radio_.port.bytesAvailable() == 0) {
+        return;
+    }
+    GotReply = true;
+    txRequestPending_ = false;
+    NoteAnswered();
+    const int p = TakeStatusByte() & 0x1F;
+    SetIndicator1(0, SteppedPower(p));
+    radio_.host.panelChanged();
+}
+
+void Meters::ShowSignalMeter(int S)
+{
+    PanelState &p = radio_.panel;
+    p.LMeter[0].End = S;
+    if (S >= Peak && S > 0) {
+        Peak = S;
+        p.LMeter[2].Value = Peak;
+        // Ticks in one second; with the meter OFF the scan checks still call here,
+        // so the peak then holds for a single call.
+        const int interval = TimerSignalMeter.interval();
+        HoldTicks = interval > 0 ? static_cast<int>(1000.0 / interval + 0.5) : 1;
+    }
+    if (HoldTicks < 1) {
+        Peak = std::max(Peak - 1, 0);
+        p.LMeter[2].Value = Peak;
+        HoldTicks = 0;
+    }
+    --HoldTicks;
+}
+
+void Meters::ReadRxStatusMR(bool &MoveOn, bool &SendRequest)
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    if (SendRequest) {
+        RequestStatus(Opcode::RxStatus);
+        SendRequest = false;
+    }
+    if (radio_.port.bytesAvailable() == 0) {
+        return;
+    }
+    int b = TakeStatusByte();
+    if (b < kNoSignal) {
+        b = ApplyCentring(b);
+        p.lblBusy.Visible = true;
+        p.lblMemoryDesc.Caption = TrimRight(s.Memories[s.CurrentMemory].Description);
+        p.lblMemoryDesc.Visible = true;
+        if (s.PauseTime >= 1) {
+            TimerSignalMeter.setEnabled(true);
+            const double end = radio_.host.now() + s.PauseTime;
+            while (radio_.host.now() < end) {
+                radio_.host.yield();
+                if (s.ScanDirection == 0) {
+                    MoveOn = true;
+                    SendRequest = false;
+                    return;
+                }
+            }
+            TimerSignalMeter.setEnabled(false);
+            radio_.port.discardInput();
+            ForgetRequests();
+            p.lblMemoryDesc.Visible = false;
+            MoveOn = true;
+        } else {
+            MoveOn = false;
+        }
+        SendRequest = true;
+    } else {
+        p.lblBusy.Visible = false;
+        b = ApplyCentring(b - kNoSignal);
+        MoveOn = true;
+        SendRequest = true;
+    }
+    ShowSignalMeter(b);
+}
+
+void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    if (SendRequest) {
+        RequestStatus(Opcode::RxStatus);
+        SendRequest = false;
+    }
+    if (radio_.port.bytesAvailable() == 0) {
+        return;
+    }
+    int b = TakeStatusByte();
+    const bool fm = s.MainVfo.Mode == ModeFM;
+    const bool sideband = s.MainVfo.Mode <= ModeCWR;
+    const auto showCentreBand = [&] {
+        if (fm) {
+            SetIndicator1(7, 8);
+        } else {
+            SetIndicator1(0, 0);
+        }
+    };
+    if (b < kNoSignal) {
+        if (b >= kToneBit) {
+            b -= kToneBit;
+        }
+        if (b < kOffCentre) {
+            s.SignalCentred = true;
+            showCentreBand();
+            if (fm && s.SearchOn) {
+                bool notStored = false;
+                int freePos = 0;
+                FindFreeMemory(notStored, freePos);
+                if (notStored) {
+                    StoreVfosInMemory(freePos);
+                    s.MemoryDirty = true;
+                }
+                MoveOn = true;
+                SendRequest = true;
+                return;
+            }
+        } else {
+            s.SignalCentred = false;
+            b -= kOffCentre;
+            if (s.PauseTime == 0) {
+                SetIndicator1(3, 12);
+            }
+        }
+        p.lblBusy.Visible = true;
+        if (!sideband) {
+            if (s.PauseTime > 0 && s.SignalCentred) {
+                TimerSignalMeter.setEnabled(true);
+                const double end = radio_.host.now() + s.PauseTime;
+                while (radio_.host.now() < end && s.SignalCentred) {
+                    radio_.host.yield();
+                    if (s.ScanDirection == 0) {
+                        MoveOn = true;
+                        SendRequest = false;
+                        return;
+                    }
+                }
+                TimerSignalMeter.setEnabled(false);
+                radio_.port.discardInput();
+                ForgetRequests();
+                MoveOn = true;
+            } else if (s.PauseTime != 0) {
+                MoveOn = true;
+            } else {
+                MoveOn = !s.SignalCentred;
+            }
+        } else {
+            s.ScanStep = s.ScanDirection == 1 ? 5 : -5;
+            MoveOn = true;
+        }
+        SendRequest = true;
+    } else {
+        p.lblBusy.Visible = false;
+        b -= kNoSignal;
+        if ((s.ScanStep == 5 || s.ScanStep == -5) && sideband) {
+            s.ScanStep = s.ScanDirection == 1 ? 50 : -50;
+        }
+        MoveOn = true;
+        SendRequest = true;
+        if (b >= kToneBit) {
+            b -= kToneBit;
+        }
+        if (b < kOffCentre) {
+            s.SignalCentred = true;
+            showCentreBand();
+        } else {
+            s.SignalCentred = false;
+            b -= kOffCentre;
+            if (s.PauseTime == 0) {
+                SetIndicator1(3, 12);
+            }
+        }
+    }
+    ShowSignalMeter(b);
+}
+
+void Meters::FindFreeMemory(bool &NotStored, int &FreePos)
+{
+    const RadioState &s = radio_.state;
+    FreePos = 0;
+    for (int pos = 1; pos < kMemoryCount; ++pos) {
+        const Freq f = s.Memories[pos].Vfo.Frequency;
+        if (f == s.MainVfo.Frequency) {
+            NotStored = false;
+            return;
+        }
+        if (f == 0 && FreePos == 0) {
+            FreePos = pos;
+        }
+    }
+    // With no free position nothing can be stored.
+    NotStored = FreePos != 0;
+}
+
+void Meters::StoreVfosInMemory(int pos)
+{
+    RadioState &s = radio_.state;
+    MemoryChannel &m = s.Memories[pos];
+    if (m.Vfo.Frequency == 0) {
+        ++s.MemoryCount;
+    }
+    m.Split = s.SplitOn;
+    m.Vfo = s.MainVfo;
+    m.Band = s.MainBand;
+    if (s.SplitOn) {
+        m.SplitVfo = s.SubVfo;
+        m.SplitBand = s.SubBand;
+    }
+    m.Skip = false;
+}
+
+void Meters::ReadRadioFreqMode()
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    Pause(radio_.host, kReadBackSettleSeconds);
+    radio_.port.discardInput();
+    radio_.link.write(MakeFrame(Opcode::ReadFreqMode));
+    Bytes reply;
+    for (int attempt = 0; attempt < kReadBackTries; ++attempt) {
+        Pause(radio_.host, kReadBackTrySeconds);
+        if (radio_.port.bytesAvailable() >= kFreqModeReplyLength) {
+            reply = radio_.port.read(kFreqModeReplyLength);
+            radio_.port.discardInput();
+            break;
+        }
+    }
+    if (reply.size() < kFreqModeReplyLength) {
+        return;
+    }
+    // A reply that is not BCD is not a frequency: keep the VFO as it is.
+    const auto freq = DecodeFrequency(reply.data());
+    if (!freq) {
+        return;
+    }
+    const auto mode = static_cast<std::int16_t>(ModeFromReply(reply[4]));
+    if (s.SubActive) {
+        s.SubVfo.Frequency = *freq;
+        s.SubBand = static_cast<std::int16_t>(BandFromFreq(*freq, s.SubBand));
+        p.ledSubFreq = FormatFrequency(*freq);
+        s.SubVfo.Mode = mode;
+        radio_.cat.SendModeToRadioSB();
+    } else {
+        s.MainVfo.Frequency = *freq;
+        s.MainBand = static_cast<std::int16_t>(BandFromFreq(*freq, s.MainBand));
+        p.ledFreq = FormatFrequency(*freq);
+        s.MainVfo.Mode = mode;
+        radio_.cat.SendModeToRadioMB();
+        if (s.Settings.Ars144 || s.Settings.Ars430) {
+            radio_.cat.AutoRepeaterShift();
+        }
+    }
+}
+
+int Meters::BandFromFreq(Freq freq, int Default)
+{
+    for (const auto &r : kBandRanges) {
+        if (freq >= r.low && freq <= r.high) {
+            return r.band;
+        }
+    }
+    return Default;
+}
+
+} // namespace dorv
