@@ -18,7 +18,10 @@ public:
     void SaveInfoVFOSB();
     void SwapVFOMBSB();
     void ResetLastInfoVFO();
+    // Sends what differs from the last values sent; the frequency always.
     void SendInfoToRadioVFOMB(Freq freq);
+    // The radio must be on its other VFO (toggled, or SUB on). Callers pass
+    // SubVfo.Frequency.
     void SendInfoToRadioVFOSB(Freq freq);
     void ABbutton_Click();
     void SWAPbutton_Click();
@@ -27,6 +30,9 @@ public:
     void ChangeToVFOfunction();
 
 private:
+    // Toggle, send the sub VFO, toggle back: the radio ends on its main VFO.
+    void SendSubVfoOnOtherVfo();
+
     Radio &radio_;
 };
 
