@@ -1,5 +1,6 @@
 #include "panel/PanelState.h"
 
+#include "app/MenuCaptions.h"
 #include "model/CodeTables.h"
 
 namespace dorv {
@@ -19,6 +20,7 @@ PanelState::PanelState()
     mnuCatRate = {{"4800 bps"}, {"9600 bps"}, {"38400 bps"}};
     mnuFileArray = {{"New"},           {"Open..."},         {"-"}, {"Save"}, {"Save As..."}, {"-"},
                     {"Lock Menus..."}, {"Unlock Menus..."}, {"-"}, {"Exit"}};
+    AddProgramMenus(*this);
 }
 
 } // namespace dorv

@@ -44,6 +44,32 @@ struct Rgb {
 };
 constexpr Rgb kPanelDark{64, 64, 64};
 
+// A rectangle on the window, in twips (15 per pixel).
+struct PanelRect {
+    int Left = 0;
+    int Top = 0;
+    int Width = 0;
+    int Height = 0;
+    bool operator==(const PanelRect &) const = default;
+};
+
+// A font by family name and point size.
+struct FontChoice {
+    std::string Name;
+    int Size = 0;
+    bool operator==(const FontChoice &) const = default;
+};
+
+// The password dialog frmLockUnLock. The GUI shows it modally while Visible, writes the
+// typed text into txtPassword before cmdOK, and selects the whole text of the box and gives
+// it the focus when PasswordSelected is set (then clears the flag).
+struct LockDialogState {
+    bool Visible = false;
+    std::string Caption; // "Lock Menus" or "Unlock Menus"
+    std::string txtPassword;
+    bool PasswordSelected = false;
+};
+
 struct MenuItem {
     std::string Caption;
     bool Checked = false;
@@ -135,6 +161,38 @@ struct PanelState {
     MenuArray mnuCatRate;
     // File menu, items 0..9; "-" items are separators.
     MenuArray mnuFileArray;
+    // The Settings, Memory and Help menus as a whole (the lock disables the first two).
+    MenuItem mnuSettings{"Settings"}, mnuMemory{"Memory"}, mnuHelp{"Help"};
+    // Settings items 0..14, "Update Intervals" 0..4, "Display" 0..8, Memory 0, Help 0..2.
+    // Indexes without an item are invisible.
+    MenuArray mnuSettingsArray;
+    MenuArray mnuDelayArray;
+    MenuArray mnuScanSpeed, mnuMeterSpeed, mnuPRIspeed, mnuPauseInterval;
+    MenuArray mnuResizeDisplayArray;
+    MenuArray mnuMemoryArray;
+    MenuArray mnuHelpArray;
+
+    // Window layout in twips (15 per pixel). WindowWidth x WindowHeight is the face below
+    // the menu bar; the GUI lays its controls out on it in proportion. The GUI writes
+    // WindowLeft and WindowTop back whenever the user moves the window.
+    int WindowLeft = 0, WindowTop = 0, WindowWidth = 0, WindowHeight = 0;
+    PanelRect SSPanel0;          // the display panel on the face
+    bool LcdFace = false;        // only the display panel shows
+    bool ReducedColours = false; // the 8-bit colour set of the face pictures
+    FontChoice LabelFont{"Arial", 8}; // labels and text-carrying buttons
+    FontChoice DOPFont{"Arial", 14};  // the decimal key DOPbutton
+    // Digit size parameters of ledFreq and ledSubFreq, and of ledMRnumber.
+    std::array<int, 3> ledFreqDigitSize{3, 3, 4};
+    std::array<int, 3> ledMRnumberDigitSize{2, 2, 2};
+    // Background and unlit-segment colour of ledFreq and ledSubFreq.
+    Rgb ledBackColour{0, 200, 240};
+
+    // Splash frmStartup and about box frmAbout (shown modally while frmAboutVisible).
+    std::string lblWhat, lblVersion;
+    bool frmAboutVisible = false;
+    LockDialogState frmLockUnLock;
+    // Set once the exit procedure has run to its end: the GUI closes every window.
+    bool ProgramEnded = false;
 
     PanelState();
 };
