@@ -176,9 +176,9 @@ struct PanelState {
     // the menu bar; the GUI lays its controls out on it in proportion. The GUI writes
     // WindowLeft and WindowTop back whenever the user moves the window.
     int WindowLeft = 0, WindowTop = 0, WindowWidth = 0, WindowHeight = 0;
-    PanelRect SSPanel0;          // the display panel on the face
-    bool LcdFace = false;        // only the display panel shows
-    bool ReducedColours = false; // the 8-bit colour set of the face pictures
+    PanelRect SSPanel0;               // the display panel on the face
+    bool LcdFace = false;             // only the display panel shows
+    bool ReducedColours = false;      // the 8-bit colour set of the face pictures
     FontChoice LabelFont{"Arial", 8}; // labels and text-carrying buttons
     FontChoice DOPFont{"Arial", 14};  // the decimal key DOPbutton
     // Digit size parameters of ledFreq and ledSubFreq, and of ledMRnumber.
