@@ -1,21 +1,68 @@
 #pragma once
 
+#include "host/Timer.h"
 #include "model/Units.h"
 
 namespace dorv {
 
 class Radio;
+struct KnobState;
 
 // The three knobs, steps and rounding, the jog buttons with auto-repeat, FAST.
 class Tuning {
 public:
-    explicit Tuning(Radio &radio) : radio_(radio) {}
+    explicit Tuning(Radio &radio);
 
+    enum KnobNumber { MainKnobNumber = 1, SubKnobNumber = 2, ChannelKnobNumber = 3 };
+    static constexpr int Press = -1;
+    static constexpr int Release = 1;
+
+    // WhichKnob 1 main, 2 clarifier, 3 channel; Direction -1 press, 1 release.
     void SetupTuningKnob(int WhichKnob, int Direction);
     void ChangeTuningKnob();
+    // Rounds freq onto the grid of Step that starts at a multiple of the step's decimal
+    // unit: up for a positive step, down for a negative one. Step 0 leaves freq as it is.
     Freq RoundFreqToStep(Freq freq, Freq Step);
 
+    // Value changes: Value is the knob's new position value (its panel Value plus or
+    // minus one for a single step); one call moves at most one step.
+    void MainKnob_Change(int Value);
+    void SubKnob_Change(int Value);
+    void ChannelKnob_Change(int Value);
+    void MainKnob_MouseDown();
+    void MainKnob_MouseUp();
+    void SubKnob_MouseDown();
+    void SubKnob_MouseUp();
+    void ChannelKnob_MouseDown();
+    void ChannelKnob_MouseUp();
+
+    void btnJogDown_MouseDown();
+    void btnJogDown_MouseUp();
+    void btnJogUp_MouseDown();
+    void btnJogUp_MouseUp();
+    void tmrKnob_Timer();
+
+    void FASTbutton_Click();
+
+    // The jog step for the direction (-1 down, 1 up): 10 kHz, or 100 kHz with FAST.
+    Freq JogStep(int direction) const;
+
+    // Jog auto-repeat; 200 ms per step while a jog button is held.
+    Timer tmrKnob{"tmrKnob"};
+    // Re-sends the frequency every 250 ms while a knob is held.
+    Timer TimerSendFreq{"TimerSendFreq"};
+
+    Freq KnobStep = 0;       // step of the knob pressed, 10 Hz units
+    bool ArsPending = false; // re-check the automatic repeater shift after every step
+
 private:
+    bool arsRule() const;
+    KnobState &knob(int WhichKnob);
+    int takeDelta(KnobState &knob, int Value);
+    void sendOperated();
+    void jogPress(int direction);
+    void jogRelease();
+
     Radio &radio_;
 };
 

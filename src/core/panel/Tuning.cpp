@@ -1,0 +1,402 @@
+#include "panel/Tuning.h"
+
+#include "Radio.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+namespace dorv {
+
+namespace {
+
+constexpr int kSendRepeatMs = 250;
+constexpr int kJogRepeatMs = 200;
+constexpr double kReleaseWaitSeconds = 0.2;
+constexpr Freq kJogStep = 1000; // 10 kHz
+constexpr int kFastFactor = 10;
+constexpr Freq kClarLimit = 999; // clarifier offset ±9.99 kHz
+
+// Knob arithmetic runs in 64 bits and comes back clamped, so no knob event can overflow.
+Freq ToFreq(std::int64_t f)
+{
+    return static_cast<Freq>(std::clamp<std::int64_t>(f, std::numeric_limits<Freq>::min(),
+                                                      std::numeric_limits<Freq>::max()));
+}
+
+// Modular wrap of the main dial and clarifier: a step past one edge lands the same
+// distance inside the other.
+Freq WrapModular(std::int64_t f, Freq lower, Freq upper)
+{
+    const std::int64_t width = std::int64_t{upper} - lower;
+    if (f >= upper) {
+        f -= width;
+    } else if (f < lower) {
+        f += width;
+    }
+    return ToFreq(f);
+}
+
+Freq StepFromTable(const StepTable &table, int band, int mode)
+{
+    if (band < 0 || band >= kBandCount || mode < 0 || mode >= kModeSlotCount) {
+        return 0;
+    }
+    return table[band][mode];
+}
+
+// Floor division that also holds for negative numerators.
+std::int64_t FloorToMultiple(std::int64_t value, std::int64_t unit)
+{
+    std::int64_t q = value / unit;
+    if (value % unit != 0 && value < 0) {
+        --q;
+    }
+    return q * unit;
+}
+
+} // namespace
+
+Tuning::Tuning(Radio &radio) : radio_(radio)
+{
+    tmrKnob.setInterval(kJogRepeatMs);
+    tmrKnob.setTickHandler([this] { tmrKnob_Timer(); });
+    radio_.host.attachTimer(tmrKnob);
+    TimerSendFreq.setInterval(kSendRepeatMs);
+    TimerSendFreq.setTickHandler([this] { sendOperated(); });
+    radio_.host.attachTimer(TimerSendFreq);
+}
+
+bool Tuning::arsRule() const
+{
+    const RadioState &s = radio_.state;
+    return s.MainVfo.Mode == ModeFM &&
+           ((s.MainBand == 1 && s.Settings.Ars144) || (s.MainBand == 0 && s.Settings.Ars430));
+}
+
+KnobState &Tuning::knob(int WhichKnob)
+{
+    PanelState &p = radio_.panel;
+    switch (WhichKnob) {
+    case SubKnobNumber:
+        return p.ClarKnob;
+    case ChannelKnobNumber:
+        return p.ChannelKnob;
+    default:
+        return p.MainKnob;
+    }
+}
+
+int Tuning::takeDelta(KnobState &k, int Value)
+{
+    const std::int64_t delta = std::int64_t{Value} - k.Value;
+    k.Value = Value;
+    return static_cast<int>(std::clamp<std::int64_t>(delta, -1, 1));
+}
+
+void Tuning::sendOperated()
+{
+    RadioState &s = radio_.state;
+    if (s.SubActive) {
+        radio_.cat.SendFreqToRadioSB(s.SubVfo.Frequency);
+    } else {
+        radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
+    }
+}
+
+void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
+{
+    RadioState &s = radio_.state;
+    if (Direction == Press) {
+        radio_.meters.TurnOffLMeter();
+        switch (WhichKnob) {
+        case MainKnobNumber:
+            if (s.SubActive) {
+                KnobStep = StepFromTable(s.Settings.DialStep, s.SubBand, s.SubVfo.Mode);
+            } else {
+                KnobStep = StepFromTable(s.Settings.DialStep, s.MainBand, s.MainVfo.Mode);
+                ArsPending = arsRule();
+            }
+            if (radio_.panel.ledFAST) {
+                KnobStep *= kFastFactor;
+            }
+            if (!s.ClarOn) {
+                s.MainVfo.ClarOffset = 0;
+            }
+            if (s.OperatingState == StateMR) {
+                radio_.panel.lblMT.Visible = true; // memory tune begins
+            }
+            break;
+        case SubKnobNumber:
+            KnobStep = 1;
+            break;
+        case ChannelKnobNumber:
+            if (s.SubActive) {
+                KnobStep = StepFromTable(s.Settings.ChannelStep, s.SubBand, s.SubVfo.Mode);
+            } else {
+                KnobStep = StepFromTable(s.Settings.ChannelStep, s.MainBand, s.MainVfo.Mode);
+                ArsPending = arsRule();
+            }
+            break;
+        default:
+            return;
+        }
+        TimerSendFreq.setEnabled(true);
+        radio_.host.panelChanged();
+        return;
+    }
+
+    TimerSendFreq.setEnabled(false);
+    Pause(radio_.host, kReleaseWaitSeconds);
+    sendOperated();
+    if (WhichKnob == ChannelKnobNumber && !s.SubActive && s.OperatingState == StateMR) {
+        const bool splitMemory = s.CurrentMemory >= 0 && s.CurrentMemory < kMemoryCount &&
+                                 s.Memories[s.CurrentMemory].Split;
+        if (splitMemory) {
+            radio_.cat.ToggleVFOAB();
+            radio_.cat.ToggleVFOAB();
+            radio_.cat.SplitOnToRadio();
+        } else if (s.SplitAtRadio) {
+            radio_.cat.SplitOffToRadio();
+        }
+    }
+    radio_.meters.TurnOnLMeter();
+    if (WhichKnob != SubKnobNumber) {
+        ArsPending = false;
+    }
+}
+
+void Tuning::MainKnob_Change(int Value)
+{
+    RadioState &s = radio_.state;
+    const std::int64_t change = std::int64_t{takeDelta(radio_.panel.MainKnob, Value)} * KnobStep;
+    const auto &table = s.BandTable;
+    if (s.SplitOn) {
+        // Split: the dial always tunes the receive (main) VFO, without repeater shift.
+        s.MainVfo.Frequency = WrapModular(s.MainVfo.Frequency + change, table.TuneLower[s.MainBand],
+                                          table.TuneUpper[s.MainBand]);
+        radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
+    } else if (s.SubActive) {
+        s.SubVfo.Frequency = WrapModular(s.SubVfo.Frequency + change, table.TuneLower[s.SubBand],
+                                         table.TuneUpper[s.SubBand]);
+        radio_.cat.SendFreqToRadioSB(s.SubVfo.Frequency);
+    } else {
+        s.MainVfo.Frequency = WrapModular(s.MainVfo.Frequency + change, table.TuneLower[s.MainBand],
+                                          table.TuneUpper[s.MainBand]);
+        radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
+        if (ArsPending) {
+            radio_.cat.AutoRepeaterShift();
+        }
+    }
+}
+
+void Tuning::SubKnob_Change(int Value)
+{
+    RadioState &s = radio_.state;
+    const std::int64_t change = std::int64_t{takeDelta(radio_.panel.ClarKnob, Value)} * KnobStep;
+    if (!s.ClarOn) {
+        return;
+    }
+    const std::int64_t offset = s.MainVfo.ClarOffset + change;
+    if (offset < -kClarLimit || offset > kClarLimit) {
+        return;
+    }
+    s.MainVfo.ClarOffset = static_cast<Freq>(offset);
+    s.MainVfo.Frequency =
+        WrapModular(s.MainVfo.Frequency + change, s.BandTable.TuneLower[s.MainBand],
+                    s.BandTable.TuneUpper[s.MainBand]);
+    radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
+}
+
+void Tuning::ChannelKnob_Change(int Value)
+{
+    RadioState &s = radio_.state;
+    const PanelState &p = radio_.panel;
+    const int delta = takeDelta(radio_.panel.ChannelKnob, Value);
+
+    if ((s.OperatingState == StateMR && !p.lblMT.Visible) || s.MckOn) {
+        // Memory stepping: wired to ChangeMemory when memory mode lands.
+        return;
+    }
+    if (!p.lblMT.Visible && s.OperatingState != StateVFO && s.OperatingState != StatePMS) {
+        return;
+    }
+
+    const std::int64_t change = std::int64_t{delta} * KnobStep;
+    VfoInfo &vfo = s.operatedVfo();
+    const int band = s.operatedBand();
+    const Freq lower = s.BandTable.TuneLower[band];
+    const Freq upper = s.BandTable.TuneUpper[band];
+    Freq f = RoundFreqToStep(ToFreq(vfo.Frequency + change), KnobStep);
+    if (f >= upper) {
+        f = lower;
+    } else if (f < lower) {
+        f = ToFreq(upper + change);
+    }
+    vfo.Frequency = f;
+    if (s.SubActive) {
+        radio_.cat.SendFreqToRadioSB(f);
+        return;
+    }
+    radio_.cat.SendFreqToRadioMB(f);
+    if (ArsPending) {
+        radio_.cat.AutoRepeaterShift();
+    }
+}
+
+// The unit is the power of ten just above the step's size (step 1250 -> 10000), worked
+// out on every call so that no rounding depends on an earlier one.
+Freq Tuning::RoundFreqToStep(Freq freq, Freq Step)
+{
+    if (Step == 0) {
+        return freq;
+    }
+    const std::int64_t size = std::llabs(std::int64_t{Step});
+    std::int64_t unit = 10;
+    while (unit <= size) {
+        unit *= 10;
+    }
+    std::int64_t r = FloorToMultiple(freq, unit);
+    if (Step > 0) {
+        while (r < freq) {
+            r += Step;
+        }
+    } else {
+        r += unit;
+        while (freq < r) {
+            r += Step;
+        }
+    }
+    return ToFreq(r);
+}
+
+void Tuning::ChangeTuningKnob()
+{
+    const RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    bool mainOn = true, subOn = true, channelOn = true;
+    if (s.KeypadEntry || !s.CatOn || p.lblOnAir.Visible || p.ledLOCK) {
+        mainOn = subOn = channelOn = false;
+    } else if (s.ScanOn || s.SearchOn) {
+        mainOn = subOn = channelOn = s.ScanDirection == 0;
+    } else if (s.ClarOn) {
+        channelOn = false;
+    } else if (s.MckOn) {
+        mainOn = subOn = false;
+    }
+    p.MainKnob.Enabled = mainOn;
+    p.ClarKnob.Enabled = subOn;
+    p.ChannelKnob.Enabled = channelOn;
+    p.btnJogDown.Enabled = p.btnJogUp.Enabled = mainOn || s.ScanOn;
+    radio_.host.panelChanged();
+}
+
+void Tuning::MainKnob_MouseDown()
+{
+    SetupTuningKnob(MainKnobNumber, Press);
+}
+
+void Tuning::MainKnob_MouseUp()
+{
+    SetupTuningKnob(MainKnobNumber, Release);
+}
+
+// While split is on, the clarifier works on the radio's other VFO, reached through a
+// toggle before and after the gesture.
+void Tuning::SubKnob_MouseDown()
+{
+    SetupTuningKnob(SubKnobNumber, Press);
+    if (radio_.state.SplitOn) {
+        radio_.cat.ToggleVFOAB();
+    }
+}
+
+void Tuning::SubKnob_MouseUp()
+{
+    SetupTuningKnob(SubKnobNumber, Release);
+    if (radio_.state.SplitOn) {
+        radio_.cat.ToggleVFOAB();
+    }
+}
+
+void Tuning::ChannelKnob_MouseDown()
+{
+    SetupTuningKnob(ChannelKnobNumber, Press);
+}
+
+void Tuning::ChannelKnob_MouseUp()
+{
+    SetupTuningKnob(ChannelKnobNumber, Release);
+}
+
+Freq Tuning::JogStep(int direction) const
+{
+    const Freq step = radio_.panel.ledFAST ? kJogStep * kFastFactor : kJogStep;
+    return direction < 0 ? -step : step;
+}
+
+void Tuning::jogPress(int direction)
+{
+    RadioState &s = radio_.state;
+    if (s.ScanOn) {
+        return; // with SCAN armed the jog buttons start and stop the scan on click
+    }
+    s.ScanStep = JogStep(direction);
+    tmrKnob.setInterval(kJogRepeatMs);
+    s.ScanDirection = direction;
+    s.JogHeld = true;
+    radio_.meters.TurnOffLMeter();
+    tmrKnob.setEnabled(true);
+    radio_.enablement.ToggleFunctionButtons();
+}
+
+void Tuning::jogRelease()
+{
+    RadioState &s = radio_.state;
+    if (s.ScanOn) {
+        return;
+    }
+    s.ScanDirection = 0;
+    s.JogHeld = false;
+    tmrKnob.setEnabled(false);
+    radio_.enablement.ToggleFunctionButtons();
+    Pause(radio_.host, kReleaseWaitSeconds);
+    sendOperated();
+    radio_.meters.TurnOnLMeter();
+}
+
+void Tuning::btnJogDown_MouseDown()
+{
+    jogPress(-1);
+}
+
+void Tuning::btnJogDown_MouseUp()
+{
+    jogRelease();
+}
+
+void Tuning::btnJogUp_MouseDown()
+{
+    jogPress(1);
+}
+
+void Tuning::btnJogUp_MouseUp()
+{
+    jogRelease();
+}
+
+void Tuning::tmrKnob_Timer()
+{
+    tmrKnob.setEnabled(false);
+    radio_.cat.StepFrequency();
+    tmrKnob.setEnabled(radio_.state.JogHeld);
+}
+
+void Tuning::FASTbutton_Click()
+{
+    radio_.panel.ledFAST = !radio_.panel.ledFAST;
+    radio_.host.panelChanged();
+}
+
+} // namespace dorv
