@@ -2,21 +2,53 @@
 
 #include "model/Units.h"
 
+#include <optional>
 #include <string>
 
 namespace dorv {
 
 class Radio;
 
-// Numeric keypad frequency entry on the numbered buttons.
+// Numeric keypad frequency entry on the numbered buttons. ENT opens an entry on the
+// operated VFO's readout, the ten numbered buttons type digits, DOP marks the MHz part,
+// and ENT or a full readout completes it.
 class Keypad {
 public:
     explicit Keypad(Radio &radio) : radio_(radio) {}
 
+    // Opens an entry when none is open, completes the open one otherwise.
     void ENTbutton_Click();
+    // One digit, "0" to "9".
     void DisplayNumericKeypadEntry(const std::string &Number);
 
+    // The numbered buttons call this first: during an entry the button is the digit key
+    // and the call returns true (the button does nothing else).
+    bool DigitButton(int digit);
+    // The decimal key (DOP during an entry): the digits typed so far are the MHz part.
+    void DecimalKey();
+    // Escape: ends an open entry without changing anything.
+    void CancelEntry();
+
+    // Band of a frequency entered on the keypad, empty when no band takes it.
+    static std::optional<int> EntryBand(Freq freq);
+
+    bool KeypadDigitTyped = false; // a digit was typed in this entry
+    bool KeypadDecimal = false;    // the decimal key was accepted in this entry
+    std::string KeypadText;        // the digits typed so far, in order
+    int KeypadMHz = 0;             // the MHz number fixed by the decimal key
+
 private:
+    std::string &operatedReadout();
+    Freq operatedFrequency();
+    void openEntry();
+    void completeEntry();
+    void showMHzPattern();
+    // The value on the readout: unfilled places after the first digit count as 0.
+    Freq enteredFrequency();
+    void refuse(Freq freq);
+    void tuneTo(Freq freq, int band);
+    void helpFrequencyEntry(const std::string &text);
+
     Radio &radio_;
 };
 

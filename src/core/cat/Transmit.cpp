@@ -1,0 +1,95 @@
+#include "cat/Transmit.h"
+
+#include "Radio.h"
+#include "panel/ReadoutFormat.h"
+
+namespace dorv {
+
+namespace {
+const char *const kOutsideBandLimit =
+    "The transmit frequency is outside the current band limit. This may be due to the PMS "
+    "frequency limits. Please adjust your offset, the frequency, or your PMS limits.";
+} // namespace
+
+void Transmit::MOXbutton_Click()
+{
+    if (radio_.state.MenusLocked) {
+        return;
+    }
+    if (radio_.panel.lblOnAir.Visible) {
+        stopTransmitting();
+    } else {
+        startTransmitting();
+    }
+    radio_.host.panelChanged();
+}
+
+bool Transmit::insideBandLimits(Freq transmitFreq) const
+{
+    const RadioState &s = radio_.state;
+    return transmitFreq >= s.BandTable.TuneLower[s.MainBand] &&
+           transmitFreq < s.BandTable.TuneUpper[s.MainBand];
+}
+
+void Transmit::startTransmitting()
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    // The priority monitor retunes the radio on its own; never key up under it.
+    if (s.PriOn) {
+        return;
+    }
+    radio_.meters.TurnOffLMeter();
+
+    const VfoInfo &vfo = s.MainVfo;
+    const int direction = vfo.RptDirection;
+    // Without the clarifier offset: the frequency the radio transmits on.
+    const Freq unclarified = s.ClarOn ? vfo.Frequency - vfo.ClarOffset : vfo.Frequency;
+    if (direction == kRptMinus || direction == kRptPlus) {
+        const Freq transmitFreq = unclarified + direction * vfo.RptOffset;
+        // Checked before anything is sent, so a refusal leaves the radio as it was.
+        if (!insideBandLimits(transmitFreq)) {
+            radio_.host.messageBox(kOutsideBandLimit, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+            radio_.meters.TurnOnLMeter();
+            return;
+        }
+        if (s.ClarOn) {
+            radio_.cat.SendFreqToRadioMB(unclarified);
+        }
+        // The radio applies the shift from the offset and direction it already holds:
+        // the shifted frequency is shown, not sent.
+        p.ledFreq = FormatFrequency(transmitFreq);
+    } else if (!s.SplitOn && direction != kRptSplit && s.ClarOn) {
+        radio_.cat.SendFreqToRadioMB(unclarified);
+    }
+
+    // Shown before the controls are re-evaluated, so that they lock for the transmission.
+    p.lblOnAir.Visible = true;
+    radio_.tuning.ChangeTuningKnob();
+    radio_.enablement.ToggleFunctionButtons();
+    radio_.cat.SetPTT(true);
+    radio_.meters.TimerPowerMeter.setEnabled(true);
+}
+
+void Transmit::stopTransmitting()
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    p.lblOnAir.Visible = false;
+    radio_.meters.TimerPowerMeter.setEnabled(false);
+    p.LMeter[0].End = 0;
+    p.LMeter[1].End = 0;
+    p.LMeter[2].End = 0;
+    radio_.cat.SetPTT(false);
+    radio_.tuning.ChangeTuningKnob();
+    radio_.enablement.ToggleFunctionButtons();
+
+    if (s.ClarOn) {
+        radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
+    } else if (!s.SplitOn && s.MainVfo.RptDirection != kRptSplit) {
+        p.ledFreq = FormatFrequency(s.MainVfo.Frequency);
+    }
+    radio_.meters.TurnOnLMeter();
+}
+
+} // namespace dorv

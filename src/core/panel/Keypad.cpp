@@ -1,0 +1,296 @@
+#include "panel/Keypad.h"
+
+#include "Radio.h"
+#include "panel/ReadoutFormat.h"
+
+#include <algorithm>
+#include <cstdint>
+
+namespace dorv {
+
+namespace {
+
+// The readout during an entry: MHz in places 1-3, kHz in 5-7, 10 Hz digits in 9-10;
+// places 4 and 8 hold the points.
+const std::string kBlankEntry = "---.---.--";
+constexpr int kLastPlace = 10;
+
+struct EntryBandRow {
+    Freq low; // inclusive, 10 Hz units
+    Freq high;
+    int band;
+};
+
+constexpr EntryBandRow kEntryBands[] = {
+    {10000, 275000, 11},   {275000, 550000, 10},  {550000, 850000, 9},     {850000, 1200000, 8},
+    {1200000, 1600000, 7}, {1600000, 1950000, 6}, {1950000, 2300000, 5},   {2300000, 2650000, 4},
+    {2650000, 3699999, 3}, {3700000, 7600000, 2}, {10800000, 17400000, 1}, {42000000, 51200000, 0},
+};
+
+// Place p (1..10) of an entry readout.
+char &At(std::string &text, int p)
+{
+    return text[static_cast<std::size_t>(p - 1)];
+}
+
+} // namespace
+
+std::optional<int> Keypad::EntryBand(Freq freq)
+{
+    for (const auto &row : kEntryBands) {
+        if (freq >= row.low && freq <= row.high) {
+            return row.band;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string &Keypad::operatedReadout()
+{
+    return radio_.state.SubActive ? radio_.panel.ledSubFreq : radio_.panel.ledFreq;
+}
+
+Freq Keypad::operatedFrequency()
+{
+    return radio_.state.operatedVfo().Frequency;
+}
+
+bool Keypad::DigitButton(int digit)
+{
+    if (!radio_.state.KeypadEntry) {
+        return false;
+    }
+    DisplayNumericKeypadEntry(std::to_string(digit));
+    return true;
+}
+
+void Keypad::ENTbutton_Click()
+{
+    if (radio_.state.KeypadEntry) {
+        completeEntry();
+    } else {
+        openEntry();
+    }
+    radio_.host.panelChanged();
+}
+
+void Keypad::CancelEntry()
+{
+    if (!radio_.state.KeypadEntry) {
+        return;
+    }
+    KeypadDigitTyped = false;
+    ENTbutton_Click();
+}
+
+void Keypad::openEntry()
+{
+    radio_.host.beep();
+    radio_.state.KeypadEntry = true;
+    KeypadDigitTyped = false;
+    KeypadDecimal = false;
+    radio_.enablement.ToggleFunctionButtons();
+    radio_.tuning.ChangeTuningKnob();
+    operatedReadout() = kBlankEntry;
+    KeypadText.clear();
+}
+
+void Keypad::DisplayNumericKeypadEntry(const std::string &Number)
+{
+    if (!radio_.state.KeypadEntry || Number.size() != 1) {
+        return;
+    }
+    const char d = Number[0];
+    KeypadDigitTyped = true;
+    KeypadText += d;
+    const int length = static_cast<int>(KeypadText.size());
+
+    std::string buffer = operatedReadout();
+    if (buffer.size() != kBlankEntry.size()) {
+        buffer = kBlankEntry;
+    }
+
+    if (KeypadDecimal) {
+        // After the point the digits fill the kHz and 10 Hz places from the left.
+        for (int p = 5; p <= kLastPlace; ++p) {
+            if (At(buffer, p) == '-') {
+                At(buffer, p) = d;
+                operatedReadout() = buffer;
+                if (p == kLastPlace) {
+                    completeEntry();
+                }
+                break;
+            }
+        }
+        radio_.host.panelChanged();
+        return;
+    }
+
+    // Without a point the digits scroll in from the right: up to three fill the kHz
+    // places, the 4th and 5th the 10 Hz places, from the 6th on all move one place left.
+    int p = 7;
+    if (length <= 3 || length >= 6) {
+        while (p > 1 && At(buffer, p) != '-') {
+            --p;
+        }
+    } else {
+        while (p <= kLastPlace && At(buffer, p) != '-') {
+            ++p;
+        }
+    }
+    while (p <= kLastPlace) {
+        if (p == kLastPlace) {
+            At(buffer, p) = d;
+            operatedReadout() = buffer;
+            if (length >= 8) {
+                completeEntry();
+            }
+            break;
+        }
+        if ((p == 7 || p == 9) && length < 5) {
+            At(buffer, p) = d;
+            operatedReadout() = buffer;
+            break;
+        }
+        if (At(buffer, p + 1) == '.') {
+            At(buffer, p) = At(buffer, p + 2);
+            p += 2;
+        } else {
+            At(buffer, p) = At(buffer, p + 1);
+            p += 1;
+        }
+    }
+    radio_.host.panelChanged();
+}
+
+void Keypad::showMHzPattern()
+{
+    operatedReadout() = std::string(3 - KeypadText.size(), '-') + KeypadText + ".---.--";
+}
+
+void Keypad::DecimalKey()
+{
+    if (!radio_.state.KeypadEntry) {
+        return;
+    }
+    if (KeypadDecimal) {
+        // A second press drops the kHz digits typed after the point.
+        KeypadText = std::to_string(KeypadMHz);
+        showMHzPattern();
+    } else if (KeypadText.size() > 3) {
+        helpFrequencyEntry(
+            "You have pressed the decimal key to identify the number " + KeypadText +
+            " as the MHz part of the frequency. This number is too large for this radio. Try "
+            "entering a MHz number that is 3 digits or less in length.");
+    } else if (KeypadText.empty()) {
+        helpFrequencyEntry(
+            "You must enter atleast one digit of the frequency before pressing the decimal "
+            "key. The decimal key is used to identify the previously entered digit(s) as the "
+            "MHz portion of the frequency. If the desired frequency is less that 1 MHz then "
+            "enter the frequency without pressing the decimal key.");
+    } else {
+        KeypadDecimal = true;
+        showMHzPattern();
+        KeypadMHz = std::stoi(KeypadText);
+    }
+    radio_.host.panelChanged();
+}
+
+void Keypad::helpFrequencyEntry(const std::string &text)
+{
+    radio_.host.beep();
+    radio_.host.messageBox(text, "Help Frequency Entry", MsgIcon::Exclamation, MsgButtons::Ok);
+}
+
+Freq Keypad::enteredFrequency()
+{
+    std::int64_t value = KeypadText.empty() ? 0 : std::stoll(KeypadText);
+    std::string buffer = operatedReadout();
+    std::size_t i = 0;
+    while (i < buffer.size() && buffer[i] == '-') {
+        ++i;
+    }
+    for (; i < buffer.size(); ++i) {
+        if (buffer[i] == '-') {
+            value *= 10;
+        }
+    }
+    // At most eight digits and five unfilled places: a value above any band stays one.
+    return static_cast<Freq>(std::min<std::int64_t>(value, INT32_MAX));
+}
+
+void Keypad::completeEntry()
+{
+    RadioState &s = radio_.state;
+    s.KeypadEntry = false;
+    KeypadDecimal = false;
+    radio_.enablement.ToggleFunctionButtons();
+    radio_.tuning.ChangeTuningKnob();
+    if (!KeypadDigitTyped) {
+        operatedReadout() = FormatFrequency(operatedFrequency());
+        return;
+    }
+    const Freq freq = enteredFrequency();
+    if (const auto band = EntryBand(freq)) {
+        tuneTo(freq, *band);
+    } else {
+        refuse(freq);
+    }
+}
+
+void Keypad::refuse(Freq freq)
+{
+    RadioState &s = radio_.state;
+    operatedReadout() = FormatFrequency(operatedFrequency());
+    radio_.host.beep();
+    std::string text = "The frequency " + FormatFrequency(freq) + " that you entered is not ";
+    if (s.SubActive) {
+        text += "with in a valid range for this software and possibly this radio.";
+    } else if (s.OperatingState == StatePMS) {
+        text += "in the range of " + FormatFrequency(s.BandTable.TuneLower[s.MainBand]) + " to " +
+                FormatFrequency(s.BandTable.TuneUpper[s.MainBand]) +
+                " that you specified for Programmable Memory Scan (PMS). You must enter a value "
+                "in this range or adjust your PMS range.";
+    } else {
+        text += "in a valid range for this software and possibly this radio.";
+    }
+    radio_.host.messageBox(text, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+}
+
+// Only the frequency and the band change: mode, repeater settings, tones and the clarifier
+// offset stay as they were, even across bands.
+void Keypad::tuneTo(Freq freq, int band)
+{
+    RadioState &s = radio_.state;
+    VfoOps &vfo = radio_.vfo;
+    radio_.meters.TurnOffLMeter();
+    if (s.SubActive) {
+        vfo.SaveInfoVFOSB();
+        s.SubBand = static_cast<std::int16_t>(band);
+        s.SubVfo.Frequency = freq;
+        vfo.SendInfoToRadioVFOSB(freq);
+    } else {
+        if (s.OperatingState == StateVFO) {
+            vfo.SaveInfoVFOMB();
+        }
+        s.MainBand = static_cast<std::int16_t>(band);
+        s.MainVfo.Frequency = freq;
+        vfo.SendInfoToRadioVFOMB(freq);
+        if (s.HomeActive) {
+            vfo.SaveInfoVFOMB();
+            vfo.SaveInfoVFOSB();
+            vfo.ChangeToVFOfunction();
+        }
+        if (s.OperatingState == StateMR) {
+            radio_.panel.lblMT.Visible = true;
+        }
+        const bool arsBand =
+            (s.MainBand == 1 && s.Settings.Ars144) || (s.MainBand == 0 && s.Settings.Ars430);
+        if (s.MainVfo.Mode == ModeFM && arsBand) {
+            radio_.cat.AutoRepeaterShift();
+        }
+    }
+    radio_.meters.TurnOnLMeter();
+}
+
+} // namespace dorv

@@ -1,0 +1,120 @@
+#include "panel/SplitRepeater.h"
+
+#include "Radio.h"
+
+namespace dorv {
+
+namespace {
+constexpr double kSplitCommandWaitSeconds = 0.2;
+} // namespace
+
+void SplitRepeater::SPLITbutton_Click()
+{
+    radio_.meters.TurnOffLMeter();
+    if (radio_.state.SplitOn) {
+        splitOff();
+    } else {
+        splitOn();
+    }
+    radio_.meters.TurnOnLMeter();
+    radio_.host.panelChanged();
+}
+
+void SplitRepeater::splitOn()
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    s.SplitOn = true;
+    radio_.enablement.ToggleFunctionButtons();
+    radio_.tuning.ChangeTuningKnob();
+    p.lblSPLIT.Visible = true;
+    if (s.OperatingState == StateVFO) {
+        radio_.vfo.SaveInfoVFOSB();
+        radio_.vfo.SaveInfoVFOMB();
+    }
+    // The radio's own split does the work: no repeater-direction command goes out.
+    s.MainVfo.RptDirection = kRptSplit;
+    s.SentMain.RptDirection = kRptSplit;
+    p.ImgRPTdirection = {true, true};
+    p.lblRXTX.Visible = true;
+    p.lblTXRX.Visible = false;
+
+    // The radio's other VFO takes the transmit frequency.
+    radio_.cat.ToggleVFOAB();
+    radio_.vfo.SendInfoToRadioVFOSB(s.SubVfo.Frequency);
+    radio_.cat.ToggleVFOAB();
+    Pause(radio_.host, kSplitCommandWaitSeconds);
+    radio_.cat.SplitOnToRadio();
+}
+
+void SplitRepeater::splitOff()
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    Pause(radio_.host, kSplitCommandWaitSeconds);
+    radio_.cat.SplitOffToRadio();
+    s.SplitOn = false;
+    radio_.enablement.ToggleFunctionButtons();
+    radio_.tuning.ChangeTuningKnob();
+    p.lblSPLIT.Visible = false;
+    p.lblRXTX.Visible = false;
+    p.lblTXRX.Visible = false;
+    // Re-entering the state from the band table restores a direction other than split
+    // and re-sends both VFOs in full.
+    radio_.vfo.ResetLastInfoVFO();
+    if (s.OperatingState == StateVFO) {
+        radio_.vfo.ChangeToVFOfunction();
+    }
+}
+
+void SplitRepeater::RPTbutton_Click()
+{
+    if (radio_.keypad.DigitButton(1)) {
+        return;
+    }
+    RadioState &s = radio_.state;
+    VfoInfo &vfo = s.MainVfo;
+    if (s.SplitOn || vfo.RptDirection == kRptSplit || vfo.Mode != ModeFM) {
+        return;
+    }
+    // Simplex, minus, plus, simplex.
+    switch (vfo.RptDirection) {
+    case kRptSimplex:
+        vfo.RptDirection = kRptMinus;
+        break;
+    case kRptMinus:
+        vfo.RptDirection = kRptPlus;
+        break;
+    default:
+        vfo.RptDirection = kRptSimplex;
+        break;
+    }
+    radio_.cat.SendRptDirectionToRadio();
+    radio_.host.panelChanged();
+}
+
+void SplitRepeater::REVbutton_Click()
+{
+    if (radio_.keypad.DigitButton(2)) {
+        return;
+    }
+    RadioState &s = radio_.state;
+    VfoInfo &vfo = s.MainVfo;
+    // Memory channel check: REV deletes the current memory. That path belongs to memory
+    // mode and goes here, before the reversal.
+    const bool repeaterState = s.OperatingState == StateVFO || s.OperatingState == StateMR;
+    if (repeaterState && (vfo.RptDirection == kRptMinus || vfo.RptDirection == kRptPlus)) {
+        // The receive frequency moves onto the old transmit frequency and the shift turns
+        // round, so a second REV undoes the first.
+        vfo.Frequency += vfo.RptDirection == kRptPlus ? vfo.RptOffset : -vfo.RptOffset;
+        radio_.cat.SendFreqToRadioMB(vfo.Frequency);
+        vfo.RptDirection = static_cast<std::int16_t>(-vfo.RptDirection);
+        radio_.cat.SendRptDirectionToRadio();
+    } else {
+        radio_.host.messageBox("You must be in repeater mode before reversing can take place.",
+                               "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+    }
+    radio_.host.panelChanged();
+}
+
+} // namespace dorv
