@@ -59,7 +59,7 @@ TEST_F(CatCommandsTest, setMode_sendsCodeShowsOneLabelAndRecordsIt)
     EXPECT_EQ(s.SentSub.Mode, ModePKT);
 }
 
-TEST_F(CatCommandsTest, toneMode_mainSendsAndLightsLabelsSubOnlyShows)
+TEST_F(CatCommandsTest, toneMode_bothVfosSendAndLightTheirLabels)
 {
     const struct {
         int toneMode;
@@ -74,8 +74,11 @@ TEST_F(CatCommandsTest, toneMode_mainSendsAndLightsLabelsSubOnlyShows)
         s.MainVfo.ToneMode = static_cast<std::int16_t>(row.toneMode);
         s.SubVfo.ToneMode = static_cast<std::int16_t>(row.toneMode);
         radio.cat.SendToneModeToRadioMB();
+        s.MainVfo.ToneMode =
+            static_cast<std::int16_t>((row.toneMode + 1) % 4); // the sub value must go out
         radio.cat.ShowToneModeSB();
-        EXPECT_EQ(frames(), (std::vector<CatFrame>{F(row.code, 0, 0, 0, 0x0A)}));
+        EXPECT_EQ(frames(),
+                  (std::vector<CatFrame>{F(row.code, 0, 0, 0, 0x0A), F(row.code, 0, 0, 0, 0x0A)}));
         EXPECT_EQ(p.lblMainENC.Visible, row.enc);
         EXPECT_EQ(p.lblMainDEC.Visible, row.dec);
         EXPECT_EQ(p.lblMainDCS.Visible, row.dcs);
@@ -122,11 +125,11 @@ TEST_F(CatCommandsTest, dcsCode_sendsCodeDigitsForTransmitAndReceive)
         EXPECT_EQ(frames(), (std::vector<CatFrame>{row.frame})) << row.index;
         EXPECT_EQ(s.SentMain.DcsCode, row.index);
     }
-    s.SubVfo.DcsCode = 42;
+    s.SubVfo.DcsCode = 103;
     port.written.clear();
     radio.cat.MarkDcsSentSB();
-    EXPECT_TRUE(frames().empty());
-    EXPECT_EQ(s.SentSub.DcsCode, 42);
+    EXPECT_EQ(frames(), (std::vector<CatFrame>{F(0x07, 0x54, 0x07, 0x54, 0x0C)}));
+    EXPECT_EQ(s.SentSub.DcsCode, 103);
 }
 
 TEST_F(CatCommandsTest, rptOffset_unencodableOffsetResendsPreviousParameters)

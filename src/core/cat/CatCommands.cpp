@@ -108,20 +108,27 @@ void CatCommands::SendModeToRadioSB()
     s.SentSub.Mode = s.SubVfo.Mode;
 }
 
+void CatCommands::sendToneMode(int toneMode)
+{
+    radio_.link.write(MakeFrame(Opcode::ToneMode, {ToneModeTable()[toneMode].CatCode, 0, 0, 0}));
+}
+
 void CatCommands::SendToneModeToRadioMB()
 {
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
-    const int toneMode = s.MainVfo.ToneMode;
-    radio_.link.write(MakeFrame(Opcode::ToneMode, {ToneModeTable()[toneMode].CatCode, 0, 0, 0}));
-    ShowToneLabels(p.lblMainENC, p.lblMainDEC, p.lblMainDCS, toneMode);
+    sendToneMode(s.MainVfo.ToneMode);
+    ShowToneLabels(p.lblMainENC, p.lblMainDEC, p.lblMainDCS, s.MainVfo.ToneMode);
     s.SentMain.ToneMode = s.MainVfo.ToneMode;
 }
 
+// Callers reach the radio's other VFO first (toggle bracket or SUB on), so the sub VFO's
+// tone mode goes to the radio like the main one and the radio always matches the panel.
 void CatCommands::ShowToneModeSB()
 {
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
+    sendToneMode(s.SubVfo.ToneMode);
     ShowToneLabels(p.lblSubENC, p.lblSubDEC, p.lblSubDCS, s.SubVfo.ToneMode);
     s.SentSub.ToneMode = s.SubVfo.ToneMode;
 }
@@ -151,19 +158,26 @@ void CatCommands::SendToneToRadioSB()
 }
 
 // The DCS code goes out for transmit (P1 P2) and receive (P3 P4) alike.
-void CatCommands::SendDcsToRadioMB()
+void CatCommands::sendDcs(int code)
 {
-    RadioState &s = radio_.state;
-    const int code = s.MainVfo.DcsCode;
     const std::uint8_t high = DcsCodeHigh(code);
     const std::uint8_t low = DcsCodeLow(code);
     radio_.link.write(MakeFrame(Opcode::DcsCode, {high, low, high, low}));
+}
+
+void CatCommands::SendDcsToRadioMB()
+{
+    RadioState &s = radio_.state;
+    sendDcs(s.MainVfo.DcsCode);
     s.SentMain.DcsCode = s.MainVfo.DcsCode;
 }
 
+// Sent like the main VFO's code: the caller has the radio on its other VFO.
 void CatCommands::MarkDcsSentSB()
 {
-    radio_.state.SentSub.DcsCode = radio_.state.SubVfo.DcsCode;
+    RadioState &s = radio_.state;
+    sendDcs(s.SubVfo.DcsCode);
+    s.SentSub.DcsCode = s.SubVfo.DcsCode;
 }
 
 void CatCommands::SendRptOffsetToRadio(Freq offset)

@@ -34,6 +34,8 @@ public:
 private:
     void sendFrequency(Freq freq);
     void sendTone(int toneIndex);
+    void sendToneMode(int toneMode);
+    void sendDcs(int code);
     void sendMode(int mode);
 
     Radio &radio_;
