@@ -5,19 +5,33 @@
 namespace dorv {
 
 class Radio;
+struct VfoInfo;
 
 // Band buttons, BAND DOWN/UP and MHz DOWN/UP.
 class BandStepping {
 public:
     explicit BandStepping(Radio &radio) : radio_(radio) {}
 
+    // Index: band 0 (430 MHz) .. 11 (1.8 MHz); other values are ignored.
     void BandButton_Click(int Index);
+    // During a keypad entry these are the digits 7, 8, 9 and 0.
     void BandDownButton_Click();
     void BandUpButton_Click();
     void MhzDownButton_Click();
     void MhzUpButton_Click();
 
 private:
+    // Keypad digit or quick memory position: true when the button was taken for that.
+    bool takenAsDigit(int digit);
+    void clampToBand(VfoInfo &vfo, int band);
+    void selectSubBand(int Index);
+    void selectMainBand(int Index);
+    // BAND DOWN (+1) and BAND UP (-1): the next band index, wrapping 11 <-> 0.
+    void stepBand(int direction);
+    // MHz DOWN (-1) and MHz UP (+1).
+    void stepMhz(int direction);
+    void recordSubModeTags();
+
     Radio &radio_;
 };
 

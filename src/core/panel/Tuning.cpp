@@ -64,11 +64,11 @@ Tuning::Tuning(Radio &radio) : radio_(radio)
     tmrKnob.setTickHandler([this] { tmrKnob_Timer(); });
     radio_.host.attachTimer(tmrKnob);
     TimerSendFreq.setInterval(kSendRepeatMs);
-    TimerSendFreq.setTickHandler([this] { sendOperated(); });
+    TimerSendFreq.setTickHandler([this] { radio_.power.TimerSendFreq_Timer(); });
     radio_.host.attachTimer(TimerSendFreq);
 }
 
-bool Tuning::arsRule() const
+bool Tuning::ArsRule() const
 {
     const RadioState &s = radio_.state;
     return s.MainVfo.Mode == ModeFM &&
@@ -116,7 +116,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
                 KnobStep = StepFromTable(s.Settings.DialStep, s.SubBand, s.SubVfo.Mode);
             } else {
                 KnobStep = StepFromTable(s.Settings.DialStep, s.MainBand, s.MainVfo.Mode);
-                ArsPending = arsRule();
+                ArsPending = ArsRule();
             }
             if (radio_.panel.ledFAST) {
                 KnobStep *= kFastFactor;
@@ -136,7 +136,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
                 KnobStep = StepFromTable(s.Settings.ChannelStep, s.SubBand, s.SubVfo.Mode);
             } else {
                 KnobStep = StepFromTable(s.Settings.ChannelStep, s.MainBand, s.MainVfo.Mode);
-                ArsPending = arsRule();
+                ArsPending = ArsRule();
             }
             break;
         default:

@@ -46,6 +46,9 @@ public:
 
     // The jog step for the direction (-1 down, 1 up): 10 kHz, or 100 kHz with FAST.
     Freq JogStep(int direction) const;
+    // The automatic repeater shift follows the main VFO: FM on 144 MHz with the 144 MHz
+    // switch on, or on 430 MHz with the 430 MHz switch on.
+    bool ArsRule() const;
 
     // Jog auto-repeat; 200 ms per step while a jog button is held.
     Timer tmrKnob{"tmrKnob"};
@@ -56,7 +59,6 @@ public:
     bool ArsPending = false; // re-check the automatic repeater shift after every step
 
 private:
-    bool arsRule() const;
     KnobState &knob(int WhichKnob);
     int takeDelta(KnobState &knob, int Value);
     void sendOperated();

@@ -1,0 +1,218 @@
+#include "panel/BandStepping.h"
+
+#include "Radio.h"
+#include "model/BandCopies.h"
+
+namespace dorv {
+
+namespace {
+
+constexpr Freq kMhzStep = 100000; // 1 MHz
+constexpr Freq kFastFactor = 10;
+
+int WrapBand(int band)
+{
+    return (band % kBandCount + kBandCount) % kBandCount;
+}
+
+} // namespace
+
+bool BandStepping::takenAsDigit(int digit)
+{
+    if (radio_.keypad.DigitButton(digit)) {
+        return true;
+    }
+    // Quick memory selection takes the button as a position; nothing else happens.
+    // The quick memory store and recall act on the digit when they land.
+    return radio_.state.StoPending || radio_.state.RclPending;
+}
+
+void BandStepping::clampToBand(VfoInfo &vfo, int band)
+{
+    const BandRecord &t = radio_.state.BandTable;
+    if (vfo.Frequency > t.HamUpper[band]) {
+        vfo.Frequency = t.HamUpper[band];
+    } else if (vfo.Frequency < t.HamLower[band]) {
+        vfo.Frequency = t.HamLower[band];
+    }
+}
+
+// The sub mode labels blink by their tags: "ON" for a label that is shown.
+void BandStepping::recordSubModeTags()
+{
+    for (LabelState &label : radio_.panel.lblSBmode) {
+        label.Tag = label.Visible ? "ON" : "OFF";
+    }
+}
+
+void BandStepping::selectSubBand(int Index)
+{
+    RadioState &s = radio_.state;
+    VfoOps &vfo = radio_.vfo;
+    if (s.OperatingState == StateVFO || s.OperatingState == StateMR) {
+        if (s.OperatingState == StateVFO) {
+            vfo.SaveInfoVFOSB();
+        }
+        s.SubBand = static_cast<std::int16_t>(Index);
+        vfo.GetInfoVFOSB();
+        clampToBand(s.SubVfo, Index);
+        vfo.SendInfoToRadioVFOSB(s.SubVfo.Frequency);
+        vfo.SaveInfoVFOSB();
+    }
+    recordSubModeTags();
+}
+
+void BandStepping::selectMainBand(int Index)
+{
+    RadioState &s = radio_.state;
+    VfoOps &vfo = radio_.vfo;
+    switch (s.OperatingState) {
+    case StateVFO:
+    case StateMR:
+        if (s.OperatingState == StateVFO) {
+            vfo.SaveInfoVFOMB();
+        }
+        s.MainBand = static_cast<std::int16_t>(Index);
+        vfo.GetInfoVFOMB();
+        clampToBand(s.MainVfo, Index);
+        vfo.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
+        vfo.SaveInfoVFOMB();
+        if (s.OperatingState == StateMR) {
+            radio_.panel.lblMT.Visible = true; // the memory is being retuned
+        }
+        break;
+    case StatePMS:
+        SavePmsState(s);
+        s.MainBand = static_cast<std::int16_t>(Index);
+        LoadPmsState(s);
+        vfo.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
+        SavePmsState(s);
+        break;
+    default:
+        break;
+    }
+}
+
+void BandStepping::BandButton_Click(int Index)
+{
+    if (Index < 0 || Index >= kBandCount) {
+        return;
+    }
+    radio_.meters.TurnOffLMeter();
+    if (radio_.state.SubActive) {
+        selectSubBand(Index);
+    } else {
+        selectMainBand(Index);
+    }
+    radio_.meters.TurnOnLMeter();
+    radio_.host.panelChanged();
+}
+
+// Unlike the band buttons, stepping neither clamps to the band edges nor saves the VFO
+// back; the slot is updated when the band is next left in VFO state. With SUB on, the
+// sub VFO is loaded from the new band's slot in every state, so that a later save never
+// stores it under the wrong band.
+void BandStepping::stepBand(int direction)
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    VfoOps &vfo = radio_.vfo;
+
+    if (s.SubActive) {
+        for (LabelState &label : p.lblSBmode) {
+            if (label.Tag == "ON") {
+                label.Visible = true;
+            }
+        }
+    }
+    if (s.ClarOn) {
+        radio_.clar.CLARbutton_Click();
+    }
+    radio_.meters.TurnOffLMeter();
+    if (s.SubActive) {
+        if (s.OperatingState == StateVFO) {
+            vfo.SaveInfoVFOSB();
+        }
+        s.SubBand = static_cast<std::int16_t>(WrapBand(s.SubBand + direction));
+        vfo.GetInfoVFOSB();
+        vfo.SendInfoToRadioVFOSB(s.SubVfo.Frequency);
+    } else {
+        if (s.OperatingState == StateVFO) {
+            vfo.SaveInfoVFOMB();
+        } else if (s.OperatingState == StatePMS) {
+            SavePmsState(s);
+        }
+        s.MainBand = static_cast<std::int16_t>(WrapBand(s.MainBand + direction));
+        if (s.OperatingState == StatePMS) {
+            LoadPmsState(s);
+        } else {
+            vfo.GetInfoVFOMB();
+            if (s.OperatingState == StateMR) {
+                p.lblMT.Visible = true;
+            }
+        }
+        vfo.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
+    }
+    radio_.meters.TurnOnLMeter();
+    if (s.SubActive) {
+        recordSubModeTags();
+    }
+    radio_.host.panelChanged();
+}
+
+void BandStepping::stepMhz(int direction)
+{
+    RadioState &s = radio_.state;
+    radio_.meters.TurnOffLMeter();
+    VfoInfo &vfo = s.operatedVfo();
+    const int band = s.operatedBand();
+    const Freq lower = s.BandTable.TuneLower[band];
+    const Freq upper = s.BandTable.TuneUpper[band];
+    const Freq step = radio_.panel.ledFAST ? kMhzStep * kFastFactor : kMhzStep;
+    const std::int64_t f = std::int64_t{vfo.Frequency} + direction * std::int64_t{step};
+    if (direction < 0) {
+        vfo.Frequency = f < lower ? upper : static_cast<Freq>(f);
+    } else {
+        vfo.Frequency = f >= upper ? lower : static_cast<Freq>(f);
+    }
+    if (s.SubActive) {
+        radio_.cat.SendFreqToRadioSB(vfo.Frequency);
+    } else {
+        radio_.cat.SendFreqToRadioMB(vfo.Frequency);
+        if (radio_.tuning.ArsRule()) {
+            radio_.cat.AutoRepeaterShift();
+        }
+    }
+    radio_.meters.TurnOnLMeter();
+    radio_.host.panelChanged();
+}
+
+void BandStepping::BandDownButton_Click()
+{
+    if (!takenAsDigit(7)) {
+        stepBand(1);
+    }
+}
+
+void BandStepping::BandUpButton_Click()
+{
+    if (!takenAsDigit(8)) {
+        stepBand(-1);
+    }
+}
+
+void BandStepping::MhzDownButton_Click()
+{
+    if (!takenAsDigit(9)) {
+        stepMhz(-1);
+    }
+}
+
+void BandStepping::MhzUpButton_Click()
+{
+    if (!takenAsDigit(0)) {
+        stepMhz(1);
+    }
+}
+
+} // namespace dorv
