@@ -1,5 +1,9 @@
 #pragma once
 
+#include "app/AppFrame.h"
+#include "app/DisplayLayout.h"
+#include "app/MenuLock.h"
+#include "app/UpdateIntervals.h"
 #include "cat/CatCommands.h"
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
@@ -56,6 +60,10 @@ public:
     SplitRepeater split;
     ClarLock clar;
     Keypad keypad;
+    UpdateIntervals intervals;
+    DisplayLayout display;
+    MenuLock lock;
+    AppFrame app;
 };
 
 } // namespace dorv

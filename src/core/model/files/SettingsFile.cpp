@@ -50,13 +50,21 @@ void DataFiles::OpenSettingsFile()
 // Each stored menu choice is applied through its menu's own click handler, in this order:
 // serial port, CAT rate, scan speed, meter speed, PRI speed, display size, display face,
 // display colours, pause interval; then "Tune to Radio on Start-up" is ticked from
-// TuneOnStartup. The handlers of the update-interval and display menus, and the Settings
-// menu's tick, are called here in that order as those menus are built.
+// TuneOnStartup. The handlers read the settings they store into, so each gets a copy.
 void DataFiles::ApplySettingsMenus()
 {
-    const SettingsRecord &settings = radio_.state.Settings;
+    constexpr int kTuneOnStartupItem = 14;
+    const SettingsRecord settings = radio_.state.Settings;
     radio_.link.mnuCommPortArray_Click(settings.CommPort);
     radio_.link.mnuCatRate_Click(settings.CatRate);
+    radio_.intervals.mnuScanSpeed_Click(settings.ScanSpeed);
+    radio_.intervals.mnuMeterSpeed_Click(settings.MeterSpeed);
+    radio_.intervals.mnuPRIspeed_Click(settings.PriSpeed);
+    radio_.display.mnuResizeDisplayArray_Click(settings.DisplaySize);
+    radio_.display.mnuResizeDisplayArray_Click(settings.DisplayFace);
+    radio_.display.mnuResizeDisplayArray_Click(settings.DisplayColours);
+    radio_.intervals.mnuPauseInterval_Click(settings.PauseInterval);
+    radio_.panel.mnuSettingsArray[kTuneOnStartupItem].Checked = settings.TuneOnStartup;
 }
 
 void DataFiles::ReopenLastMemoryFile()

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <functional>
+
+namespace dorv {
+
+class Radio;
+
+// The program's frame: start-up, the File items of the lock and Exit, the Settings,
+// Memory and Help menus, the about box, and the exit procedure that writes the data files.
+class AppFrame {
+public:
+    explicit AppFrame(Radio &radio) : radio_(radio) {}
+
+    // The help text, a file beside the program.
+    static constexpr const char *kHelpFile = "dorvft897.html";
+
+    // The splash frmStartup: product name and version into lblWhat and lblVersion.
+    void frmStartup_Load();
+    // Loads the main window: builds the state, reads the band, settings and HOME files and
+    // leaves the panel dark with the link off. Waits 2 s with the splash up, then calls
+    // showMainWindow (hide the splash, show the main window) before the busy pointer goes.
+    void frmRadio_Load(const std::function<void()> &showMainWindow = {});
+
+    // File > Exit and the close box. Asks to save changed memories, then writes the band,
+    // settings and HOME files (through the CAT switch when the link is on). Returns whether
+    // the program may end; false leaves everything as it was. Sets ProgramEnded.
+    bool EndDORV();
+
+    // File menu: 0..4 the memory file commands, 6 and 7 the lock dialog, 9 Exit.
+    void mnuFileArray_Click(int Index);
+    void mnuSettingsArray_Click(int Index);
+    void mnuMemoryArray_Click(int Index);
+    void mnuHelpArray_Click(int Index);
+    // OK of the about box.
+    void btnOK_Click();
+
+private:
+    void SaveFilesLinkOff();
+
+    Radio &radio_;
+};
+
+} // namespace dorv

@@ -1,0 +1,61 @@
+#include "app/UpdateIntervals.h"
+
+#include "Radio.h"
+
+namespace dorv {
+
+bool UpdateIntervals::Choose(MenuArray &menu, std::span<const MenuChoice> choices, int Index,
+                             int &value)
+{
+    if (Index < 0 || Index >= static_cast<int>(choices.size())) {
+        return false;
+    }
+    for (MenuItem &item : menu) {
+        item.Checked = false;
+    }
+    menu[Index].Checked = true;
+    value = choices[Index].Value;
+    return true;
+}
+
+// An interval of 0 stops a timer firing but leaves its Enabled flag alone, so a scan or
+// search waiting with the interval OFF continues once another interval is chosen.
+void UpdateIntervals::mnuScanSpeed_Click(int Index)
+{
+    if (!Choose(radio_.panel.mnuScanSpeed, kScanSpeedChoices, Index, scanInterval_)) {
+        return;
+    }
+    // TimerScanner and TimerScannerMR take scanInterval_ here once scanning is built.
+    radio_.state.Settings.ScanSpeed = static_cast<std::int16_t>(Index);
+}
+
+void UpdateIntervals::mnuMeterSpeed_Click(int Index)
+{
+    int interval = 0;
+    if (!Choose(radio_.panel.mnuMeterSpeed, kMeterSpeedChoices, Index, interval)) {
+        return;
+    }
+    radio_.meters.TimerSignalMeter.setInterval(interval);
+    radio_.meters.TimerPowerMeter.setInterval(interval);
+    radio_.state.Settings.MeterSpeed = static_cast<std::int16_t>(Index);
+}
+
+void UpdateIntervals::mnuPRIspeed_Click(int Index)
+{
+    if (!Choose(radio_.panel.mnuPRIspeed, kPriSpeedChoices, Index, priInterval_)) {
+        return;
+    }
+    // TimerPriorityMonitor takes priInterval_ here once the priority monitor is built.
+    radio_.state.Settings.PriSpeed = static_cast<std::int16_t>(Index);
+}
+
+void UpdateIntervals::mnuPauseInterval_Click(int Index)
+{
+    if (!Choose(radio_.panel.mnuPauseInterval, kPauseIntervalChoices, Index,
+                radio_.state.PauseTime)) {
+        return;
+    }
+    radio_.state.Settings.PauseInterval = static_cast<std::int16_t>(Index);
+}
+
+} // namespace dorv

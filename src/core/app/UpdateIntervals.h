@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/MenuCaptions.h"
+#include "panel/PanelState.h"
+
+#include <cstdint>
+#include <span>
+
+namespace dorv {
+
+class Radio;
+
+// The "Update Intervals" menus: how often the program scans, polls the meters and checks
+// the priority channel, and how long a scan holds on a busy signal. Each click ticks its
+// item, puts the value into effect and stores the index in the settings.
+class UpdateIntervals {
+public:
+    explicit UpdateIntervals(Radio &radio) : radio_(radio) {}
+
+    void mnuScanSpeed_Click(int Index);
+    void mnuMeterSpeed_Click(int Index);
+    void mnuPRIspeed_Click(int Index);
+    void mnuPauseInterval_Click(int Index);
+
+    // The chosen intervals in ms (0 = OFF) of TimerScanner and TimerScannerMR, and of
+    // TimerPriorityMonitor. The scan and priority timers take these when they are built.
+    int ScanInterval() const { return scanInterval_; }
+    int PriInterval() const { return priInterval_; }
+
+private:
+    // Moves the check mark of `menu` to Index and returns the item's value; an index
+    // outside the menu changes nothing and returns false.
+    bool Choose(MenuArray &menu, std::span<const MenuChoice> choices, int Index, int &value);
+
+    Radio &radio_;
+    int scanInterval_ = kScanSpeedChoices[0].Value;
+    int priInterval_ = kPriSpeedChoices[2].Value;
+};
+
+} // namespace dorv
