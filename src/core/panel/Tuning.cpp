@@ -75,7 +75,7 @@ bool Tuning::ArsRule() const
            ((s.MainBand == 1 && s.Settings.Ars144) || (s.MainBand == 0 && s.Settings.Ars430));
 }
 
-KnobState &Tuning::knob(int WhichKnob)
+KnobState &Tuning::Knob(int WhichKnob)
 {
     PanelState &p = radio_.panel;
     switch (WhichKnob) {

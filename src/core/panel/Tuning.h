@@ -49,6 +49,8 @@ public:
     // The automatic repeater shift follows the main VFO: FM on 144 MHz with the 144 MHz
     // switch on, or on 430 MHz with the 430 MHz switch on.
     bool ArsRule() const;
+    // The panel state of knob 1 (main), 2 (clarifier) or 3 (channel).
+    KnobState &Knob(int WhichKnob);
 
     // Jog auto-repeat; 200 ms per step while a jog button is held.
     Timer tmrKnob{"tmrKnob"};
@@ -59,7 +61,6 @@ public:
     bool ArsPending = false; // re-check the automatic repeater shift after every step
 
 private:
-    KnobState &knob(int WhichKnob);
     int takeDelta(KnobState &knob, int Value);
     void sendOperated();
     void jogPress(int direction);

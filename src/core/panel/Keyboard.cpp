@@ -1,0 +1,313 @@
+#include "panel/Keyboard.h"
+
+#include "Radio.h"
+#include "panel/KeyCodes.h"
+
+namespace dorv {
+
+namespace {
+
+constexpr int kNoModifier = 0;
+
+// The top-row or numeric keypad digit of a key, or -1.
+int DigitOf(int KeyCode)
+{
+    if (KeyCode >= key::Digit0 && KeyCode <= key::Digit0 + 9) {
+        return KeyCode - key::Digit0;
+    }
+    if (KeyCode >= key::Numpad0 && KeyCode <= key::Numpad0 + 9) {
+        return KeyCode - key::Numpad0;
+    }
+    return -1;
+}
+
+} // namespace
+
+template <typename Handler> void Keyboard::press(const ButtonState &button, Handler handler)
+{
+    if (button.Enabled) {
+        handler();
+    }
+}
+
+Keyboard::KnobKey Keyboard::knobKeyFor(int KeyCode)
+{
+    switch (KeyCode) {
+    case key::PageUp:
+        return {Tuning::MainKnobNumber, 1};
+    case key::PageDown:
+        return {Tuning::MainKnobNumber, -1};
+    case key::NumpadMultiply:
+        return {Tuning::SubKnobNumber, 1};
+    case key::NumpadDivide:
+        return {Tuning::SubKnobNumber, -1};
+    case key::NumpadAdd:
+        return {Tuning::ChannelKnobNumber, 1};
+    case key::NumpadSubtract:
+        return {Tuning::ChannelKnobNumber, -1};
+    default:
+        return {0, 0};
+    }
+}
+
+// The first key-down of a hold presses the knob; every key-down, auto-repeats included,
+// turns it one step.
+void Keyboard::knobKeyDown(KnobKey k)
+{
+    Tuning &t = radio_.tuning;
+    KnobState &knob = t.Knob(k.which);
+    if (!knob.Enabled) {
+        return;
+    }
+    if (!knobKeyHeld_[k.which - 1]) {
+        knobKeyHeld_[k.which - 1] = true;
+        switch (k.which) {
+        case Tuning::MainKnobNumber:
+            t.MainKnob_MouseDown();
+            break;
+        case Tuning::SubKnobNumber:
+            t.SubKnob_MouseDown();
+            break;
+        default:
+            t.ChannelKnob_MouseDown();
+            break;
+        }
+    }
+    const int value = knob.Value + k.direction;
+    switch (k.which) {
+    case Tuning::MainKnobNumber:
+        t.MainKnob_Change(value);
+        break;
+    case Tuning::SubKnobNumber:
+        t.SubKnob_Change(value);
+        break;
+    default:
+        t.ChannelKnob_Change(value);
+        break;
+    }
+}
+
+// A pressed knob is always released, even when it was disabled meanwhile, so the
+// re-send timer never outlives the key.
+void Keyboard::knobKeyUp(KnobKey k)
+{
+    if (!knobKeyHeld_[k.which - 1]) {
+        return;
+    }
+    knobKeyHeld_[k.which - 1] = false;
+    Tuning &t = radio_.tuning;
+    switch (k.which) {
+    case Tuning::MainKnobNumber:
+        t.MainKnob_MouseUp();
+        break;
+    case Tuning::SubKnobNumber:
+        t.SubKnob_MouseUp();
+        break;
+    default:
+        t.ChannelKnob_MouseUp();
+        break;
+    }
+}
+
+// One jog step per key-down; the meter polling resumes when the key comes up.
+void Keyboard::jogKeyDown(int KeyCode, int direction)
+{
+    RadioState &s = radio_.state;
+    const ButtonState &button = direction < 0 ? radio_.panel.btnJogDown : radio_.panel.btnJogUp;
+    if (!button.Enabled) {
+        return;
+    }
+    // With SCAN armed the jog keys start and stop the scan: wired with scanning.
+    if (s.ScanOn) {
+        return;
+    }
+    jogKey_ = KeyCode;
+    s.ScanDirection = direction;
+    s.ScanStep = radio_.tuning.JogStep(direction);
+    radio_.meters.TurnOffLMeter();
+    radio_.cat.StepFrequency();
+}
+
+void Keyboard::jogKeyUp(int KeyCode)
+{
+    RadioState &s = radio_.state;
+    if (jogKey_ != KeyCode || s.ScanOn) {
+        return;
+    }
+    jogKey_ = 0;
+    s.ScanDirection = 0;
+    radio_.meters.TurnOnLMeter();
+}
+
+void Keyboard::letterKey(int KeyCode, int Shift)
+{
+    PanelState &p = radio_.panel;
+    const bool plain = Shift == kNoModifier;
+    const bool shift = Shift == key::ShiftMask;
+    const bool ctrl = Shift == key::CtrlMask;
+    auto mode = [this, &p](int index) {
+        press(p.ModeButton[index], [this, index] { radio_.mode.ModeButton_Click(index); });
+    };
+
+    switch (KeyCode) {
+    case key::A:
+        if (shift) {
+            mode(ModeAM);
+        } else if (ctrl) {
+            press(p.ABbutton, [this] { radio_.vfo.ABbutton_Click(); });
+        }
+        break;
+    case key::B:
+        if (ctrl) {
+            press(p.SWAPbutton, [this] { radio_.vfo.SWAPbutton_Click(); });
+        }
+        break;
+    case key::C:
+        if (shift) {
+            mode(ModeCW);
+        } else if (plain || ctrl) {
+            press(p.CLARbutton, [this] { radio_.clar.CLARbutton_Click(); });
+        }
+        break;
+    case key::D:
+        jogKeyDown(KeyCode, -1);
+        break;
+    case key::F:
+        if (shift) {
+            mode(ModeFM);
+        } else if (plain || ctrl) {
+            press(p.FASTbutton, [this] { radio_.tuning.FASTbutton_Click(); });
+        }
+        break;
+    case key::L:
+        if (plain) {
+            press(p.LOCKbutton, [this] { radio_.clar.LOCKbutton_Click(); });
+        } else if (shift) {
+            mode(ModeLSB);
+        } else if (ctrl) {
+            press(p.SPLITbutton, [this] { radio_.split.SPLITbutton_Click(); });
+        }
+        break;
+    case key::P:
+        press(p.CATbutton, [this] { radio_.power.CATbutton_Click(); });
+        break;
+    case key::U:
+        if (plain) {
+            jogKeyDown(KeyCode, 1);
+        } else if (shift) {
+            mode(ModeUSB);
+        } else if (ctrl) {
+            press(p.SUBbutton, [this] { radio_.vfo.SUBbutton_Click(); });
+        }
+        break;
+    default:
+        // Keys whose buttons arrive with memory mode, quick memories, HOME and scanning
+        // are wired here when those land: R (RCL), S (STO), Ctrl+H (HOME), Ctrl+M (MCK
+        // press, and its release on key-up), Ctrl+V (VFO/MR), and D/U while SCAN is armed.
+        // The digits 4, 5 and 6 (SCAN, PRI, PMS) are in digitKey.
+        break;
+    }
+}
+
+void Keyboard::digitKey(int digit)
+{
+    PanelState &p = radio_.panel;
+    switch (digit) {
+    case 1:
+        press(p.RPTbutton, [this] { radio_.split.RPTbutton_Click(); });
+        break;
+    case 2:
+        press(p.REVbutton, [this] { radio_.split.REVbutton_Click(); });
+        break;
+    case 3:
+        press(p.TONEbutton, [this] { radio_.tone.TONEbutton_Click(); });
+        break;
+    case 4:
+    case 5:
+    case 6: {
+        // SCAN, PRI and PMS arrive with scanning; until then these keys do what those
+        // buttons do first: type their digit into an open keypad entry.
+        const ButtonState &button = digit == 4   ? p.SCANbutton
+                                    : digit == 5 ? p.PRIbutton
+                                                 : p.PMSbutton;
+        press(button, [this, digit] { radio_.keypad.DigitButton(digit); });
+        break;
+    }
+    case 7:
+        press(p.BandDownButton, [this] { radio_.bands.BandDownButton_Click(); });
+        break;
+    case 8:
+        press(p.BandUpButton, [this] { radio_.bands.BandUpButton_Click(); });
+        break;
+    case 9:
+        press(p.MhzDownButton, [this] { radio_.bands.MhzDownButton_Click(); });
+        break;
+    default:
+        press(p.MhzUpButton, [this] { radio_.bands.MhzUpButton_Click(); });
+        break;
+    }
+}
+
+// F1 is the 1.8 MHz band (index 11), F12 the 430 MHz band (index 0).
+void Keyboard::functionKey(int KeyCode)
+{
+    const int band = kBandCount - 1 - (KeyCode - key::F1);
+    press(radio_.panel.BandButton[band], [this, band] { radio_.bands.BandButton_Click(band); });
+}
+
+void Keyboard::Form_KeyDown(int KeyCode, int Shift)
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    if (!s.CatOn && KeyCode != key::P) {
+        return;
+    }
+    if (const KnobKey k = knobKeyFor(KeyCode); k.which != 0) {
+        knobKeyDown(k);
+    } else if (const int digit = DigitOf(KeyCode); digit >= 0) {
+        digitKey(digit);
+    } else if (KeyCode >= key::F1 && KeyCode < key::F1 + kBandCount) {
+        functionKey(KeyCode);
+    } else {
+        switch (KeyCode) {
+        case key::Space:
+            if (p.MOXbutton.Enabled && !p.lblOnAir.Visible) {
+                radio_.transmit.MOXbutton_Click();
+            }
+            break;
+        case key::NumpadDecimal:
+            press(p.DOPbutton, [this] { radio_.clar.DOPbutton_Click(); });
+            break;
+        case key::Enter:
+        case key::NumpadSeparator:
+            press(p.ENTbutton, [this] { radio_.keypad.ENTbutton_Click(); });
+            break;
+        case key::Escape:
+            if (s.KeypadEntry) {
+                radio_.keypad.CancelEntry();
+            }
+            break;
+        default:
+            letterKey(KeyCode, Shift);
+            break;
+        }
+    }
+    radio_.host.panelChanged();
+}
+
+void Keyboard::Form_KeyUp(int KeyCode, int /*Shift*/)
+{
+    PanelState &p = radio_.panel;
+    if (const KnobKey k = knobKeyFor(KeyCode); k.which != 0) {
+        knobKeyUp(k);
+    } else if (KeyCode == key::Space) {
+        if (p.MOXbutton.Enabled && p.lblOnAir.Visible) {
+            radio_.transmit.MOXbutton_Click();
+        }
+    } else if (KeyCode == key::D || KeyCode == key::U) {
+        jogKeyUp(KeyCode);
+    }
+    radio_.host.panelChanged();
+}
+
+} // namespace dorv

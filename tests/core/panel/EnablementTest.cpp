@@ -1,0 +1,246 @@
+#include "PanelFixture.h"
+
+#include <functional>
+#include <set>
+#include <string>
+
+using namespace dorv;
+
+namespace {
+
+class EnablementTest : public test::PanelFixture {
+protected:
+    std::vector<std::pair<std::string, ButtonState *>> buttons()
+    {
+        std::vector<std::pair<std::string, ButtonState *>> all = {
+            {"CAT", &p.CATbutton},           {"MOX", &p.MOXbutton},
+            {"SEARCH", &p.SEARCHbutton},     {"SYNC", &p.SYNCbutton},
+            {"SCOPE", &p.SCOPEbutton},       {"RCL", &p.RCLbutton},
+            {"STO", &p.STObutton},           {"FAST", &p.FASTbutton},
+            {"LOCK", &p.LOCKbutton},         {"HOME", &p.HOMEbutton},
+            {"VFOMR", &p.VFOMRbutton},       {"AB", &p.ABbutton},
+            {"SPLIT", &p.SPLITbutton},       {"MCK", &p.MCKbutton},
+            {"SWAP", &p.SWAPbutton},         {"SUB", &p.SUBbutton},
+            {"RPT", &p.RPTbutton},           {"REV", &p.REVbutton},
+            {"TONE", &p.TONEbutton},         {"SCAN", &p.SCANbutton},
+            {"PRI", &p.PRIbutton},           {"PMS", &p.PMSbutton},
+            {"BANDDOWN", &p.BandDownButton}, {"BANDUP", &p.BandUpButton},
+            {"MHZDOWN", &p.MhzDownButton},   {"MHZUP", &p.MhzUpButton},
+            {"ENT", &p.ENTbutton},           {"DOP", &p.DOPbutton},
+            {"CLAR", &p.CLARbutton}};
+        for (int m = 0; m < kModeCount; ++m) {
+            all.emplace_back("MODE", &p.ModeButton[m]);
+        }
+        for (int b = 0; b < kBandCount; ++b) {
+            all.emplace_back("BAND", &p.BandButton[b]);
+        }
+        return all;
+    }
+
+    // Names of the enabled buttons; "MODE" and "BAND" only when all of their group are.
+    std::set<std::string> enabledButtons()
+    {
+        std::set<std::string> on, off;
+        for (auto &[name, button] : buttons()) {
+            (button->Enabled ? on : off).insert(name);
+        }
+        for (const char *group : {"MODE", "BAND"}) {
+            if (off.count(group)) {
+                on.erase(group);
+            }
+        }
+        return on;
+    }
+
+    void setAll(bool enabled)
+    {
+        for (auto &entry : buttons()) {
+            entry.second->Enabled = enabled;
+        }
+    }
+};
+
+using Names = std::set<std::string>;
+
+const Names kDigitKeys = {"RPT",      "REV",    "TONE",    "SCAN",  "PRI", "PMS",
+                          "BANDDOWN", "BANDUP", "MHZDOWN", "MHZUP", "BAND"};
+
+Names Plus(Names base, const Names &more)
+{
+    base.insert(more.begin(), more.end());
+    return base;
+}
+
+Names AllBut(const Names &excluded)
+{
+    Names all = {"CAT",  "MOX",  "SEARCH",   "SYNC",   "SCOPE",   "RCL",   "STO",  "FAST",
+                 "LOCK", "HOME", "VFOMR",    "AB",     "SPLIT",   "MCK",   "SWAP", "SUB",
+                 "ENT",  "DOP",  "CLAR",     "MODE",   "RPT",     "REV",   "TONE", "SCAN",
+                 "PRI",  "PMS",  "BANDDOWN", "BANDUP", "MHZDOWN", "MHZUP", "BAND"};
+    for (const std::string &name : excluded) {
+        all.erase(name);
+    }
+    return all;
+}
+
+TEST_F(EnablementTest, toggleFunctionButtons_enablesTheButtonsOfTheFirstMatchingState)
+{
+    // Each row also sets the flags of states further down, so the order is checked too.
+    auto below = [this](int from) {
+        if (from <= 1) {
+            s.StoPending = true;
+        }
+        if (from <= 2) {
+            s.MckOn = true;
+        }
+        if (from <= 3) {
+            s.SubActive = true;
+        }
+        if (from <= 4) {
+            s.KeypadEntry = true;
+        }
+        if (from <= 5) {
+            s.PriOn = true;
+        }
+        if (from <= 6) {
+            s.ClarOn = true;
+        }
+        if (from <= 7) {
+            s.JogHeld = true;
+        }
+        if (from <= 8) {
+            s.ScanOn = true;
+            s.ScanDirection = 1;
+        }
+        if (from <= 9) {
+            s.ScanOn = true;
+        }
+    };
+    const struct {
+        const char *state;
+        std::function<void()> setup;
+        Names enabled;
+    } rows[] = {
+        {"OFF",
+         [&] {
+             below(1);
+             s.CatOn = false;
+         },
+         {"CAT"}},
+        {"QM", [&] { below(1); }, Plus({"CAT"}, kDigitKeys)},
+        {"QM rcl",
+         [&] {
+             below(2);
+             s.RclPending = true;
+         },
+         Plus({"CAT"}, kDigitKeys)},
+        {"MCK", [&] { below(2); }, {"CAT", "MCK"}},
+        {"SUB", [&] { below(3); },
+         Plus({"CAT", "MODE", "SYNC", "FAST", "SUB", "ENT", "DOP"}, kDigitKeys)},
+        {"KEY", [&] { below(4); }, Plus({"CAT", "ENT", "DOP"}, kDigitKeys)},
+        {"PRI",
+         [&] { below(5); },
+         {"CAT", "MOX", "FAST", "LOCK", "HOME", "VFOMR", "PRI", "MHZDOWN", "MHZUP"}},
+        {"CLR",
+         [&] { below(6); },
+         {"CAT", "MOX", "MODE", "RCL", "STO", "FAST", "LOCK", "HOME", "VFOMR", "REV", "PMS",
+          "MHZDOWN", "MHZUP", "ENT", "CLAR"}},
+        {"JOG", [&] { below(7); }, {"CAT", "MOX"}},
+        {"RUN scan", [&] { below(8); }, {"CAT", "SCAN"}},
+        {"RUN search",
+         [&] {
+             s.SearchOn = true;
+             s.ScanDirection = -1;
+         },
+         {"CAT", "SEARCH"}},
+        {"ARM", [&] { below(9); },
+         AllBut({"SEARCH", "SCOPE", "RCL", "STO", "HOME", "VFOMR", "SPLIT", "SWAP", "PRI", "PMS",
+                 "DOP"})},
+        {"MR", [&] { s.OperatingState = StateMR; },
+         AllBut({"SEARCH", "SCOPE", "RCL", "STO", "DOP"})},
+        {"MR split memory",
+         [&] {
+             s.OperatingState = StateMR;
+             s.CurrentMemory = 12;
+             s.Memories[12].Split = true;
+         },
+         AllBut({"SEARCH", "SCOPE", "RCL", "STO"})},
+        {"VFO", [] {}, AllBut({"DOP"})},
+        {"VFO split", [&] { s.SplitOn = true; }, AllBut({})},
+        {"PMS", [&] { s.OperatingState = StatePMS; }, AllBut({"SCOPE", "SWAP", "DOP"})},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.state);
+        s = RadioState{};
+        s.CatOn = true;
+        s.OperatingState = StateVFO;
+        p.lblOnAir.Visible = false;
+        setAll(true);
+        row.setup();
+        radio.enablement.ToggleFunctionButtons();
+        EXPECT_EQ(enabledButtons(), row.enabled);
+        setAll(false);
+        radio.enablement.ToggleFunctionButtons();
+        EXPECT_EQ(enabledButtons(), row.enabled);
+    }
+}
+
+TEST_F(EnablementTest, toggleFunctionButtons_transmittingKeepsMoxAsItWasAndOutOfRangeSetsOnlyBands)
+{
+    p.lblOnAir.Visible = true;
+    for (bool mox : {true, false}) {
+        setAll(true);
+        p.MOXbutton.Enabled = mox;
+        radio.enablement.ToggleFunctionButtons();
+        EXPECT_EQ(enabledButtons(), (mox ? Names{"CAT", "MOX"} : Names{"CAT"}));
+    }
+
+    p.lblOnAir.Visible = false;
+    s.OperatingState = 0;
+    setAll(true);
+    p.BandDownButton.Enabled = false;
+    radio.enablement.ToggleFunctionButtons();
+    EXPECT_EQ(enabledButtons(), AllBut({"BANDDOWN", "BAND"}));
+}
+
+TEST_F(EnablementTest, timerDelay_blinksPendingQuickMemoryAndAbandonsItAfterFiveSeconds)
+{
+    radio.enablement.ToggleFunctionButtons();
+    s.StoPending = true;
+    s.PressTime = host.now();
+    radio.enablement.ToggleFunctionButtons();
+    ASSERT_FALSE(p.SCOPEbutton.Enabled);
+    radio.enablement.TimerDelay.setEnabled(true);
+
+    host.run(0.51);
+    EXPECT_TRUE(p.lblQMB.Visible);
+    host.run(0.5);
+    EXPECT_FALSE(p.lblQMB.Visible);
+    host.run(3.6);
+    EXPECT_TRUE(s.StoPending);
+
+    host.run(0.5); // the tick after 5 s have passed
+    EXPECT_FALSE(s.StoPending);
+    EXPECT_FALSE(p.lblQMB.Visible);
+    EXPECT_FALSE(radio.enablement.TimerDelay.enabled());
+    EXPECT_TRUE(p.SCOPEbutton.Enabled); // VFO buttons are back
+}
+
+TEST_F(EnablementTest, timerDelay_blinksOnlyTheSubModeLabelThatWasShownAndTheMckLabel)
+{
+    s.SubActive = true;
+    s.MckOn = true;
+    p.lblSBmode[ModeFM].Tag = "ON";
+    p.lblSBmode[ModeFM].Visible = true;
+    p.lblSBmode[ModeAM].Tag = "OFF";
+    radio.enablement.TimerDelay_Timer();
+    EXPECT_FALSE(p.lblSBmode[ModeFM].Visible);
+    EXPECT_FALSE(p.lblSBmode[ModeAM].Visible);
+    EXPECT_TRUE(p.lblMCK.Visible);
+    radio.enablement.TimerDelay_Timer();
+    EXPECT_TRUE(p.lblSBmode[ModeFM].Visible);
+    EXPECT_FALSE(p.lblSBmode[ModeAM].Visible);
+    EXPECT_FALSE(p.lblMCK.Visible);
+}
+
+} // namespace

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "Radio.h"
+#include "model/BandCopies.h"
+#include "model/StepDefaults.h"
+#include "model/files/BandDefaults.h"
+#include "support/FakeHost.h"
+#include "support/RecordingPort.h"
+
+#include <gtest/gtest.h>
+
+namespace dorv::test {
+
+// A radio with the link on in VFO state, the built-in band table and step tables, over a
+// recording port on the virtual clock.
+class PanelFixture : public ::testing::Test {
+protected:
+    PanelFixture() : radio(host, port, "/tmp")
+    {
+        port.opened = true;
+        port.clock = [this] { return host.now(); };
+        InstallBandDefaults(s.BandTable);
+        ResetStepDefaults(s.Settings);
+        s.CatOn = true;
+        s.PortReady = true;
+        s.OperatingState = StateVFO;
+    }
+
+    // Frequencies of the set-frequency frames written so far, in order.
+    std::vector<Freq> sentFrequencies() const
+    {
+        std::vector<Freq> out;
+        for (const CatFrame &f : port.frames()) {
+            if (f[4] == Opcode::SetFrequency) {
+                out.push_back(*DecodeFrequency(f.data()));
+            }
+        }
+        return out;
+    }
+
+    // Times of the set-frequency frames written so far.
+    std::vector<double> sendTimes() const
+    {
+        std::vector<double> out;
+        const std::vector<CatFrame> frames = port.frames();
+        for (std::size_t i = 0; i < frames.size(); ++i) {
+            if (frames[i][4] == Opcode::SetFrequency) {
+                out.push_back(port.writeTimes[i]);
+            }
+        }
+        return out;
+    }
+
+    void tuneMain(int band, Freq freq, Freq lower, Freq upper)
+    {
+        s.MainBand = static_cast<std::int16_t>(band);
+        s.MainVfo.Frequency = freq;
+        s.BandTable.TuneLower[band] = lower;
+        s.BandTable.TuneUpper[band] = upper;
+    }
+
+    FakeHost host;
+    RecordingPort port;
+    Radio radio;
+    RadioState &s = radio.state;
+    PanelState &p = radio.panel;
+};
+
+} // namespace dorv::test
