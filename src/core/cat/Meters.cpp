@@ -354,6 +354,7 @@ void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
         b -= kNoSignal;
         if ((s.ScanStep == 5 || s.ScanStep == -5) && sideband) {
             s.ScanStep = s.ScanDirection == 1 ? 50 : -50;
+            s.MainVfo.Frequency = radio_.tuning.RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
         }
         MoveOn = true;
         SendRequest = true;

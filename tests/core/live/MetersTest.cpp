@@ -1,0 +1,199 @@
+#include "LiveFixture.h"
+#include "support/RecordingPort.h"
+
+using namespace dorv;
+using namespace dorv::test;
+
+namespace {
+
+// Status bytes fed by hand: the meters behind a port that records what they ask.
+class MetersTest : public ::testing::Test {
+protected:
+    MetersTest() : radio(host, port, "/tmp") { port.opened = true; }
+
+    // One poll that asks, then one that reads the byte the radio answered.
+    void rxPoll(std::uint8_t status)
+    {
+        bool got = true;
+        radio.meters.ReadRxStatus(got);
+        EXPECT_FALSE(got);
+        port.incoming.push_back(status);
+        radio.meters.ReadRxStatus(got);
+        EXPECT_TRUE(got);
+    }
+
+    FakeHost host;
+    RecordingPort port;
+    Radio radio;
+    RadioState &s = radio.state;
+    PanelState &p = radio.panel;
+};
+
+TEST_F(MetersTest, readRxStatus_busyCentringAndSValue)
+{
+    const struct {
+        std::uint8_t status;
+        int mode;
+        bool busy, centred;
+        double s, bandStart, bandEnd;
+    } rows[] = {
+        {0x00, ModeUSB, true, true, 0, 0, 0},      {0x8F, ModeUSB, false, true, 15, 0, 0},
+        {0xE3, ModeUSB, false, false, 3, 1, 4},    {0x1F, ModeUSB, true, true, 31, 0, 0},
+        {0x45, ModeFM, true, true, 5, 2.25, 2.75}, {0xA2, ModeFM, false, false, 2, 1, 4},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.status);
+        s.MainVfo.Mode = static_cast<std::int16_t>(row.mode);
+        rxPoll(row.status);
+        EXPECT_EQ(p.lblBusy.Visible, row.busy);
+        EXPECT_EQ(s.SignalCentred, row.centred);
+        EXPECT_EQ(p.LMeter[0].End, row.s);
+        EXPECT_EQ(p.LMeter[1].Start, row.bandStart);
+        EXPECT_EQ(p.LMeter[1].End, row.bandEnd);
+    }
+    EXPECT_EQ(port.frames().back(), F(0, 0, 0, 0, 0xE7));
+}
+
+TEST_F(MetersTest, readTxStatus_stepsThePowerReading)
+{
+    const struct {
+        std::uint8_t status;
+        double shown;
+    } rows[] = {{0x0A, 5.0}, {0x84, 1.0}, {0x01, 0.5}, {0xE6, 2.5}, {0x00, 0.0}};
+    for (const auto &row : rows) {
+        bool got = true;
+        radio.meters.ReadTxStatus(got);
+        EXPECT_FALSE(got);
+        port.incoming.push_back(row.status);
+        radio.meters.ReadTxStatus(got);
+        EXPECT_TRUE(got);
+        EXPECT_EQ(p.LMeter[1].End, row.shown) << int(row.status);
+    }
+}
+
+TEST_F(MetersTest, readRxStatus_strayByteBeforeTheRequestIsNotTheReply)
+{
+    port.incoming.push_back(0x00); // an acknowledgement would read as BUSY, S 0
+    bool got = true;
+    radio.meters.ReadRxStatus(got);
+    EXPECT_FALSE(got);
+    EXPECT_TRUE(port.incoming.empty());
+    EXPECT_FALSE(p.lblBusy.Visible);
+}
+
+TEST_F(MetersTest, showSignalMeter_peakHoldsOneSecondThenFalls)
+{
+    const struct {
+        int intervalMs;
+        int holdCalls;
+    } rows[] = {{100, 10}, {1000, 1}, {400, 3}, {0, 1}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.intervalMs);
+        radio.meters.TimerSignalMeter.setInterval(row.intervalMs);
+        radio.meters.ShowSignalMeter(6);
+        for (int call = 1; call < row.holdCalls; ++call) {
+            radio.meters.ShowSignalMeter(0);
+            EXPECT_EQ(p.LMeter[2].Value, 6) << call;
+        }
+        for (int expected = 5; expected >= 0; --expected) {
+            radio.meters.ShowSignalMeter(0);
+            EXPECT_EQ(p.LMeter[2].Value, expected);
+        }
+        radio.meters.ShowSignalMeter(0);
+        EXPECT_EQ(p.LMeter[2].Value, 0);
+    }
+}
+
+TEST_F(MetersTest, bandFromFreq_rangesAndDefault)
+{
+    const struct {
+        Freq freq;
+        int band;
+    } rows[] = {{10000, 11},   {275000, 11}, {275001, 10},  {1420000, 7},
+                {3699999, 3},  {3700000, 2}, {8000000, 4},  {14520000, 1},
+                {51200000, 0}, {9999, 4},    {51200001, 4}, {17400001, 4}};
+    for (const auto &row : rows) {
+        EXPECT_EQ(radio.meters.BandFromFreq(row.freq, 4), row.band) << row.freq;
+    }
+}
+
+TEST_F(MetersTest, readRxStatusMR_staysOnBusyWithPauseOffAndWaitsWithPause)
+{
+    s.CurrentMemory = 12;
+    s.Memories[12].Description.replace(0, 8, "REPEATER");
+    s.ScanDirection = 1;
+    const struct {
+        std::uint8_t status;
+        int pause;
+        bool moveOn;
+        double waited;
+    } rows[] = {{0x05, 0, false, 0}, {0x05, 3, true, 3}, {0x85, 0, true, 0}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.pause);
+        s.PauseTime = row.pause;
+        bool moveOn = !row.moveOn, send = true;
+        radio.meters.ReadRxStatusMR(moveOn, send);
+        EXPECT_FALSE(send);
+        port.incoming.push_back(row.status);
+        const double start = host.now();
+        radio.meters.ReadRxStatusMR(moveOn, send);
+        EXPECT_EQ(moveOn, row.moveOn);
+        EXPECT_TRUE(send);
+        EXPECT_NEAR(host.now() - start, row.waited, 0.01);
+        EXPECT_EQ(p.lblBusy.Visible, row.status < 0x80);
+    }
+    EXPECT_EQ(p.lblMemoryDesc.Caption, "REPEATER");
+}
+
+TEST_F(MetersTest, readRxStatusSearch_storesCentredFmOnceAndSlowsOnSideband)
+{
+    s.SearchOn = true;
+    s.ScanDirection = 1;
+    s.MainVfo = {14550000, ModeFM};
+    s.Memories[1].Vfo.Frequency = 14400000;
+    bool moveOn = false, send = true;
+    for (int pass = 0; pass < 2; ++pass) { // the second centred hit finds it stored
+        radio.meters.ReadRxStatusSearch(moveOn, send);
+        port.incoming.push_back(0x09);
+        radio.meters.ReadRxStatusSearch(moveOn, send);
+        EXPECT_TRUE(moveOn && send);
+    }
+    EXPECT_EQ(s.Memories[2].Vfo, s.MainVfo);
+    EXPECT_EQ(s.Memories[3].Vfo.Frequency, 0);
+    EXPECT_EQ(s.MemoryCount, 1);
+    EXPECT_TRUE(s.MemoryDirty);
+    EXPECT_FALSE(p.lblBusy.Visible);
+
+    s.SearchOn = false;
+    s.MainVfo = {1420030, ModeUSB};
+    s.ScanStep = 50;
+    for (std::uint8_t status : {0x27, 0xA0}) { // a signal slows, silence speeds up again
+        radio.meters.ReadRxStatusSearch(moveOn, send);
+        port.incoming.push_back(status);
+        radio.meters.ReadRxStatusSearch(moveOn, send);
+        EXPECT_TRUE(moveOn);
+    }
+    EXPECT_EQ(s.ScanStep, 50);
+    EXPECT_EQ(s.MainVfo.Frequency, 1420050);
+}
+
+TEST_F(MetersTest, findFreeMemory_firstFreeUnlessAlreadyStoredOrFull)
+{
+    s.MainVfo.Frequency = 14550000;
+    bool notStored = false;
+    int pos = -1;
+    radio.meters.FindFreeMemory(notStored, pos);
+    EXPECT_TRUE(notStored);
+    EXPECT_EQ(pos, 1); // position 0 is never used
+    for (int i = 1; i < kMemoryCount; ++i) {
+        s.Memories[i].Vfo.Frequency = 100000 + i;
+    }
+    radio.meters.FindFreeMemory(notStored, pos);
+    EXPECT_FALSE(notStored);
+    s.Memories[999].Vfo.Frequency = 14550000;
+    s.Memories[500].Vfo.Frequency = 0;
+    radio.meters.FindFreeMemory(notStored, pos);
+    EXPECT_FALSE(notStored);
+}
+
+} // namespace
