@@ -14,18 +14,7 @@ namespace {
 // places 4 and 8 hold the points.
 const std::string kBlankEntry = "---.---.--";
 constexpr int kLastPlace = 10;
-
-struct EntryBandRow {
-    Freq low; // inclusive, 10 Hz units
-    Freq high;
-    int band;
-};
-
-constexpr EntryBandRow kEntryBands[] = {
-    {10000, 275000, 11},   {275000, 550000, 10},  {550000, 850000, 9},     {850000, 1200000, 8},
-    {1200000, 1600000, 7}, {1600000, 1950000, 6}, {1950000, 2300000, 5},   {2300000, 2650000, 4},
-    {2650000, 3699999, 3}, {3700000, 7600000, 2}, {10800000, 17400000, 1}, {42000000, 51200000, 0},
-};
+constexpr int kNoBand = -1; // no band takes the entered frequency
 
 // Place p (1..10) of an entry readout.
 char &At(std::string &text, int p)
@@ -34,16 +23,6 @@ char &At(std::string &text, int p)
 }
 
 } // namespace
-
-std::optional<int> Keypad::EntryBand(Freq freq)
-{
-    for (const auto &row : kEntryBands) {
-        if (freq >= row.low && freq <= row.high) {
-            return row.band;
-        }
-    }
-    return std::nullopt;
-}
 
 std::string &Keypad::operatedReadout()
 {
@@ -231,10 +210,11 @@ void Keypad::completeEntry()
         return;
     }
     const Freq freq = enteredFrequency();
-    if (const auto band = EntryBand(freq)) {
-        tuneTo(freq, *band);
-    } else {
+    const int band = radio_.meters.BandFromFreq(freq, kNoBand);
+    if (band == kNoBand) {
         refuse(freq);
+    } else {
+        tuneTo(freq, band);
     }
 }
 

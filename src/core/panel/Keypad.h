@@ -2,7 +2,6 @@
 
 #include "model/Units.h"
 
-#include <optional>
 #include <string>
 
 namespace dorv {
@@ -28,9 +27,6 @@ public:
     void DecimalKey();
     // Escape: ends an open entry without changing anything.
     void CancelEntry();
-
-    // Band of a frequency entered on the keypad, empty when no band takes it.
-    static std::optional<int> EntryBand(Freq freq);
 
     bool KeypadDigitTyped = false; // a digit was typed in this entry
     bool KeypadDecimal = false;    // the decimal key was accepted in this entry

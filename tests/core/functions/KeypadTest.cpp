@@ -1,0 +1,163 @@
+#include "FunctionsFixture.h"
+
+#include <string>
+
+namespace dorv::test {
+namespace {
+
+const char *const kTooLarge =
+    "You have pressed the decimal key to identify the number 1234 as the MHz part of the "
+    "frequency. This number is too large for this radio. Try entering a MHz number that is 3 "
+    "digits or less in length.";
+const char *const kNoDigit =
+    "You must enter atleast one digit of the frequency before pressing the decimal key. The "
+    "decimal key is used to identify the previously entered digit(s) as the MHz portion of the "
+    "frequency. If the desired frequency is less that 1 MHz then enter the frequency without "
+    "pressing the decimal key.";
+
+class KeypadTest : public FunctionsTest {
+protected:
+    // E = ENT, '.' = DOP, X = Escape. Digits 1 to 3 go through RPT, REV and TONE, which
+    // in FM would otherwise send frames; the others straight to the digit entry.
+    void press(char key)
+    {
+        switch (key) {
+        case 'E':
+            return radio.keypad.ENTbutton_Click();
+        case '.':
+            return radio.clar.DOPbutton_Click();
+        case 'X':
+            return radio.keypad.CancelEntry();
+        case '1':
+            return radio.split.RPTbutton_Click();
+        case '2':
+            return radio.split.REVbutton_Click();
+        case '3':
+            return radio.tone.TONEbutton_Click();
+        default:
+            return radio.keypad.DisplayNumericKeypadEntry(std::string(1, key));
+        }
+    }
+};
+
+TEST_F(KeypadTest, keySequences_showEachStepAndTuneOrExplain)
+{
+    const struct {
+        std::string keys;
+        std::vector<std::string> readouts; // ledFreq after each key
+        Freq frequency;                    // main VFO afterwards
+        int band;
+        std::vector<CatFrame> frames;
+        std::string message; // empty: none
+        bool stillOpen;
+    } rows[] = {
+        {"E14.2E",
+         {"---.---.--", "---.--1.--", "---.-14.--", "-14.---.--", "-14.2--.--", "14.200.00"},
+         1420000,
+         7,
+         {F(0x01, 0x42, 0x00, 0x00, 0x01)},
+         "",
+         false},
+        {"E14552500",
+         {"---.---.--", "---.--1.--", "---.-14.--", "---.145.--", "---.145.5-", "---.145.52",
+          "--1.455.25", "-14.552.50", "145.525.00"},
+         14552500,
+         1,
+         {F(0x14, 0x55, 0x25, 0x00, 0x01)},
+         "",
+         false},
+        {"E146.7E",
+         {"---.---.--", "---.--1.--", "---.-14.--", "---.146.--", "146.---.--", "146.7--.--",
+          "146.700.00"},
+         14670000,
+         1,
+         {F(0x14, 0x67, 0x00, 0x00, 0x01), F(0x09, 0, 0, 0, 0x09)},
+         "",
+         false},
+        {"E142E",
+         {"---.---.--", "---.--1.--", "---.-14.--", "---.142.--", ".142.00"},
+         14200,
+         11,
+         {F(0x00, 0x01, 0x42, 0x00, 0x01)},
+         "",
+         false},
+        {"E14.5.7E",
+         {"---.---.--", "---.--1.--", "---.-14.--", "-14.---.--", "-14.5--.--", "-14.---.--",
+          "-14.7--.--", "14.700.00"},
+         1470000,
+         7,
+         {F(0x01, 0x47, 0x00, 0x00, 0x01)},
+         "",
+         false},
+        {"E90.E",
+         {"---.---.--", "---.--9.--", "---.-90.--", "-90.---.--", "145.000.00"},
+         14500000,
+         1,
+         {},
+         "The frequency 90.000.00 that you entered is not in a valid range for this software "
+         "and possibly this radio.",
+         false},
+        {"E1234.",
+         {"---.---.--", "---.--1.--", "---.-12.--", "---.123.--", "---.123.4-", "---.123.4-"},
+         14500000,
+         1,
+         {},
+         kTooLarge,
+         true},
+        {"E.", {"---.---.--", "---.---.--"}, 14500000, 1, {}, kNoDigit, true},
+        {"E5X", {"---.---.--", "---.--5.--", "145.000.00"}, 14500000, 1, {}, "", false},
+        {"EE", {"---.---.--", "145.000.00"}, 14500000, 1, {}, "", false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.keys);
+        s.MainBand = 1;
+        s.MainVfo = {14500000, ModeFM, 60000};
+        s.SentMain = {ModeFM, kRptSimplex, 60000};
+        s.KeypadEntry = false;
+        host.messages.clear();
+        for (std::size_t i = 0; i < row.keys.size(); ++i) {
+            press(row.keys[i]);
+            EXPECT_EQ(p.ledFreq, row.readouts[i]) << "after key " << i;
+        }
+        EXPECT_EQ(s.MainVfo.Frequency, row.frequency);
+        EXPECT_EQ(s.MainBand, row.band);
+        EXPECT_EQ(takeFrames(), row.frames);
+        EXPECT_EQ(s.KeypadEntry, row.stillOpen);
+        EXPECT_EQ(p.MainKnob.Enabled, !row.stillOpen);
+        if (row.message.empty()) {
+            EXPECT_TRUE(host.messages.empty());
+        } else {
+            ASSERT_EQ(host.messages.size(), 1u);
+            EXPECT_EQ(host.messages[0].text, row.message);
+        }
+        if (!row.frames.empty()) {
+            EXPECT_EQ(s.BandTable.BandMainVfo[1].Frequency, 14500000); // the old band kept it
+        }
+    }
+}
+
+TEST_F(KeypadTest, subActive_entersOnTheSubReadoutAndTunesTheSubVfo)
+{
+    s.SubActive = true;
+    for (char key : std::string("E28.5E")) {
+        press(key);
+    }
+    EXPECT_EQ(takeFrames(), std::vector<CatFrame>{F(0x02, 0x85, 0x00, 0x00, 0x01)});
+    EXPECT_EQ(s.SubVfo.Frequency, 2850000);
+    EXPECT_EQ(s.SubBand, 3);
+    EXPECT_EQ(s.BandTable.BandSubVfo[9].Frequency, 705000);
+    EXPECT_EQ(p.ledSubFreq, "28.500.00");
+    EXPECT_EQ(s.MainVfo.Frequency, 14500000);
+
+    for (char key : std::string("E80.E")) {
+        press(key);
+    }
+    EXPECT_TRUE(takeFrames().empty());
+    EXPECT_EQ(p.ledSubFreq, "28.500.00");
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "The frequency 80.000.00 that you entered is not with in a "
+                                     "valid range for this software and possibly this radio.");
+}
+
+} // namespace
+} // namespace dorv::test
