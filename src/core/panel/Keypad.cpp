@@ -1,6 +1,7 @@
 #include "panel/Keypad.h"
 
 #include "Radio.h"
+#include "model/BandCopies.h"
 #include "panel/ReadoutFormat.h"
 
 #include <algorithm>
@@ -252,6 +253,8 @@ void Keypad::tuneTo(Freq freq, int band)
     } else {
         if (s.OperatingState == StateVFO) {
             vfo.SaveInfoVFOMB();
+        } else if (s.OperatingState == StatePMS) {
+            SavePmsState(s);
         }
         s.MainBand = static_cast<std::int16_t>(band);
         s.MainVfo.Frequency = freq;

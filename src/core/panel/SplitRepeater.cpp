@@ -1,6 +1,7 @@
 #include "panel/SplitRepeater.h"
 
 #include "Radio.h"
+#include "model/BandCopies.h"
 
 namespace dorv {
 
@@ -31,6 +32,8 @@ void SplitRepeater::splitOn()
     if (s.OperatingState == StateVFO) {
         radio_.vfo.SaveInfoVFOSB();
         radio_.vfo.SaveInfoVFOMB();
+    } else if (s.OperatingState == StatePMS) {
+        SavePmsState(s);
     }
     // The radio's own split does the work: no repeater-direction command goes out.
     s.MainVfo.RptDirection = kRptSplit;

@@ -159,5 +159,27 @@ TEST_F(KeypadTest, subActive_entersOnTheSubReadoutAndTunesTheSubVfo)
                                      "valid range for this software and possibly this radio.");
 }
 
+TEST_F(KeypadTest, pmsState_quotesThePmsLimitsAndKeepsThePmsState)
+{
+    s.OperatingState = StatePMS;
+    s.BandTable.TuneLower[1] = 14460000;
+    s.BandTable.TuneUpper[1] = 14700000;
+    for (char key : std::string("E200.E")) {
+        press(key);
+    }
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "The frequency 200.000.00 that you entered is not in the range of 144.600.00 to "
+              "147.000.00 that you specified for Programmable Memory Scan (PMS). You must enter a "
+              "value in this range or adjust your PMS range.");
+
+    for (char key : std::string("E145.2E")) {
+        press(key);
+    }
+    EXPECT_EQ(s.MainVfo.Frequency, 14520000);
+    EXPECT_EQ(s.BandTable.BandPmsVfo[1].Frequency, 14500000);
+    EXPECT_EQ(s.BandTable.BandMainVfo[1].Frequency, 0);
+}
+
 } // namespace
 } // namespace dorv::test
