@@ -1,0 +1,258 @@
+#include "PanelFixture.h"
+
+using namespace dorv;
+
+namespace {
+
+constexpr Freq kLow = 14400000;  // 144 MHz
+constexpr Freq kHigh = 14800000; // 148 MHz
+
+class TuningTest : public test::PanelFixture {
+protected:
+    TuningTest() { tuneMain(1, 14500000, kLow, kHigh); }
+
+    void turn(void (Tuning::*change)(int), KnobState &knob, int by)
+    {
+        (radio.tuning.*change)(knob.Value + by);
+    }
+
+    Tuning &t = radio.tuning;
+};
+
+TEST_F(TuningTest, mainKnob_movesOneStepPerEventAndWrapsModularly)
+{
+    const struct {
+        Freq start;
+        Freq dialStep;
+        bool fast;
+        int turnBy; // position change of one event
+        Freq expected;
+    } rows[] = {
+        {kHigh - 5, 10, false, 1, kLow + 5},  // past the top: same distance above bottom
+        {kLow + 3, 10, false, -1, kHigh - 7}, // past the bottom
+        {14500000, 10, false, 7, 14500010},   // a fast spin still moves one step
+        {14500000, 10, false, -7, 14499990},
+        {14500000, 100, true, 1, 14501000}, // FAST: 100 units become 1000
+        {14500000, 100, false, 0, 14500000},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.start);
+        port.written.clear();
+        s.MainVfo.Frequency = row.start;
+        s.MainVfo.Mode = ModeUSB;
+        s.Settings.DialStep[1][ModeUSB] = row.dialStep;
+        p.ledFAST = row.fast;
+        t.MainKnob_MouseDown();
+        turn(&Tuning::MainKnob_Change, p.MainKnob, row.turnBy);
+        EXPECT_EQ(s.MainVfo.Frequency, row.expected);
+        EXPECT_EQ(sentFrequencies(), std::vector<Freq>{row.expected});
+        t.MainKnob_MouseUp();
+    }
+}
+
+TEST_F(TuningTest, mainKnob_tunesSubVfoWithSubOnButMainWhileSplit)
+{
+    s.SubActive = true;
+    s.SubBand = 7;
+    s.SubVfo = {1420000, ModeUSB};
+    s.BandTable.TuneLower[7] = 1400000;
+    s.BandTable.TuneUpper[7] = 1435000;
+    s.Settings.DialStep[7][ModeUSB] = 100;
+    t.MainKnob_MouseDown();
+    turn(&Tuning::MainKnob_Change, p.MainKnob, 1);
+    EXPECT_EQ(s.SubVfo.Frequency, 1420100);
+    EXPECT_EQ(p.ledSubFreq, "14.201.00");
+
+    s.SplitOn = true;
+    turn(&Tuning::MainKnob_Change, p.MainKnob, 1);
+    EXPECT_EQ(s.MainVfo.Frequency, 14500100);
+    EXPECT_EQ(s.SubVfo.Frequency, 1420100);
+}
+
+TEST_F(TuningTest, mainKnob_appliesRepeaterShiftInFmOnArsBand)
+{
+    s.Settings.Ars144 = true;
+    s.MainVfo = {14509990, ModeFM};
+    s.Settings.DialStep[1][ModeFM] = 10;
+    t.MainKnob_MouseDown();
+    EXPECT_TRUE(t.ArsPending);
+    turn(&Tuning::MainKnob_Change, p.MainKnob, 1);
+    EXPECT_EQ(s.MainVfo.RptDirection, kRptMinus);
+    t.MainKnob_MouseUp();
+    EXPECT_FALSE(t.ArsPending);
+}
+
+TEST_F(TuningTest, channelKnob_roundsToTheStepAndWrapsToTheEdges)
+{
+    const struct {
+        Freq start;
+        int turnBy;
+        Freq expected;
+    } rows[] = {
+        {14523400, 1, 14525000},  // 14524650 rounds up to the 12.5 kHz grid
+        {kHigh - 1250, 1, kLow},  // reaching the top lands on the bottom exactly
+        {kLow, -1, kHigh - 1250}, // below the bottom: one step below the top
+    };
+    s.MainVfo.Mode = ModeFM;
+    s.Settings.ChannelStep[1][ModeFM] = 1250;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.start);
+        s.MainVfo.Frequency = row.start;
+        t.ChannelKnob_MouseDown();
+        turn(&Tuning::ChannelKnob_Change, p.ChannelKnob, row.turnBy);
+        EXPECT_EQ(s.MainVfo.Frequency, row.expected);
+        t.ChannelKnob_MouseUp();
+    }
+}
+
+TEST_F(TuningTest, channelKnob_inMemoryStateTunesOnlyDuringMemoryTune)
+{
+    s.OperatingState = StateMR;
+    s.MainVfo.Mode = ModeFM;
+    s.Settings.ChannelStep[1][ModeFM] = 1250;
+    t.ChannelKnob_MouseDown();
+    turn(&Tuning::ChannelKnob_Change, p.ChannelKnob, 1);
+    EXPECT_EQ(s.MainVfo.Frequency, 14500000);
+
+    t.MainKnob_MouseDown(); // shows MT: the memory is being retuned
+    t.MainKnob_MouseUp();
+    EXPECT_TRUE(p.lblMT.Visible);
+    t.ChannelKnob_MouseDown();
+    turn(&Tuning::ChannelKnob_Change, p.ChannelKnob, 1);
+    EXPECT_EQ(s.MainVfo.Frequency, 14501250);
+}
+
+TEST_F(TuningTest, subKnob_movesClarifierWithinNineNinetyNine)
+{
+    t.SubKnob_MouseDown();
+    turn(&Tuning::SubKnob_Change, p.ClarKnob, 1);
+    EXPECT_TRUE(sentFrequencies().empty()); // clarifier off: nothing
+
+    s.ClarOn = true;
+    s.MainVfo.ClarOffset = 998;
+    turn(&Tuning::SubKnob_Change, p.ClarKnob, 1);
+    turn(&Tuning::SubKnob_Change, p.ClarKnob, 1);
+    EXPECT_EQ(s.MainVfo.ClarOffset, 999);
+    EXPECT_EQ(sentFrequencies(), std::vector<Freq>{14500001});
+    turn(&Tuning::SubKnob_Change, p.ClarKnob, -1);
+    EXPECT_EQ(s.MainVfo.ClarOffset, 998);
+    EXPECT_EQ(s.MainVfo.Frequency, 14500000);
+}
+
+TEST_F(TuningTest, roundFreqToStep_usesTheUnitOfEachCallsOwnStep)
+{
+    const struct {
+        Freq freq;
+        Freq step;
+        Freq expected;
+    } rows[] = {
+        {14524650, 1250, 14525000},   {14524650, -1250, 14523750}, {14524653, 5, 14524655},
+        {14524650, 150000, 14600000}, // 1.5 MHz: unit 10 MHz, right after a unit of 10
+        {14524650, -50, 14524650},    {14524651, -50, 14524650},   {14524650, 0, 14524650},
+    };
+    for (const auto &row : rows) {
+        EXPECT_EQ(t.RoundFreqToStep(row.freq, row.step), row.expected)
+            << row.freq << " step " << row.step;
+    }
+}
+
+TEST_F(TuningTest, knobGesture_resendsWhileHeldAndOnceMoreAfterRelease)
+{
+    s.Settings.DialStep[1][s.MainVfo.Mode] = 10;
+    t.MainKnob_MouseDown();
+    turn(&Tuning::MainKnob_Change, p.MainKnob, 1);
+    host.run(0.6);
+    const double released = host.now();
+    t.MainKnob_MouseUp();
+    EXPECT_EQ(sentFrequencies(), std::vector<Freq>(4, 14500010));
+    const std::vector<double> times = sendTimes();
+    EXPECT_NEAR(times[1], 0.25, 0.01);
+    EXPECT_NEAR(times[2], 0.5, 0.01);
+    EXPECT_NEAR(times[3], released + 0.2, 0.01);
+    EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
+    host.run(1);
+    EXPECT_EQ(sentFrequencies().size(), 4u);
+}
+
+TEST_F(TuningTest, jog_stepsEveryTwoHundredMsWhileHeldAndWrapsAtTheBottom)
+{
+    s.MainVfo.Frequency = kLow + 500;
+    t.btnJogDown_MouseDown();
+    EXPECT_TRUE(s.JogHeld);
+    EXPECT_FALSE(p.BandDownButton.Enabled);
+    host.run(0.199);
+    EXPECT_TRUE(sentFrequencies().empty());
+    host.run(0.45);
+    t.btnJogDown_MouseUp();
+    EXPECT_EQ(sentFrequencies(),
+              (std::vector<Freq>{kHigh - 1000, kHigh - 2000, kHigh - 3000, kHigh - 3000}));
+    EXPECT_EQ(s.ScanDirection, 0);
+    EXPECT_FALSE(s.JogHeld);
+    host.run(1);
+    EXPECT_EQ(sentFrequencies().size(), 4u);
+}
+
+TEST_F(TuningTest, jog_fastStepIsHundredKilohertzAndWrapsToBottomAtTheTop)
+{
+    p.ledFAST = true;
+    s.MainVfo.Frequency = kHigh - 5000;
+    t.btnJogUp_MouseDown();
+    host.run(0.25);
+    t.btnJogUp_MouseUp();
+    EXPECT_EQ(sentFrequencies(), (std::vector<Freq>{kLow, kLow}));
+}
+
+TEST_F(TuningTest, changeTuningKnob_enablesKnobsAndJogByState)
+{
+    const struct {
+        const char *state;
+        void (*setup)(RadioState &, PanelState &);
+        bool main, sub, channel, jog;
+    } rows[] = {
+        {"idle", [](RadioState &, PanelState &) {}, true, true, true, true},
+        {"link off", [](RadioState &r, PanelState &) { r.CatOn = false; }, false, false, false,
+         false},
+        {"keypad", [](RadioState &r, PanelState &) { r.KeypadEntry = true; }, false, false, false,
+         false},
+        {"transmitting", [](RadioState &, PanelState &q) { q.lblOnAir.Visible = true; }, false,
+         false, false, false},
+        {"locked", [](RadioState &, PanelState &q) { q.ledLOCK = true; }, false, false, false,
+         false},
+        {"scan running",
+         [](RadioState &r, PanelState &) {
+             r.ScanOn = true;
+             r.ScanDirection = 1;
+         },
+         false, false, false, true},
+        {"search running",
+         [](RadioState &r, PanelState &) {
+             r.SearchOn = true;
+             r.ScanDirection = -1;
+         },
+         false, false, false, false},
+        {"scan armed, clarifier on",
+         [](RadioState &r, PanelState &) {
+             r.ScanOn = true;
+             r.ClarOn = true;
+         },
+         true, true, true, true},
+        {"clarifier", [](RadioState &r, PanelState &) { r.ClarOn = true; }, true, true, false,
+         true},
+        {"mck", [](RadioState &r, PanelState &) { r.MckOn = true; }, false, false, true, false},
+    };
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.state);
+        s = RadioState{};
+        s.CatOn = true;
+        p = PanelState{};
+        row.setup(s, p);
+        t.ChangeTuningKnob();
+        EXPECT_EQ(p.MainKnob.Enabled, row.main);
+        EXPECT_EQ(p.ClarKnob.Enabled, row.sub);
+        EXPECT_EQ(p.ChannelKnob.Enabled, row.channel);
+        EXPECT_EQ(p.btnJogDown.Enabled, row.jog);
+        EXPECT_EQ(p.btnJogUp.Enabled, row.jog);
+    }
+}
+
+} // namespace
