@@ -67,38 +67,86 @@ protected:
     std::unique_ptr<MainWindow> window;
 };
 
-TEST_F(MainWindowTest, startsWithCaptionMenusAndNoPort)
+TEST_F(MainWindowTest, startsWithCaptionAndNoPort)
 {
     EXPECT_EQ(window->windowTitle(), "DORV FT-897");
-
-    const QList<QAction *> top = window->menuBar()->actions();
-    ASSERT_EQ(top.size(), 2);
-    EXPECT_EQ(top[0]->text(), "&File");
-    EXPECT_EQ(top[1]->text(), "&Settings");
-    EXPECT_EQ(action("mnuFileArray_9")->text(), "Exit");
-    const QList<QAction *> settings = top[1]->menu()->actions();
-    ASSERT_EQ(settings.size(), 2);
-    EXPECT_EQ(settings[0]->text(), "Serial Port");
-    EXPECT_EQ(settings[1]->text(), "CAT Rate");
-
-    const QList<QAction *> ports = settings[0]->menu()->actions();
-    ASSERT_EQ(ports.size(), 10);
-    for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(ports[i - 1], portItem(i));
-        EXPECT_EQ(ports[i - 1]->text(), i == 10 ? QString("None") : QString::number(i));
-        EXPECT_TRUE(ports[i - 1]->isCheckable());
-    }
-    const QList<QAction *> rates = settings[1]->menu()->actions();
-    const QStringList rateCaptions{"4800 bps", "9600 bps", "38400 bps"};
-    ASSERT_EQ(rates.size(), 3);
-    for (int i = 0; i < 3; ++i) {
-        EXPECT_EQ(rates[i], rateItem(i));
-        EXPECT_EQ(rates[i]->text(), rateCaptions[i]);
-    }
-
     EXPECT_EQ(checkedPorts(), std::vector<int>{10});
     EXPECT_TRUE(rateItem(0)->isChecked());
     EXPECT_FALSE(window->radio().state.PortReady);
+}
+
+// Every menu lists its items in index order with the captions of the behaviour; "-" is a
+// separator, and indexes without an item are hidden.
+TEST_F(MainWindowTest, menus_listTheirItemsByIndexWithTheirCaptions)
+{
+    const QList<QAction *> top = window->menuBar()->actions();
+    ASSERT_EQ(top.size(), 4);
+    EXPECT_EQ(top[0]->text(), "&File");
+    EXPECT_EQ(top[1]->text(), "&Settings");
+    EXPECT_EQ(top[2]->text(), "&Memory");
+    EXPECT_EQ(top[3]->text(), "&Help");
+
+    const std::vector<std::pair<QString, QStringList>> menus{
+        {"mnuFileArray",
+         {"New", "Open...", "-", "Save", "Save As...", "-", "Lock Menus...", "Unlock Menus...", "-",
+          "Exit"}},
+        {"mnuSettingsArray",
+         {"Serial Port", "CAT Rate", "Update Intervals", "Display", "-", "", "", "",
+          "Tuning Steps...", "Repeater Shifts...", "-", "CTCSS Tones...", "DCS Codes...", "-",
+          "Tune to Radio on Start-up"}},
+        {"mnuDelayArray", {"Scanning", "Meter", "PRI Monitor", "", "Pause"}},
+        {"mnuScanSpeed",
+         {"1000 ms.", "500 ms.", "400 ms.", "300 ms.", "250 ms.", "200 ms.", "OFF"}},
+        {"mnuMeterSpeed",
+         {"1000 ms.", "500 ms.", "400 ms.", "300 ms.", "200 ms.", "100 ms.", "OFF"}},
+        {"mnuPRIspeed", {"15 sec.", "10 sec.", "5 sec.", "OFF"}},
+        {"mnuPauseInterval", {"30 sec.", "15 sec.", "5 sec.", "3 sec.", "OFF"}},
+        {"mnuResizeDisplayArray",
+         {"Small", "Medium", "Large", "-", "LCD", "Radio", "-", "16 Bit Colors", "8 Bit Colors"}},
+        {"mnuMemoryArray", {"Manager..."}},
+        {"mnuHelpArray", {"Contents", "-", "About DORV FT-897"}},
+    };
+    for (const auto &[array, captions] : menus) {
+        QList<QAction *> shown;
+        for (int i = 0; i < captions.size(); ++i) {
+            QAction *item = action(QStringLiteral("%1_%2").arg(array).arg(i));
+            ASSERT_NE(item, nullptr);
+            const QString where = QStringLiteral("%1_%2").arg(array).arg(i);
+            if (captions[i].isEmpty()) {
+                EXPECT_FALSE(item->isVisible()) << where.toStdString();
+                continue;
+            }
+            EXPECT_TRUE(item->isVisible()) << where.toStdString();
+            EXPECT_EQ(item->isSeparator(), captions[i] == "-") << where.toStdString();
+            if (captions[i] != "-") {
+                EXPECT_EQ(item->text(), captions[i]) << where.toStdString();
+            }
+            shown << item;
+        }
+        // The menu shows them in index order.
+        QString menuName = array;
+        menuName.remove("Array");
+        if (array == "mnuDelayArray" || array == "mnuResizeDisplayArray") {
+            menuName = array;
+        }
+        const auto *menu = window->findChild<QMenu *>(menuName);
+        ASSERT_NE(menu, nullptr) << menuName.toStdString();
+        QList<QAction *> inMenu;
+        for (QAction *a : menu->actions()) {
+            if (a->isVisible()) {
+                inMenu << a;
+            }
+        }
+        EXPECT_EQ(inMenu, shown) << array.toStdString();
+    }
+    // Serial port items 1..9 and "None", the three rates.
+    for (int i = 1; i <= 10; ++i) {
+        EXPECT_EQ(portItem(i)->text(), i == 10 ? QString("None") : QString::number(i));
+    }
+    const QStringList rateCaptions{"4800 bps", "9600 bps", "38400 bps"};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(rateItem(i)->text(), rateCaptions[i]);
+    }
 }
 
 TEST_F(MainWindowTest, portItems_showTheirDevicesFromThePortMap)
@@ -110,7 +158,7 @@ TEST_F(MainWindowTest, portItems_showTheirDevicesFromThePortMap)
 
     // An edit of the file shows the next time the menu opens.
     writePorts("3=/dev/ttyCAT\n");
-    emit window->findChild<QMenu *>("mnuSerialPort")->aboutToShow();
+    emit window->findChild<QMenu *>("mnuCommPortArray")->aboutToShow();
     EXPECT_EQ(portItem(3)->statusTip(), "/dev/ttyCAT");
 }
 

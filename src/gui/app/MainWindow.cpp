@@ -1,8 +1,16 @@
 #include "app/MainWindow.h"
 
+#include "app/FrontPanel.h"
+#include "app/KeyMap.h"
+#include "app/MenuBarBuilder.h"
+#include "app/PanelWiring.h"
 #include "cat/PortMap.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
 
@@ -11,25 +19,13 @@ namespace dorv::gui {
 namespace {
 
 constexpr int kNoPortIndex = 10;
+constexpr int kTwipsPerPixel = 15;
+// The face's width before the settings choose a display size.
+constexpr int kStartWidth = 796;
 
-void renderItem(QAction *action, const MenuItem &item)
+int pixels(int twips)
 {
-    action->setText(QString::fromStdString(item.Caption));
-    action->setChecked(item.Checked);
-    action->setEnabled(item.Enabled);
-    action->setVisible(item.Visible);
-}
-
-QWidget *makePanelPlaceholder(QWidget *parent)
-{
-    auto *panel = new QWidget(parent);
-    panel->setObjectName(QStringLiteral("panel"));
-    panel->setAutoFillBackground(true);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, QColor(64, 64, 64));
-    panel->setPalette(palette);
-    panel->setMinimumSize(796, 300);
-    return panel;
+    return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
 } // namespace
@@ -38,11 +34,27 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     : QMainWindow(parent), port_(dataDir.toStdString(), [this] { return host_.now(); }),
       radio_(host_, port_, dataDir.toStdString())
 {
+    setObjectName(QStringLiteral("frmRadio"));
     host_.setWindow(this);
     connect(&host_, &QtHost::panelStateChanged, this, &MainWindow::render);
-    buildMenus();
-    setCentralWidget(makePanelPlaceholder(this));
+
+    menus_ = new MenuBarBuilder(menuBar(), radio_, this);
+    connect(menus_, &MenuBarBuilder::acted, this, &MainWindow::render);
+    connect(menus_->menu(QStringLiteral("mnuCommPortArray")), &QMenu::aboutToShow, this,
+            &MainWindow::showPortDevices);
+    connect(menus_->item(QStringLiteral("mnuFileArray"), 9), &QAction::triggered, this,
+            &QWidget::close);
+    showPortDevices();
+
+    panel_ = new FrontPanel(radio_, this);
+    connect(panel_, &FrontPanel::acted, this, &MainWindow::render);
+    setCentralWidget(panel_);
     statusBar();
+    // The window takes the size of its face; the display size menu changes it.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // Key preview: the window sees every key before its controls.
+    qApp->installEventFilter(this);
 
     // Until the settings file is read at start-up, the stored choices are the
     // defaults: no port, 4800 bit/s.
@@ -52,68 +64,73 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     render();
 }
 
-MainWindow::~MainWindow() = default;
-
-void MainWindow::buildMenus()
+MainWindow::~MainWindow()
 {
-    QMenu *file = menuBar()->addMenu(tr("&File"));
-    file->setObjectName(QStringLiteral("mnuFile"));
-    QAction *exit = file->addAction(QStringLiteral("Exit"), this, &QWidget::close);
-    exit->setObjectName(QStringLiteral("mnuFileArray_9"));
-
-    QMenu *settings = menuBar()->addMenu(tr("&Settings"));
-    settings->setObjectName(QStringLiteral("mnuSettings"));
-    QMenu *ports = settings->addMenu(QStringLiteral("Serial Port"));
-    ports->setObjectName(QStringLiteral("mnuSerialPort"));
-    portActions_ = addMenuArray(ports, "mnuCommPortArray", radio_.panel.mnuCommPortArray, 1,
-                                &CatLink::mnuCommPortArray_Click);
-    connect(ports, &QMenu::aboutToShow, this, &MainWindow::showPortDevices);
-    showPortDevices();
-
-    QMenu *rates = settings->addMenu(QStringLiteral("CAT Rate"));
-    rates->setObjectName(QStringLiteral("mnuCatRateMenu"));
-    rateActions_ =
-        addMenuArray(rates, "mnuCatRate", radio_.panel.mnuCatRate, 0, &CatLink::mnuCatRate_Click);
-}
-
-QVector<QAction *> MainWindow::addMenuArray(QMenu *menu, const char *name, const MenuArray &items,
-                                            int firstIndex, void (CatLink::*handler)(int))
-{
-    QVector<QAction *> actions;
-    for (int index = firstIndex; index < static_cast<int>(items.size()); ++index) {
-        QAction *action = menu->addAction(QString::fromStdString(items[index].Caption));
-        action->setObjectName(QStringLiteral("%1_%2").arg(QLatin1String(name)).arg(index));
-        action->setCheckable(true);
-        connect(action, &QAction::triggered, this, [this, handler, index] {
-            (radio_.link.*handler)(index);
-            render();
-        });
-        actions << action;
-    }
-    return actions;
+    qApp->removeEventFilter(this);
 }
 
 void MainWindow::showPortDevices()
 {
     // Read each time the menu opens, so edits of ports.conf show at once.
     const PortMap map = PortMap::Load(radio_.dataDir);
-    for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort && n <= portActions_.size(); ++n) {
+    for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort; ++n) {
+        QAction *action = menus_->item(QStringLiteral("mnuCommPortArray"), n);
+        if (action == nullptr) {
+            continue;
+        }
         const QString device = QString::fromStdString(map.device(n));
-        portActions_[n - 1]->setStatusTip(device);
-        portActions_[n - 1]->setToolTip(device);
+        action->setStatusTip(device);
+        action->setToolTip(device);
+    }
+}
+
+void MainWindow::applyLayout()
+{
+    const PanelState &panel = radio_.panel;
+    const FaceStyle face = panel.LcdFace ? FaceStyle::Lcd : FaceStyle::Radio;
+    const ColourSet colours = panel.ReducedColours ? ColourSet::Reduced : ColourSet::Full;
+    const int width = panel.WindowWidth > 0 ? pixels(panel.WindowWidth) : kStartWidth;
+    const int height =
+        panel.WindowHeight > 0 ? pixels(panel.WindowHeight) : FrontPanel::heightFor(width, face);
+    if (face != panel_->faceStyle() || colours != panel_->colourSet()) {
+        panel_->setFace(face, colours);
+    }
+    if (panel_->size() != QSize(width, height)) {
+        panel_->setFixedSize(width, height);
     }
 }
 
 void MainWindow::render()
 {
-    const PanelState &panel = radio_.panel;
-    setWindowTitle(QString::fromStdString(panel.Caption));
-    for (int i = 0; i < portActions_.size(); ++i) {
-        renderItem(portActions_[i], panel.mnuCommPortArray[i + 1]);
+    setWindowTitle(QString::fromStdString(radio_.panel.Caption));
+    menus_->render();
+    applyLayout();
+    panel_->render();
+}
+
+bool MainWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    const bool down = event->type() == QEvent::KeyPress;
+    if (!down && event->type() != QEvent::KeyRelease) {
+        return false;
     }
-    for (int i = 0; i < rateActions_.size(); ++i) {
-        renderItem(rateActions_[i], panel.mnuCatRate[i]);
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (widget == nullptr || widget->window() != this) {
+        return false;
     }
+    const KeyboardWiring &keyboard = panelKeyboard();
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const KeyStroke stroke = KeyMap::map(*key);
+    const auto &handler = down ? keyboard.down : keyboard.up;
+    if (stroke.code == 0 || !handler) {
+        return false;
+    }
+    // Held keys repeat key-downs only, as the panel's keys expect.
+    if (!(key->isAutoRepeat() && !down)) {
+        handler(radio_, stroke.code, stroke.shift);
+        render();
+    }
+    return true;
 }
 
 } // namespace dorv::gui

@@ -5,15 +5,14 @@
 #include "app/QtHost.h"
 
 #include <QMainWindow>
-#include <QVector>
-
-class QAction;
-class QMenu;
 
 namespace dorv::gui {
 
-// The main window (frmRadio): the menus and, in the middle, the panel. It owns
-// the radio and draws its panel state after every change.
+class FrontPanel;
+class MenuBarBuilder;
+
+// The main window (frmRadio): the menus and the front panel. It owns the radio, forwards
+// every input to the core and redraws the panel state after every change.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -21,22 +20,26 @@ public:
     ~MainWindow() override;
 
     dorv::Radio &radio() { return radio_; }
+    FrontPanel *frontPanel() const { return panel_; }
+    MenuBarBuilder *menus() const { return menus_; }
+
+    // Redraws the caption, the menus and the panel from the panel state.
+    void render();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    void buildMenus();
-    // One checkable action per item of a core menu array, calling its handler.
-    QVector<QAction *> addMenuArray(QMenu *menu, const char *name, const MenuArray &items,
-                                    int firstIndex, void (CatLink::*handler)(int));
     void showPortDevices();
-    void render();
+    void applyLayout();
 
     // Declared in this order so the radio goes before the host and port it uses.
     QtHost host_;
     PortRouter port_;
     dorv::Radio radio_;
 
-    QVector<QAction *> portActions_; // index 0 = port item 1
-    QVector<QAction *> rateActions_;
+    FrontPanel *panel_ = nullptr;
+    MenuBarBuilder *menus_ = nullptr;
 };
 
 } // namespace dorv::gui

@@ -1,0 +1,140 @@
+#include "app/DisplayPanelView.h"
+
+#include "app/PanelLayout.h"
+#include "widgets/PanelLabel.h"
+#include "widgets/SevenSegmentDisplay.h"
+#include "widgets/SignalMeter.h"
+
+namespace dorv::gui {
+
+namespace {
+
+const QColor kInk(18, 22, 26);
+
+QColor toColor(const Rgb &rgb)
+{
+    return QColor(rgb.Red, rgb.Green, rgb.Blue);
+}
+
+QString text(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+QRect place(const QRectF &fraction, const QRect &in)
+{
+    return QRectF(in.left() + fraction.left() * in.width(), in.top() + fraction.top() * in.height(),
+                  fraction.width() * in.width(), fraction.height() * in.height())
+        .toAlignedRect();
+}
+
+} // namespace
+
+DisplayPanelView::DisplayPanelView(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("DisplayPanel"));
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    meter_ = new SignalMeter(this);
+    meter_->setObjectName(QStringLiteral("LMeter"));
+    items_.insert(QStringLiteral("LMeter"), meter_);
+
+    ledFreq_ = addReadout(QStringLiteral("ledFreq"), 8);
+    ledSubFreq_ = addReadout(QStringLiteral("ledSubFreq"), 8);
+    ledMRnumber_ = addReadout(QStringLiteral("ledMRnumber"), 3);
+
+    const PanelState design;
+    for (int i = 0; i < kModeCount; ++i) {
+        addLabel(QStringLiteral("lblMBmode_%1").arg(i), text(design.lblMBmode[i].Caption));
+        addLabel(QStringLiteral("lblSBmode_%1").arg(i), text(design.lblSBmode[i].Caption));
+    }
+    for (const char *name :
+         {"lblMainENC", "lblMainDEC", "lblMainDCS", "lblSubENC", "lblSubDEC",
+          "lblSubDCS",  "lblMT",      "lblSKIP",    "lblMCK",    "lblQMB",
+          "lblRXTX",    "lblTXRX",    "lblSPLIT",   "lblSCAN",   "lblSEARCH",
+          "lblCLAR",    "lblBusy",    "lblOnAir",   "lblCH",     "lblMemoryDesc"}) {
+        addLabel(QLatin1String(name), QString());
+    }
+    static_cast<PanelLabel *>(items_["lblMemoryDesc"])->setAlignment(Qt::AlignLeft);
+    static_cast<PanelLabel *>(items_["lblRXTX"])->setAlignment(Qt::AlignRight);
+    static_cast<PanelLabel *>(items_["lblTXRX"])->setAlignment(Qt::AlignRight);
+    addLabel(QStringLiteral("ImgRPTdirection_0"), QString())->setArrow(Qt::UpArrow);
+    addLabel(QStringLiteral("ImgRPTdirection_1"), QString())->setArrow(Qt::DownArrow);
+}
+
+PanelLabel *DisplayPanelView::addLabel(const QString &name, const QString &caption)
+{
+    auto *label = new PanelLabel(caption, this);
+    label->setObjectName(name);
+    label->setColor(kInk);
+    label->setShown(false);
+    items_.insert(name, label);
+    return label;
+}
+
+SevenSegmentDisplay *DisplayPanelView::addReadout(const QString &name, int digits)
+{
+    auto *readout = new SevenSegmentDisplay(digits, this);
+    readout->setObjectName(name);
+    readout->setBackgroundColor(Qt::transparent);
+    readout->setSegmentColor(kInk);
+    items_.insert(name, readout);
+    return readout;
+}
+
+void DisplayPanelView::renderLabel(const QString &name, const LabelState &label)
+{
+    auto *widget = static_cast<PanelLabel *>(items_.value(name));
+    widget->setText(text(label.Caption));
+    widget->setShown(label.Visible);
+}
+
+void DisplayPanelView::render(const PanelState &panel, ColourSet colours)
+{
+    const QColor unlit = FaceColors::displayLit(colours).darker(112);
+    for (SevenSegmentDisplay *readout : {ledFreq_, ledSubFreq_, ledMRnumber_})
+        readout->setUnlitColor(unlit);
+    ledFreq_->setText(text(panel.ledFreq));
+    ledFreq_->setVisible(panel.ledFreqVisible);
+    ledSubFreq_->setText(text(panel.ledSubFreq));
+    ledSubFreq_->setVisible(panel.ledSubFreqVisible);
+    ledMRnumber_->setText(text(panel.ledMRnumber));
+    ledMRnumber_->setVisible(panel.ledMRnumberVisible);
+
+    for (int i = 0; i < kModeCount; ++i) {
+        renderLabel(QStringLiteral("lblMBmode_%1").arg(i), panel.lblMBmode[i]);
+        renderLabel(QStringLiteral("lblSBmode_%1").arg(i), panel.lblSBmode[i]);
+    }
+    const std::pair<const char *, const LabelState *> labels[] = {
+        {"lblMainENC", &panel.lblMainENC}, {"lblMainDEC", &panel.lblMainDEC},
+        {"lblMainDCS", &panel.lblMainDCS}, {"lblSubENC", &panel.lblSubENC},
+        {"lblSubDEC", &panel.lblSubDEC},   {"lblSubDCS", &panel.lblSubDCS},
+        {"lblMT", &panel.lblMT},           {"lblSKIP", &panel.lblSKIP},
+        {"lblMCK", &panel.lblMCK},         {"lblQMB", &panel.lblQMB},
+        {"lblRXTX", &panel.lblRXTX},       {"lblTXRX", &panel.lblTXRX},
+        {"lblSPLIT", &panel.lblSPLIT},     {"lblSCAN", &panel.lblSCAN},
+        {"lblSEARCH", &panel.lblSEARCH},   {"lblCLAR", &panel.lblCLAR},
+        {"lblBusy", &panel.lblBusy},       {"lblOnAir", &panel.lblOnAir},
+        {"lblCH", &panel.lblCH},           {"lblMemoryDesc", &panel.lblMemoryDesc}};
+    for (const auto &[name, label] : labels)
+        renderLabel(QLatin1String(name), *label);
+    for (int i = 0; i < 2; ++i)
+        static_cast<PanelLabel *>(items_.value(QStringLiteral("ImgRPTdirection_%1").arg(i)))
+            ->setShown(panel.ImgRPTdirection[i]);
+
+    meter_->setVisible(panel.LMeterVisible);
+    meter_->setBackgroundColor(toColor(panel.LMeterColour));
+    meter_->setUnlitColor(toColor(panel.LMeterColour).darker(112));
+    for (int n = 0; n < SignalMeter::kIndicatorCount; ++n) {
+        const MeterIndicator &in = panel.LMeter[n];
+        meter_->setIndicator(n, in.Visible, in.Start, in.End, in.Value);
+    }
+}
+
+void DisplayPanelView::resizeEvent(QResizeEvent *)
+{
+    for (auto it = items_.cbegin(); it != items_.cend(); ++it)
+        it.value()->setGeometry(place(PanelLayout::onDisplay(it.key()), rect()));
+}
+
+} // namespace dorv::gui

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "panel/PanelState.h"
+#include "widgets/RadioFacePainter.h"
+
+#include <QHash>
+#include <QWidget>
+
+namespace dorv {
+class PanelLabel;
+class SevenSegmentDisplay;
+class SignalMeter;
+} // namespace dorv
+
+namespace dorv::gui {
+
+// The contents of the LCD (DisplayPanel): the readouts, the legends and the meter, laid
+// out in fractions of its own size. It is transparent: the face paints the display window
+// behind it.
+class DisplayPanelView : public QWidget {
+    Q_OBJECT
+public:
+    explicit DisplayPanelView(QWidget *parent = nullptr);
+
+    void render(const PanelState &panel, ColourSet colours);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    PanelLabel *addLabel(const QString &name, const QString &caption);
+    SevenSegmentDisplay *addReadout(const QString &name, int digits);
+    void renderLabel(const QString &name, const LabelState &label);
+
+    QHash<QString, QWidget *> items_;
+    SevenSegmentDisplay *ledFreq_ = nullptr;
+    SevenSegmentDisplay *ledSubFreq_ = nullptr;
+    SevenSegmentDisplay *ledMRnumber_ = nullptr;
+    SignalMeter *meter_ = nullptr;
+};
+
+} // namespace dorv::gui

@@ -1,0 +1,163 @@
+#include "app/FrontPanel.h"
+
+#include "app/DisplayPanelView.h"
+#include "app/PanelLayout.h"
+#include "app/PanelWiring.h"
+#include "widgets/FaceButton.h"
+#include "widgets/FaceWidget.h"
+#include "widgets/Knob.h"
+#include "widgets/Led.h"
+
+namespace dorv::gui {
+
+namespace {
+
+// The LCD face keeps this margin around the display, as a fraction of its height.
+constexpr qreal kLcdMargin = 0.035;
+
+QRect place(const QRectF &fraction, const QRect &in)
+{
+    return QRectF(in.left() + fraction.left() * in.width(), in.top() + fraction.top() * in.height(),
+                  fraction.width() * in.width(), fraction.height() * in.height())
+        .toAlignedRect();
+}
+
+QColor toColor(const Rgb &rgb)
+{
+    return QColor(rgb.Red, rgb.Green, rgb.Blue);
+}
+
+} // namespace
+
+FrontPanel::FrontPanel(Radio &radio, QWidget *parent)
+    : QWidget(parent), radio_(radio), face_(new FaceWidget(this))
+{
+    setObjectName(QStringLiteral("frontPanel"));
+    face_->setObjectName(QStringLiteral("picFace"));
+    face_->setFaceLayout(PanelLayout::face());
+    display_ = new DisplayPanelView(face_);
+    buildKeys();
+    buildKnobs();
+    addLed(QStringLiteral("LEDsub"), QColor(255, 150, 30));
+    addLed(QStringLiteral("ledFAST"), QColor(60, 230, 60));
+    addLed(QStringLiteral("ledLOCK"), QColor(255, 60, 40));
+    setFace(FaceStyle::Radio, ColourSet::Full);
+}
+
+int FrontPanel::heightFor(int width, FaceStyle style)
+{
+    if (style == FaceStyle::Radio)
+        return qRound(width * PanelLayout::kFaceAspect);
+    // The display keeps its proportions inside the LCD face's margin.
+    const qreal a = PanelLayout::kDisplayAspect;
+    return qRound(a * width / (1 - 2 * kLcdMargin + 2 * kLcdMargin * a));
+}
+
+void FrontPanel::run(const std::function<void(Radio &)> &handler)
+{
+    if (handler) {
+        handler(radio_);
+        emit acted();
+    }
+}
+
+void FrontPanel::buildKeys()
+{
+    for (const ButtonWiring &wiring : panelButtons()) {
+        auto *key = new FaceButton(QString(), face_);
+        key->setObjectName(wiring.name);
+        keys_.insert(wiring.name, key);
+        connect(key, &FaceButton::clicked, this, [this, &wiring] { run(wiring.click); });
+        connect(key, &FaceButton::pressed, this, [this, &wiring] { run(wiring.press); });
+        connect(key, &FaceButton::released, this, [this, &wiring] { run(wiring.release); });
+    }
+}
+
+void FrontPanel::buildKnobs()
+{
+    for (const KnobWiring &wiring : panelKnobs()) {
+        auto *knob = new Knob(face_);
+        knob->setObjectName(wiring.name);
+        if (wiring.number != 1)
+            knob->setStepsPerTurn(24);
+        knobs_.insert(wiring.name, knob);
+        connect(knob, &Knob::pressed, this, [this, &wiring] { run(wiring.press); });
+        connect(knob, &Knob::released, this, [this, &wiring] { run(wiring.release); });
+        connect(knob, &Knob::stepped, this, [this, &wiring](int direction) {
+            if (wiring.step)
+                run([&wiring, direction](Radio &radio) { wiring.step(radio, direction); });
+        });
+    }
+}
+
+Led *FrontPanel::addLed(const QString &name, const QColor &color)
+{
+    auto *led = new Led(face_);
+    led->setObjectName(name);
+    led->setColor(color);
+    leds_.insert(name, led);
+    return led;
+}
+
+void FrontPanel::setFace(FaceStyle style, ColourSet colours)
+{
+    style_ = style;
+    colours_ = colours;
+    face_->setFaceStyle(style);
+    face_->setColourSet(colours);
+    // The LCD face shows the display only.
+    const bool controls = style == FaceStyle::Radio;
+    for (QWidget *w : keys_)
+        w->setVisible(controls);
+    for (QWidget *w : knobs_)
+        w->setVisible(controls);
+    for (QWidget *w : leds_)
+        w->setVisible(controls);
+    placeControls();
+    render();
+}
+
+void FrontPanel::render()
+{
+    const PanelState &panel = radio_.panel;
+    for (const ButtonWiring &wiring : panelButtons()) {
+        FaceButton *key = keys_.value(wiring.name);
+        const ButtonState &state = wiring.state(panel);
+        const QString caption = QString::fromStdString(state.Caption);
+        const QString digit = PanelLayout::digitOf(wiring.name);
+        // A numbered key carries its digit; its function is printed above it.
+        key->setText(digit.isEmpty() ? caption : digit);
+        if (!digit.isEmpty())
+            key->setUpperLegend(caption);
+        key->setEnabled(state.Enabled);
+    }
+    for (const KnobWiring &wiring : panelKnobs())
+        knobs_.value(wiring.name)->setEnabled(wiring.state(panel).Enabled);
+    leds_.value(QStringLiteral("LEDsub"))->setLit(panel.LEDsub);
+    leds_.value(QStringLiteral("ledFAST"))->setLit(panel.ledFAST);
+    leds_.value(QStringLiteral("ledLOCK"))->setLit(panel.ledLOCK);
+    face_->setDisplayColor(toColor(panel.DisplayPanelColour));
+    display_->render(panel, colours_);
+}
+
+void FrontPanel::placeControls()
+{
+    face_->setGeometry(rect());
+    display_->setGeometry(face_->displayRect());
+    if (style_ != FaceStyle::Radio)
+        return;
+    const QRect area = face_->rect();
+    for (auto it = keys_.cbegin(); it != keys_.cend(); ++it)
+        it.value()->setGeometry(place(PanelLayout::onFace(it.key()), area));
+    for (auto it = knobs_.cbegin(); it != knobs_.cend(); ++it)
+        it.value()->setGeometry(place(PanelLayout::onFace(it.key()), area));
+    for (auto it = leds_.cbegin(); it != leds_.cend(); ++it)
+        it.value()->setGeometry(place(PanelLayout::onFace(it.key()), area));
+}
+
+void FrontPanel::resizeEvent(QResizeEvent *)
+{
+    placeControls();
+}
+
+} // namespace dorv::gui

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "Radio.h"
+#include "widgets/RadioFacePainter.h"
+
+#include <QHash>
+#include <QWidget>
+
+namespace dorv {
+class FaceWidget;
+class FaceButton;
+class Knob;
+class Led;
+} // namespace dorv
+
+namespace dorv::gui {
+
+class DisplayPanelView;
+
+// The radio's face: the display panel, the keys, the knobs and the LEDs, each placed in
+// fractions of the face so the panel scales with the window. Input goes to the core
+// handlers of the panel wiring; what it shows comes from the panel state only.
+class FrontPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrontPanel(Radio &radio, QWidget *parent = nullptr);
+
+    void setFace(FaceStyle style, ColourSet colours);
+    FaceStyle faceStyle() const { return style_; }
+    ColourSet colourSet() const { return colours_; }
+
+    // Redraws everything from the radio's panel state.
+    void render();
+
+    // The panel height that keeps the face's proportions at a given width.
+    static int heightFor(int width, FaceStyle style);
+
+signals:
+    // A core handler ran; the window redraws from the panel state.
+    void acted();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void buildKeys();
+    void buildKnobs();
+    Led *addLed(const QString &name, const QColor &color);
+    void run(const std::function<void(Radio &)> &handler);
+    void placeControls();
+
+    Radio &radio_;
+    FaceStyle style_ = FaceStyle::Radio;
+    ColourSet colours_ = ColourSet::Full;
+    FaceWidget *face_ = nullptr;
+    DisplayPanelView *display_ = nullptr;
+    QHash<QString, FaceButton *> keys_;
+    QHash<QString, Knob *> knobs_;
+    QHash<QString, Led *> leds_;
+};
+
+} // namespace dorv::gui

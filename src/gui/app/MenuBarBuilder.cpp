@@ -1,0 +1,144 @@
+#include "app/MenuBarBuilder.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace dorv::gui {
+
+namespace {
+
+QString caption(const MenuItem &item)
+{
+    return QString::fromStdString(item.Caption);
+}
+
+// Check marks: every item of a choice menu, or the listed indexes.
+const QList<int> kAllChecked{-1};
+constexpr int kTuneOnStartupItem = 14;
+
+bool isSeparator(const MenuItem &item)
+{
+    return item.Caption == "-";
+}
+
+} // namespace
+
+MenuBarBuilder::MenuBarBuilder(QMenuBar *bar, Radio &radio, QObject *parent)
+    : QObject(parent), bar_(bar), radio_(radio)
+{
+    using P = PanelState;
+    // The wiring of each menu array to its core handler. An empty handler is one the core
+    // does not provide yet.
+    QMenu *file = addMenu(nullptr, "mnuFile", "&File");
+    addArray(file, "mnuFileArray", &P::mnuFileArray,
+             [](Radio &r, int i) { r.files.mnuFileArray_Click(i); }, {});
+
+    QMenu *settings = addMenu(nullptr, "mnuSettings", "&Settings");
+    topMenus_.insert("mnuSettings", &P::mnuSettings);
+    addArray(settings, "mnuSettingsArray", &P::mnuSettingsArray, {}, {kTuneOnStartupItem}, 0,
+             {{0, "mnuCommPortArray"},
+              {1, "mnuCatRate"},
+              {2, "mnuDelayArray"},
+              {3, "mnuResizeDisplayArray"}});
+    addArray(
+        menu("mnuCommPortArray"), "mnuCommPortArray", &P::mnuCommPortArray,
+        [](Radio &r, int i) { r.link.mnuCommPortArray_Click(i); }, kAllChecked, 1);
+    addArray(
+        menu("mnuCatRate"), "mnuCatRate", &P::mnuCatRate,
+        [](Radio &r, int i) { r.link.mnuCatRate_Click(i); }, kAllChecked);
+    addArray(
+        menu("mnuDelayArray"), "mnuDelayArray", &P::mnuDelayArray, {}, {}, 0,
+        {{0, "mnuScanSpeed"}, {1, "mnuMeterSpeed"}, {2, "mnuPRIspeed"}, {4, "mnuPauseInterval"}});
+    addArray(menu("mnuScanSpeed"), "mnuScanSpeed", &P::mnuScanSpeed, {}, kAllChecked);
+    addArray(menu("mnuMeterSpeed"), "mnuMeterSpeed", &P::mnuMeterSpeed, {}, kAllChecked);
+    addArray(menu("mnuPRIspeed"), "mnuPRIspeed", &P::mnuPRIspeed, {}, kAllChecked);
+    addArray(menu("mnuPauseInterval"), "mnuPauseInterval", &P::mnuPauseInterval, {}, kAllChecked);
+    addArray(menu("mnuResizeDisplayArray"), "mnuResizeDisplayArray", &P::mnuResizeDisplayArray, {},
+             kAllChecked);
+
+    QMenu *memory = addMenu(nullptr, "mnuMemory", "&Memory");
+    topMenus_.insert("mnuMemory", &P::mnuMemory);
+    addArray(memory, "mnuMemoryArray", &P::mnuMemoryArray, {}, {});
+
+    QMenu *help = addMenu(nullptr, "mnuHelp", "&Help");
+    topMenus_.insert("mnuHelp", &P::mnuHelp);
+    addArray(help, "mnuHelpArray", &P::mnuHelpArray, {}, {});
+    render();
+}
+
+QMenu *MenuBarBuilder::addMenu(QMenu *parent, const QString &name, const QString &title)
+{
+    QMenu *menu = parent ? parent->addMenu(title) : bar_->addMenu(title);
+    menu->setObjectName(name);
+    menus_.insert(name, menu);
+    return menu;
+}
+
+void MenuBarBuilder::addArray(QMenu *menu, const QString &name, MenuArray PanelState::*items,
+                              Click click, const QList<int> &checkable, int firstIndex,
+                              const QHash<int, QString> &submenus)
+{
+    Array array{items, {}};
+    const MenuArray &initial = radio_.panel.*items;
+    array.actions.resize(int(initial.size()), nullptr);
+    for (int index = firstIndex; index < int(initial.size()); ++index) {
+        QAction *action = nullptr;
+        if (submenus.contains(index)) {
+            action = addMenu(menu, submenus[index], caption(initial[index]))->menuAction();
+        } else if (isSeparator(initial[index])) {
+            action = menu->addSeparator();
+        } else {
+            action = menu->addAction(caption(initial[index]));
+            action->setCheckable(checkable == kAllChecked || checkable.contains(index));
+            if (click) {
+                connect(action, &QAction::triggered, this, [this, click, index] {
+                    click(radio_, index);
+                    emit acted();
+                });
+            }
+        }
+        action->setObjectName(QStringLiteral("%1_%2").arg(name).arg(index));
+        array.actions[index] = action;
+    }
+    arrays_.insert(name, array);
+}
+
+QAction *MenuBarBuilder::item(const QString &array, int index) const
+{
+    const auto it = arrays_.constFind(array);
+    if (it == arrays_.cend() || index < 0 || index >= it->actions.size()) {
+        return nullptr;
+    }
+    return it->actions[index];
+}
+
+void MenuBarBuilder::render()
+{
+    const PanelState &panel = radio_.panel;
+    for (const Array &array : std::as_const(arrays_)) {
+        const MenuArray &items = panel.*array.items;
+        for (int i = 0; i < array.actions.size() && i < int(items.size()); ++i) {
+            QAction *action = array.actions[i];
+            if (action == nullptr) {
+                continue;
+            }
+            const MenuItem &item = items[i];
+            if (!action->isSeparator()) {
+                action->setText(caption(item));
+            }
+            if (action->isCheckable()) {
+                action->setChecked(item.Checked);
+            }
+            action->setEnabled(item.Enabled);
+            action->setVisible(item.Visible);
+        }
+    }
+    for (auto it = topMenus_.cbegin(); it != topMenus_.cend(); ++it) {
+        const MenuItem &top = panel.*it.value();
+        menus_.value(it.key())->menuAction()->setEnabled(top.Enabled);
+        menus_.value(it.key())->menuAction()->setVisible(top.Visible);
+    }
+}
+
+} // namespace dorv::gui

@@ -1,0 +1,149 @@
+#include "app/PanelLayout.h"
+
+#include <QHash>
+
+namespace dorv::gui::PanelLayout {
+
+namespace {
+
+// Face regions (fractions of width, height): left column 0.02-0.14, display 0.16-0.74,
+// right column 0.76-0.98; below the display a row of VFO keys, two rows of numbered keys,
+// the mode keys, and across the whole width the band keys.
+constexpr QRectF kDisplay{0.165, 0.045, 0.57, 0.395};
+constexpr QRectF kMainKnob{0.765, 0.035, 0.215, 0.39};
+constexpr QRectF kSubKnob{0.03, 0.515, 0.10, 0.18};
+constexpr QRectF kChannelKnob{0.875, 0.49, 0.10, 0.18};
+
+constexpr qreal kKeysLeft = 0.165;
+constexpr qreal kKeysWidth = 0.57;
+
+const QStringList &numberedKeys()
+{
+    static const QStringList names{"RPTbutton",     "REVbutton",  "TONEbutton",     "SCANbutton",
+                                   "PRIbutton",     "PMSbutton",  "BandDownButton", "BandUpButton",
+                                   "MhzDownButton", "MhzUpButton"};
+    return names;
+}
+
+QHash<QString, QRectF> buildFace()
+{
+    QHash<QString, QRectF> at;
+    at["MainKnob"] = kMainKnob;
+    at["SubKnob"] = kSubKnob;
+    at["ChannelKnob"] = kChannelKnob;
+
+    // Left column.
+    at["CATbutton"] = {0.025, 0.045, 0.11, 0.075};
+    at["SYNCbutton"] = {0.025, 0.145, 0.11, 0.062};
+    at["SCOPEbutton"] = {0.025, 0.225, 0.11, 0.062};
+    at["SEARCHbutton"] = {0.025, 0.305, 0.11, 0.062};
+    at["MOXbutton"] = {0.025, 0.385, 0.11, 0.07};
+    at["CLARbutton"] = {0.025, 0.715, 0.11, 0.065};
+
+    // Right column, under the main dial.
+    at["btnJogDown"] = {0.77, 0.50, 0.046, 0.07};
+    at["btnJogUp"] = {0.822, 0.50, 0.046, 0.07};
+    at["FASTbutton"] = {0.77, 0.60, 0.07, 0.065};
+    at["ledFAST"] = {0.846, 0.615, 0.018, 0.033};
+    at["LOCKbutton"] = {0.77, 0.70, 0.07, 0.065};
+    at["ledLOCK"] = {0.846, 0.715, 0.018, 0.033};
+    at["HOMEbutton"] = {0.885, 0.70, 0.08, 0.065};
+
+    // Row of VFO and memory keys under the display; the SUB LED sits over its key.
+    const QStringList row{"STObutton", "RCLbutton",  "VFOMRbutton", "MCKbutton",
+                          "ABbutton",  "SWAPbutton", "SUBbutton",   "SPLITbutton"};
+    const qreal rowPitch = kKeysWidth / row.size();
+    for (int i = 0; i < row.size(); ++i)
+        at[row[i]] = {kKeysLeft + i * rowPitch + 0.004, 0.49, rowPitch - 0.008, 0.065};
+    const QRectF sub = at["SUBbutton"];
+    at["LEDsub"] = {sub.right() - 0.016, 0.456, 0.014, 0.026};
+
+    // Numbered keys, two rows of five; the DOP and ENT keys close the rows.
+    const qreal pitch = kKeysWidth / 6;
+    for (int i = 0; i < 10; ++i)
+        at[numberedKeys()[i]] = {kKeysLeft + (i % 5) * pitch + 0.005, 0.61 + (i / 5) * 0.115,
+                                 pitch - 0.01, 0.11};
+    const qreal legendShare = 0.32 * 0.11; // the upper legend's part of a numbered key
+    at["DOPbutton"] = {kKeysLeft + 5 * pitch + 0.005, 0.61 + legendShare, pitch - 0.01,
+                       0.11 - legendShare};
+    at["ENTbutton"] = {kKeysLeft + 5 * pitch + 0.005, 0.725 + legendShare, pitch - 0.01,
+                       0.11 - legendShare};
+
+    const qreal modePitch = kKeysWidth / 8;
+    for (int i = 0; i < 8; ++i)
+        at[QStringLiteral("ModeButton_%1").arg(i)] = {kKeysLeft + i * modePitch + 0.004, 0.85,
+                                                      modePitch - 0.008, 0.057};
+    const qreal bandPitch = 0.96 / 12;
+    for (int i = 0; i < 12; ++i)
+        at[QStringLiteral("BandButton_%1").arg(i)] = {0.02 + i * bandPitch + 0.005, 0.92,
+                                                      bandPitch - 0.01, 0.057};
+    return at;
+}
+
+// Display items (fractions of the display window): meter and status legends on top, the
+// memory description, the main readout with its mode, tone and channel column, and the
+// sub readout with its mode and tone along the bottom.
+QHash<QString, QRectF> buildDisplay()
+{
+    QHash<QString, QRectF> at;
+    at["LMeter"] = {0.02, 0.04, 0.50, 0.25};
+    const QStringList status{"lblBusy",   "lblOnAir", "lblSPLIT", "lblCLAR", "lblSCAN",
+                             "lblSEARCH", "lblMT",    "lblSKIP",  "lblMCK",  "lblQMB"};
+    for (int i = 0; i < status.size(); ++i)
+        at[status[i]] = {0.545 + (i % 5) * 0.09, 0.05 + (i / 5) * 0.11, 0.085, 0.095};
+    at["lblMemoryDesc"] = {0.02, 0.29, 0.70, 0.075};
+
+    for (int i = 0; i < 8; ++i) {
+        at[QStringLiteral("lblMBmode_%1").arg(i)] = {0.02, 0.39, 0.11, 0.095};
+        at[QStringLiteral("lblSBmode_%1").arg(i)] = {0.02, 0.80, 0.11, 0.095};
+    }
+    at["lblMainENC"] = {0.02, 0.50, 0.055, 0.08};
+    at["lblMainDEC"] = {0.075, 0.50, 0.055, 0.08};
+    at["lblMainDCS"] = {0.02, 0.59, 0.06, 0.08};
+    at["ledMRnumber"] = {0.14, 0.40, 0.10, 0.17};
+    at["lblCH"] = {0.14, 0.58, 0.10, 0.08};
+    at["ImgRPTdirection_0"] = {0.245, 0.41, 0.03, 0.07};
+    at["ImgRPTdirection_1"] = {0.245, 0.51, 0.03, 0.07};
+    at["ledFreq"] = {0.28, 0.37, 0.70, 0.36};
+
+    at["lblSubENC"] = {0.14, 0.80, 0.055, 0.08};
+    at["lblSubDEC"] = {0.195, 0.80, 0.055, 0.08};
+    at["lblSubDCS"] = {0.25, 0.80, 0.06, 0.08};
+    at["lblRXTX"] = {0.30, 0.77, 0.13, 0.085};
+    at["lblTXRX"] = {0.30, 0.87, 0.13, 0.085};
+    at["ledSubFreq"] = {0.45, 0.76, 0.53, 0.21};
+    return at;
+}
+
+} // namespace
+
+FaceLayout face()
+{
+    FaceLayout layout;
+    layout.display = kDisplay;
+    layout.speaker = QRectF();
+    layout.knobWells = {kMainKnob.adjusted(-0.008, -0.0145, 0.008, 0.0145),
+                        kSubKnob.adjusted(-0.006, -0.011, 0.006, 0.011),
+                        kChannelKnob.adjusted(-0.006, -0.011, 0.006, 0.011)};
+    return layout;
+}
+
+QRectF onFace(const QString &name)
+{
+    static const QHash<QString, QRectF> table = buildFace();
+    return table.value(name);
+}
+
+QRectF onDisplay(const QString &name)
+{
+    static const QHash<QString, QRectF> table = buildDisplay();
+    return table.value(name);
+}
+
+QString digitOf(const QString &name)
+{
+    const qsizetype i = numberedKeys().indexOf(name);
+    return i < 0 ? QString() : QString::number((i + 1) % 10);
+}
+
+} // namespace dorv::gui::PanelLayout

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "widgets/RadioFacePainter.h"
+
+#include <QRectF>
+#include <QString>
+
+namespace dorv::gui {
+
+// Where every control sits, as fractions of the area that holds it, so the panel scales
+// with the window: face controls in fractions of the face, display items in fractions of
+// the display window.
+namespace PanelLayout {
+
+// Height of the radio face as a fraction of its width.
+constexpr qreal kFaceAspect = 0.55;
+// Height of the display window as a fraction of its width.
+constexpr qreal kDisplayAspect = 0.381;
+
+// The face's drawn parts: display window and knob wells.
+FaceLayout face();
+
+// A control on the face; a null rectangle when the name is not a face control.
+QRectF onFace(const QString &name);
+// A control on the display; a null rectangle when the name is not a display control.
+QRectF onDisplay(const QString &name);
+
+// The digit printed on a numbered function key ("1" for RPTbutton); empty for other keys.
+QString digitOf(const QString &name);
+
+} // namespace PanelLayout
+
+} // namespace dorv::gui
