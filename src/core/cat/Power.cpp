@@ -100,6 +100,7 @@ void Power::SwitchOff()
     radio_.files.SaveHomeFile();
     radio_.meters.TurnOffLMeter();
     radio_.meters.TimerSignalMeter.setEnabled(false);
+    // The scanner and priority monitor timers are stopped here too once they exist.
     radio_.enablement.TimerDelay.setEnabled(false);
     radio_.tuning.tmrKnob.setEnabled(false);
     DarkenPanel();
