@@ -13,12 +13,10 @@ const char *const kOutsideBandLimit =
 
 void Transmit::MOXbutton_Click()
 {
-    if (radio_.state.MenusLocked) {
-        return;
-    }
+    // The menu lock keeps others from keying up; it never keeps a transmission going.
     if (radio_.panel.lblOnAir.Visible) {
         stopTransmitting();
-    } else {
+    } else if (!radio_.state.MenusLocked) {
         startTransmitting();
     }
     radio_.host.panelChanged();

@@ -13,7 +13,8 @@ public:
     explicit Transmit(Radio &radio) : radio_(radio) {}
 
     // Toggles transmit. Called by the button, by the space bar (down while receiving, up
-    // while transmitting) and by switching the CAT link off while transmitting.
+    // while transmitting) and by switching the CAT link off while transmitting. With the
+    // menus locked it does not start a transmission, but still ends one.
     void MOXbutton_Click();
 
 private:

@@ -77,7 +77,7 @@ void Keypad::openEntry()
 
 void Keypad::DisplayNumericKeypadEntry(const std::string &Number)
 {
-    if (!radio_.state.KeypadEntry || Number.size() != 1) {
+    if (!radio_.state.KeypadEntry || Number.size() != 1 || Number[0] < '0' || Number[0] > '9') {
         return;
     }
     const char d = Number[0];

@@ -110,12 +110,20 @@ TEST_F(TransmitTest, mox_splitSendsOnlyThePttAndLeavesTheReadout)
     EXPECT_EQ(p.ledFreq, "145.000.00");
 }
 
-TEST_F(TransmitTest, mox_menusLockedDoesNothing)
+TEST_F(TransmitTest, mox_menusLockedNeverKeysUpButAlwaysEndsATransmission)
 {
     s.MenusLocked = true;
     radio.transmit.MOXbutton_Click();
-    EXPECT_TRUE(takeFrames().empty());
+    EXPECT_EQ(takeFrames(), std::vector<CatFrame>{});
     EXPECT_FALSE(p.lblOnAir.Visible);
+
+    // Locked while on the air: releasing the space bar must still unkey.
+    s.MenusLocked = false;
+    radio.transmit.MOXbutton_Click();
+    s.MenusLocked = true;
+    radio.transmit.MOXbutton_Click();
+    EXPECT_EQ(takeFrames(), (std::vector<CatFrame>{kPttOn, kPttOff}));
+    EXPECT_FALSE(engine.rig().ptt);
 }
 
 } // namespace
