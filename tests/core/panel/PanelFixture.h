@@ -11,6 +11,18 @@
 
 namespace dorv::test {
 
+// Frequencies of the set-frequency frames among the frames, in order.
+inline std::vector<Freq> SetFrequencies(const std::vector<CatFrame> &frames)
+{
+    std::vector<Freq> out;
+    for (const CatFrame &f : frames) {
+        if (f[4] == Opcode::SetFrequency) {
+            out.push_back(*DecodeFrequency(f.data()));
+        }
+    }
+    return out;
+}
+
 // A radio with the link on in VFO state, the built-in band table and step tables, over a
 // recording port on the virtual clock.
 class PanelFixture : public ::testing::Test {
@@ -27,16 +39,7 @@ protected:
     }
 
     // Frequencies of the set-frequency frames written so far, in order.
-    std::vector<Freq> sentFrequencies() const
-    {
-        std::vector<Freq> out;
-        for (const CatFrame &f : port.frames()) {
-            if (f[4] == Opcode::SetFrequency) {
-                out.push_back(*DecodeFrequency(f.data()));
-            }
-        }
-        return out;
-    }
+    std::vector<Freq> sentFrequencies() const { return SetFrequencies(port.frames()); }
 
     // Times of the set-frequency frames written so far.
     std::vector<double> sendTimes() const
