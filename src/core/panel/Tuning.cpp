@@ -108,6 +108,9 @@ void Tuning::sendOperated()
 void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
 {
     RadioState &s = radio_.state;
+    if (WhichKnob < MainKnobNumber || WhichKnob > ChannelKnobNumber) {
+        return;
+    }
     if (Direction == Press) {
         radio_.meters.TurnOffLMeter();
         switch (WhichKnob) {
@@ -139,8 +142,6 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
                 ArsPending = ArsRule();
             }
             break;
-        default:
-            return;
         }
         TimerSendFreq.setEnabled(true);
         radio_.host.panelChanged();
