@@ -85,36 +85,17 @@ Names AllBut(const Names &excluded)
 
 TEST_F(EnablementTest, toggleFunctionButtons_enablesTheButtonsOfTheFirstMatchingState)
 {
-    // Each row also sets the flags of states further down, so the order is checked too.
-    auto below = [this](int from) {
-        if (from <= 1) {
-            s.StoPending = true;
-        }
-        if (from <= 2) {
-            s.MckOn = true;
-        }
-        if (from <= 3) {
-            s.SubActive = true;
-        }
-        if (from <= 4) {
-            s.KeypadEntry = true;
-        }
-        if (from <= 5) {
-            s.PriOn = true;
-        }
-        if (from <= 6) {
-            s.ClarOn = true;
-        }
-        if (from <= 7) {
-            s.JogHeld = true;
-        }
-        if (from <= 8) {
-            s.ScanOn = true;
-            s.ScanDirection = 1;
-        }
-        if (from <= 9) {
-            s.ScanOn = true;
-        }
+    // Each row also sets the flags of the states below it, so the order is checked too.
+    auto below = [this](int level) {
+        s.StoPending = level <= 1;
+        s.MckOn = level <= 2;
+        s.SubActive = level <= 3;
+        s.KeypadEntry = level <= 4;
+        s.PriOn = level <= 5;
+        s.ClarOn = level <= 6;
+        s.JogHeld = level <= 7;
+        s.ScanDirection = level <= 8 ? 1 : 0;
+        s.ScanOn = level <= 9;
     };
     const struct {
         const char *state;
@@ -224,23 +205,6 @@ TEST_F(EnablementTest, timerDelay_blinksPendingQuickMemoryAndAbandonsItAfterFive
     EXPECT_FALSE(p.lblQMB.Visible);
     EXPECT_FALSE(radio.enablement.TimerDelay.enabled());
     EXPECT_TRUE(p.SCOPEbutton.Enabled); // VFO buttons are back
-}
-
-TEST_F(EnablementTest, timerDelay_blinksOnlyTheSubModeLabelThatWasShownAndTheMckLabel)
-{
-    s.SubActive = true;
-    s.MckOn = true;
-    p.lblSBmode[ModeFM].Tag = "ON";
-    p.lblSBmode[ModeFM].Visible = true;
-    p.lblSBmode[ModeAM].Tag = "OFF";
-    radio.enablement.TimerDelay_Timer();
-    EXPECT_FALSE(p.lblSBmode[ModeFM].Visible);
-    EXPECT_FALSE(p.lblSBmode[ModeAM].Visible);
-    EXPECT_TRUE(p.lblMCK.Visible);
-    radio.enablement.TimerDelay_Timer();
-    EXPECT_TRUE(p.lblSBmode[ModeFM].Visible);
-    EXPECT_FALSE(p.lblSBmode[ModeAM].Visible);
-    EXPECT_FALSE(p.lblMCK.Visible);
 }
 
 } // namespace

@@ -69,19 +69,6 @@ TEST_F(TuningTest, mainKnob_tunesSubVfoWithSubOnButMainWhileSplit)
     EXPECT_EQ(s.SubVfo.Frequency, 1420100);
 }
 
-TEST_F(TuningTest, mainKnob_appliesRepeaterShiftInFmOnArsBand)
-{
-    s.Settings.Ars144 = true;
-    s.MainVfo = {14509990, ModeFM};
-    s.Settings.DialStep[1][ModeFM] = 10;
-    t.MainKnob_MouseDown();
-    EXPECT_TRUE(t.ArsPending);
-    turn(&Tuning::MainKnob_Change, p.MainKnob, 1);
-    EXPECT_EQ(s.MainVfo.RptDirection, kRptMinus);
-    t.MainKnob_MouseUp();
-    EXPECT_FALSE(t.ArsPending);
-}
-
 TEST_F(TuningTest, channelKnob_roundsToTheStepAndWrapsToTheEdges)
 {
     const struct {
@@ -206,52 +193,45 @@ TEST_F(TuningTest, changeTuningKnob_enablesKnobsAndJogByState)
 {
     const struct {
         const char *state;
-        void (*setup)(RadioState &, PanelState &);
-        bool main, sub, channel, jog;
+        bool RadioState::*flag; // set to value; scanDirection set as given
+        bool value;
+        int scanDirection;
+        const char *enabled; // main, clarifier, channel, jog
     } rows[] = {
-        {"idle", [](RadioState &, PanelState &) {}, true, true, true, true},
-        {"link off", [](RadioState &r, PanelState &) { r.CatOn = false; }, false, false, false,
-         false},
-        {"keypad", [](RadioState &r, PanelState &) { r.KeypadEntry = true; }, false, false, false,
-         false},
-        {"transmitting", [](RadioState &, PanelState &q) { q.lblOnAir.Visible = true; }, false,
-         false, false, false},
-        {"locked", [](RadioState &, PanelState &q) { q.ledLOCK = true; }, false, false, false,
-         false},
-        {"scan running",
-         [](RadioState &r, PanelState &) {
-             r.ScanOn = true;
-             r.ScanDirection = 1;
-         },
-         false, false, false, true},
-        {"search running",
-         [](RadioState &r, PanelState &) {
-             r.SearchOn = true;
-             r.ScanDirection = -1;
-         },
-         false, false, false, false},
-        {"scan armed, clarifier on",
-         [](RadioState &r, PanelState &) {
-             r.ScanOn = true;
-             r.ClarOn = true;
-         },
-         true, true, true, true},
-        {"clarifier", [](RadioState &r, PanelState &) { r.ClarOn = true; }, true, true, false,
-         true},
-        {"mck", [](RadioState &r, PanelState &) { r.MckOn = true; }, false, false, true, false},
+        {"idle", &RadioState::CatOn, true, 0, "1111"},
+        {"link off", &RadioState::CatOn, false, 0, "0000"},
+        {"keypad", &RadioState::KeypadEntry, true, 0, "0000"},
+        {"scan running", &RadioState::ScanOn, true, 1, "0001"},
+        {"scan armed", &RadioState::ScanOn, true, 0, "1111"},
+        {"search running", &RadioState::SearchOn, true, -1, "0000"},
+        {"clarifier", &RadioState::ClarOn, true, 0, "1101"},
+        {"mck", &RadioState::MckOn, true, 0, "0010"},
+    };
+    auto shown = [this] {
+        std::string out;
+        for (bool on : {p.MainKnob.Enabled, p.ClarKnob.Enabled, p.ChannelKnob.Enabled,
+                        p.btnJogDown.Enabled && p.btnJogUp.Enabled}) {
+            out += on ? '1' : '0';
+        }
+        return out;
     };
     for (const auto &row : rows) {
-        SCOPED_TRACE(row.state);
         s = RadioState{};
         s.CatOn = true;
-        p = PanelState{};
-        row.setup(s, p);
+        s.*row.flag = row.value;
+        // Armed scanning overrules the clarifier, so that row has the clarifier on too.
+        s.ClarOn = s.ClarOn || row.flag == &RadioState::ScanOn;
+        s.ScanDirection = row.scanDirection;
         t.ChangeTuningKnob();
-        EXPECT_EQ(p.MainKnob.Enabled, row.main);
-        EXPECT_EQ(p.ClarKnob.Enabled, row.sub);
-        EXPECT_EQ(p.ChannelKnob.Enabled, row.channel);
-        EXPECT_EQ(p.btnJogDown.Enabled, row.jog);
-        EXPECT_EQ(p.btnJogUp.Enabled, row.jog);
+        EXPECT_EQ(shown(), row.enabled) << row.state;
+    }
+    for (bool *panelFlag : {&p.lblOnAir.Visible, &p.ledLOCK}) {
+        s = RadioState{};
+        s.CatOn = true;
+        *panelFlag = true;
+        t.ChangeTuningKnob();
+        EXPECT_EQ(shown(), "0000");
+        *panelFlag = false;
     }
 }
 
