@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/StartupSplash.h"
 #include "app/TerminationSignals.h"
 #include "model/files/DataDirectory.h"
 
@@ -19,6 +20,30 @@ int main(int argc, char *argv[])
 
     dorv::gui::TerminationSignals termination;
     dorv::gui::MainWindow window(QString::fromStdString(dataDir));
-    window.show();
+    QObject::connect(&termination, &dorv::gui::TerminationSignals::terminating, &window,
+                     [&window] { window.host().setQuiet(true); });
+
+    // The splash stays up while the main window loads; the load shows the main window.
+    dorv::gui::StartupSplash splash;
+    window.radio().app.frmStartup_Load();
+    splash.render(window.radio().panel);
+    splash.show();
+    splash.repaint();
+    // A termination signal during the load closes the splash: the program then ends
+    // the orderly way without showing the panel.
+    bool terminated = false;
+    window.load([&] {
+        terminated = !splash.isVisible();
+        if (terminated) {
+            return;
+        }
+        splash.hide();
+        window.show();
+        window.repaint();
+    });
+    if (terminated) {
+        window.radio().app.EndDORV();
+        return 0;
+    }
     return QApplication::exec();
 }

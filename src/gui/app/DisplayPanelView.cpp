@@ -89,9 +89,9 @@ void DisplayPanelView::renderLabel(const QString &name, const LabelState &label)
     widget->setShown(label.Visible);
 }
 
-void DisplayPanelView::render(const PanelState &panel, ColourSet colours)
+void DisplayPanelView::render(const PanelState &panel)
 {
-    const QColor unlit = FaceColors::displayLit(colours).darker(112);
+    const QColor unlit = toColor(panel.ledBackColour).darker(112);
     for (SevenSegmentDisplay *readout : {ledFreq_, ledSubFreq_, ledMRnumber_})
         readout->setUnlitColor(unlit);
     ledFreq_->setText(text(panel.ledFreq));

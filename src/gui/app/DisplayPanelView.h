@@ -1,7 +1,6 @@
 #pragma once
 
 #include "panel/PanelState.h"
-#include "widgets/RadioFacePainter.h"
 
 #include <QHash>
 #include <QWidget>
@@ -22,7 +21,7 @@ class DisplayPanelView : public QWidget {
 public:
     explicit DisplayPanelView(QWidget *parent = nullptr);
 
-    void render(const PanelState &panel, ColourSet colours);
+    void render(const PanelState &panel);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

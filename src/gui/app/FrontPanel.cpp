@@ -12,9 +12,6 @@ namespace dorv::gui {
 
 namespace {
 
-// The LCD face keeps this margin around the display, as a fraction of its height.
-constexpr qreal kLcdMargin = 0.035;
-
 QRect place(const QRectF &fraction, const QRect &in)
 {
     return QRectF(in.left() + fraction.left() * in.width(), in.top() + fraction.top() * in.height(),
@@ -42,15 +39,6 @@ FrontPanel::FrontPanel(Radio &radio, QWidget *parent)
     addLed(QStringLiteral("ledFAST"), QColor(60, 230, 60));
     addLed(QStringLiteral("ledLOCK"), QColor(255, 60, 40));
     setFace(FaceStyle::Radio, ColourSet::Full);
-}
-
-int FrontPanel::heightFor(int width, FaceStyle style)
-{
-    if (style == FaceStyle::Radio)
-        return qRound(width * PanelLayout::kFaceAspect);
-    // The display keeps its proportions inside the LCD face's margin.
-    const qreal a = PanelLayout::kDisplayAspect;
-    return qRound(a * width / (1 - 2 * kLcdMargin + 2 * kLcdMargin * a));
 }
 
 void FrontPanel::run(const std::function<void(Radio &)> &handler)
@@ -137,7 +125,7 @@ void FrontPanel::render()
     leds_.value(QStringLiteral("ledFAST"))->setLit(panel.ledFAST);
     leds_.value(QStringLiteral("ledLOCK"))->setLit(panel.ledLOCK);
     face_->setDisplayColor(toColor(panel.DisplayPanelColour));
-    display_->render(panel, colours_);
+    display_->render(panel);
 }
 
 void FrontPanel::placeControls()

@@ -32,9 +32,6 @@ public:
     // Redraws everything from the radio's panel state.
     void render();
 
-    // The panel height that keeps the face's proportions at a given width.
-    static int heightFor(int width, FaceStyle style);
-
 signals:
     // A core handler ran; the window redraws from the panel state.
     void acted();

@@ -1,28 +1,31 @@
 #include "app/KeyMap.h"
 
+#include "panel/KeyCodes.h"
+
 #include <QKeyEvent>
 
 namespace dorv::gui::KeyMap {
 
 namespace {
 
-constexpr int kEnter = 13;
-constexpr int kEscape = 27;
-constexpr int kSpace = 32;
-constexpr int kPageUp = 33;
-constexpr int kPageDown = 34;
-constexpr int kPad0 = 96;
-constexpr int kPadMultiply = 106;
-constexpr int kPadAdd = 107;
-constexpr int kPadSubtract = 109;
-constexpr int kPadDecimal = 110;
-constexpr int kPadDivide = 111;
-constexpr int kF1 = 112;
+constexpr int kEnter = key::Enter;
+constexpr int kEscape = key::Escape;
+constexpr int kSpace = key::Space;
+constexpr int kPageUp = key::PageUp;
+constexpr int kPageDown = key::PageDown;
+constexpr int kPad0 = key::Numpad0;
+constexpr int kPadMultiply = key::NumpadMultiply;
+constexpr int kPadAdd = key::NumpadAdd;
+constexpr int kPadSubtract = key::NumpadSubtract;
+constexpr int kPadDecimal = key::NumpadDecimal;
+constexpr int kPadDivide = key::NumpadDivide;
+constexpr int kF1 = key::F1;
 
 int modifierMask(Qt::KeyboardModifiers modifiers)
 {
-    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0) |
-           (modifiers & Qt::AltModifier ? 4 : 0);
+    return (modifiers & Qt::ShiftModifier ? key::ShiftMask : 0) |
+           (modifiers & Qt::ControlModifier ? key::CtrlMask : 0) |
+           (modifiers & Qt::AltModifier ? key::AltMask : 0);
 }
 
 // Shift turns the digit keys of a US keyboard into these characters; the panel wants the
@@ -35,7 +38,7 @@ int unshiftedDigit(int key)
                                         Qt::Key_ParenLeft};
     for (int digit = 0; digit < 10; ++digit) {
         if (shifted[digit] == key) {
-            return '0' + digit;
+            return key::Digit0 + digit;
         }
     }
     return 0;

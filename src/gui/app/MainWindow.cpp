@@ -1,13 +1,16 @@
 #include "app/MainWindow.h"
 
+#include "app/AboutDialog.h"
 #include "app/FrontPanel.h"
 #include "app/KeyMap.h"
+#include "app/LockDialog.h"
 #include "app/MenuBarBuilder.h"
 #include "app/PanelWiring.h"
 #include "cat/PortMap.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenu>
@@ -19,9 +22,7 @@ namespace dorv::gui {
 namespace {
 
 constexpr int kNoPortIndex = 10;
-constexpr int kTwipsPerPixel = 15;
-// The face's width before the settings choose a display size.
-constexpr int kStartWidth = 796;
+constexpr int kTwipsPerPixel = DisplayLayout::kTwipsPerPixel;
 
 int pixels(int twips)
 {
@@ -42,13 +43,16 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     connect(menus_, &MenuBarBuilder::acted, this, &MainWindow::render);
     connect(menus_->menu(QStringLiteral("mnuCommPortArray")), &QMenu::aboutToShow, this,
             &MainWindow::showPortDevices);
-    connect(menus_->item(QStringLiteral("mnuFileArray"), 9), &QAction::triggered, this,
-            &QWidget::close);
     showPortDevices();
 
     panel_ = new FrontPanel(radio_, this);
     connect(panel_, &FrontPanel::acted, this, &MainWindow::render);
     setCentralWidget(panel_);
+    // frmAbout is loaded hidden, ready when asked for.
+    lockDialog_ = new LockDialog(radio_, this);
+    connect(lockDialog_, &LockDialog::acted, this, &MainWindow::render);
+    aboutDialog_ = new AboutDialog(radio_, this);
+    connect(aboutDialog_, &AboutDialog::acted, this, &MainWindow::render);
     statusBar();
     // The window takes the size of its face; the display size menu changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -84,19 +88,32 @@ void MainWindow::showPortDevices()
     }
 }
 
+void MainWindow::load(const std::function<void()> &showMainWindow)
+{
+    radio_.app.frmRadio_Load(showMainWindow);
+    render();
+}
+
 void MainWindow::applyLayout()
 {
     const PanelState &panel = radio_.panel;
     const FaceStyle face = panel.LcdFace ? FaceStyle::Lcd : FaceStyle::Radio;
     const ColourSet colours = panel.ReducedColours ? ColourSet::Reduced : ColourSet::Full;
-    const int width = panel.WindowWidth > 0 ? pixels(panel.WindowWidth) : kStartWidth;
+    // Before start-up lays it out, the window has the face's design size.
+    const int width =
+        pixels(panel.WindowWidth > 0 ? panel.WindowWidth : DisplayLayout::kDesignWidth);
     const int height =
-        panel.WindowHeight > 0 ? pixels(panel.WindowHeight) : FrontPanel::heightFor(width, face);
+        pixels(panel.WindowHeight > 0 ? panel.WindowHeight : DisplayLayout::kDesignHeight);
     if (face != panel_->faceStyle() || colours != panel_->colourSet()) {
         panel_->setFace(face, colours);
     }
     if (panel_->size() != QSize(width, height)) {
         panel_->setFixedSize(width, height);
+    }
+    const QPoint place(pixels(panel.WindowLeft), pixels(panel.WindowTop));
+    if (place != placed_) {
+        placed_ = place;
+        move(place);
     }
 }
 
@@ -106,6 +123,33 @@ void MainWindow::render()
     menus_->render();
     applyLayout();
     panel_->render();
+    lockDialog_->render();
+    aboutDialog_->render();
+    if (radio_.panel.ProgramEnded) {
+        // The exit procedure ran to its end: every window goes at once.
+        lockDialog_->hide();
+        aboutDialog_->hide();
+        close();
+    }
+}
+
+// The close box runs the exit procedure; a cancel at its prompt keeps the window.
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (radio_.panel.ProgramEnded || radio_.app.EndDORV()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+// The settings keep where the user left the window.
+void MainWindow::moveEvent(QMoveEvent *event)
+{
+    QMainWindow::moveEvent(event);
+    placed_ = pos();
+    radio_.panel.WindowLeft = placed_.x() * kTwipsPerPixel;
+    radio_.panel.WindowTop = placed_.y() * kTwipsPerPixel;
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)

@@ -5,10 +5,13 @@
 #include "app/QtHost.h"
 
 #include <QMainWindow>
+#include <functional>
 
 namespace dorv::gui {
 
+class AboutDialog;
 class FrontPanel;
+class LockDialog;
 class MenuBarBuilder;
 
 // The main window (frmRadio): the menus and the front panel. It owns the radio, forwards
@@ -20,14 +23,21 @@ public:
     ~MainWindow() override;
 
     dorv::Radio &radio() { return radio_; }
+    QtHost &host() { return host_; }
     FrontPanel *frontPanel() const { return panel_; }
     MenuBarBuilder *menus() const { return menus_; }
 
-    // Redraws the caption, the menus and the panel from the panel state.
+    // Runs the core's start-up: reads the data files and applies the settings, waits with
+    // the splash up, then calls showMainWindow.
+    void load(const std::function<void()> &showMainWindow);
+
+    // Redraws the caption, the menus, the panel and its dialogs from the panel state.
     void render();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void moveEvent(QMoveEvent *event) override;
 
 private:
     void showPortDevices();
@@ -40,6 +50,9 @@ private:
 
     FrontPanel *panel_ = nullptr;
     MenuBarBuilder *menus_ = nullptr;
+    LockDialog *lockDialog_ = nullptr;
+    AboutDialog *aboutDialog_ = nullptr;
+    QPoint placed_; // the window position last taken from the panel state, in pixels
 };
 
 } // namespace dorv::gui

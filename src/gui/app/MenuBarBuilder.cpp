@@ -32,11 +32,12 @@ MenuBarBuilder::MenuBarBuilder(QMenuBar *bar, Radio &radio, QObject *parent)
     // does not provide yet.
     QMenu *file = addMenu(nullptr, "mnuFile", "&File");
     addArray(file, "mnuFileArray", &P::mnuFileArray,
-             [](Radio &r, int i) { r.files.mnuFileArray_Click(i); }, {});
+             [](Radio &r, int i) { r.app.mnuFileArray_Click(i); }, {});
 
     QMenu *settings = addMenu(nullptr, "mnuSettings", "&Settings");
     topMenus_.insert("mnuSettings", &P::mnuSettings);
-    addArray(settings, "mnuSettingsArray", &P::mnuSettingsArray, {}, {kTuneOnStartupItem}, 0,
+    addArray(settings, "mnuSettingsArray", &P::mnuSettingsArray,
+             [](Radio &r, int i) { r.app.mnuSettingsArray_Click(i); }, {kTuneOnStartupItem}, 0,
              {{0, "mnuCommPortArray"},
               {1, "mnuCatRate"},
               {2, "mnuDelayArray"},
@@ -50,20 +51,31 @@ MenuBarBuilder::MenuBarBuilder(QMenuBar *bar, Radio &radio, QObject *parent)
     addArray(
         menu("mnuDelayArray"), "mnuDelayArray", &P::mnuDelayArray, {}, {}, 0,
         {{0, "mnuScanSpeed"}, {1, "mnuMeterSpeed"}, {2, "mnuPRIspeed"}, {4, "mnuPauseInterval"}});
-    addArray(menu("mnuScanSpeed"), "mnuScanSpeed", &P::mnuScanSpeed, {}, kAllChecked);
-    addArray(menu("mnuMeterSpeed"), "mnuMeterSpeed", &P::mnuMeterSpeed, {}, kAllChecked);
-    addArray(menu("mnuPRIspeed"), "mnuPRIspeed", &P::mnuPRIspeed, {}, kAllChecked);
-    addArray(menu("mnuPauseInterval"), "mnuPauseInterval", &P::mnuPauseInterval, {}, kAllChecked);
-    addArray(menu("mnuResizeDisplayArray"), "mnuResizeDisplayArray", &P::mnuResizeDisplayArray, {},
-             kAllChecked);
+    addArray(
+        menu("mnuScanSpeed"), "mnuScanSpeed", &P::mnuScanSpeed,
+        [](Radio &r, int i) { r.intervals.mnuScanSpeed_Click(i); }, kAllChecked);
+    addArray(
+        menu("mnuMeterSpeed"), "mnuMeterSpeed", &P::mnuMeterSpeed,
+        [](Radio &r, int i) { r.intervals.mnuMeterSpeed_Click(i); }, kAllChecked);
+    addArray(
+        menu("mnuPRIspeed"), "mnuPRIspeed", &P::mnuPRIspeed,
+        [](Radio &r, int i) { r.intervals.mnuPRIspeed_Click(i); }, kAllChecked);
+    addArray(
+        menu("mnuPauseInterval"), "mnuPauseInterval", &P::mnuPauseInterval,
+        [](Radio &r, int i) { r.intervals.mnuPauseInterval_Click(i); }, kAllChecked);
+    addArray(
+        menu("mnuResizeDisplayArray"), "mnuResizeDisplayArray", &P::mnuResizeDisplayArray,
+        [](Radio &r, int i) { r.display.mnuResizeDisplayArray_Click(i); }, kAllChecked);
 
     QMenu *memory = addMenu(nullptr, "mnuMemory", "&Memory");
     topMenus_.insert("mnuMemory", &P::mnuMemory);
-    addArray(memory, "mnuMemoryArray", &P::mnuMemoryArray, {}, {});
+    addArray(memory, "mnuMemoryArray", &P::mnuMemoryArray,
+             [](Radio &r, int i) { r.app.mnuMemoryArray_Click(i); }, {});
 
     QMenu *help = addMenu(nullptr, "mnuHelp", "&Help");
     topMenus_.insert("mnuHelp", &P::mnuHelp);
-    addArray(help, "mnuHelpArray", &P::mnuHelpArray, {}, {});
+    addArray(help, "mnuHelpArray", &P::mnuHelpArray,
+             [](Radio &r, int i) { r.app.mnuHelpArray_Click(i); }, {});
     render();
 }
 

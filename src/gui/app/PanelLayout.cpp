@@ -6,16 +6,16 @@ namespace dorv::gui::PanelLayout {
 
 namespace {
 
-// Face regions (fractions of width, height): left column 0.02-0.14, display 0.16-0.74,
-// right column 0.76-0.98; below the display a row of VFO keys, two rows of numbered keys,
-// the mode keys, and across the whole width the band keys.
-constexpr QRectF kDisplay{0.165, 0.045, 0.57, 0.395};
-constexpr QRectF kMainKnob{0.765, 0.035, 0.215, 0.39};
-constexpr QRectF kSubKnob{0.03, 0.515, 0.10, 0.18};
-constexpr QRectF kChannelKnob{0.875, 0.49, 0.10, 0.18};
+// Face regions (fractions of width, height): left column 0.02-0.13, display 0.145-0.70,
+// main dial on the right; below the display a row of VFO keys, two rows of numbered keys
+// and the mode keys, and across the whole width the band keys.
+constexpr QRectF kDisplay{0.145, 0.05, 0.555, 0.37};
+constexpr QRectF kMainKnob{0.735, 0.035, 0.235, 0.56};
+constexpr QRectF kSubKnob{0.025, 0.545, 0.09, 0.214};
+constexpr QRectF kChannelKnob{0.885, 0.63, 0.09, 0.214};
 
-constexpr qreal kKeysLeft = 0.165;
-constexpr qreal kKeysWidth = 0.57;
+constexpr qreal kKeysLeft = 0.145;
+constexpr qreal kKeysWidth = 0.555;
 
 const QStringList &numberedKeys()
 {
@@ -33,50 +33,51 @@ QHash<QString, QRectF> buildFace()
     at["ChannelKnob"] = kChannelKnob;
 
     // Left column.
-    at["CATbutton"] = {0.025, 0.045, 0.11, 0.075};
-    at["SYNCbutton"] = {0.025, 0.145, 0.11, 0.062};
-    at["SCOPEbutton"] = {0.025, 0.225, 0.11, 0.062};
-    at["SEARCHbutton"] = {0.025, 0.305, 0.11, 0.062};
-    at["MOXbutton"] = {0.025, 0.385, 0.11, 0.07};
-    at["CLARbutton"] = {0.025, 0.715, 0.11, 0.065};
+    at["CATbutton"] = {0.02, 0.05, 0.105, 0.085};
+    at["SYNCbutton"] = {0.02, 0.155, 0.105, 0.07};
+    at["SCOPEbutton"] = {0.02, 0.245, 0.105, 0.07};
+    at["SEARCHbutton"] = {0.02, 0.335, 0.105, 0.07};
+    at["MOXbutton"] = {0.02, 0.425, 0.105, 0.085};
+    at["CLARbutton"] = {0.02, 0.78, 0.105, 0.075};
 
     // Right column, under the main dial.
-    at["btnJogDown"] = {0.77, 0.50, 0.046, 0.07};
-    at["btnJogUp"] = {0.822, 0.50, 0.046, 0.07};
-    at["FASTbutton"] = {0.77, 0.60, 0.07, 0.065};
-    at["ledFAST"] = {0.846, 0.615, 0.018, 0.033};
-    at["LOCKbutton"] = {0.77, 0.70, 0.07, 0.065};
-    at["ledLOCK"] = {0.846, 0.715, 0.018, 0.033};
-    at["HOMEbutton"] = {0.885, 0.70, 0.08, 0.065};
+    at["btnJogDown"] = {0.735, 0.63, 0.05, 0.08};
+    at["btnJogUp"] = {0.795, 0.63, 0.05, 0.08};
+    at["FASTbutton"] = {0.735, 0.735, 0.07, 0.075};
+    at["ledFAST"] = {0.81, 0.752, 0.016, 0.04};
+    at["LOCKbutton"] = {0.735, 0.83, 0.07, 0.075};
+    at["ledLOCK"] = {0.81, 0.847, 0.016, 0.04};
+    at["HOMEbutton"] = {0.835, 0.83, 0.07, 0.075};
 
     // Row of VFO and memory keys under the display; the SUB LED sits over its key.
     const QStringList row{"STObutton", "RCLbutton",  "VFOMRbutton", "MCKbutton",
                           "ABbutton",  "SWAPbutton", "SUBbutton",   "SPLITbutton"};
     const qreal rowPitch = kKeysWidth / row.size();
     for (int i = 0; i < row.size(); ++i)
-        at[row[i]] = {kKeysLeft + i * rowPitch + 0.004, 0.49, rowPitch - 0.008, 0.065};
+        at[row[i]] = {kKeysLeft + i * rowPitch + 0.004, 0.475, rowPitch - 0.008, 0.075};
     const QRectF sub = at["SUBbutton"];
-    at["LEDsub"] = {sub.right() - 0.016, 0.456, 0.014, 0.026};
+    at["LEDsub"] = {sub.right() - 0.014, 0.443, 0.012, 0.029};
 
     // Numbered keys, two rows of five; the DOP and ENT keys close the rows.
     const qreal pitch = kKeysWidth / 6;
+    constexpr qreal keyTop = 0.565, keyHeight = 0.12, keyRow = 0.125;
     for (int i = 0; i < 10; ++i)
-        at[numberedKeys()[i]] = {kKeysLeft + (i % 5) * pitch + 0.005, 0.61 + (i / 5) * 0.115,
-                                 pitch - 0.01, 0.11};
-    const qreal legendShare = 0.32 * 0.11; // the upper legend's part of a numbered key
-    at["DOPbutton"] = {kKeysLeft + 5 * pitch + 0.005, 0.61 + legendShare, pitch - 0.01,
-                       0.11 - legendShare};
-    at["ENTbutton"] = {kKeysLeft + 5 * pitch + 0.005, 0.725 + legendShare, pitch - 0.01,
-                       0.11 - legendShare};
+        at[numberedKeys()[i]] = {kKeysLeft + (i % 5) * pitch + 0.005, keyTop + (i / 5) * keyRow,
+                                 pitch - 0.01, keyHeight};
+    const qreal legend = 0.32 * keyHeight; // the upper legend's part of a numbered key
+    at["DOPbutton"] = {kKeysLeft + 5 * pitch + 0.005, keyTop + legend, pitch - 0.01,
+                       keyHeight - legend};
+    at["ENTbutton"] = {kKeysLeft + 5 * pitch + 0.005, keyTop + keyRow + legend, pitch - 0.01,
+                       keyHeight - legend};
 
     const qreal modePitch = kKeysWidth / 8;
     for (int i = 0; i < 8; ++i)
-        at[QStringLiteral("ModeButton_%1").arg(i)] = {kKeysLeft + i * modePitch + 0.004, 0.85,
-                                                      modePitch - 0.008, 0.057};
+        at[QStringLiteral("ModeButton_%1").arg(i)] = {kKeysLeft + i * modePitch + 0.004, 0.825,
+                                                      modePitch - 0.008, 0.068};
     const qreal bandPitch = 0.96 / 12;
     for (int i = 0; i < 12; ++i)
-        at[QStringLiteral("BandButton_%1").arg(i)] = {0.02 + i * bandPitch + 0.005, 0.92,
-                                                      bandPitch - 0.01, 0.057};
+        at[QStringLiteral("BandButton_%1").arg(i)] = {0.02 + i * bandPitch + 0.005, 0.91,
+                                                      bandPitch - 0.01, 0.068};
     return at;
 }
 
@@ -122,9 +123,11 @@ FaceLayout face()
     FaceLayout layout;
     layout.display = kDisplay;
     layout.speaker = QRectF();
-    layout.knobWells = {kMainKnob.adjusted(-0.008, -0.0145, 0.008, 0.0145),
-                        kSubKnob.adjusted(-0.006, -0.011, 0.006, 0.011),
-                        kChannelKnob.adjusted(-0.006, -0.011, 0.006, 0.011)};
+    // A ring around each knob, the same width on all sides.
+    const auto well = [](const QRectF &knob, qreal ring) {
+        return knob.adjusted(-ring, -ring / kFaceAspect, ring, ring / kFaceAspect);
+    };
+    layout.knobWells = {well(kMainKnob, 0.007), well(kSubKnob, 0.005), well(kChannelKnob, 0.005)};
     return layout;
 }
 

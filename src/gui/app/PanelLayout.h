@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DisplayLayout.h"
 #include "widgets/RadioFacePainter.h"
 
 #include <QRectF>
@@ -12,10 +13,8 @@ namespace dorv::gui {
 // the display window.
 namespace PanelLayout {
 
-// Height of the radio face as a fraction of its width.
-constexpr qreal kFaceAspect = 0.55;
-// Height of the display window as a fraction of its width.
-constexpr qreal kDisplayAspect = 0.381;
+// Height of the radio face as a fraction of its width, as the core designs the window.
+constexpr qreal kFaceAspect = qreal(DisplayLayout::kDesignHeight) / DisplayLayout::kDesignWidth;
 
 // The face's drawn parts: display window and knob wells.
 FaceLayout face();

@@ -38,23 +38,23 @@ QVector<ButtonWiring> buildButtons()
 {
     using P = PanelState;
     QVector<ButtonWiring> keys{
-        key("CATbutton", &P::CATbutton), // power.CATbutton_Click
+        key("CATbutton", &P::CATbutton, [](Radio &r) { r.power.CATbutton_Click(); }),
         key("MOXbutton", &P::MOXbutton, [](Radio &r) { r.transmit.MOXbutton_Click(); }),
-        key("SYNCbutton", &P::SYNCbutton),     // power.SYNCbutton_Click
+        key("SYNCbutton", &P::SYNCbutton, [](Radio &r) { r.power.SYNCbutton_Click(); }),
         key("SCOPEbutton", &P::SCOPEbutton),   // band scope window
         key("SEARCHbutton", &P::SEARCHbutton), // search
         key("RPTbutton", &P::RPTbutton, [](Radio &r) { r.split.RPTbutton_Click(); }),
         key("REVbutton", &P::REVbutton, [](Radio &r) { r.split.REVbutton_Click(); }),
         key("TONEbutton", &P::TONEbutton, [](Radio &r) { r.tone.TONEbutton_Click(); }),
-        key("SCANbutton", &P::SCANbutton),         // scanning
-        key("PRIbutton", &P::PRIbutton),           // priority monitor
-        key("PMSbutton", &P::PMSbutton),           // programmable memory scan
-        key("BandDownButton", &P::BandDownButton), // bands.BandDownButton_Click
-        key("BandUpButton", &P::BandUpButton),     // bands.BandUpButton_Click
-        key("MhzDownButton", &P::MhzDownButton),   // bands.MhzDownButton_Click
-        key("MhzUpButton", &P::MhzUpButton),       // bands.MhzUpButton_Click
-        key("STObutton", &P::STObutton),           // store
-        key("RCLbutton", &P::RCLbutton),           // recall
+        key("SCANbutton", &P::SCANbutton), // scanning
+        key("PRIbutton", &P::PRIbutton),   // priority monitor
+        key("PMSbutton", &P::PMSbutton),   // programmable memory scan
+        key("BandDownButton", &P::BandDownButton, [](Radio &r) { r.bands.BandDownButton_Click(); }),
+        key("BandUpButton", &P::BandUpButton, [](Radio &r) { r.bands.BandUpButton_Click(); }),
+        key("MhzDownButton", &P::MhzDownButton, [](Radio &r) { r.bands.MhzDownButton_Click(); }),
+        key("MhzUpButton", &P::MhzUpButton, [](Radio &r) { r.bands.MhzUpButton_Click(); }),
+        key("STObutton", &P::STObutton), // store
+        key("RCLbutton", &P::RCLbutton), // recall
         key("FASTbutton", &P::FASTbutton, [](Radio &r) { r.tuning.FASTbutton_Click(); }),
         key("LOCKbutton", &P::LOCKbutton, [](Radio &r) { r.clar.LOCKbutton_Click(); }),
         key("HOMEbutton", &P::HOMEbutton),   // HOME channels
@@ -78,7 +78,8 @@ QVector<ButtonWiring> buildButtons()
     };
     addArray(keys, "ModeButton", &P::ModeButton,
              [](Radio &r, int i) { r.mode.ModeButton_Click(i); });
-    addArray(keys, "BandButton", &P::BandButton, {}); // bands.BandButton_Click(i)
+    addArray(keys, "BandButton", &P::BandButton,
+             [](Radio &r, int i) { r.bands.BandButton_Click(i); });
     return keys;
 }
 
@@ -120,8 +121,9 @@ const QVector<KnobWiring> &panelKnobs()
 
 const KeyboardWiring &panelKeyboard()
 {
-    // keyboard.Form_KeyDown and keyboard.Form_KeyUp
-    static const KeyboardWiring keyboard{{}, {}};
+    static const KeyboardWiring keyboard{
+        [](Radio &r, int code, int shift) { r.keyboard.Form_KeyDown(code, shift); },
+        [](Radio &r, int code, int shift) { r.keyboard.Form_KeyUp(code, shift); }};
     return keyboard;
 }
 

@@ -87,6 +87,9 @@ QtHost::~QtHost()
 MsgAnswer QtHost::messageBox(const std::string &text, const std::string &title, MsgIcon icon,
                              MsgButtons buttons)
 {
+    if (quiet_) {
+        return escapeAnswer(buttons);
+    }
     QMessageBox box(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
                     qtButtons(buttons), window_);
     switch (box.exec()) {

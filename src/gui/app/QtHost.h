@@ -20,6 +20,9 @@ public:
 
     // The window message boxes and file dialogs are shown over.
     void setWindow(QWidget *window) { window_ = window; }
+    // While quiet, message boxes are not shown and answer as if closed with Escape: the
+    // program is ending on a termination signal and nobody is there to answer.
+    void setQuiet(bool quiet) { quiet_ = quiet; }
 
     MsgAnswer messageBox(const std::string &text, const std::string &title, MsgIcon icon,
                          MsgButtons buttons) override;
@@ -44,6 +47,7 @@ private:
     QElapsedTimer clock_;
     QTimer wake_; // bounds how long yield() sleeps when nothing is pending
     bool busy_ = false;
+    bool quiet_ = false;
 };
 
 } // namespace dorv::gui

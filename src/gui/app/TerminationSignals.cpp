@@ -55,6 +55,7 @@ void TerminationSignals::onSignal()
 {
     char byte = 0;
     [[maybe_unused]] const ssize_t got = ::read(signalSockets[1], &byte, 1);
+    emit terminating();
     QApplication::closeAllWindows();
     QApplication::quit();
 }

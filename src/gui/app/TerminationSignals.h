@@ -12,6 +12,10 @@ public:
     explicit TerminationSignals(QObject *parent = nullptr);
     ~TerminationSignals() override;
 
+signals:
+    // Emitted before the windows are closed.
+    void terminating();
+
 private:
     void onSignal();
 };
