@@ -1,0 +1,301 @@
+#include "app/FrontPanel.h"
+
+#include "ModalCloser.h"
+#include "app/MainWindow.h"
+#include "app/MenuBarBuilder.h"
+#include "widgets/FaceButton.h"
+#include "widgets/Knob.h"
+#include "widgets/Led.h"
+#include "widgets/PanelLabel.h"
+#include "widgets/SevenSegmentDisplay.h"
+#include "widgets/SignalMeter.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace dorv::gui {
+namespace {
+
+using test::ModalCloser;
+
+class FrontPanelTest : public ::testing::Test {
+protected:
+    void SetUp() override { window = std::make_unique<MainWindow>(dir.path()); }
+
+    template <typename T> T *find(const QString &name) const
+    {
+        T *found = window->findChild<T *>(name);
+        EXPECT_NE(found, nullptr) << name.toStdString();
+        return found;
+    }
+    QAction *menuItem(const QString &array, int index) const
+    {
+        return window->menus()->item(array, index);
+    }
+    QStringList dataFiles() const { return QDir(dir.path()).entryList({"*.dorv"}); }
+
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(FrontPanelTest, everyKey_existsWithItsCaption)
+{
+    const std::vector<std::pair<QString, QString>> keys{
+        {"CATbutton", "POWER"},   {"MOXbutton", "MOX"},       {"SYNCbutton", "SYNC"},
+        {"SCOPEbutton", "SCOPE"}, {"SEARCHbutton", "SEARCH"}, {"STObutton", "STO"},
+        {"RCLbutton", "RCL"},     {"FASTbutton", "FAST"},     {"LOCKbutton", "LOCK"},
+        {"HOMEbutton", "HOME"},   {"VFOMRbutton", "VFO/ M"},  {"MCKbutton", "MCK/ W"},
+        {"ABbutton", "A > B"},    {"SWAPbutton", "A < > B"},  {"SUBbutton", "SUB"},
+        {"SPLITbutton", "SPLIT"}, {"CLARbutton", "CLAR"},     {"ENTbutton", "ENT"},
+        {"DOPbutton", "-"},       {"btnJogDown", "DOWN"},     {"btnJogUp", "UP"}};
+    for (const auto &[name, caption] : keys) {
+        EXPECT_EQ(find<FaceButton>(name)->text(), caption) << name.toStdString();
+    }
+    const QStringList modes{"L S B", "U S B", "C W", "C W R", "A M", "F M", "D I G", "P K T"};
+    for (int i = 0; i < modes.size(); ++i) {
+        EXPECT_EQ(find<FaceButton>(QStringLiteral("ModeButton_%1").arg(i))->text(), modes[i]);
+    }
+    const QStringList bands{"430", "144", "50", "28", "24",  "21",
+                            "18",  "14",  "10", "7",  "3.5", "1.8"};
+    for (int i = 0; i < bands.size(); ++i) {
+        EXPECT_EQ(find<FaceButton>(QStringLiteral("BandButton_%1").arg(i))->text(), bands[i]);
+    }
+    // The numbered keys carry their digit, their function printed above.
+    const std::vector<std::pair<QString, QString>> numbered{{"RPTbutton", "RPT"},
+                                                            {"REVbutton", "REV"},
+                                                            {"TONEbutton", "TONE"},
+                                                            {"SCANbutton", "SCAN"},
+                                                            {"PRIbutton", "PRI"},
+                                                            {"PMSbutton", "PMS"},
+                                                            {"BandDownButton", "BAND DOWN"},
+                                                            {"BandUpButton", "BAND UP"},
+                                                            {"MhzDownButton", "MHz DOWN"},
+                                                            {"MhzUpButton", "MHz UP"}};
+    for (int i = 0; i < int(numbered.size()); ++i) {
+        auto *key = find<FaceButton>(numbered[i].first);
+        EXPECT_EQ(key->text(), QString::number((i + 1) % 10));
+        EXPECT_EQ(key->upperLegend(), numbered[i].second);
+    }
+}
+
+TEST_F(FrontPanelTest, displayItems_existWithTheirCaptions)
+{
+    EXPECT_EQ(find<SevenSegmentDisplay>("ledFreq")->text(), "440.000.00");
+    EXPECT_EQ(find<SevenSegmentDisplay>("ledSubFreq")->text(), "144.200.00");
+    EXPECT_EQ(find<SevenSegmentDisplay>("ledMRnumber")->digitCount(), 3);
+    const QStringList modes{"LSB", "USB", "CW", "CW-R", "AM", "FM", "DIG", "PKT"};
+    for (int i = 0; i < modes.size(); ++i) {
+        EXPECT_EQ(find<PanelLabel>(QStringLiteral("lblMBmode_%1").arg(i))->text(), modes[i]);
+        EXPECT_EQ(find<PanelLabel>(QStringLiteral("lblSBmode_%1").arg(i))->text(), modes[i]);
+    }
+    const std::vector<std::pair<QString, QString>> labels{
+        {"lblMainENC", "ENC"}, {"lblMainDEC", "DEC"}, {"lblMainDCS", "DCS"}, {"lblSubENC", "ENC"},
+        {"lblSubDEC", "DEC"},  {"lblSubDCS", "DCS"},  {"lblMT", "MT"},       {"lblSKIP", "SKIP"},
+        {"lblMCK", "MCK"},     {"lblQMB", "QMB"},     {"lblRXTX", "RX-TX"},  {"lblTXRX", "TX-RX"},
+        {"lblSPLIT", "SPLIT"}, {"lblSCAN", "SCAN"},   {"lblSEARCH", "SRCH"}, {"lblCLAR", "CLAR"},
+        {"lblBusy", "BUSY"},   {"lblOnAir", "TX"},    {"lblCH", "CH"},       {"lblMemoryDesc", ""}};
+    for (const auto &[name, caption] : labels) {
+        EXPECT_EQ(find<PanelLabel>(name)->text(), caption) << name.toStdString();
+    }
+    find<PanelLabel>("ImgRPTdirection_0");
+    find<PanelLabel>("ImgRPTdirection_1");
+    find<SignalMeter>("LMeter");
+    for (const char *name : {"LEDsub", "ledFAST", "ledLOCK"}) {
+        find<Led>(name);
+    }
+    for (const char *name : {"MainKnob", "SubKnob", "ChannelKnob"}) {
+        find<Knob>(name);
+    }
+}
+
+// The panel shows the panel state after each change, and only that.
+TEST_F(FrontPanelTest, render_followsThePanelState)
+{
+    PanelState &panel = window->radio().panel;
+    panel.ledFreq = "14.200.00";
+    panel.lblBusy.Visible = true;
+    panel.ledLOCK = true;
+    panel.ModeButton[3].Enabled = true;
+    panel.ChannelKnob.Enabled = false;
+    window->render();
+    EXPECT_EQ(find<SevenSegmentDisplay>("ledFreq")->text(), "14.200.00");
+    EXPECT_TRUE(find<PanelLabel>("lblBusy")->isShown());
+    EXPECT_FALSE(find<PanelLabel>("lblOnAir")->isShown());
+    EXPECT_TRUE(find<Led>("ledLOCK")->isLit());
+    EXPECT_TRUE(find<FaceButton>("ModeButton_3")->isEnabled());
+    EXPECT_FALSE(find<FaceButton>("ModeButton_4")->isEnabled());
+    EXPECT_FALSE(find<Knob>("ChannelKnob")->isEnabled());
+}
+
+// Each size and face gives its window width; the LCD face hides the keys.
+TEST_F(FrontPanelTest, displayMenu_givesTheWindowWidthOfEachSizeAndFace)
+{
+    window->show();
+    struct Case {
+        int size;
+        int face;
+        int width;
+    };
+    // A size wider than the screen is laid out at the screen's width, as the size of that
+    // width when there is one.
+    const int screen = QGuiApplication::primaryScreen()->size().width();
+    const int widths[] = {640, 800, 1024};
+    const int lcdWidths[] = {587, 731, 935};
+    for (const Case c : {Case{0, 5, 640}, Case{1, 5, 800}, Case{2, 5, 1024}, Case{0, 4, 587},
+                         Case{1, 4, 731}, Case{2, 4, 935}}) {
+        int size = c.size;
+        int expected = c.width;
+        if (widths[c.size] > screen) {
+            const int *fit = std::find(std::begin(widths), std::end(widths), screen);
+            if (fit == std::end(widths)) {
+                continue;
+            }
+            size = int(fit - std::begin(widths));
+            expected = c.face == 4 ? lcdWidths[size] : screen;
+        }
+        menuItem("mnuResizeDisplayArray", c.size)->trigger();
+        menuItem("mnuResizeDisplayArray", c.face)->trigger();
+        QApplication::processEvents();
+        EXPECT_EQ(window->width(), expected) << c.size << "/" << c.face;
+        EXPECT_EQ(window->frontPanel()->width(), expected);
+        EXPECT_TRUE(menuItem("mnuResizeDisplayArray", size)->isChecked());
+        EXPECT_TRUE(menuItem("mnuResizeDisplayArray", c.face)->isChecked());
+        EXPECT_FALSE(menuItem("mnuResizeDisplayArray", c.face == 4 ? 5 : 4)->isChecked());
+        EXPECT_EQ(find<FaceButton>("CATbutton")->isVisible(), c.face == 5);
+        // The readouts scale with the window.
+        EXPECT_GT(find<SevenSegmentDisplay>("ledFreq")->width(), expected / 3)
+            << find<SevenSegmentDisplay>("ledFreq")->width();
+    }
+}
+
+TEST_F(FrontPanelTest, lockDialog_refusesShortPasswordsAndUnlocksOnlyWithTheSameOne)
+{
+    window->show();
+    menuItem("mnuFileArray", 6)->trigger();
+    auto *dialog = find<QDialog>("frmLockUnLock");
+    ASSERT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->windowTitle(), "Lock Menus");
+    auto *password = find<QLineEdit>("txtPassword");
+    EXPECT_EQ(password->maxLength(), 10);
+    auto *ok = find<QPushButton>("cmdOK");
+    {
+        ModalCloser closer;
+        for (const char *refused : {"abc", "ab cd"}) {
+            password->setText(refused);
+            ok->click();
+            ASSERT_EQ(closer.seen.size(), 1u) << refused;
+            EXPECT_EQ(closer.seen[0].text,
+                      "Password must be longer than 3 characters and may not contain empty "
+                      "space!");
+            EXPECT_TRUE(dialog->isVisible());
+            EXPECT_EQ(password->selectedText(), refused);
+            closer.seen.clear();
+        }
+    }
+    password->setText("Secret");
+    ok->click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(window->radio().state.MenusLocked);
+    for (int i : {0, 1, 3, 4, 6, 9}) {
+        EXPECT_FALSE(menuItem("mnuFileArray", i)->isEnabled()) << i;
+    }
+    EXPECT_TRUE(menuItem("mnuFileArray", 7)->isEnabled());
+    EXPECT_FALSE(find<QMenu>("mnuSettings")->menuAction()->isEnabled());
+    EXPECT_FALSE(find<QMenu>("mnuMemory")->menuAction()->isEnabled());
+    EXPECT_TRUE(find<QMenu>("mnuHelp")->menuAction()->isEnabled());
+
+    menuItem("mnuFileArray", 7)->trigger();
+    EXPECT_EQ(dialog->windowTitle(), "Unlock Menus");
+    EXPECT_TRUE(password->text().isEmpty());
+    {
+        ModalCloser closer;
+        password->setText("secret");
+        ok->click();
+        ASSERT_EQ(closer.seen.size(), 1u);
+        EXPECT_EQ(closer.seen[0].text, "Invalid Password, try again!");
+        EXPECT_EQ(password->selectedText(), "secret");
+    }
+    password->setText("Secret");
+    ok->click();
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_FALSE(window->radio().state.MenusLocked);
+    EXPECT_TRUE(menuItem("mnuFileArray", 9)->isEnabled());
+    EXPECT_TRUE(find<QMenu>("mnuSettings")->menuAction()->isEnabled());
+}
+
+// Cancel at the save prompt keeps the program running and writes nothing, from the menu
+// and from the close box; No ends it and writes the data files.
+TEST_F(FrontPanelTest, exitPrompt_cancelKeepsTheProgramAndNoEndsIt)
+{
+    window->show();
+    window->radio().state.MemoryDirty = true;
+    {
+        ModalCloser closer(QMessageBox::Cancel);
+        menuItem("mnuFileArray", 9)->trigger();
+        window->close();
+        ASSERT_EQ(closer.seen.size(), 2u);
+        EXPECT_EQ(closer.seen[0].title, "Save File");
+    }
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(dataFiles().isEmpty());
+
+    ModalCloser closer(QMessageBox::No);
+    menuItem("mnuFileArray", 9)->trigger();
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(dataFiles(), QStringList({"bandinfo.dorv", "ft897.dorv", "homemem.dorv"}));
+}
+
+TEST_F(FrontPanelTest, aboutBox_showsNameAndVersionUntilOk)
+{
+    window->show();
+    window->radio().app.frmStartup_Load();
+    menuItem("mnuHelpArray", 2)->trigger();
+    auto *about = find<QDialog>("frmAbout");
+    ASSERT_TRUE(about->isVisible());
+    EXPECT_EQ(about->windowTitle(), "About DORV");
+    EXPECT_EQ(about->findChild<QLabel *>("lblWhat")->text(), "DORV FT-897");
+    EXPECT_TRUE(about->findChild<QLabel *>("lblVersion")->text().startsWith("Version  "));
+    about->findChild<QPushButton *>("btnOK")->click();
+    EXPECT_FALSE(about->isVisible());
+}
+
+#ifdef DORV_WITH_SIMULATOR
+// With the simulated radio on port 9, POWER lights the panel and the keyboard's F12 picks
+// the 430 MHz band through the key preview.
+TEST_F(FrontPanelTest, powerAndKeys_driveTheCoreThroughThePanel)
+{
+    window->show();
+    ModalCloser closer;
+    window->radio().files.OpenBandDataFile(); // the default band table
+    closer.seen.clear();
+    menuItem("mnuCommPortArray", 9)->trigger();
+    find<FaceButton>("CATbutton")->click();
+    ASSERT_TRUE(window->radio().state.CatOn)
+        << (closer.seen.empty() ? std::string() : closer.seen[0].text.toStdString());
+    EXPECT_TRUE(find<SevenSegmentDisplay>("ledFreq")->isVisible());
+    EXPECT_TRUE(find<FaceButton>("ModeButton_0")->isEnabled());
+
+    for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+        QKeyEvent key(type, Qt::Key_F12, Qt::NoModifier);
+        QApplication::sendEvent(find<FaceButton>("CATbutton"), &key);
+    }
+    EXPECT_EQ(window->radio().state.MainBand, 0);
+    EXPECT_TRUE(find<SevenSegmentDisplay>("ledFreq")->text().startsWith("4"))
+        << find<SevenSegmentDisplay>("ledFreq")->text().toStdString();
+}
+#endif
+
+} // namespace
+} // namespace dorv::gui
