@@ -1,0 +1,43 @@
+#include "panel/PanelDump.h"
+
+#include <sstream>
+
+namespace dorv {
+
+namespace {
+
+int VisibleIndex(const std::array<LabelState, kModeCount> &labels)
+{
+    for (int i = 0; i < kModeCount; ++i) {
+        if (labels[i].Visible) {
+            return i;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+std::string DumpPanel(const PanelState &p)
+{
+    std::ostringstream out;
+    out << "Caption=" << p.Caption << '\n'
+        << "ledFreq=" << (p.ledFreqVisible ? p.ledFreq : "") << '\n'
+        << "ledSubFreq=" << (p.ledSubFreqVisible ? p.ledSubFreq : "") << '\n'
+        << "MainMode=" << VisibleIndex(p.lblMBmode) << '\n'
+        << "SubMode=" << VisibleIndex(p.lblSBmode) << '\n'
+        << "RptPlus=" << p.ImgRPTdirection[0] << '\n'
+        << "RptMinus=" << p.ImgRPTdirection[1] << '\n'
+        << "lblBusy=" << p.lblBusy.Visible << '\n'
+        << "lblOnAir=" << p.lblOnAir.Visible << '\n'
+        << "LMeterVisible=" << p.LMeterVisible << '\n'
+        << "RadioNotAnswering=" << p.RadioNotAnswering << '\n';
+    for (std::size_t i = 0; i < p.LMeter.size(); ++i) {
+        const MeterIndicator &m = p.LMeter[i];
+        out << "LMeter" << i << '=' << m.Visible << ' ' << m.Start << ' ' << m.End << ' '
+            << m.Value << '\n';
+    }
+    return out.str();
+}
+
+} // namespace dorv
