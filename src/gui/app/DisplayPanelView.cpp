@@ -123,7 +123,10 @@ void DisplayPanelView::render(const PanelState &panel)
             ->setShown(panel.ImgRPTdirection[i]);
 
     meter_->setVisible(panel.LMeterVisible);
-    meter_->setBackgroundColor(toColor(panel.LMeterColour));
+    // A meter in the display's own colour lets the display's shading show through.
+    meter_->setBackgroundColor(panel.LMeterColour == panel.DisplayPanelColour
+                                   ? QColor(Qt::transparent)
+                                   : toColor(panel.LMeterColour));
     meter_->setUnlitColor(toColor(panel.LMeterColour).darker(112));
     for (int n = 0; n < SignalMeter::kIndicatorCount; ++n) {
         const MeterIndicator &in = panel.LMeter[n];
