@@ -34,7 +34,7 @@ std::string DumpPanel(const PanelState &p)
         << "RadioNotAnswering=" << p.RadioNotAnswering << '\n';
     for (std::size_t i = 0; i < p.LMeter.size(); ++i) {
         const MeterIndicator &m = p.LMeter[i];
-        out << "LMeter" << i << '=' << m.Visible << ' ' << m.Start << ' ' << m.End << ' '
+        out << "LMeter" << i << '=' << m.Start << ' ' << m.End << ' '
             << m.Value << '\n';
     }
     return out.str();

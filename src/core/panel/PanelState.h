@@ -27,9 +27,9 @@ struct KnobState {
 };
 
 // One indicator of the meter gauge: a bar from Start to End, or a marker at Value,
-// in S units on receive and in the stepped power reading on transmit.
+// in S units on receive and in the stepped power reading on transmit. The gauge shows
+// all four whenever the meter itself is shown.
 struct MeterIndicator {
-    bool Visible = false;
     double Start = 0;
     double End = 0;
     double Value = 0;

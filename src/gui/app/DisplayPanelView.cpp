@@ -130,7 +130,7 @@ void DisplayPanelView::render(const PanelState &panel)
     meter_->setUnlitColor(toColor(panel.LMeterColour).darker(112));
     for (int n = 0; n < SignalMeter::kIndicatorCount; ++n) {
         const MeterIndicator &in = panel.LMeter[n];
-        meter_->setIndicator(n, in.Visible, in.Start, in.End, in.Value);
+        meter_->setIndicator(n, true, in.Start, in.End, in.Value);
     }
 }
 

@@ -5,6 +5,8 @@
 #include "app/KeyMap.h"
 #include "app/LockDialog.h"
 #include "app/MenuBarBuilder.h"
+#include "app/PanelDumpWriter.h"
+#include "app/PanelDumpWriter.h"
 #include "app/PanelWiring.h"
 #include "cat/PortMap.h"
 
@@ -56,6 +58,8 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     statusBar();
     // The window takes the size of its face; the display size menu changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    PanelDumpWriter::installIfRequested(radio_.panel, this);
 
     // Key preview: the window sees every key before its controls.
     qApp->installEventFilter(this);

@@ -1,0 +1,44 @@
+#include "app/PanelDumpWriter.h"
+
+#include "panel/PanelDump.h"
+
+#include <QSaveFile>
+
+namespace dorv::gui {
+
+namespace {
+constexpr int kDumpIntervalMs = 100;
+}
+
+PanelDumpWriter::PanelDumpWriter(const dorv::PanelState &panel, QString path, QObject *parent)
+    : QObject(parent), panel_(panel), path_(std::move(path))
+{
+    connect(&timer_, &QTimer::timeout, this, &PanelDumpWriter::writeIfChanged);
+    timer_.start(kDumpIntervalMs);
+}
+
+void PanelDumpWriter::installIfRequested(const dorv::PanelState &panel, QObject *parent)
+{
+    const QString path = qEnvironmentVariable("DORV_PANEL_DUMP");
+    if (!path.isEmpty()) {
+        new PanelDumpWriter(panel, path, parent);
+    }
+}
+
+// Written beside and renamed, so a reader never sees half a dump.
+void PanelDumpWriter::writeIfChanged()
+{
+    std::string text = dorv::DumpPanel(panel_);
+    if (text == last_) {
+        return;
+    }
+    QSaveFile file(path_);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(text.data(), static_cast<qint64>(text.size()));
+        if (file.commit()) {
+            last_ = std::move(text);
+        }
+    }
+}
+
+} // namespace dorv::gui

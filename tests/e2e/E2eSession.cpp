@@ -1,0 +1,180 @@
+#include "E2eSession.h"
+
+#include "model/files/BandDefaults.h"
+#include "model/files/RecordCodec.h"
+#include "model/files/SettingsDefaults.h"
+
+#include <csignal>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
+
+namespace e2e {
+
+namespace {
+
+void WriteBytes(const fs::path &path, const dorv::Bytes &bytes)
+{
+    std::ofstream out(path, std::ios::binary);
+    out.write(reinterpret_cast<const char *>(bytes.data()),
+              static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadText(const fs::path &path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+bool ContainsInOrder(const std::vector<std::string> &lines,
+                     const std::vector<std::string> &expected)
+{
+    std::size_t next = 0;
+    for (const std::string &line : lines) {
+        if (next < expected.size() && line == expected[next]) {
+            ++next;
+        }
+    }
+    return next == expected.size();
+}
+
+E2eSession::E2eSession(const std::string &signals)
+{
+    std::string pattern = (fs::temp_directory_path() / "dorv-e2e-XXXXXX").string();
+    dir_ = mkdtemp(pattern.data());
+    display_ = ":" + std::to_string(150 + getpid() % 500);
+
+    fs::copy_file(DORV_PROGRAM, dir_ / "dorv-ft897");
+    std::ofstream(dir_ / "ports.conf") << "1=" << (dir_ / "radio").string() << "\n";
+    std::ofstream(dir_ / "signals.txt") << signals;
+
+    dorv::BandRecord bands;
+    dorv::InstallBandDefaults(bands);
+    WriteBytes(dir_ / "bandinfo.dorv", dorv::EncodeBandRecord(bands));
+    dorv::SettingsRecord settings = dorv::DefaultSettings();
+    settings.CommPort = 1;
+    settings.TuneOnStartup = false;
+    WriteBytes(dir_ / "ft897.dorv", dorv::EncodeSettingsRecord(settings));
+
+    xvfb_ = Process({"Xvfb", display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
+    WaitFor([this] { return fs::exists("/tmp/.X11-unix/X" + display_.substr(1)); }, 5000);
+    wm_ = Process({"openbox"}, displayEnv());
+}
+
+E2eSession::~E2eSession()
+{
+    program_.stop(SIGKILL, 1000);
+    sim_.stop(SIGTERM, 2000);
+    wm_.stop(SIGTERM, 2000);
+    xvfb_.stop(SIGTERM, 2000);
+    std::error_code ignored;
+    fs::remove_all(dir_, ignored);
+}
+
+std::vector<std::string> E2eSession::displayEnv() const
+{
+    return {"DISPLAY=" + display_, "QT_QPA_PLATFORM=xcb"};
+}
+
+bool E2eSession::startSimulator()
+{
+    sim_ = Process({FT897_SIM_PROGRAM, "--link", (dir_ / "radio").string(), "--log",
+                    (dir_ / "sim.log").string(), "--signals", (dir_ / "signals.txt").string()});
+    return WaitFor([this] { return fs::exists(dir_ / "radio"); }, 5000);
+}
+
+void E2eSession::stopSimulator(int signal)
+{
+    sim_.stop(signal, 2000);
+}
+
+bool E2eSession::startProgram()
+{
+    std::vector<std::string> env = displayEnv();
+    env.push_back("DORV_PANEL_DUMP=" + (dir_ / "panel.txt").string());
+    program_ = Process({(dir_ / "dorv-ft897").string()}, env, (dir_ / "program.out").string());
+    // The splash stays for two seconds before the panel shows.
+    const bool shown = WaitFor(
+        [this] {
+            window_ = Capture({"xdotool", "search", "--onlyvisible", "--name", "^DORV FT-897"},
+                              displayEnv());
+            return !window_.empty() && !panel("Caption").empty();
+        },
+        20000);
+    if (shown) {
+        window_ = window_.substr(0, window_.find('\n'));
+        Capture({"xdotool", "windowactivate", "--sync", window_}, displayEnv());
+    }
+    return shown;
+}
+
+int E2eSession::stopProgram()
+{
+    return program_.stop(SIGTERM, 10000);
+}
+
+void E2eSession::key(const std::string &keys)
+{
+    Capture({"xdotool", "key", "--clearmodifiers", keys}, displayEnv());
+    usleep(150 * 1000);
+}
+
+void E2eSession::keyDown(const std::string &keys)
+{
+    Capture({"xdotool", "keydown", keys}, displayEnv());
+}
+
+void E2eSession::keyUp(const std::string &keys)
+{
+    Capture({"xdotool", "keyup", keys}, displayEnv());
+}
+
+std::vector<std::string> E2eSession::simLog() const
+{
+    std::vector<std::string> lines;
+    std::istringstream in(ReadText(dir_ / "sim.log"));
+    for (std::string line; std::getline(in, line);) {
+        const auto space = line.find(' ');
+        lines.push_back(space == std::string::npos ? line : line.substr(space + 1));
+    }
+    return lines;
+}
+
+bool E2eSession::waitForLogSequence(const std::vector<std::string> &expected, int timeoutMs) const
+{
+    return WaitFor([&] { return ContainsInOrder(simLog(), expected); }, timeoutMs);
+}
+
+std::string E2eSession::panel(const std::string &name) const
+{
+    std::istringstream in(ReadText(dir_ / "panel.txt"));
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind(name + "=", 0) == 0) {
+            return line.substr(name.size() + 1);
+        }
+    }
+    return {};
+}
+
+bool E2eSession::waitForPanel(const std::string &name, const std::string &value,
+                              int timeoutMs) const
+{
+    return WaitFor([&] { return panel(name) == value; }, timeoutMs);
+}
+
+bool E2eSession::screenshot(const std::string &name)
+{
+    fs::create_directories(E2E_ARTIFACT_DIR);
+    int code = -1;
+    Capture({"import", "-window", "root", (fs::path(E2E_ARTIFACT_DIR) / name).string()},
+            displayEnv(), &code);
+    return code == 0;
+}
+
+} // namespace e2e
