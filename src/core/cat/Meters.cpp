@@ -128,8 +128,9 @@ std::uint8_t Meters::TakeStatusByte()
 
 void Meters::NoteUnanswered()
 {
-    if (++unansweredPolls_ >= kSilentPolls) {
+    if (++unansweredPolls_ >= kSilentPolls && !radio_.panel.RadioNotAnswering) {
         radio_.panel.RadioNotAnswering = true;
+        radio_.host.panelChanged();
     }
 }
 

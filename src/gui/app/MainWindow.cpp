@@ -6,7 +6,6 @@
 #include "app/LockDialog.h"
 #include "app/MenuBarBuilder.h"
 #include "app/PanelDumpWriter.h"
-#include "app/PanelDumpWriter.h"
 #include "app/PanelWiring.h"
 #include "cat/PortMap.h"
 
@@ -14,6 +13,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -55,7 +55,14 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     connect(lockDialog_, &LockDialog::acted, this, &MainWindow::render);
     aboutDialog_ = new AboutDialog(radio_, this);
     connect(aboutDialog_, &AboutDialog::acted, this, &MainWindow::render);
-    statusBar();
+    // Shown while the radio stops answering the status polls (cable out, radio off).
+    noReply_ = new QLabel(tr("The radio is not answering: check that it is on and that its "
+                             "CAT cable and rate match the Settings menu."),
+                          this);
+    noReply_->setObjectName(QStringLiteral("lblNoReply"));
+    noReply_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    noReply_->hide();
+    statusBar()->addWidget(noReply_);
     // The window takes the size of its face; the display size menu changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -129,6 +136,7 @@ void MainWindow::render()
     panel_->render();
     lockDialog_->render();
     aboutDialog_->render();
+    noReply_->setVisible(radio_.panel.RadioNotAnswering);
     if (radio_.panel.ProgramEnded) {
         // The exit procedure ran to its end: every window goes at once.
         lockDialog_->hide();

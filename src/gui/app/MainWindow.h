@@ -7,6 +7,8 @@
 #include <QMainWindow>
 #include <functional>
 
+class QLabel;
+
 namespace dorv::gui {
 
 class AboutDialog;
@@ -52,6 +54,7 @@ private:
     MenuBarBuilder *menus_ = nullptr;
     LockDialog *lockDialog_ = nullptr;
     AboutDialog *aboutDialog_ = nullptr;
+    QLabel *noReply_ = nullptr;
     QPoint placed_; // the window position last taken from the panel state, in pixels
 };
 
