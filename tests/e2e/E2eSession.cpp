@@ -44,26 +44,32 @@ bool ContainsInOrder(const std::vector<std::string> &lines,
     return next == expected.size();
 }
 
-E2eSession::E2eSession(const std::string &signals)
+E2eSession::E2eSession(const std::string &signals, Seed seed)
 {
     std::string pattern = (fs::temp_directory_path() / "dorv-e2e-XXXXXX").string();
     dir_ = mkdtemp(pattern.data());
-    display_ = ":" + std::to_string(150 + getpid() % 500);
+    // A display number nobody holds, and a server that really answers on it.
+    int number = 150 + getpid() % 500;
+    while (fs::exists("/tmp/.X" + std::to_string(number) + "-lock")) {
+        ++number;
+    }
+    display_ = ":" + std::to_string(number);
 
     fs::copy_file(DORV_PROGRAM, dir_ / "dorv-ft897");
-    std::ofstream(dir_ / "ports.conf") << "1=" << (dir_ / "radio").string() << "\n";
     std::ofstream(dir_ / "signals.txt") << signals;
+    if (seed == Seed::LinkOnPort1) {
+        seedLinkOnPort1();
+    }
 
-    dorv::BandRecord bands;
-    dorv::InstallBandDefaults(bands);
-    WriteBytes(dir_ / "bandinfo.dorv", dorv::EncodeBandRecord(bands));
-    dorv::SettingsRecord settings = dorv::DefaultSettings();
-    settings.CommPort = 1;
-    settings.TuneOnStartup = false;
-    WriteBytes(dir_ / "ft897.dorv", dorv::EncodeSettingsRecord(settings));
-
-    xvfb_ = Process({"Xvfb", display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp"});
-    WaitFor([this] { return fs::exists("/tmp/.X11-unix/X" + display_.substr(1)); }, 5000);
+    xvfb_ =
+        Process({"Xvfb", display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
+    WaitFor(
+        [this] {
+            int code = -1;
+            Capture({"xdpyinfo", "-display", display_}, {}, &code);
+            return code == 0;
+        },
+        10000);
     wm_ = Process({"openbox"}, displayEnv());
 }
 
@@ -75,6 +81,18 @@ E2eSession::~E2eSession()
     xvfb_.stop(SIGTERM, 2000);
     std::error_code ignored;
     fs::remove_all(dir_, ignored);
+}
+
+void E2eSession::seedLinkOnPort1()
+{
+    std::ofstream(dir_ / "ports.conf") << "1=" << (dir_ / "radio").string() << "\n";
+    dorv::BandRecord bands;
+    dorv::InstallBandDefaults(bands);
+    WriteBytes(dir_ / "bandinfo.dorv", dorv::EncodeBandRecord(bands));
+    dorv::SettingsRecord settings = dorv::DefaultSettings();
+    settings.CommPort = 1;
+    settings.TuneOnStartup = false;
+    WriteBytes(dir_ / "ft897.dorv", dorv::EncodeSettingsRecord(settings));
 }
 
 std::vector<std::string> E2eSession::displayEnv() const
@@ -96,9 +114,37 @@ void E2eSession::stopSimulator(int signal)
 
 bool E2eSession::startProgram()
 {
+    launchProgram();
+    return waitForMainWindow();
+}
+
+void E2eSession::launchProgram()
+{
     std::vector<std::string> env = displayEnv();
     env.push_back("DORV_PANEL_DUMP=" + (dir_ / "panel.txt").string());
     program_ = Process({(dir_ / "dorv-ft897").string()}, env, (dir_ / "program.out").string());
+}
+
+bool E2eSession::answerMessage(const std::string &title, int timeoutMs)
+{
+    std::string box;
+    const bool shown = WaitFor(
+        [&] {
+            box = Capture({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"},
+                          displayEnv());
+            return !box.empty();
+        },
+        timeoutMs);
+    if (shown) {
+        box = box.substr(0, box.find('\n'));
+        Capture({"xdotool", "windowactivate", "--sync", box}, displayEnv());
+        Capture({"xdotool", "key", "Return"}, displayEnv());
+    }
+    return shown;
+}
+
+bool E2eSession::waitForMainWindow()
+{
     // The splash stays for two seconds before the panel shows.
     const bool shown = WaitFor(
         [this] {
@@ -117,6 +163,14 @@ bool E2eSession::startProgram()
 int E2eSession::stopProgram()
 {
     return program_.stop(SIGTERM, 10000);
+}
+
+int E2eSession::closeWithCloseBox()
+{
+    Capture({"xdotool", "windowactivate", "--sync", window_}, displayEnv());
+    Capture({"xdotool", "key", "alt+F4"}, displayEnv());
+    WaitFor([this] { return !program_.running(); }, 10000);
+    return program_.stop(SIGKILL, 1000);
 }
 
 void E2eSession::key(const std::string &keys)

@@ -13,14 +13,24 @@ namespace e2e {
 // serial port 1 is the simulator's link.
 class E2eSession {
 public:
-    explicit E2eSession(const std::string &signals);
+    // Seeded: data files that select the simulator's link as port 1. Otherwise the
+    // program starts in an empty directory.
+    enum class Seed { LinkOnPort1, Nothing };
+    explicit E2eSession(const std::string &signals, Seed seed = Seed::LinkOnPort1);
     ~E2eSession();
 
     bool startSimulator();
     void stopSimulator(int signal);
     bool startProgram();
+    void launchProgram();
+    // Waits for the main window with its panel; activates it for the keys that follow.
+    bool waitForMainWindow();
+    // Waits for a message box with this title and answers it with Return.
+    bool answerMessage(const std::string &title, int timeoutMs);
     // Asks the program to end as the desktop does and waits for it.
     int stopProgram();
+    // Closes the main window as its close box does and waits for the program to end.
+    int closeWithCloseBox();
     bool programRunning() { return program_.running(); }
 
     // Sends keys with xdotool to the program's window ("p", "F5", "shift+f", "Prior").
@@ -42,6 +52,7 @@ public:
 
 private:
     std::vector<std::string> displayEnv() const;
+    void seedLinkOnPort1();
 
     std::filesystem::path dir_;
     std::string display_;

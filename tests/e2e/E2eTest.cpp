@@ -147,3 +147,30 @@ TEST(OperatingFunctions, keypadEntryModeShiftAndPushToTalk)
 }
 
 } // namespace
+
+namespace {
+
+TEST(Program, firstStartInAnEmptyDirectoryThenCloseBoxWritesTheDataFiles)
+{
+    E2eSession session("", E2eSession::Seed::Nothing);
+    session.launchProgram();
+    ASSERT_TRUE(session.answerMessage("Open Band Info File", 15000));
+    ASSERT_TRUE(session.answerMessage("Open Settings File", 10000));
+    ASSERT_TRUE(session.waitForMainWindow());
+    EXPECT_EQ(session.panel("Caption"), "DORV FT-897");
+    EXPECT_EQ(session.panel("SerialPort"), "None");
+    EXPECT_EQ(session.panel("DisplayDark"), "1");
+    EXPECT_EQ(session.panel("ledFreq"), "");
+    session.screenshot("first-start.png");
+
+    EXPECT_EQ(session.closeWithCloseBox(), 0);
+    const auto size = [&](const char *name) {
+        std::error_code ec;
+        return std::filesystem::file_size(session.dir() / name, ec);
+    };
+    EXPECT_EQ(size("bandinfo.dorv"), 1204u);
+    EXPECT_EQ(size("ft897.dorv"), 1248u);
+    EXPECT_EQ(size("homemem.dorv"), 1236u);
+}
+
+} // namespace

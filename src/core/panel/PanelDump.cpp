@@ -16,6 +16,16 @@ int VisibleIndex(const std::array<LabelState, kModeCount> &labels)
     return -1;
 }
 
+std::string CheckedCaption(const MenuArray &menu)
+{
+    for (const MenuItem &item : menu) {
+        if (item.Checked) {
+            return item.Caption;
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 std::string DumpPanel(const PanelState &p)
@@ -31,7 +41,9 @@ std::string DumpPanel(const PanelState &p)
         << "lblBusy=" << p.lblBusy.Visible << '\n'
         << "lblOnAir=" << p.lblOnAir.Visible << '\n'
         << "LMeterVisible=" << p.LMeterVisible << '\n'
-        << "RadioNotAnswering=" << p.RadioNotAnswering << '\n';
+        << "RadioNotAnswering=" << p.RadioNotAnswering << '\n'
+        << "DisplayDark=" << (p.DisplayPanelColour == kPanelDark) << '\n'
+        << "SerialPort=" << CheckedCaption(p.mnuCommPortArray) << '\n';
     for (std::size_t i = 0; i < p.LMeter.size(); ++i) {
         const MeterIndicator &m = p.LMeter[i];
         out << "LMeter" << i << '=' << m.Start << ' ' << m.End << ' '
