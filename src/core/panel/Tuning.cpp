@@ -112,6 +112,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
         return;
     }
     if (Direction == Press) {
+        ++knobPresses_;
         radio_.meters.TurnOffLMeter();
         switch (WhichKnob) {
         case MainKnobNumber:
@@ -149,6 +150,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
     }
 
     TimerSendFreq.setEnabled(false);
+    const unsigned presses = knobPresses_;
     Pause(radio_.host, kReleaseWaitSeconds);
     sendOperated();
     if (WhichKnob == ChannelKnobNumber && !s.SubActive && s.OperatingState == StateMR) {
@@ -161,6 +163,11 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
         } else if (s.SplitAtRadio) {
             radio_.cat.SplitOffToRadio();
         }
+    }
+    // A knob pressed during the wait began a gesture of its own: the meter polling and
+    // the repeater-shift check stay with it until its own release.
+    if (knobPresses_ != presses) {
+        return;
     }
     radio_.meters.TurnOnLMeter();
     if (WhichKnob != SubKnobNumber) {
@@ -364,7 +371,9 @@ void Tuning::jogRelease()
     radio_.enablement.ToggleFunctionButtons();
     Pause(radio_.host, kReleaseWaitSeconds);
     sendOperated();
-    radio_.meters.TurnOnLMeter();
+    if (!s.JogHeld) { // a jog pressed again during the wait keeps the meter quiet
+        radio_.meters.TurnOnLMeter();
+    }
 }
 
 void Tuning::btnJogDown_MouseDown()

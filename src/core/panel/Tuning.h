@@ -67,6 +67,7 @@ private:
     void jogRelease();
 
     Radio &radio_;
+    unsigned knobPresses_ = 0; // knob presses so far; tells a release a new gesture began
 };
 
 } // namespace dorv

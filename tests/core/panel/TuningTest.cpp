@@ -1,5 +1,7 @@
 #include "PanelFixture.h"
 
+#include <functional>
+
 using namespace dorv;
 
 namespace {
@@ -159,6 +161,53 @@ TEST_F(TuningTest, knobGesture_resendsWhileHeldAndOnceMoreAfterRelease)
     EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
     host.run(1);
     EXPECT_EQ(sentFrequencies().size(), 4u);
+}
+
+TEST_F(TuningTest, release_leavesAGestureBegunDuringItsWaitInCharge)
+{
+    // A second press arrives 0.1 s into the 0.2 s wait of a release; the held gesture then
+    // tunes into the 145.1 MHz repeater sub-band.
+    Timer again{"again"};
+    again.setInterval(100);
+    host.attachTimer(again);
+    const struct {
+        bool knob; // main knob, else the UP jog button
+        std::function<void()> press, release;
+    } rows[] = {
+        {true,
+         [this] {
+             t.MainKnob_MouseDown();
+             turn(&Tuning::MainKnob_Change, p.MainKnob, 1);
+         },
+         [this] { t.MainKnob_MouseUp(); }},
+        {false, [this] { t.btnJogUp_MouseDown(); }, [this] { t.btnJogUp_MouseUp(); }},
+    };
+    s.MainVfo.Mode = ModeFM;
+    s.Settings.Ars144 = true;
+    s.Settings.DialStep[1][ModeFM] = 10;
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.knob ? "main knob" : "jog");
+        s.MainVfo.Frequency = 14509950;
+        again.setTickHandler([&] {
+            again.setEnabled(false);
+            row.press();
+        });
+        row.press();
+        again.setEnabled(true);
+        row.release();
+        EXPECT_FALSE(radio.meters.TimerSignalMeter.enabled());
+        for (int step = 0; step < 8; ++step) {
+            if (row.knob) {
+                turn(&Tuning::MainKnob_Change, p.MainKnob, 1);
+            } else {
+                host.run(0.2);
+            }
+        }
+        EXPECT_EQ(s.MainVfo.RptDirection, kRptMinus);
+        row.release();
+        EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
+        s.MainVfo.RptDirection = s.SentMain.RptDirection = kRptSimplex;
+    }
 }
 
 TEST_F(TuningTest, jog_stepsEveryTwoHundredMsWhileHeldAndWrapsAtTheBottom)
