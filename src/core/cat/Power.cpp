@@ -27,10 +27,20 @@ void SetBackground(PanelState &p, const Rgb &colour)
 
 void Power::CATbutton_Click()
 {
+    // A press that comes while a switch is waiting on the radio (a double click) would run
+    // the opposite switch inside it and leave the link half on: it is ignored.
+    if (switching_) {
+        return;
+    }
     if (!radio_.state.PortReady) {
         radio_.host.messageBox(kNoPortText, kNoPortTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
+    switching_ = true;
+    struct Done {
+        bool &flag;
+        ~Done() { flag = false; }
+    } done{switching_};
     if (radio_.state.CatOn) {
         SwitchOff();
     } else {

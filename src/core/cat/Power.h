@@ -27,6 +27,8 @@ private:
     void DarkenPanel();
 
     Radio &radio_;
+    // A switch waits on the radio while events run; set while one is under way.
+    bool switching_ = false;
 };
 
 } // namespace dorv

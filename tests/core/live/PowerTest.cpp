@@ -113,6 +113,32 @@ TEST_F(PowerTest, switchOff_endsTransmissionFirstEvenWithMenusLocked)
     }
 }
 
+TEST_F(PowerTest, catButton_secondPressWhileSwitchingIsIgnored)
+{
+    // A double click: the second press comes while the switch waits on the radio.
+    Timer presser("presser");
+    presser.setInterval(100);
+    presser.setTickHandler([&] {
+        presser.setEnabled(false);
+        radio.power.CATbutton_Click();
+    });
+    host.attachTimer(presser);
+    s.Settings.TuneOnStartup = true;
+    for (bool on : {true, false}) {
+        SCOPED_TRACE(on);
+        if (!on) {
+            radio.vfo.SUBbutton_Click(); // switching off then waits on the SUB toggle
+        }
+        presser.setEnabled(true);
+        radio.power.CATbutton_Click();
+        EXPECT_FALSE(presser.enabled()); // the second press came
+        EXPECT_EQ(s.CatOn, on);
+        EXPECT_EQ(p.LMeterVisible && p.ledFreqVisible, on);
+        EXPECT_EQ(radio.meters.TimerSignalMeter.enabled(), on);
+        EXPECT_EQ(engine.rig().activeVfo, 0);
+    }
+}
+
 TEST_F(PowerTest, catButton_colourByDisplaySettingAndRefusalWithoutPort)
 {
     const struct {
