@@ -9,8 +9,15 @@ namespace {
 constexpr double kSplitCommandWaitSeconds = 0.2;
 } // namespace
 
+// Switching waits on the radio for up to 0.7 s. A click that arrives during the waits is
+// dropped: run inside the switch, it would undo it halfway, and the radio's split and the
+// panel's would end up apart.
 void SplitRepeater::SPLITbutton_Click()
 {
+    if (switching_) {
+        return;
+    }
+    switching_ = true;
     radio_.meters.TurnOffLMeter();
     if (radio_.state.SplitOn) {
         splitOff();
@@ -18,6 +25,7 @@ void SplitRepeater::SPLITbutton_Click()
         splitOn();
     }
     radio_.meters.TurnOnLMeter();
+    switching_ = false;
     radio_.host.panelChanged();
 }
 

@@ -23,6 +23,7 @@ private:
     void splitOff();
 
     Radio &radio_;
+    bool switching_ = false; // a split switch is waiting on the radio
 };
 
 } // namespace dorv

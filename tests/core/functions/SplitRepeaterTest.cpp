@@ -91,5 +91,24 @@ TEST_F(SplitRepeaterTest, splitButton_onLoadsTheOtherVfoOffRestoresTheState)
     EXPECT_FALSE(p.lblSPLIT.Visible || p.lblRXTX.Visible || p.DOPbutton.Enabled);
 }
 
+TEST_F(SplitRepeaterTest, splitButton_clickedAgainWhileSwitchingIsDropped)
+{
+    Timer again{"again"};
+    again.setInterval(300); // inside the toggle bracket of the switch
+    again.setTickHandler([&] {
+        again.setEnabled(false);
+        radio.split.SPLITbutton_Click();
+    });
+    host.attachTimer(again);
+    again.setEnabled(true);
+    radio.split.SPLITbutton_Click();
+    EXPECT_EQ(takeFrames(), (std::vector<CatFrame>{kToggle, F(0x00, 0x70, 0x50, 0x00, 0x01),
+                                                   kToggle, F(0, 0, 0, 0, 0x02)}));
+    EXPECT_TRUE(s.SplitOn && engine.rig().split);
+
+    radio.split.SPLITbutton_Click(); // and a later click switches as before
+    EXPECT_FALSE(s.SplitOn || engine.rig().split);
+}
+
 } // namespace
 } // namespace dorv::test
