@@ -117,8 +117,9 @@ void Keyboard::jogKeyDown(int KeyCode, int direction)
     if (!button.Enabled) {
         return;
     }
-    // With SCAN armed the jog keys start and stop the scan: wired with scanning.
-    if (s.ScanOn) {
+    // With SCAN armed the jog keys start and stop the scan: wired with scanning. A held
+    // jog button owns the jog: its direction decides the wrap at the band edge.
+    if (s.ScanOn || s.JogHeld) {
         return;
     }
     jogKey_ = KeyCode;
@@ -135,6 +136,9 @@ void Keyboard::jogKeyUp(int KeyCode)
         return;
     }
     jogKey_ = 0;
+    if (s.JogHeld) {
+        return; // a jog button pressed meanwhile ends the jog on its own release
+    }
     s.ScanDirection = 0;
     radio_.meters.TurnOnLMeter();
 }

@@ -233,4 +233,26 @@ TEST(KeyboardTest, jogKeyUp_actsOnlyAfterItsOwnKeyDown)
     EXPECT_TRUE(b.radio.meters.TimerSignalMeter.enabled());
 }
 
+TEST(KeyboardTest, jogKeys_leaveAHeldJogButtonInCharge)
+{
+    // Either order of jog key and UP button: the held button keeps wrapping at the top.
+    for (bool keyFirst : {false, true}) {
+        SCOPED_TRACE(keyFirst ? "key first" : "button first");
+        Bench b;
+        const Freq upper = b.s.BandTable.TuneUpper[1];
+        b.s.MainVfo.Frequency = upper - 5500;
+        if (keyFirst) {
+            b.down(key::D);
+        }
+        b.radio.tuning.btnJogUp_MouseDown();
+        b.down(key::U);
+        b.up(key::U);
+        b.up(key::D);
+        b.host.run(2.0);
+        b.radio.tuning.btnJogUp_MouseUp();
+        EXPECT_LT(b.s.MainVfo.Frequency, upper);
+        EXPECT_TRUE(b.radio.meters.TimerSignalMeter.enabled());
+    }
+}
+
 } // namespace
