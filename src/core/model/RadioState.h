@@ -8,6 +8,9 @@
 
 namespace dorv {
 
+// A last-sent value that no real field takes: the next comparison always differs.
+constexpr std::int16_t kNotSent = 999;
+
 // What was last sent to the radio for one VFO, so a VFO send only sends changes.
 struct SentRecord {
     std::int16_t Mode = 0;
@@ -42,8 +45,10 @@ struct RadioState {
 
     // CAT link
     bool PortReady = false;
-    SentRecord SentMain;
-    SentRecord SentSub;
+    // Nothing has reached the radio yet. The DCS codes in particular must start unsent:
+    // switching the link on resends everything else but keeps the DCS entries.
+    SentRecord SentMain{.DcsCode = kNotSent};
+    SentRecord SentSub{.DcsCode = kNotSent};
     bool SplitAtRadio = false;
     Freq ScanStep = 0;     // signed amount one step adds
     int ScanDirection = 0; // 1 up, -1 down, 0 stopped

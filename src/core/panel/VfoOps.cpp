@@ -7,7 +7,6 @@ namespace dorv {
 
 namespace {
 
-constexpr std::int16_t kNotSent = 999;
 constexpr int kSubBlinkMs = 250;
 
 void MarkNotSent(SentRecord &sent)

@@ -27,21 +27,26 @@ protected:
         engine.rig().vfo[1] = {705000, 0x00};
     }
 
-    // The full send of both VFOs after the last-sent record was reset.
-    static std::vector<CatFrame> fullSend(const CatFrame &mainFreq, const CatFrame &subFreq)
+    // The full send of both VFOs after the last-sent record was reset. The DCS code
+    // (023) goes out only the first time: the reset keeps the DCS entries.
+    static std::vector<CatFrame> fullSend(const CatFrame &mainFreq, const CatFrame &subFreq,
+                                          bool firstSend)
     {
-        return {F(0x08, 0, 0, 0, 0x07),
-                mainFreq,
-                F(0x89, 0, 0, 0, 0x09),
-                F(0, 0, 0, 0, 0xF9),
-                F(0x8A, 0, 0, 0, 0x0A),
-                F(0x08, 0x85, 0x08, 0x85, 0x0B),
-                kToggle,
-                F(0x00, 0, 0, 0, 0x07),
-                subFreq,
-                F(0x8A, 0, 0, 0, 0x0A),
-                F(0x08, 0x85, 0x08, 0x85, 0x0B),
-                kToggle};
+        const CatFrame tone = F(0x08, 0x85, 0x08, 0x85, 0x0B);
+        const CatFrame dcs = F(0x00, 0x23, 0x00, 0x23, 0x0C);
+        std::vector<CatFrame> frames = {F(0x08, 0, 0, 0, 0x07), mainFreq,
+                                        F(0x89, 0, 0, 0, 0x09), F(0, 0, 0, 0, 0xF9),
+                                        F(0x8A, 0, 0, 0, 0x0A), tone};
+        if (firstSend) {
+            frames.push_back(dcs);
+        }
+        frames.insert(frames.end(),
+                      {kToggle, F(0x00, 0, 0, 0, 0x07), subFreq, F(0x8A, 0, 0, 0, 0x0A), tone});
+        if (firstSend) {
+            frames.push_back(dcs);
+        }
+        frames.push_back(kToggle);
+        return frames;
     }
 };
 
@@ -51,7 +56,7 @@ TEST_F(PowerTest, switchOn_readsRadioWhenTickedThenSendsBothVfos)
     const CatFrame readSub = F(0x00, 0x70, 0x50, 0x00, 0x01);
     std::vector<CatFrame> ticked = {kReadFreqMode, F(0x08, 0, 0, 0, 0x07), kToggle,
                                     kReadFreqMode, F(0x00, 0, 0, 0, 0x07), kToggle};
-    const auto tickedSend = fullSend(readMain, readSub);
+    const auto tickedSend = fullSend(readMain, readSub, true);
     ticked.insert(ticked.end(), tickedSend.begin(), tickedSend.end());
     const struct {
         bool tune;
@@ -59,7 +64,8 @@ TEST_F(PowerTest, switchOn_readsRadioWhenTickedThenSendsBothVfos)
         Freq main, sub;
     } rows[] = {
         {true, ticked, 14523000, 705000},
-        {false, fullSend(F(0x14, 0x50, 0, 0, 0x01), F(0x00, 0x71, 0, 0, 0x01)), 14500000, 710000},
+        {false, fullSend(F(0x14, 0x50, 0, 0, 0x01), F(0x00, 0x71, 0, 0, 0x01), false), 14500000,
+         710000},
     };
     for (const auto &row : rows) {
         SCOPED_TRACE(row.tune);
