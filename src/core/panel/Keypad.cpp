@@ -30,6 +30,11 @@ std::string &Keypad::operatedReadout()
     return radio_.state.SubActive ? radio_.panel.ledSubFreq : radio_.panel.ledFreq;
 }
 
+void Keypad::showEntry()
+{
+    operatedReadout() = entry_;
+}
+
 Freq Keypad::operatedFrequency()
 {
     return radio_.state.operatedVfo().Frequency;
@@ -71,7 +76,8 @@ void Keypad::openEntry()
     KeypadDecimal = false;
     radio_.enablement.ToggleFunctionButtons();
     radio_.tuning.ChangeTuningKnob();
-    operatedReadout() = kBlankEntry;
+    entry_ = kBlankEntry;
+    showEntry();
     KeypadText.clear();
 }
 
@@ -85,17 +91,16 @@ void Keypad::DisplayNumericKeypadEntry(const std::string &Number)
     KeypadText += d;
     const int length = static_cast<int>(KeypadText.size());
 
-    std::string buffer = operatedReadout();
-    if (buffer.size() != kBlankEntry.size()) {
-        buffer = kBlankEntry;
+    if (entry_.size() != kBlankEntry.size()) {
+        entry_ = kBlankEntry; // an entry opened other than by ENT
     }
-
+    std::string &buffer = entry_;
     if (KeypadDecimal) {
         // After the point the digits fill the kHz and 10 Hz places from the left.
         for (int p = 5; p <= kLastPlace; ++p) {
             if (At(buffer, p) == '-') {
                 At(buffer, p) = d;
-                operatedReadout() = buffer;
+                showEntry();
                 if (p == kLastPlace) {
                     completeEntry();
                 }
@@ -121,7 +126,7 @@ void Keypad::DisplayNumericKeypadEntry(const std::string &Number)
     while (p <= kLastPlace) {
         if (p == kLastPlace) {
             At(buffer, p) = d;
-            operatedReadout() = buffer;
+            showEntry();
             if (length >= 8) {
                 completeEntry();
             }
@@ -129,7 +134,7 @@ void Keypad::DisplayNumericKeypadEntry(const std::string &Number)
         }
         if ((p == 7 || p == 9) && length < 5) {
             At(buffer, p) = d;
-            operatedReadout() = buffer;
+            showEntry();
             break;
         }
         if (At(buffer, p + 1) == '.') {
@@ -145,7 +150,8 @@ void Keypad::DisplayNumericKeypadEntry(const std::string &Number)
 
 void Keypad::showMHzPattern()
 {
-    operatedReadout() = std::string(3 - KeypadText.size(), '-') + KeypadText + ".---.--";
+    entry_ = std::string(3 - KeypadText.size(), '-') + KeypadText + ".---.--";
+    showEntry();
 }
 
 void Keypad::DecimalKey()
@@ -185,7 +191,7 @@ void Keypad::helpFrequencyEntry(const std::string &text)
 Freq Keypad::enteredFrequency()
 {
     std::int64_t value = KeypadText.empty() ? 0 : std::stoll(KeypadText);
-    std::string buffer = operatedReadout();
+    const std::string &buffer = entry_;
     std::size_t i = 0;
     while (i < buffer.size() && buffer[i] == '-') {
         ++i;

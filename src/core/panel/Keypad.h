@@ -35,6 +35,7 @@ public:
 
 private:
     std::string &operatedReadout();
+    void showEntry();
     Freq operatedFrequency();
     void openEntry();
     void completeEntry();
@@ -46,6 +47,9 @@ private:
     void helpFrequencyEntry(const std::string &text);
 
     Radio &radio_;
+    // The entry as shown, "---.---.--" filled in; kept here rather than read back from the
+    // readout, which a knob's re-send may overwrite while the entry is open.
+    std::string entry_;
 };
 
 } // namespace dorv

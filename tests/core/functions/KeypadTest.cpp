@@ -181,5 +181,20 @@ TEST_F(KeypadTest, pmsState_quotesThePmsLimitsAndKeepsThePmsState)
     EXPECT_EQ(s.BandTable.BandMainVfo[1].Frequency, 0);
 }
 
+TEST_F(KeypadTest, entry_outlastsTheResendsOfAKnobHeldMeanwhile)
+{
+    radio.tuning.MainKnob_MouseDown(); // re-sends, and rewrites the readout, every 250 ms
+    for (char key : std::string("E14.2")) {
+        press(key);
+        host.run(0.3);
+    }
+    EXPECT_EQ(takeFrames().back(), F(0x14, 0x50, 0x00, 0x00, 0x01));
+    press('E');
+    radio.tuning.MainKnob_MouseUp();
+    EXPECT_EQ(s.MainVfo.Frequency, 1420000);
+    EXPECT_EQ(p.ledFreq, "14.200.00");
+    EXPECT_TRUE(host.messages.empty());
+}
+
 } // namespace
 } // namespace dorv::test
