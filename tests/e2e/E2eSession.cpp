@@ -61,8 +61,9 @@ E2eSession::E2eSession(const std::string &signals, Seed seed)
         seedLinkOnPort1();
     }
 
-    xvfb_ =
-        Process({"Xvfb", display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset"});
+    // Held keys (the space bar for transmit) must not auto-repeat during a test.
+    xvfb_ = Process({"Xvfb", display_, "-screen", "0", "1280x1024x24", "-nolisten", "tcp",
+                     "-noreset", "-ardelay", "600000"});
     WaitFor(
         [this] {
             int code = -1;
@@ -71,6 +72,13 @@ E2eSession::E2eSession(const std::string &signals, Seed seed)
         },
         10000);
     wm_ = Process({"openbox"}, displayEnv());
+    // Focus and the close box need the window manager to have taken the screen.
+    WaitFor(
+        [this] {
+            return Capture({"xprop", "-root", "_NET_SUPPORTING_WM_CHECK"}, displayEnv())
+                       .find("window id") != std::string::npos;
+        },
+        10000);
 }
 
 E2eSession::~E2eSession()
@@ -220,6 +228,17 @@ bool E2eSession::waitForPanel(const std::string &name, const std::string &value,
                               int timeoutMs) const
 {
     return WaitFor([&] { return panel(name) == value; }, timeoutMs);
+}
+
+std::string E2eSession::diagnostics() const
+{
+    std::string windows;
+    std::istringstream ids(
+        Capture({"xdotool", "search", "--onlyvisible", "--name", "."}, displayEnv()));
+    for (std::string id; std::getline(ids, id);) {
+        windows += "  " + id + " " + Capture({"xdotool", "getwindowname", id}, displayEnv()) + "\n";
+    }
+    return "program output:\n" + ReadText(dir_ / "program.out") + "windows:\n" + windows;
 }
 
 bool E2eSession::screenshot(const std::string &name)

@@ -49,6 +49,8 @@ public:
     bool screenshot(const std::string &name);
 
     const std::filesystem::path &dir() const { return dir_; }
+    // For failure messages: the program's own output and the windows on the display.
+    std::string diagnostics() const;
 
 private:
     std::vector<std::string> displayEnv() const;

@@ -137,7 +137,7 @@ TEST(OperatingFunctions, keypadEntryModeShiftAndPushToTalk)
             const MeterBar power = Meter(session, 1); // from zero, unlike the centring band
             return power.start == 0 && power.end > 0;
         },
-        5000))
+        10000))
         << "power bar not shown: " << session.panel("LMeter1");
     EXPECT_TRUE(session.screenshot("transmitting.png"));
     session.keyUp("space");
@@ -154,9 +154,9 @@ TEST(Program, firstStartInAnEmptyDirectoryThenCloseBoxWritesTheDataFiles)
 {
     E2eSession session("", E2eSession::Seed::Nothing);
     session.launchProgram();
-    ASSERT_TRUE(session.answerMessage("Open Band Info File", 15000));
-    ASSERT_TRUE(session.answerMessage("Open Settings File", 10000));
-    ASSERT_TRUE(session.waitForMainWindow());
+    ASSERT_TRUE(session.answerMessage("Open Band Info File", 15000)) << session.diagnostics();
+    ASSERT_TRUE(session.answerMessage("Open Settings File", 10000)) << session.diagnostics();
+    ASSERT_TRUE(session.waitForMainWindow()) << session.diagnostics();
     EXPECT_EQ(session.panel("Caption"), "DORV FT-897");
     EXPECT_EQ(session.panel("SerialPort"), "None");
     EXPECT_EQ(session.panel("DisplayDark"), "1");

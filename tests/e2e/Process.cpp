@@ -111,6 +111,9 @@ std::string Capture(const std::vector<std::string> &argv, const std::vector<std:
     const pid_t pid = fork();
     if (pid == 0) {
         dup2(pipeFds[1], STDOUT_FILENO);
+        const int quiet = open("/dev/null", O_WRONLY);
+        dup2(quiet, STDERR_FILENO);
+        close(quiet);
         close(pipeFds[0]);
         close(pipeFds[1]);
         Exec(argv, env);
