@@ -140,7 +140,9 @@ void Keyboard::jogKeyUp(int KeyCode)
         return; // a jog button pressed meanwhile ends the jog on its own release
     }
     s.ScanDirection = 0;
-    radio_.meters.TurnOnLMeter();
+    if (s.CatOn && !radio_.panel.lblOnAir.Visible) { // else the link or transmitter owns it
+        radio_.meters.TurnOnLMeter();
+    }
 }
 
 void Keyboard::letterKey(int KeyCode, int Shift)

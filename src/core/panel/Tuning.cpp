@@ -95,6 +95,11 @@ int Tuning::takeDelta(KnobState &k, int Value)
     return static_cast<int>(std::clamp<std::int64_t>(delta, -1, 1));
 }
 
+bool Tuning::holdOverruled() const
+{
+    return !radio_.state.CatOn || radio_.panel.lblOnAir.Visible;
+}
+
 void Tuning::sendOperated()
 {
     RadioState &s = radio_.state;
@@ -152,6 +157,10 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
     TimerSendFreq.setEnabled(false);
     const unsigned presses = knobPresses_;
     Pause(radio_.host, kReleaseWaitSeconds);
+    if (holdOverruled()) {
+        ArsPending = false;
+        return;
+    }
     sendOperated();
     if (WhichKnob == ChannelKnobNumber && !s.SubActive && s.OperatingState == StateMR) {
         const bool splitMemory = s.CurrentMemory >= 0 && s.CurrentMemory < kMemoryCount &&
@@ -286,6 +295,9 @@ void Tuning::ChangeTuningKnob()
     bool mainOn = true, subOn = true, channelOn = true;
     if (s.KeypadEntry || !s.CatOn || p.lblOnAir.Visible || p.ledLOCK) {
         mainOn = subOn = channelOn = false;
+        // A knob that can no longer turn has nothing to re-send; above all, no receive
+        // frequency may go out while the radio transmits.
+        TimerSendFreq.setEnabled(false);
     } else if (s.ScanOn || s.SearchOn) {
         mainOn = subOn = channelOn = s.ScanDirection == 0;
     } else if (s.ClarOn) {
@@ -370,6 +382,9 @@ void Tuning::jogRelease()
     tmrKnob.setEnabled(false);
     radio_.enablement.ToggleFunctionButtons();
     Pause(radio_.host, kReleaseWaitSeconds);
+    if (holdOverruled()) {
+        return;
+    }
     sendOperated();
     if (!s.JogHeld) { // a jog pressed again during the wait keeps the meter quiet
         radio_.meters.TurnOnLMeter();
@@ -399,7 +414,9 @@ void Tuning::btnJogUp_MouseUp()
 void Tuning::tmrKnob_Timer()
 {
     tmrKnob.setEnabled(false);
-    radio_.cat.StepFrequency();
+    if (!holdOverruled()) { // a held jog waits while the radio transmits
+        radio_.cat.StepFrequency();
+    }
     tmrKnob.setEnabled(radio_.state.JogHeld);
 }
 

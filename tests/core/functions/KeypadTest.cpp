@@ -181,18 +181,18 @@ TEST_F(KeypadTest, pmsState_quotesThePmsLimitsAndKeepsThePmsState)
     EXPECT_EQ(s.BandTable.BandMainVfo[1].Frequency, 0);
 }
 
-TEST_F(KeypadTest, entry_outlastsTheResendsOfAKnobHeldMeanwhile)
+TEST_F(KeypadTest, entry_outlastsTheFinalSendOfAKnobReleasedMeanwhile)
 {
-    radio.tuning.MainKnob_MouseDown(); // re-sends, and rewrites the readout, every 250 ms
-    for (char key : std::string("E14.2")) {
+    radio.tuning.MainKnob_MouseDown();
+    for (char key : std::string("E14")) {
         press(key);
-        host.run(0.3);
     }
-    EXPECT_EQ(takeFrames().back(), F(0x14, 0x50, 0x00, 0x00, 0x01));
+    radio.tuning.MainKnob_MouseUp(); // sends, and shows, the frequency once more
+    EXPECT_EQ(p.ledFreq, "145.000.00");
+    press('2');
+    EXPECT_EQ(p.ledFreq, "---.142.--");
     press('E');
-    radio.tuning.MainKnob_MouseUp();
-    EXPECT_EQ(s.MainVfo.Frequency, 1420000);
-    EXPECT_EQ(p.ledFreq, "14.200.00");
+    EXPECT_EQ(s.MainVfo.Frequency, 14200);
     EXPECT_TRUE(host.messages.empty());
 }
 

@@ -210,6 +210,35 @@ TEST_F(TuningTest, release_leavesAGestureBegunDuringItsWaitInCharge)
     }
 }
 
+TEST_F(TuningTest, hold_overruledByTransmitOrLinkOffSendsNothingMore)
+{
+    const std::function<void()> holds[][2] = {
+        {[this] { t.MainKnob_MouseDown(); }, [this] { t.MainKnob_MouseUp(); }},
+        {[this] { t.btnJogUp_MouseDown(); }, [this] { t.btnJogUp_MouseUp(); }},
+    };
+    const std::function<void()> overrules[] = {
+        [this] { radio.transmit.MOXbutton_Click(); },
+        [this] {
+            s.CatOn = false;
+            t.ChangeTuningKnob();
+        },
+    };
+    for (const auto &hold : holds) {
+        for (const auto &overrule : overrules) {
+            s.CatOn = true;
+            p.lblOnAir.Visible = false;
+            hold[0]();
+            overrule();
+            port.written.clear();
+            host.run(1);
+            hold[1]();
+            EXPECT_TRUE(sentFrequencies().empty());
+            EXPECT_EQ(s.MainVfo.Frequency, 14500000);
+            EXPECT_FALSE(radio.meters.TimerSignalMeter.enabled());
+        }
+    }
+}
+
 TEST_F(TuningTest, jog_stepsEveryTwoHundredMsWhileHeldAndWrapsAtTheBottom)
 {
     s.MainVfo.Frequency = kLow + 500;
