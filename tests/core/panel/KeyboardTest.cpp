@@ -231,6 +231,11 @@ TEST(KeyboardTest, jogKeyUp_actsOnlyAfterItsOwnKeyDown)
     b.up(key::D);
     EXPECT_EQ(b.s.ScanDirection, 0);
     EXPECT_TRUE(b.radio.meters.TimerSignalMeter.enabled());
+
+    b.down(key::D);
+    b.down(key::Space); // on the air: the power meter polls, not the signal meter
+    b.up(key::D);
+    EXPECT_FALSE(b.radio.meters.TimerSignalMeter.enabled());
 }
 
 TEST(KeyboardTest, jogKeys_leaveAHeldJogButtonInCharge)
