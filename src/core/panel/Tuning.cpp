@@ -323,11 +323,13 @@ void Tuning::MainKnob_MouseUp()
 }
 
 // While split is on, the clarifier works on the radio's other VFO, reached through a
-// toggle before and after the gesture.
+// toggle before and after the gesture. The release toggles back exactly when the press
+// toggled, even if split was switched meanwhile, so the radio never stays on its other VFO.
 void Tuning::SubKnob_MouseDown()
 {
     SetupTuningKnob(SubKnobNumber, Press);
-    if (radio_.state.SplitOn) {
+    clarToggled_ = radio_.state.SplitOn;
+    if (clarToggled_) {
         radio_.cat.ToggleVFOAB();
     }
 }
@@ -335,7 +337,8 @@ void Tuning::SubKnob_MouseDown()
 void Tuning::SubKnob_MouseUp()
 {
     SetupTuningKnob(SubKnobNumber, Release);
-    if (radio_.state.SplitOn) {
+    if (clarToggled_) {
+        clarToggled_ = false;
         radio_.cat.ToggleVFOAB();
     }
 }

@@ -70,6 +70,7 @@ private:
     void jogRelease();
 
     Radio &radio_;
+    bool clarToggled_ = false; // the clarifier knob's press switched the radio's VFO
     unsigned knobPresses_ = 0; // knob presses so far; tells a release a new gesture began
 };
 

@@ -110,5 +110,19 @@ TEST_F(SplitRepeaterTest, splitButton_clickedAgainWhileSwitchingIsDropped)
     EXPECT_FALSE(s.SplitOn || engine.rig().split);
 }
 
+TEST_F(SplitRepeaterTest, clarifierKnob_heldAcrossASplitSwitchEndsOnTheRadiosMainVfo)
+{
+    for (bool splitAtPress : {true, false}) {
+        SCOPED_TRACE(splitAtPress ? "split off while held" : "split on while held");
+        if (splitAtPress) {
+            radio.split.SPLITbutton_Click();
+        }
+        radio.tuning.SubKnob_MouseDown();
+        radio.split.SPLITbutton_Click();
+        radio.tuning.SubKnob_MouseUp();
+        EXPECT_EQ(engine.rig().activeVfo, 0);
+    }
+}
+
 } // namespace
 } // namespace dorv::test
