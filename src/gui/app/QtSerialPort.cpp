@@ -70,8 +70,11 @@ void QtSerialPort::write(const Bytes &bytes)
     if (!usable()) {
         return;
     }
+    // A device that takes nothing (flow stopped, radio gone) must not grow the backlog
+    // forever. The new frame is dropped whole rather than clearing what is queued, which
+    // could cut a frame in two and shift every later frame at the radio.
     if (port_.bytesToWrite() + static_cast<qint64>(bytes.size()) > kMaxPendingOutput) {
-        port_.clear(QSerialPort::Output);
+        return;
     }
     port_.write(reinterpret_cast<const char *>(bytes.data()), static_cast<qint64>(bytes.size()));
     // Hands to the device what it takes now, without waiting for the rest.
