@@ -230,37 +230,54 @@ void Meters::ShowSignalMeter(int S)
     --HoldTicks;
 }
 
-void Meters::ReadRxStatusMR(bool &MoveOn, bool &SendRequest)
+int Meters::PollScanStatus(bool &SendRequest)
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
     if (SendRequest) {
         RequestStatus(Opcode::RxStatus);
         SendRequest = false;
     }
     if (radio_.port.bytesAvailable() == 0) {
+        return -1;
+    }
+    return TakeStatusByte();
+}
+
+bool Meters::HoldOnBusyChannel(bool onlyWhileCentred)
+{
+    RadioState &s = radio_.state;
+    TimerSignalMeter.setEnabled(true);
+    const double end = radio_.host.now() + s.PauseTime;
+    while (radio_.host.now() < end && (!onlyWhileCentred || s.SignalCentred)) {
+        radio_.host.yield();
+        if (s.ScanDirection == 0) {
+            return false;
+        }
+    }
+    TimerSignalMeter.setEnabled(false);
+    radio_.port.discardInput();
+    ForgetRequests();
+    return true;
+}
+
+void Meters::ReadRxStatusMR(bool &MoveOn, bool &SendRequest)
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    int b = PollScanStatus(SendRequest);
+    if (b < 0) {
         return;
     }
-    int b = TakeStatusByte();
     if (b < kNoSignal) {
         b = ApplyCentring(b);
         p.lblBusy.Visible = true;
         p.lblMemoryDesc.Caption = TrimRight(s.Memories[s.CurrentMemory].Description);
         p.lblMemoryDesc.Visible = true;
         if (s.PauseTime >= 1) {
-            TimerSignalMeter.setEnabled(true);
-            const double end = radio_.host.now() + s.PauseTime;
-            while (radio_.host.now() < end) {
-                radio_.host.yield();
-                if (s.ScanDirection == 0) {
-                    MoveOn = true;
-                    SendRequest = false;
-                    return;
-                }
+            if (!HoldOnBusyChannel(false)) {
+                MoveOn = true;
+                SendRequest = false;
+                return;
             }
-            TimerSignalMeter.setEnabled(false);
-            radio_.port.discardInput();
-            ForgetRequests();
             p.lblMemoryDesc.Visible = false;
             MoveOn = true;
         } else {
@@ -280,14 +297,10 @@ void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
 {
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
-    if (SendRequest) {
-        RequestStatus(Opcode::RxStatus);
-        SendRequest = false;
-    }
-    if (radio_.port.bytesAvailable() == 0) {
+    int b = PollScanStatus(SendRequest);
+    if (b < 0) {
         return;
     }
-    int b = TakeStatusByte();
     const bool fm = s.MainVfo.Mode == ModeFM;
     const bool sideband = s.MainVfo.Mode <= ModeCWR;
     const auto showCentreBand = [&] {
@@ -326,19 +339,11 @@ void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
         p.lblBusy.Visible = true;
         if (!sideband) {
             if (s.PauseTime > 0 && s.SignalCentred) {
-                TimerSignalMeter.setEnabled(true);
-                const double end = radio_.host.now() + s.PauseTime;
-                while (radio_.host.now() < end && s.SignalCentred) {
-                    radio_.host.yield();
-                    if (s.ScanDirection == 0) {
-                        MoveOn = true;
-                        SendRequest = false;
-                        return;
-                    }
+                if (!HoldOnBusyChannel(true)) {
+                    MoveOn = true;
+                    SendRequest = false;
+                    return;
                 }
-                TimerSignalMeter.setEnabled(false);
-                radio_.port.discardInput();
-                ForgetRequests();
                 MoveOn = true;
             } else if (s.PauseTime != 0) {
                 MoveOn = true;

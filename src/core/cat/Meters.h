@@ -43,6 +43,11 @@ private:
     void RequestStatus(std::uint8_t opcode);
     // The first waiting byte; everything else waiting is discarded.
     std::uint8_t TakeStatusByte();
+    // The scan checks' request and reply: the status byte, or -1 while none has come.
+    int PollScanStatus(bool &SendRequest);
+    // Waits PauseTime on a busy channel with the meter running (only while the signal
+    // stays centred, if asked); false when the scan was stopped during the wait.
+    bool HoldOnBusyChannel(bool onlyWhileCentred);
     // Bits 6 and 5 of an RX status byte whose bit 7 is already removed: sets
     // SignalCentred and the centring band, returns the S value.
     int ApplyCentring(int b);
