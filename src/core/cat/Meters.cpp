@@ -421,6 +421,9 @@ void Meters::ReadRadioFreqMode()
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
     Pause(radio_.host, kReadBackSettleSeconds);
+    // The reply belongs to the VFO operated when it is asked for, whatever a handler
+    // running during the wait changes.
+    const bool sub = s.SubActive;
     radio_.port.discardInput();
     radio_.link.write(MakeFrame(Opcode::ReadFreqMode));
     Bytes reply;
@@ -441,7 +444,7 @@ void Meters::ReadRadioFreqMode()
         return;
     }
     const auto mode = static_cast<std::int16_t>(ModeFromReply(reply[4]));
-    if (s.SubActive) {
+    if (sub) {
         s.SubVfo.Frequency = *freq;
         s.SubBand = static_cast<std::int16_t>(BandFromFreq(*freq, s.SubBand));
         p.ledSubFreq = FormatFrequency(*freq);

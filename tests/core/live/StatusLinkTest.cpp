@@ -91,3 +91,22 @@ TEST_F(StatusLinkTest, sync_readsFrequencyModeAndBandIntoTheOperatedVfo)
 }
 
 } // namespace
+
+TEST_F(StatusLinkTest, sync_replyGoesToTheVfoOperatedWhenAskedEvenIfSubIsPressedMeanwhile)
+{
+    engine.rig().vfo[0] = {14525000, 0x08};
+    const VfoInfo subBefore = s.SubVfo;
+    Timer pressSub("pressSub");
+    pressSub.setInterval(250); // after the request, before the reply is taken
+    pressSub.setTickHandler([&] {
+        pressSub.setEnabled(false);
+        s.SubActive = true;
+    });
+    host.attachTimer(pressSub);
+    pressSub.setEnabled(true);
+
+    radio.power.SYNCbutton_Click();
+
+    EXPECT_EQ(s.MainVfo.Frequency, 14525000);
+    EXPECT_EQ(s.SubVfo, subBefore);
+}
