@@ -46,8 +46,7 @@ std::string DumpPanel(const PanelState &p)
         << "SerialPort=" << CheckedCaption(p.mnuCommPortArray) << '\n';
     for (std::size_t i = 0; i < p.LMeter.size(); ++i) {
         const MeterIndicator &m = p.LMeter[i];
-        out << "LMeter" << i << '=' << m.Start << ' ' << m.End << ' '
-            << m.Value << '\n';
+        out << "LMeter" << i << '=' << m.Start << ' ' << m.End << ' ' << m.Value << '\n';
     }
     return out.str();
 }

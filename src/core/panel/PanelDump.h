@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "panel/PanelState.h"
+
+#include <string>
 
 namespace dorv {
 
