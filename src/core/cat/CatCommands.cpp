@@ -68,6 +68,12 @@ int RepeaterDirectionFor(Freq freq, int mode)
     return kRptSimplex;
 }
 
+bool ArsRuleHolds(const RadioState &s)
+{
+    return s.MainVfo.Mode == ModeFM &&
+           ((s.MainBand == 1 && s.Settings.Ars144) || (s.MainBand == 0 && s.Settings.Ars430));
+}
+
 void CatCommands::sendFrequency(Freq freq)
 {
     if (const auto params = EncodeFrequency(freq)) {
@@ -269,9 +275,7 @@ void CatCommands::StepFrequency()
         return;
     }
     SendFreqToRadioMB(vfo.Frequency);
-    const bool arsBand =
-        (s.MainBand == 1 && s.Settings.Ars144) || (s.MainBand == 0 && s.Settings.Ars430);
-    if (s.MainVfo.Mode == ModeFM && arsBand) {
+    if (ArsRuleHolds(s)) {
         AutoRepeaterShift();
     }
 }

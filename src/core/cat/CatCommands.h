@@ -5,6 +5,7 @@
 namespace dorv {
 
 class Radio;
+struct RadioState;
 
 // Every command sent to the radio. The SB twins send the same bytes as the MB
 // operations; they differ in the readouts and last-sent record they update.
@@ -44,5 +45,9 @@ private:
 
 // Automatic repeater direction for a main-VFO frequency and mode (-1, 0 or 1).
 int RepeaterDirectionFor(Freq freq, int mode);
+
+// Whether the automatic repeater shift follows the main VFO: FM on 144 MHz with the 144 MHz
+// switch on, or on 430 MHz with the 430 MHz switch on.
+bool ArsRuleHolds(const RadioState &s);
 
 } // namespace dorv

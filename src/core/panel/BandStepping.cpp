@@ -179,7 +179,7 @@ void BandStepping::stepMhz(int direction)
         radio_.cat.SendFreqToRadioSB(vfo.Frequency);
     } else {
         radio_.cat.SendFreqToRadioMB(vfo.Frequency);
-        if (radio_.tuning.ArsRule()) {
+        if (ArsRuleHolds(s)) {
             radio_.cat.AutoRepeaterShift();
         }
     }

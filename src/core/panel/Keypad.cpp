@@ -273,9 +273,7 @@ void Keypad::tuneTo(Freq freq, int band)
         if (s.OperatingState == StateMR) {
             radio_.panel.lblMT.Visible = true;
         }
-        const bool arsBand =
-            (s.MainBand == 1 && s.Settings.Ars144) || (s.MainBand == 0 && s.Settings.Ars430);
-        if (s.MainVfo.Mode == ModeFM && arsBand) {
+        if (ArsRuleHolds(s)) {
             radio_.cat.AutoRepeaterShift();
         }
     }

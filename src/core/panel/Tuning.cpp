@@ -68,13 +68,6 @@ Tuning::Tuning(Radio &radio) : radio_(radio)
     radio_.host.attachTimer(TimerSendFreq);
 }
 
-bool Tuning::ArsRule() const
-{
-    const RadioState &s = radio_.state;
-    return s.MainVfo.Mode == ModeFM &&
-           ((s.MainBand == 1 && s.Settings.Ars144) || (s.MainBand == 0 && s.Settings.Ars430));
-}
-
 KnobState &Tuning::Knob(int WhichKnob)
 {
     PanelState &p = radio_.panel;
@@ -125,7 +118,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
                 KnobStep = StepFromTable(s.Settings.DialStep, s.SubBand, s.SubVfo.Mode);
             } else {
                 KnobStep = StepFromTable(s.Settings.DialStep, s.MainBand, s.MainVfo.Mode);
-                ArsPending = ArsRule();
+                ArsPending = ArsRuleHolds(s);
             }
             if (radio_.panel.ledFAST) {
                 KnobStep *= kFastFactor;
@@ -145,7 +138,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
                 KnobStep = StepFromTable(s.Settings.ChannelStep, s.SubBand, s.SubVfo.Mode);
             } else {
                 KnobStep = StepFromTable(s.Settings.ChannelStep, s.MainBand, s.MainVfo.Mode);
-                ArsPending = ArsRule();
+                ArsPending = ArsRuleHolds(s);
             }
             break;
         }

@@ -46,9 +46,6 @@ public:
 
     // The jog step for the direction (-1 down, 1 up): 10 kHz, or 100 kHz with FAST.
     Freq JogStep(int direction) const;
-    // The automatic repeater shift follows the main VFO: FM on 144 MHz with the 144 MHz
-    // switch on, or on 430 MHz with the 430 MHz switch on.
-    bool ArsRule() const;
     // The panel state of knob 1 (main), 2 (clarifier) or 3 (channel).
     KnobState &Knob(int WhichKnob);
 
