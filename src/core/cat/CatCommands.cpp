@@ -93,6 +93,16 @@ void CatCommands::SendFreqToRadioSB(Freq freq)
     sendFrequency(freq);
 }
 
+void CatCommands::SendOperatedFreq()
+{
+    const RadioState &s = radio_.state;
+    if (s.SubActive) {
+        SendFreqToRadioSB(s.SubVfo.Frequency);
+    } else {
+        SendFreqToRadioMB(s.MainVfo.Frequency);
+    }
+}
+
 void CatCommands::sendMode(int mode)
 {
     radio_.link.write(MakeFrame(Opcode::SetMode, {ModeTable()[mode].CatCode, 0, 0, 0}));
@@ -270,12 +280,8 @@ void CatCommands::StepFrequency()
         vfo.Frequency = upper + s.ScanStep;
     }
 
-    if (s.SubActive) {
-        SendFreqToRadioSB(vfo.Frequency);
-        return;
-    }
-    SendFreqToRadioMB(vfo.Frequency);
-    if (ArsRuleHolds(s)) {
+    SendOperatedFreq();
+    if (!s.SubActive && ArsRuleHolds(s)) {
         AutoRepeaterShift();
     }
 }

@@ -15,6 +15,8 @@ public:
 
     void SendFreqToRadioMB(Freq freq);
     void SendFreqToRadioSB(Freq freq);
+    // The operated VFO's frequency: the sub VFO's while SUB is on, else the main VFO's.
+    void SendOperatedFreq();
     void SendModeToRadioMB();
     void SendModeToRadioSB();
     void SendToneModeToRadioMB();

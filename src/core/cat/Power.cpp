@@ -195,12 +195,7 @@ void Power::SYNCbutton_Click()
 
 void Power::TimerSendFreq_Timer()
 {
-    const RadioState &s = radio_.state;
-    if (s.SubActive) {
-        radio_.cat.SendFreqToRadioSB(s.SubVfo.Frequency);
-    } else {
-        radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
-    }
+    radio_.cat.SendOperatedFreq();
 }
 
 } // namespace dorv

@@ -175,13 +175,9 @@ void BandStepping::stepMhz(int direction)
     } else {
         vfo.Frequency = f >= upper ? lower : static_cast<Freq>(f);
     }
-    if (s.SubActive) {
-        radio_.cat.SendFreqToRadioSB(vfo.Frequency);
-    } else {
-        radio_.cat.SendFreqToRadioMB(vfo.Frequency);
-        if (ArsRuleHolds(s)) {
-            radio_.cat.AutoRepeaterShift();
-        }
+    radio_.cat.SendOperatedFreq();
+    if (!s.SubActive && ArsRuleHolds(s)) {
+        radio_.cat.AutoRepeaterShift();
     }
     radio_.meters.TurnOnLMeter();
     radio_.host.panelChanged();

@@ -93,16 +93,6 @@ bool Tuning::holdOverruled() const
     return !radio_.state.CatOn || radio_.panel.lblOnAir.Visible;
 }
 
-void Tuning::sendOperated()
-{
-    RadioState &s = radio_.state;
-    if (s.SubActive) {
-        radio_.cat.SendFreqToRadioSB(s.SubVfo.Frequency);
-    } else {
-        radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
-    }
-}
-
 void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
 {
     RadioState &s = radio_.state;
@@ -154,7 +144,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
         ArsPending = false;
         return;
     }
-    sendOperated();
+    radio_.cat.SendOperatedFreq();
     if (WhichKnob == ChannelKnobNumber && !s.SubActive && s.OperatingState == StateMR) {
         const bool splitMemory = s.CurrentMemory >= 0 && s.CurrentMemory < kMemoryCount &&
                                  s.Memories[s.CurrentMemory].Split;
@@ -245,12 +235,8 @@ void Tuning::ChannelKnob_Change(int Value)
         f = ToFreq(upper + change);
     }
     vfo.Frequency = f;
-    if (s.SubActive) {
-        radio_.cat.SendFreqToRadioSB(f);
-        return;
-    }
-    radio_.cat.SendFreqToRadioMB(f);
-    if (ArsPending) {
+    radio_.cat.SendOperatedFreq();
+    if (!s.SubActive && ArsPending) {
         radio_.cat.AutoRepeaterShift();
     }
 }
@@ -381,7 +367,7 @@ void Tuning::jogRelease()
     if (holdOverruled()) {
         return;
     }
-    sendOperated();
+    radio_.cat.SendOperatedFreq();
     if (!s.JogHeld) { // a jog pressed again during the wait keeps the meter quiet
         radio_.meters.TurnOnLMeter();
     }

@@ -59,7 +59,6 @@ public:
 
 private:
     int takeDelta(KnobState &knob, int Value);
-    void sendOperated();
     // The link went off or the radio went on the air while a knob or jog was held: its
     // release sends nothing and leaves the meter polling to the link and the transmitter.
     bool holdOverruled() const;
