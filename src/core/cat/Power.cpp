@@ -2,6 +2,7 @@
 
 #include "Radio.h"
 #include "model/BandCopies.h"
+#include "panel/SubModeBlink.h"
 
 namespace dorv {
 
@@ -180,9 +181,7 @@ void Power::SYNCbutton_Click()
     radio_.meters.TurnOffLMeter();
     if (s.SubActive) {
         radio_.vfo.SaveInfoVFOSB();
-        for (LabelState &label : p.lblSBmode) {
-            label.Tag = label.Visible ? "ON" : "OFF";
-        }
+        TagSubModeLabels(p);
     } else if (s.OperatingState == StateVFO) {
         radio_.vfo.SaveInfoVFOMB();
     } else if (s.OperatingState == StatePMS) {

@@ -2,6 +2,7 @@
 
 #include "Radio.h"
 #include "model/BandCopies.h"
+#include "panel/SubModeBlink.h"
 
 namespace dorv {
 
@@ -37,14 +38,6 @@ void BandStepping::clampToBand(VfoInfo &vfo, int band)
     }
 }
 
-// The sub mode labels blink by their tags: "ON" for a label that is shown.
-void BandStepping::recordSubModeTags()
-{
-    for (LabelState &label : radio_.panel.lblSBmode) {
-        label.Tag = label.Visible ? "ON" : "OFF";
-    }
-}
-
 void BandStepping::selectSubBand(int Index)
 {
     RadioState &s = radio_.state;
@@ -59,7 +52,7 @@ void BandStepping::selectSubBand(int Index)
         vfo.SendInfoToRadioVFOSB(s.SubVfo.Frequency);
         vfo.SaveInfoVFOSB();
     }
-    recordSubModeTags();
+    TagSubModeLabels(radio_.panel);
 }
 
 void BandStepping::selectMainBand(int Index)
@@ -119,11 +112,7 @@ void BandStepping::stepBand(int direction)
     VfoOps &vfo = radio_.vfo;
 
     if (s.SubActive) {
-        for (LabelState &label : p.lblSBmode) {
-            if (label.Tag == "ON") {
-                label.Visible = true;
-            }
-        }
+        ShowTaggedSubModeLabels(p);
     }
     if (s.ClarOn) {
         radio_.clar.CLARbutton_Click();
@@ -155,7 +144,7 @@ void BandStepping::stepBand(int direction)
     }
     radio_.meters.TurnOnLMeter();
     if (s.SubActive) {
-        recordSubModeTags();
+        TagSubModeLabels(radio_.panel);
     }
     radio_.host.panelChanged();
 }

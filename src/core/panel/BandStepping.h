@@ -30,7 +30,6 @@ private:
     void stepBand(int direction);
     // MHz DOWN (-1) and MHz UP (+1).
     void stepMhz(int direction);
-    void recordSubModeTags();
 
     Radio &radio_;
 };

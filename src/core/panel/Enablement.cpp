@@ -1,6 +1,7 @@
 #include "panel/Enablement.h"
 
 #include "Radio.h"
+#include "panel/SubModeBlink.h"
 
 namespace dorv {
 
@@ -149,11 +150,7 @@ void Enablement::TimerDelay_Timer()
     PanelState &p = radio_.panel;
 
     if (s.SubActive) {
-        for (LabelState &label : p.lblSBmode) {
-            if (label.Tag == "ON") {
-                label.Visible = !label.Visible;
-            }
-        }
+        BlinkSubModeLabels(p);
     }
     if (s.MckOn) {
         p.lblMCK.Visible = !p.lblMCK.Visible;

@@ -1,6 +1,7 @@
 #include "panel/ModeSelect.h"
 
 #include "Radio.h"
+#include "panel/SubModeBlink.h"
 
 namespace dorv {
 
@@ -10,20 +11,13 @@ void ModeSelect::ModeButton_Click(int Index)
         return;
     }
     RadioState &s = radio_.state;
-    auto &subLabels = radio_.panel.lblSBmode;
     radio_.meters.TurnOffLMeter();
     if (s.SubActive) {
         // Undo a blink phase before the labels change, then tag the new one for blinking.
-        for (auto &label : subLabels) {
-            if (label.Tag == "ON") {
-                label.Visible = true;
-            }
-        }
+        ShowTaggedSubModeLabels(radio_.panel);
         s.SubVfo.Mode = static_cast<std::int16_t>(Index);
         radio_.cat.SendModeToRadioSB();
-        for (auto &label : subLabels) {
-            label.Tag = label.Visible ? "ON" : "OFF";
-        }
+        TagSubModeLabels(radio_.panel);
     } else {
         s.MainVfo.Mode = static_cast<std::int16_t>(Index);
         radio_.cat.SendModeToRadioMB();

@@ -2,6 +2,7 @@
 
 #include "Radio.h"
 #include "model/BandCopies.h"
+#include "panel/SubModeBlink.h"
 
 namespace dorv {
 
@@ -159,9 +160,7 @@ void VfoOps::SUBbutton_Click()
     radio_.cat.ToggleVFOAB();
     if (s.SubActive) {
         p.LEDsub = true;
-        for (LabelState &label : p.lblSBmode) {
-            label.Tag = label.Visible ? "ON" : "OFF";
-        }
+        TagSubModeLabels(p);
         blink.setInterval(kSubBlinkMs);
         blink.setEnabled(true);
     } else {
@@ -169,11 +168,7 @@ void VfoOps::SUBbutton_Click()
         if (!s.MckOn) {
             blink.setEnabled(false);
         }
-        for (LabelState &label : p.lblSBmode) {
-            if (label.Tag == "ON") {
-                label.Visible = true;
-            }
-        }
+        ShowTaggedSubModeLabels(p);
     }
     radio_.host.panelChanged();
 }
