@@ -68,6 +68,11 @@ struct RadioState {
     // The operated VFO: the sub VFO while SUB is selected, else the main VFO.
     VfoInfo &operatedVfo() { return SubActive ? SubVfo : MainVfo; }
     std::int16_t operatedBand() const { return SubActive ? SubBand : MainBand; }
+    // Whether CurrentMemory is a memory that holds a split pair.
+    bool currentMemoryIsSplit() const
+    {
+        return CurrentMemory >= 0 && CurrentMemory < kMemoryCount && Memories[CurrentMemory].Split;
+    }
 };
 
 } // namespace dorv

@@ -101,8 +101,7 @@ void Enablement::ToggleFunctionButtons()
 
     if (mode != PanelMode::None) {
         const int column = static_cast<int>(mode);
-        const bool splitMemory = s.CurrentMemory >= 0 && s.CurrentMemory < kMemoryCount &&
-                                 s.Memories[s.CurrentMemory].Split;
+        const bool splitMemory = s.currentMemoryIsSplit();
         for (const ButtonRow &row : kButtonRows) {
             bool enabled = false;
             switch (row.cells[column]) {

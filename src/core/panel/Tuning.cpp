@@ -146,9 +146,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
     }
     radio_.cat.SendOperatedFreq();
     if (WhichKnob == ChannelKnobNumber && !s.SubActive && s.OperatingState == StateMR) {
-        const bool splitMemory = s.CurrentMemory >= 0 && s.CurrentMemory < kMemoryCount &&
-                                 s.Memories[s.CurrentMemory].Split;
-        if (splitMemory) {
+        if (s.currentMemoryIsSplit()) {
             radio_.cat.ToggleVFOAB();
             radio_.cat.ToggleVFOAB();
             radio_.cat.SplitOnToRadio();
