@@ -87,7 +87,7 @@ QHash<QString, QRectF> buildFace()
 QHash<QString, QRectF> buildDisplay()
 {
     QHash<QString, QRectF> at;
-    at["LMeter"] = {0.02, 0.04, 0.50, 0.25};
+    at["LMeter"] = {0.02, 0.02, 0.50, 0.27};
     const QStringList status{"lblBusy",   "lblOnAir", "lblSPLIT", "lblCLAR", "lblSCAN",
                              "lblSEARCH", "lblMT",    "lblSKIP",  "lblMCK",  "lblQMB"};
     for (int i = 0; i < status.size(); ++i)

@@ -9,12 +9,14 @@ namespace dorv {
 
 namespace {
 
-// Vertical layout, fractions of the widget height from the top.
-constexpr qreal kSignalTextTop = 0.04, kSignalTextBottom = 0.30;
-constexpr qreal kBarTop = 0.40, kBarBottom = 0.68;
-constexpr qreal kPowerTextTop = 0.76, kPowerTextBottom = 0.98;
+// Vertical layout, fractions of the widget height from the top: S numbers, the S base
+// line with its ticks down to the bar, the bar, the PO ticks up from the PO base line, and
+// the PO numbers under it.
+constexpr qreal kSignalTextTop = 0.01, kSignalTextBottom = 0.31, kSignalBase = 0.33;
+constexpr qreal kBarTop = 0.40, kBarBottom = 0.62;
+constexpr qreal kPowerBase = 0.69, kPowerTextTop = 0.71, kPowerTextBottom = 0.99;
 // Horizontal layout, fractions of the widget width.
-constexpr qreal kCaptionWidth = 0.07, kRightMargin = 0.04;
+constexpr qreal kCaptionWidth = 0.07, kRightMargin = 0.06;
 constexpr qreal kSegmentsPerUnit = 2; // bar segments per meter unit
 constexpr qreal kSegmentGap = 0.3;    // gap between segments, fraction of a segment
 
@@ -223,26 +225,27 @@ SignalMeter::Drawn SignalMeter::drawnOf(const Indicator &indicator) const
             qRound(xOf(qMax(indicator.start, indicator.end))), qRound(xOf(indicator.marker))};
 }
 
-void SignalMeter::drawScale(QPainter &painter, const QList<ScaleMark> &marks, qreal tickTop,
-                            qreal tickBottom, const QRectF &textRow, bool overloadColoured) const
+void SignalMeter::drawScale(QPainter &painter, const QList<ScaleMark> &marks, qreal base,
+                            qreal barEdge, const QRectF &textRow, bool overloadColoured) const
 {
     const qreal lineWidth = qMax(1.0, height() * 0.025);
+    auto colourAt = [&](double value) {
+        return overloadColoured && value >= m_overloadFrom ? m_overloadColor : m_scaleColor;
+    };
     // Numbers fit their row and, on a narrow meter, the room of about two scale units.
     const qreal unitWidth = m_bar.width() / (m_maximum - m_minimum);
     painter.setFont(scaleFont(qMin(textRow.height() * 0.95, unitWidth * 1.1)));
     const QFontMetricsF metrics(painter.font());
+    double last = m_minimum;
     for (const ScaleMark &mark : marks) {
         if (mark.value < m_minimum || mark.value > m_maximum)
             continue;
-        const QColor color =
-            overloadColoured && mark.value >= m_overloadFrom ? m_overloadColor : m_scaleColor;
+        last = qMax(last, mark.value);
         const qreal x = xOf(mark.value);
-        const qreal shortTick = mark.text.isEmpty() ? (tickBottom - tickTop) * 0.5 : 0;
-        painter.setPen(QPen(color, lineWidth));
-        if (tickTop < tickBottom)
-            painter.drawLine(QPointF(x, tickTop + shortTick), QPointF(x, tickBottom));
-        else
-            painter.drawLine(QPointF(x, tickTop - shortTick), QPointF(x, tickBottom));
+        // A numbered tick reaches the bar; the ticks between numbers go half way.
+        const qreal tickEnd = mark.text.isEmpty() ? (base + barEdge) / 2 : barEdge;
+        painter.setPen(QPen(colourAt(mark.value), lineWidth));
+        painter.drawLine(QPointF(x, base), QPointF(x, tickEnd));
         if (mark.text.isEmpty())
             continue;
         // Centre the number on its tick, but keep it inside the widget.
@@ -250,6 +253,14 @@ void SignalMeter::drawScale(QPainter &painter, const QList<ScaleMark> &marks, qr
         const qreal textLeft = qMin(x - textWidth / 2, width() - textWidth);
         painter.drawText(QRectF(textLeft, textRow.top(), textWidth, textRow.height()),
                          Qt::AlignCenter, mark.text);
+    }
+    // The base line the ticks stand on, in the overload colour (and bolder) above S9.
+    const double split = overloadColoured ? qBound(m_minimum, m_overloadFrom, last) : last;
+    painter.setPen(QPen(m_scaleColor, lineWidth));
+    painter.drawLine(QPointF(xOf(m_minimum), base), QPointF(xOf(split), base));
+    if (split < last) {
+        painter.setPen(QPen(m_overloadColor, lineWidth * 1.6));
+        painter.drawLine(QPointF(xOf(split), base), QPointF(xOf(last), base));
     }
 }
 
@@ -264,20 +275,8 @@ void SignalMeter::drawBackground(QPainter &painter) const
     painter.setBrush(m_unlitColor);
     painter.drawPath(m_segmentShape);
 
-    // Scales: S numbers above the bar with ticks down to it, PO below with ticks up.
-    drawScale(painter, m_signalMarks, m_signalText.bottom() + h * 0.02, m_bar.top() - h * 0.02,
-              m_signalText, true);
-    drawScale(painter, m_powerMarks, m_powerText.top() - h * 0.01, m_bar.bottom() + h * 0.02,
-              m_powerText, false);
-    // Base line of the S scale, red above S9.
-    const qreal lineWidth = qMax(1.0, h * 0.025);
-    const qreal y = m_signalText.bottom() + h * 0.02;
-    painter.setPen(QPen(m_scaleColor, lineWidth));
-    painter.drawLine(QPointF(xOf(m_minimum), y), QPointF(xOf(qMin(m_overloadFrom, m_maximum)), y));
-    if (m_overloadFrom < m_maximum) {
-        painter.setPen(QPen(m_overloadColor, lineWidth * 1.6));
-        painter.drawLine(QPointF(xOf(m_overloadFrom), y), QPointF(xOf(m_maximum), y));
-    }
+    drawScale(painter, m_signalMarks, kSignalBase * h, m_bar.top(), m_signalText, true);
+    drawScale(painter, m_powerMarks, kPowerBase * h, m_bar.bottom(), m_powerText, false);
 
     painter.setPen(m_scaleColor);
     const qreal captionFont = qMin(m_signalText.height() * 0.95, m_captions.width() * 0.5);

@@ -94,8 +94,10 @@ private:
     void computeGeometry();
     int segmentCount() const;
     void drawBackground(QPainter &painter) const;
-    void drawScale(QPainter &painter, const QList<ScaleMark> &marks, qreal tickTop,
-                   qreal tickBottom, const QRectF &textRow, bool overloadColoured) const;
+    // Ticks from the base line at y = base towards the bar edge at y = barEdge, numbers in
+    // textRow.
+    void drawScale(QPainter &painter, const QList<ScaleMark> &marks, qreal base, qreal barEdge,
+                   const QRectF &textRow, bool overloadColoured) const;
 
     double m_minimum = 0;
     double m_maximum = 15;
