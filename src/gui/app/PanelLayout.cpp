@@ -41,8 +41,8 @@ QHash<QString, QRectF> buildFace()
     at["CLARbutton"] = {0.02, 0.78, 0.105, 0.075};
 
     // Right column, under the main dial.
-    at["btnJogDown"] = {0.735, 0.63, 0.05, 0.08};
-    at["btnJogUp"] = {0.795, 0.63, 0.05, 0.08};
+    at["btnJogDown"] = {0.735, 0.63, 0.06, 0.08};
+    at["btnJogUp"] = {0.80, 0.63, 0.06, 0.08};
     at["FASTbutton"] = {0.735, 0.735, 0.07, 0.075};
     at["ledFAST"] = {0.81, 0.752, 0.016, 0.04};
     at["LOCKbutton"] = {0.735, 0.83, 0.07, 0.075};
