@@ -1,5 +1,6 @@
 #include "Radio.h"
 #include "app/AppFrame.h"
+#include "app/MenuCaptions.h"
 
 #include <string>
 
@@ -12,7 +13,7 @@ enum SettingsItem {
     RepeaterShifts = 9,
     CtcssTones = 11,
     DcsCodes = 12,
-    TuneOnStartup = 14
+    TuneOnStartup = kTuneOnStartupItem
 };
 enum HelpItem { HelpContents = 0, HelpAbout = 2 };
 } // namespace

@@ -46,7 +46,7 @@ void AddProgramMenus(PanelState &panel)
                                       {11, "CTCSS Tones..."},
                                       {12, "DCS Codes..."},
                                       {13, "-"},
-                                      {14, "Tune to Radio on Start-up"}});
+                                      {kTuneOnStartupItem, "Tune to Radio on Start-up"}});
     panel.mnuDelayArray =
         Indexed({{0, "Scanning"}, {1, "Meter"}, {2, "PRI Monitor"}, {4, "Pause"}});
     panel.mnuScanSpeed = FromChoices(kScanSpeedChoices);

@@ -25,6 +25,9 @@ inline constexpr MenuChoice kPriSpeedChoices[] = {
 inline constexpr MenuChoice kPauseIntervalChoices[] = {
     {"30 sec.", 30}, {"15 sec.", 15}, {"5 sec.", 5}, {"3 sec.", 3}, {"OFF", 0}};
 
+// The item of the Settings menu that ticks TuneOnStartup.
+inline constexpr int kTuneOnStartupItem = 14;
+
 // Fills the Settings tree, the Memory and the Help menus of a new panel.
 void AddProgramMenus(PanelState &panel);
 

@@ -1,12 +1,9 @@
 #include "cat/CatLink.h"
 
 #include "Radio.h"
+#include "model/files/SettingsDefaults.h"
 
 namespace dorv {
-
-namespace {
-constexpr int kNoPortIndex = 10;
-} // namespace
 
 int CatLink::RateFromIndex(int catRate)
 {
@@ -43,10 +40,10 @@ void CatLink::OpenCommPort()
 void CatLink::checkPortMenu(int Index)
 {
     auto &menu = radio_.panel.mnuCommPortArray;
-    for (int i = 1; i <= kNoPortIndex; ++i) {
+    for (int i = 1; i <= kNoCommPort; ++i) {
         menu[i].Checked = false;
     }
-    menu[radio_.state.PortReady ? Index : kNoPortIndex].Checked = true;
+    menu[radio_.state.PortReady ? Index : kNoCommPort].Checked = true;
 }
 
 void CatLink::mnuCommPortArray_Click(int Index)
@@ -60,7 +57,7 @@ void CatLink::mnuCommPortArray_Click(int Index)
         return;
     }
     s.Settings.CommPort = static_cast<std::int16_t>(Index);
-    if (Index == kNoPortIndex) {
+    if (Index == kNoCommPort) {
         s.PortReady = false;
     } else {
         OpenCommPort();

@@ -1,4 +1,5 @@
 #include "Radio.h"
+#include "app/MenuCaptions.h"
 #include "model/files/DataFiles.h"
 #include "model/files/FileStore.h"
 #include "model/files/RecordCodec.h"
@@ -9,7 +10,6 @@ namespace dorv {
 namespace {
 constexpr const char *kSettingsFileName = "ft897.dorv";
 constexpr const char *kSettingsFileTitle = "Open Settings File";
-constexpr int kTwipsPerPixel = 15;
 } // namespace
 
 void DataFiles::OpenSettingsFile()
@@ -35,6 +35,7 @@ void DataFiles::OpenSettingsFile()
 
     // A position saved on a larger screen would put the window out of sight.
     const ScreenSize screen = radio_.host.screenSize();
+    constexpr int kTwipsPerPixel = DisplayLayout::kTwipsPerPixel;
     if (settings.WindowTop < 0 || settings.WindowLeft < 0 ||
         screen.height * kTwipsPerPixel <= settings.WindowTop ||
         screen.width * kTwipsPerPixel <= settings.WindowLeft) {
@@ -53,7 +54,6 @@ void DataFiles::OpenSettingsFile()
 // TuneOnStartup. The handlers read the settings they store into, so each gets a copy.
 void DataFiles::ApplySettingsMenus()
 {
-    constexpr int kTuneOnStartupItem = 14;
     const SettingsRecord settings = radio_.state.Settings;
     radio_.link.mnuCommPortArray_Click(settings.CommPort);
     radio_.link.mnuCatRate_Click(settings.CatRate);
