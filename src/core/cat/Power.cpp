@@ -15,8 +15,6 @@ const char *const kNoPortTitle = "SERIAL PORT ERROR";
 
 constexpr int k16BitColours = 7;
 constexpr int k8BitColours = 8;
-constexpr Rgb kLit16Bit{0, 200, 240};
-constexpr Rgb kLit8Bit{0, 255, 255};
 
 void SetBackground(PanelState &p, const Rgb &colour)
 {
@@ -59,10 +57,9 @@ void Power::SwitchOn()
     p.LMeter[1].End = 0;
     p.LMeter[2].Value = 0;
     p.LMeter[3].Value = 0;
-    if (s.Settings.DisplayColours == k16BitColours) {
-        SetBackground(p, kLit16Bit);
-    } else if (s.Settings.DisplayColours == k8BitColours) {
-        SetBackground(p, kLit8Bit);
+    const int colours = s.Settings.DisplayColours;
+    if (colours == k16BitColours || colours == k8BitColours) {
+        SetBackground(p, DisplayLayout::DisplayLitColour(colours));
     }
     p.LMeterVisible = true;
     p.ledFreqVisible = true;
