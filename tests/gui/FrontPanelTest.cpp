@@ -121,6 +121,17 @@ TEST_F(FrontPanelTest, displayItems_existWithTheirCaptions)
 }
 
 // The panel shows the panel state after each change, and only that.
+TEST_F(FrontPanelTest, focusChain_followsTheFaceColumnByColumnAndRowByRow)
+{
+    const std::vector<std::pair<QString, QString>> next{
+        {"CATbutton", "SYNCbutton"},  {"MOXbutton", "SubKnob"},    {"CLARbutton", "STObutton"},
+        {"SPLITbutton", "RPTbutton"}, {"PRIbutton", "DOPbutton"},  {"DOPbutton", "PMSbutton"},
+        {"ModeButton_7", "MainKnob"}, {"btnJogUp", "ChannelKnob"}, {"HOMEbutton", "BandButton_0"}};
+    for (const auto &[from, to] : next) {
+        EXPECT_EQ(find<QWidget>(from)->nextInFocusChain()->objectName(), to) << from.toStdString();
+    }
+}
+
 TEST_F(FrontPanelTest, render_followsThePanelState)
 {
     PanelState &panel = window->radio().panel;

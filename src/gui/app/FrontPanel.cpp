@@ -38,6 +38,7 @@ FrontPanel::FrontPanel(Radio &radio, QWidget *parent)
     addLed(QStringLiteral("LEDsub"), QColor(255, 150, 30));
     addLed(QStringLiteral("ledFAST"), QColor(60, 230, 60));
     addLed(QStringLiteral("ledLOCK"), QColor(255, 60, 40));
+    orderFocusChain();
     setFace(FaceStyle::Radio, ColourSet::Full);
 }
 
@@ -75,6 +76,18 @@ void FrontPanel::buildKnobs()
             if (wiring.step)
                 run([&wiring, direction](Radio &radio) { wiring.step(radio, direction); });
         });
+    }
+}
+
+void FrontPanel::orderFocusChain()
+{
+    QWidget *previous = nullptr;
+    for (const QString &name : PanelLayout::focusOrder(keys_.keys() + knobs_.keys())) {
+        QWidget *control =
+            keys_.contains(name) ? static_cast<QWidget *>(keys_.value(name)) : knobs_.value(name);
+        if (previous != nullptr)
+            setTabOrder(previous, control);
+        previous = control;
     }
 }
 

@@ -43,6 +43,7 @@ private:
     void buildKeys();
     void buildKnobs();
     Led *addLed(const QString &name, const QColor &color);
+    void orderFocusChain();
     void run(const std::function<void(Radio &)> &handler);
     void placeControls();
 

@@ -1,6 +1,8 @@
 #include "app/PanelLayout.h"
 
 #include <QHash>
+#include <algorithm>
+#include <tuple>
 
 namespace dorv::gui::PanelLayout {
 
@@ -141,6 +143,23 @@ QRectF onDisplay(const QString &name)
 {
     static const QHash<QString, QRectF> table = buildDisplay();
     return table.value(name);
+}
+
+QStringList focusOrder(QStringList names)
+{
+    constexpr qreal kBandRowTop = 0.9;
+    constexpr qreal kRightColumnLeft = 0.72;
+    const auto rank = [](const QString &name) {
+        const QRectF at = onFace(name);
+        const int group = at.top() >= kBandRowTop        ? 3
+                          : at.left() < kKeysLeft        ? 0
+                          : at.left() < kRightColumnLeft ? 1
+                                                         : 2;
+        return std::tuple(group, at.top(), at.left());
+    };
+    std::stable_sort(names.begin(), names.end(),
+                     [&](const QString &a, const QString &b) { return rank(a) < rank(b); });
+    return names;
 }
 
 QString digitOf(const QString &name)

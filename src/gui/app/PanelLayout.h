@@ -5,6 +5,7 @@
 
 #include <QRectF>
 #include <QString>
+#include <QStringList>
 
 namespace dorv::gui {
 
@@ -23,6 +24,10 @@ FaceLayout face();
 QRectF onFace(const QString &name);
 // A control on the display; a null rectangle when the name is not a display control.
 QRectF onDisplay(const QString &name);
+
+// Face controls in the order Tab visits them: down the left column, row by row through the
+// keys under the display, down the right column, then along the band keys.
+QStringList focusOrder(QStringList names);
 
 // The digit printed on a numbered function key ("1" for RPTbutton); empty for other keys.
 QString digitOf(const QString &name);
