@@ -1,6 +1,7 @@
 #include "app/MenuBarBuilder.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -94,15 +95,26 @@ void MenuBarBuilder::addArray(QMenu *menu, const QString &name, MenuArray PanelS
     Array array{items, {}};
     const MenuArray &initial = radio_.panel.*items;
     array.actions.resize(int(initial.size()), nullptr);
+    // In a choice menu the items between two separators are one choice, drawn as radio
+    // items; which one is checked is still the panel state's to say.
+    QActionGroup *choice = nullptr;
     for (int index = firstIndex; index < int(initial.size()); ++index) {
         QAction *action = nullptr;
         if (submenus.contains(index)) {
             action = addMenu(menu, submenus[index], caption(initial[index]))->menuAction();
         } else if (isSeparator(initial[index])) {
             action = menu->addSeparator();
+            choice = nullptr;
         } else {
             action = menu->addAction(caption(initial[index]));
             action->setCheckable(checkable == kAllChecked || checkable.contains(index));
+            if (checkable == kAllChecked) {
+                if (choice == nullptr) {
+                    choice = new QActionGroup(menu);
+                    choice->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
+                }
+                choice->addAction(action);
+            }
             if (click) {
                 connect(action, &QAction::triggered, this, [this, click, index] {
                     click(radio_, index);
