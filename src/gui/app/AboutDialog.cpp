@@ -23,6 +23,9 @@ AboutDialog::AboutDialog(Radio &radio, QWidget *parent)
     connect(ok, &QPushButton::clicked, this, &AboutDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
+    // Room around the name, so the box is wide enough for its whole title bar.
+    layout->setContentsMargins(40, 24, 40, 16);
+    layout->setSpacing(10);
     layout->addWidget(what_, 0, Qt::AlignHCenter);
     layout->addWidget(version_, 0, Qt::AlignHCenter);
     layout->addWidget(ok, 0, Qt::AlignHCenter);

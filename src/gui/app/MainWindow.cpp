@@ -63,6 +63,8 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     noReply_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     noReply_->hide();
     statusBar()->addWidget(noReply_);
+    // The window's size comes from the display size menu, not from dragging a corner.
+    statusBar()->setSizeGripEnabled(false);
     // The window takes the size of its face; the display size menu changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
