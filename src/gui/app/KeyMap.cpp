@@ -8,19 +8,6 @@ namespace dorv::gui::KeyMap {
 
 namespace {
 
-constexpr int kEnter = key::Enter;
-constexpr int kEscape = key::Escape;
-constexpr int kSpace = key::Space;
-constexpr int kPageUp = key::PageUp;
-constexpr int kPageDown = key::PageDown;
-constexpr int kPad0 = key::Numpad0;
-constexpr int kPadMultiply = key::NumpadMultiply;
-constexpr int kPadAdd = key::NumpadAdd;
-constexpr int kPadSubtract = key::NumpadSubtract;
-constexpr int kPadDecimal = key::NumpadDecimal;
-constexpr int kPadDivide = key::NumpadDivide;
-constexpr int kF1 = key::F1;
-
 int modifierMask(Qt::KeyboardModifiers modifiers)
 {
     return (modifiers & Qt::ShiftModifier ? key::ShiftMask : 0) |
@@ -47,22 +34,22 @@ int unshiftedDigit(int key)
 int keypadCode(int key)
 {
     if (key >= Qt::Key_0 && key <= Qt::Key_9) {
-        return kPad0 + (key - Qt::Key_0);
+        return key::Numpad0 + (key - Qt::Key_0);
     }
     switch (key) {
     case Qt::Key_Asterisk:
-        return kPadMultiply;
+        return key::NumpadMultiply;
     case Qt::Key_Plus:
-        return kPadAdd;
+        return key::NumpadAdd;
     case Qt::Key_Minus:
-        return kPadSubtract;
+        return key::NumpadSubtract;
     case Qt::Key_Period:
     case Qt::Key_Comma:
-        return kPadDecimal;
+        return key::NumpadDecimal;
     case Qt::Key_Slash:
-        return kPadDivide;
+        return key::NumpadDivide;
     case Qt::Key_Enter:
-        return kEnter;
+        return key::Enter;
     default:
         return 0;
     }
@@ -74,20 +61,20 @@ int mainCode(int key, bool shifted)
         return key; // Qt's codes of these keys are their capitals and digits
     }
     if (key >= Qt::Key_F1 && key <= Qt::Key_F12) {
-        return kF1 + (key - Qt::Key_F1);
+        return key::F1 + (key - Qt::Key_F1);
     }
     switch (key) {
     case Qt::Key_Space:
-        return kSpace;
+        return key::Space;
     case Qt::Key_PageUp:
-        return kPageUp;
+        return key::PageUp;
     case Qt::Key_PageDown:
-        return kPageDown;
+        return key::PageDown;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return kEnter;
+        return key::Enter;
     case Qt::Key_Escape:
-        return kEscape;
+        return key::Escape;
     default:
         return shifted ? unshiftedDigit(key) : 0;
     }

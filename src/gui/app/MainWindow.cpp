@@ -8,6 +8,7 @@
 #include "app/PanelDumpWriter.h"
 #include "app/PanelWiring.h"
 #include "cat/PortMap.h"
+#include "model/files/SettingsDefaults.h"
 
 #include <QAction>
 #include <QApplication>
@@ -23,7 +24,6 @@ namespace dorv::gui {
 
 namespace {
 
-constexpr int kNoPortIndex = 10;
 constexpr int kTwipsPerPixel = DisplayLayout::kTwipsPerPixel;
 
 int pixels(int twips)
@@ -76,7 +76,7 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     // Until the settings file is read at start-up, the stored choices are the
     // defaults: no port, 4800 bit/s.
     const int port = radio_.state.Settings.CommPort;
-    radio_.link.mnuCommPortArray_Click(port >= 1 && port <= kNoPortIndex ? port : kNoPortIndex);
+    radio_.link.mnuCommPortArray_Click(port >= 1 && port <= kNoCommPort ? port : kNoCommPort);
     radio_.link.mnuCatRate_Click(radio_.state.Settings.CatRate);
     render();
 }

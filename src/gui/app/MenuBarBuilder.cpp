@@ -1,5 +1,7 @@
 #include "app/MenuBarBuilder.h"
 
+#include "app/MenuCaptions.h"
+
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
@@ -16,7 +18,6 @@ QString caption(const MenuItem &item)
 
 // Check marks: every item of a choice menu, or the listed indexes.
 const QList<int> kAllChecked{-1};
-constexpr int kTuneOnStartupItem = 14;
 
 bool isSeparator(const MenuItem &item)
 {
