@@ -36,8 +36,6 @@ public:
     void btnOK_Click();
 
 private:
-    void SaveFilesLinkOff();
-
     Radio &radio_;
 };
 

@@ -30,21 +30,11 @@ bool AppFrame::EndDORV()
         radio_.power.CATbutton_Click();
     }
     if (!linkWasOn || s.CatOn) {
-        SaveFilesLinkOff();
+        radio_.files.SaveSessionFiles();
     }
     radio_.panel.ProgramEnded = true;
     radio_.host.panelChanged();
     return true;
-}
-
-void AppFrame::SaveFilesLinkOff()
-{
-    SettingsRecord &settings = radio_.state.Settings;
-    radio_.files.SaveBandDataFile();
-    settings.WindowTop = radio_.panel.WindowTop;
-    settings.WindowLeft = radio_.panel.WindowLeft;
-    radio_.files.SaveSettingsFile();
-    radio_.files.SaveHomeFile();
 }
 
 } // namespace dorv

@@ -92,7 +92,6 @@ void Power::TuneToRadio()
 void Power::SwitchOff()
 {
     RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
     s.CatOn = false;
     EndRunningFunctions();
     if (s.OperatingState == StateVFO) {
@@ -101,11 +100,7 @@ void Power::SwitchOff()
     } else if (s.OperatingState == StatePMS) {
         SavePmsState(s);
     }
-    radio_.files.SaveBandDataFile();
-    s.Settings.WindowTop = p.WindowTop;
-    s.Settings.WindowLeft = p.WindowLeft;
-    radio_.files.SaveSettingsFile();
-    radio_.files.SaveHomeFile();
+    radio_.files.SaveSessionFiles();
     radio_.meters.TurnOffLMeter();
     radio_.meters.TimerSignalMeter.setEnabled(false);
     // The scanner and priority monitor timers are stopped here too once they exist.

@@ -23,6 +23,16 @@ std::filesystem::path DataFiles::DataFile(const char *name) const
     return std::filesystem::path(radio_.dataDir) / name;
 }
 
+void DataFiles::SaveSessionFiles()
+{
+    SettingsRecord &settings = radio_.state.Settings;
+    SaveBandDataFile();
+    settings.WindowTop = radio_.panel.WindowTop;
+    settings.WindowLeft = radio_.panel.WindowLeft;
+    SaveSettingsFile();
+    SaveHomeFile();
+}
+
 void DataFiles::Complain(const std::string &text, const std::string &title, MsgButtons buttons)
 {
     radio_.host.messageBox(text, title, MsgIcon::Exclamation, buttons);

@@ -26,6 +26,10 @@ public:
     void OpenHomeFile();
     bool SaveHomeFile();
 
+    // What the link switching off and the exit leave behind: the band table, the settings
+    // with the window's place, and the HOME channels. Each file reports its own error.
+    void SaveSessionFiles();
+
     // Reads all memories from `filename` (a file system path, created if missing), which
     // then is the open memory file. Returns false, with no file open, when it fails.
     bool OpenMemoryFile(const std::string &filename);
