@@ -1,6 +1,7 @@
 #include "app/DisplayPanelView.h"
 
 #include "app/PanelLayout.h"
+#include "app/RgbColour.h"
 #include "widgets/PanelLabel.h"
 #include "widgets/SevenSegmentDisplay.h"
 #include "widgets/SignalMeter.h"
@@ -11,21 +12,9 @@ namespace {
 
 const QColor kInk(18, 22, 26);
 
-QColor toColor(const Rgb &rgb)
-{
-    return QColor(rgb.Red, rgb.Green, rgb.Blue);
-}
-
 QString text(const std::string &s)
 {
     return QString::fromStdString(s);
-}
-
-QRect place(const QRectF &fraction, const QRect &in)
-{
-    return QRectF(in.left() + fraction.left() * in.width(), in.top() + fraction.top() * in.height(),
-                  fraction.width() * in.width(), fraction.height() * in.height())
-        .toAlignedRect();
 }
 
 } // namespace
@@ -91,7 +80,7 @@ void DisplayPanelView::renderLabel(const QString &name, const LabelState &label)
 
 void DisplayPanelView::render(const PanelState &panel)
 {
-    const QColor unlit = toColor(panel.ledBackColour).darker(112);
+    const QColor unlit = toQColor(panel.ledBackColour).darker(112);
     for (SevenSegmentDisplay *readout : {ledFreq_, ledSubFreq_, ledMRnumber_})
         readout->setUnlitColor(unlit);
     ledFreq_->setText(text(panel.ledFreq));
@@ -126,8 +115,8 @@ void DisplayPanelView::render(const PanelState &panel)
     // A meter in the display's own colour lets the display's shading show through.
     meter_->setBackgroundColor(panel.LMeterColour == panel.DisplayPanelColour
                                    ? QColor(Qt::transparent)
-                                   : toColor(panel.LMeterColour));
-    meter_->setUnlitColor(toColor(panel.LMeterColour).darker(112));
+                                   : toQColor(panel.LMeterColour));
+    meter_->setUnlitColor(toQColor(panel.LMeterColour).darker(112));
     for (int n = 0; n < SignalMeter::kIndicatorCount; ++n) {
         const MeterIndicator &in = panel.LMeter[n];
         meter_->setIndicator(n, true, in.Start, in.End, in.Value);
@@ -137,7 +126,7 @@ void DisplayPanelView::render(const PanelState &panel)
 void DisplayPanelView::resizeEvent(QResizeEvent *)
 {
     for (auto it = items_.cbegin(); it != items_.cend(); ++it)
-        it.value()->setGeometry(place(PanelLayout::onDisplay(it.key()), rect()));
+        it.value()->setGeometry(PanelLayout::place(PanelLayout::onDisplay(it.key()), rect()));
 }
 
 } // namespace dorv::gui

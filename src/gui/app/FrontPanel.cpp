@@ -3,28 +3,13 @@
 #include "app/DisplayPanelView.h"
 #include "app/PanelLayout.h"
 #include "app/PanelWiring.h"
+#include "app/RgbColour.h"
 #include "widgets/FaceButton.h"
 #include "widgets/FaceWidget.h"
 #include "widgets/Knob.h"
 #include "widgets/Led.h"
 
 namespace dorv::gui {
-
-namespace {
-
-QRect place(const QRectF &fraction, const QRect &in)
-{
-    return QRectF(in.left() + fraction.left() * in.width(), in.top() + fraction.top() * in.height(),
-                  fraction.width() * in.width(), fraction.height() * in.height())
-        .toAlignedRect();
-}
-
-QColor toColor(const Rgb &rgb)
-{
-    return QColor(rgb.Red, rgb.Green, rgb.Blue);
-}
-
-} // namespace
 
 FrontPanel::FrontPanel(Radio &radio, QWidget *parent)
     : QWidget(parent), radio_(radio), face_(new FaceWidget(this))
@@ -56,6 +41,7 @@ void FrontPanel::buildKeys()
         auto *key = new FaceButton(QString(), face_);
         key->setObjectName(wiring.name);
         keys_.insert(wiring.name, key);
+        controls_.insert(wiring.name, key);
         connect(key, &FaceButton::clicked, this, [this, &wiring] { run(wiring.click); });
         connect(key, &FaceButton::pressed, this, [this, &wiring] { run(wiring.press); });
         connect(key, &FaceButton::released, this, [this, &wiring] { run(wiring.release); });
@@ -70,6 +56,7 @@ void FrontPanel::buildKnobs()
         if (wiring.number != 1)
             knob->setStepsPerTurn(24);
         knobs_.insert(wiring.name, knob);
+        controls_.insert(wiring.name, knob);
         connect(knob, &Knob::pressed, this, [this, &wiring] { run(wiring.press); });
         connect(knob, &Knob::released, this, [this, &wiring] { run(wiring.release); });
         connect(knob, &Knob::stepped, this, [this, &wiring](int direction) {
@@ -83,8 +70,7 @@ void FrontPanel::orderFocusChain()
 {
     QWidget *previous = nullptr;
     for (const QString &name : PanelLayout::focusOrder(keys_.keys() + knobs_.keys())) {
-        QWidget *control =
-            keys_.contains(name) ? static_cast<QWidget *>(keys_.value(name)) : knobs_.value(name);
+        QWidget *control = controls_.value(name);
         if (previous != nullptr)
             setTabOrder(previous, control);
         previous = control;
@@ -97,6 +83,7 @@ Led *FrontPanel::addLed(const QString &name, const QColor &color)
     led->setObjectName(name);
     led->setColor(color);
     leds_.insert(name, led);
+    controls_.insert(name, led);
     return led;
 }
 
@@ -107,13 +94,8 @@ void FrontPanel::setFace(FaceStyle style, ColourSet colours)
     face_->setFaceStyle(style);
     face_->setColourSet(colours);
     // The LCD face shows the display only.
-    const bool controls = style == FaceStyle::Radio;
-    for (QWidget *w : keys_)
-        w->setVisible(controls);
-    for (QWidget *w : knobs_)
-        w->setVisible(controls);
-    for (QWidget *w : leds_)
-        w->setVisible(controls);
+    for (QWidget *control : std::as_const(controls_))
+        control->setVisible(style == FaceStyle::Radio);
     placeControls();
     render();
 }
@@ -137,7 +119,7 @@ void FrontPanel::render()
     leds_.value(QStringLiteral("LEDsub"))->setLit(panel.LEDsub);
     leds_.value(QStringLiteral("ledFAST"))->setLit(panel.ledFAST);
     leds_.value(QStringLiteral("ledLOCK"))->setLit(panel.ledLOCK);
-    face_->setDisplayColor(toColor(panel.DisplayPanelColour));
+    face_->setDisplayColor(toQColor(panel.DisplayPanelColour));
     display_->render(panel);
 }
 
@@ -148,12 +130,8 @@ void FrontPanel::placeControls()
     if (style_ != FaceStyle::Radio)
         return;
     const QRect area = face_->rect();
-    for (auto it = keys_.cbegin(); it != keys_.cend(); ++it)
-        it.value()->setGeometry(place(PanelLayout::onFace(it.key()), area));
-    for (auto it = knobs_.cbegin(); it != knobs_.cend(); ++it)
-        it.value()->setGeometry(place(PanelLayout::onFace(it.key()), area));
-    for (auto it = leds_.cbegin(); it != leds_.cend(); ++it)
-        it.value()->setGeometry(place(PanelLayout::onFace(it.key()), area));
+    for (auto it = controls_.cbegin(); it != controls_.cend(); ++it)
+        it.value()->setGeometry(PanelLayout::place(PanelLayout::onFace(it.key()), area));
 }
 
 void FrontPanel::resizeEvent(QResizeEvent *)

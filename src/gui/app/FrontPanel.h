@@ -55,6 +55,7 @@ private:
     QHash<QString, FaceButton *> keys_;
     QHash<QString, Knob *> knobs_;
     QHash<QString, Led *> leds_;
+    QHash<QString, QWidget *> controls_; // all of the above: what the face places
 };
 
 } // namespace dorv::gui

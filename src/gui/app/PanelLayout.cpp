@@ -133,6 +133,14 @@ FaceLayout face()
     return layout;
 }
 
+QRect place(const QRectF &fraction, const QRect &area)
+{
+    return QRectF(area.left() + fraction.left() * area.width(),
+                  area.top() + fraction.top() * area.height(), fraction.width() * area.width(),
+                  fraction.height() * area.height())
+        .toAlignedRect();
+}
+
 QRectF onFace(const QString &name)
 {
     static const QHash<QString, QRectF> table = buildFace();

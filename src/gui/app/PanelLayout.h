@@ -3,6 +3,7 @@
 #include "app/DisplayLayout.h"
 #include "widgets/RadioFacePainter.h"
 
+#include <QRect>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -19,6 +20,9 @@ constexpr qreal kFaceAspect = qreal(DisplayLayout::kDesignHeight) / DisplayLayou
 
 // The face's drawn parts: display window and knob wells.
 FaceLayout face();
+
+// A rectangle given in fractions of an area, in the area's pixels.
+QRect place(const QRectF &fraction, const QRect &area);
 
 // A control on the face; a null rectangle when the name is not a face control.
 QRectF onFace(const QString &name);
