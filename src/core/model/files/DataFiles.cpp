@@ -1,6 +1,7 @@
 #include "model/files/DataFiles.h"
 
 #include "Radio.h"
+#include "app/Version.h"
 #include "model/files/Cp1252.h"
 
 namespace dorv {
@@ -60,8 +61,13 @@ void DataFiles::StoreLastMemoryFile(const std::string &path)
 
 void DataFiles::SetCaptionFromPath(const std::string &path)
 {
-    captionName_ = LowerAscii(Trim(std::filesystem::path(path).filename().string()));
-    radio_.panel.Caption = "DORV FT-897 (" + captionName_ + ")";
+    ShowCaption(LowerAscii(Trim(std::filesystem::path(path).filename().string())));
+}
+
+void DataFiles::ShowCaption(const std::string &name)
+{
+    captionName_ = name;
+    radio_.panel.Caption = std::string(kProductName) + " (" + name + ")";
 }
 
 } // namespace dorv

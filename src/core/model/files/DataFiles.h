@@ -47,6 +47,9 @@ public:
     static constexpr const char *kMemoryFilter = "Memory Data (*.MEM)|*.mem|All Files (*.*)|*.*";
 
 private:
+    // The caption's name for memories not yet saved to a file.
+    static constexpr const char *kUntitled = "untitled";
+
     std::filesystem::path DataFile(const char *name) const;
     void Complain(const std::string &text, const std::string &title, MsgButtons buttons);
 
@@ -56,6 +59,8 @@ private:
     std::string LastMemoryFilePath() const;
     void StoreLastMemoryFile(const std::string &path);
     void SetCaptionFromPath(const std::string &path);
+    // The window caption: the product name and the memory file's name in brackets.
+    void ShowCaption(const std::string &name);
 
     bool SaveMemoriesAs(const std::string &path);
     bool SavePromptGoesOn(const std::string &doing, const std::string &title);
@@ -68,7 +73,7 @@ private:
 
     Radio &radio_;
     std::optional<std::string> memoryFile_; // path of the open memory file
-    std::string captionName_ = "untitled";  // the memory file's name as the caption shows it
+    std::string captionName_ = kUntitled;   // the memory file's name as the caption shows it
     std::string dialogFileName_;            // default of the next file dialog
 };
 

@@ -79,8 +79,7 @@ void DataFiles::FileNew()
     s.CurrentMemory = 0;
     s.MemoryDirty = false;
     s.Settings.LastMemoryFile = std::string(kPathLength, ' ');
-    captionName_ = "untitled";
-    radio_.panel.Caption = "DORV FT-897 (" + captionName_ + ")";
+    ShowCaption(kUntitled);
     PanelAfterMemoriesReplaced();
     radio_.host.panelChanged();
 }
