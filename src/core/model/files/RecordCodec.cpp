@@ -4,13 +4,6 @@ namespace dorv {
 
 namespace {
 
-template <typename T, typename Put> void PutEach(const PerBand<T> &values, Put put)
-{
-    for (const T &value : values) {
-        put(value);
-    }
-}
-
 void PutStepTable(ByteWriter &out, const StepTable &table)
 {
     for (int m = 0; m < kModeSlotCount; ++m) {
@@ -28,8 +21,6 @@ void GetStepTable(ByteReader &in, StepTable &table)
         }
     }
 }
-
-} // namespace
 
 void PutVfoInfo(ByteWriter &out, const VfoInfo &vfo)
 {
@@ -83,6 +74,8 @@ MemoryChannel GetMemoryChannel(ByteReader &in)
     return channel;
 }
 
+} // namespace
+
 Bytes EncodeMemoryChannels(std::span<const MemoryChannel> channels)
 {
     Bytes bytes;
@@ -107,16 +100,19 @@ Bytes EncodeBandRecord(const BandRecord &t)
     Bytes bytes;
     bytes.reserve(kBandRecordSize);
     ByteWriter out(bytes);
-    const auto vfo = [&out](const VfoInfo &v) { PutVfoInfo(out, v); };
-    const auto i16 = [&out](std::int16_t v) { out.i16(v); };
-    const auto i32 = [&out](std::int32_t v) { out.i32(v); };
-    PutEach(t.BandMainVfo, vfo);
-    PutEach(t.BandSubVfo, vfo);
-    PutEach(t.BandPmsVfo, vfo);
-    PutEach(t.BandMHz, i16);
+    for (const auto *table : {&t.BandMainVfo, &t.BandSubVfo, &t.BandPmsVfo}) {
+        for (const VfoInfo &v : *table) {
+            PutVfoInfo(out, v);
+        }
+    }
+    for (std::int16_t label : t.BandMHz) {
+        out.i16(label);
+    }
     for (const auto *limits : {&t.HamLower, &t.HamUpper, &t.VfoLower, &t.VfoUpper, &t.TuneLower,
                                &t.TuneUpper, &t.PmsLower, &t.PmsUpper}) {
-        PutEach(*limits, i32);
+        for (Freq f : *limits) {
+            out.i32(f);
+        }
     }
     out.i16(t.LastMainBand);
     out.i16(t.LastSubBand);

@@ -10,16 +10,9 @@
 namespace dorv {
 
 // Sizes of the records as the data files store them.
-constexpr std::size_t kVfoInfoSize = 22;
 constexpr std::size_t kMemoryChannelSize = 103;
 constexpr std::size_t kBandRecordSize = 1204;
 constexpr std::size_t kSettingsRecordSize = 1248;
-
-void PutVfoInfo(ByteWriter &out, const VfoInfo &vfo);
-VfoInfo GetVfoInfo(ByteReader &in);
-
-void PutMemoryChannel(ByteWriter &out, const MemoryChannel &channel);
-MemoryChannel GetMemoryChannel(ByteReader &in);
 
 // Whole files of records. Decoding accepts data of any length: missing bytes are zero.
 Bytes EncodeMemoryChannels(std::span<const MemoryChannel> channels);
