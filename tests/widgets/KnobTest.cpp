@@ -109,15 +109,6 @@ TEST_F(KnobTest, drag_smallMovesAddUpToAStep)
     EXPECT_EQ(directions(steps), QList<int>{1});
 }
 
-TEST_F(KnobTest, drag_verticalModeStepsUpForUpwardDrag)
-{
-    knob.setDragMode(Knob::DragMode::Vertical);
-    mouse(QEvent::MouseButtonPress, QPointF(50, 80));
-    mouse(QEvent::MouseMove, QPointF(50, 10));
-    mouse(QEvent::MouseMove, QPointF(50, 90));
-    EXPECT_EQ(directions(steps), (QList<int>{1, -1}));
-}
-
 TEST_F(KnobTest, mouse_pressAndReleaseFrameTheSteps)
 {
     mouse(QEvent::MouseButtonPress, around(0));

@@ -39,31 +39,6 @@ TEST(SignalMeter, setIndicator_ignoresNumbersOutsideTheFour)
         EXPECT_FALSE(meter.indicator(n).visible) << n;
 }
 
-TEST(SignalMeter, partialSetters_keepTheOtherValues)
-{
-    SignalMeter meter;
-    meter.setIndicator(1, true, 1, 4, 0);
-    meter.setIndicatorMarker(1, 7);
-    meter.setIndicatorBar(1, 0, 5);
-    meter.setIndicatorVisible(1, false);
-    const SignalMeter::Indicator i = meter.indicator(1);
-    EXPECT_FALSE(i.visible);
-    EXPECT_DOUBLE_EQ(i.start, 0);
-    EXPECT_DOUBLE_EQ(i.end, 5);
-    EXPECT_DOUBLE_EQ(i.marker, 7);
-}
-
-TEST(SignalMeter, setRange_reclampsStoredValuesAndRefusesAnEmptyRange)
-{
-    SignalMeter meter;
-    meter.setIndicator(0, true, 0, 12, 14);
-    meter.setRange(0, 5);
-    EXPECT_DOUBLE_EQ(meter.indicator(0).end, 5);
-    EXPECT_DOUBLE_EQ(meter.indicator(0).marker, 5);
-    meter.setRange(3, 3);
-    EXPECT_DOUBLE_EQ(meter.maximum(), 5);
-}
-
 TEST(SignalMeter, paint_barLengthFollowsTheEndValueAndHiddenShowsNothing)
 {
     SignalMeter meter;

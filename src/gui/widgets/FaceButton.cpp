@@ -11,6 +11,9 @@ constexpr qreal kUpperShare = 0.32; // share of the height taken by the upper le
 constexpr qreal kCorner = 0.22;     // corner radius, fraction of the key height
 constexpr qreal kLegend = 0.42;     // legend line height, fraction of the key height
 constexpr qreal kTravel = 0.04;     // how far a pressed key sinks, fraction of its height
+const QColor kKeyColor(46, 47, 52);
+const QColor kLegendColor(236, 236, 230);
+const QColor kUpperLegendColor(240, 170, 60);
 
 QFont legendFont(qreal pixelHeight, bool bold)
 {
@@ -34,24 +37,6 @@ void FaceButton::setUpperLegend(const QString &legend)
 {
     m_upperLegend = legend;
     updateGeometry();
-    update();
-}
-
-void FaceButton::setKeyColor(const QColor &color)
-{
-    m_keyColor = color;
-    update();
-}
-
-void FaceButton::setLegendColor(const QColor &color)
-{
-    m_legendColor = color;
-    update();
-}
-
-void FaceButton::setUpperLegendColor(const QColor &color)
-{
-    m_upperLegendColor = color;
     update();
 }
 
@@ -98,7 +83,7 @@ void FaceButton::paintEvent(QPaintEvent *)
         if (needed > upper.width())
             font.setPixelSize(qMax(1, int(font.pixelSize() * upper.width() / needed)));
         painter.setFont(font);
-        painter.setPen(enabled ? m_upperLegendColor : m_upperLegendColor.darker(180));
+        painter.setPen(enabled ? kUpperLegendColor : kUpperLegendColor.darker(180));
         painter.drawText(upper, Qt::AlignCenter, m_upperLegend);
     }
 
@@ -114,7 +99,7 @@ void FaceButton::paintEvent(QPaintEvent *)
     if (down)
         key.translate(0, h * kTravel);
 
-    const QColor base = enabled ? m_keyColor : m_keyColor.darker(140);
+    const QColor base = enabled ? kKeyColor : kKeyColor.darker(140);
     QLinearGradient body(key.topLeft(), key.bottomLeft());
     body.setColorAt(0, down ? base.darker(120) : base.lighter(150));
     body.setColorAt(0.5, down ? base.darker(130) : base);
@@ -139,7 +124,7 @@ void FaceButton::paintEvent(QPaintEvent *)
     if (widest > room)
         font.setPixelSize(qMax(1, int(font.pixelSize() * room / widest)));
     painter.setFont(font);
-    painter.setPen(enabled ? m_legendColor : m_legendColor.darker(220));
+    painter.setPen(enabled ? kLegendColor : kLegendColor.darker(220));
     painter.drawText(key, Qt::AlignCenter, text());
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QAbstractButton>
-#include <QColor>
 
 namespace dorv {
 
@@ -19,13 +18,6 @@ public:
     // The small legend above the key; empty gives the whole height to the key.
     void setUpperLegend(const QString &legend);
 
-    QColor keyColor() const { return m_keyColor; }
-    void setKeyColor(const QColor &color);
-    QColor legendColor() const { return m_legendColor; }
-    void setLegendColor(const QColor &color);
-    QColor upperLegendColor() const { return m_upperLegendColor; }
-    void setUpperLegendColor(const QColor &color);
-
     // The key's outline in widget coordinates (below the upper legend, if any).
     QRectF keyRect() const;
 
@@ -38,9 +30,6 @@ protected:
 
 private:
     QString m_upperLegend;
-    QColor m_keyColor{46, 47, 52};
-    QColor m_legendColor{236, 236, 230};
-    QColor m_upperLegendColor{240, 170, 60};
 };
 
 } // namespace dorv

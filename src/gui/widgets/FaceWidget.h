@@ -16,13 +16,9 @@ class FaceWidget : public QWidget {
 public:
     explicit FaceWidget(QWidget *parent = nullptr);
 
-    FaceStyle faceStyle() const { return m_style; }
     void setFaceStyle(FaceStyle style);
-    ColourSet colourSet() const { return m_set; }
     void setColourSet(ColourSet set);
-    const FaceLayout &faceLayout() const { return m_layout; }
     void setFaceLayout(const FaceLayout &layout);
-    QColor displayColor() const { return m_displayColor; }
     // The display's background, e.g. lit while the radio is connected.
     void setDisplayColor(const QColor &color);
 

@@ -22,8 +22,6 @@ constexpr qreal kMarkInner = 0.74;
 constexpr qreal kMarkOuter = 0.84;
 constexpr int kKnurls = 60;
 constexpr int kScaleTicks = 40;
-// Vertical drag distance per step, as a fraction of the knob diameter.
-constexpr qreal kVerticalStep = 0.08;
 
 qreal signedAngleDifference(qreal to, qreal from)
 {
@@ -135,18 +133,12 @@ void Knob::mousePressEvent(QMouseEvent *event)
 
 void Knob::dragTo(QPointF pos)
 {
-    qreal threshold;
-    if (m_dragMode == DragMode::Angular) {
-        // Near the centre the angle is meaningless; wait until the pointer is further out.
-        if (QLineF(m_centre, pos).length() < 0.15 * m_radius)
-            return;
-        // Clockwise is a negative mathematical angle and a positive step.
-        m_dragTravel -= signedAngleDifference(angleAt(pos), angleAt(m_dragLast));
-        threshold = 360.0 / m_stepsPerTurn;
-    } else {
-        m_dragTravel += m_dragLast.y() - pos.y();
-        threshold = qMax(2.0, kVerticalStep * 2 * m_radius);
-    }
+    // Near the centre the angle is meaningless; wait until the pointer is further out.
+    if (QLineF(m_centre, pos).length() < 0.15 * m_radius)
+        return;
+    // Clockwise is a negative mathematical angle and a positive step.
+    m_dragTravel -= signedAngleDifference(angleAt(pos), angleAt(m_dragLast));
+    const qreal threshold = 360.0 / m_stepsPerTurn;
     m_dragLast = pos;
     if (std::abs(m_dragTravel) < threshold)
         return;

@@ -20,11 +20,6 @@ class Knob : public QWidget {
     Q_OBJECT
 
 public:
-    enum class DragMode {
-        Angular,  // turn by dragging around the centre, like the real knob
-        Vertical, // up turns clockwise, down anticlockwise
-    };
-
     // Pause after the last wheel or key step before released() is emitted, in milliseconds.
     static constexpr int kIdleReleaseMs = 300;
     // Wheel travel of one step, in angleDelta() units (one notch of a common wheel).
@@ -32,12 +27,8 @@ public:
 
     explicit Knob(QWidget *parent = nullptr);
 
-    DragMode dragMode() const { return m_dragMode; }
-    void setDragMode(DragMode mode) { m_dragMode = mode; }
-
     // Steps in one turn of the cap; sets both how far the cap turns per step and how far
     // an angular drag must go for one step.
-    int stepsPerTurn() const { return m_stepsPerTurn; }
     void setStepsPerTurn(int steps);
 
     // Net steps turned since construction; the cap is drawn at this angle.
@@ -73,13 +64,12 @@ private:
     void drawSkirt(QPainter &painter) const;
     void drawCap(QPainter &painter) const;
 
-    DragMode m_dragMode = DragMode::Angular;
     int m_stepsPerTurn = 36;
     int m_position = 0;
     Gesture m_gesture = Gesture::None;
     QTimer m_idleTimer;
     QPointF m_dragLast;     // last mouse position handled
-    qreal m_dragTravel = 0; // drag since the last step: degrees or pixels by mode
+    qreal m_dragTravel = 0; // drag since the last step, in degrees
     int m_wheelTravel = 0;  // wheel travel since the last step, angleDelta units
     QPointF m_centre;
     qreal m_radius = 0;

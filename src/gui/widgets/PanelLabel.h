@@ -22,13 +22,10 @@ public:
     bool isShown() const { return m_shown; }
 
     // Qt::UpArrow etc. draws that arrow instead of the text; Qt::NoArrow draws the text.
-    Qt::ArrowType arrow() const { return m_arrow; }
     void setArrow(Qt::ArrowType arrow);
 
-    Qt::Alignment alignment() const { return m_alignment; }
     void setAlignment(Qt::Alignment alignment);
 
-    QColor color() const { return m_color; }
     void setColor(const QColor &color);
 
     QSize sizeHint() const override;

@@ -51,9 +51,6 @@ public:
     int digitCount() const { return m_digitCount; }
     void setDigitCount(int count);
 
-    QColor segmentColor() const { return m_segmentColor; }
-    QColor unlitColor() const { return m_unlitColor; }
-    QColor backgroundColor() const { return m_backgroundColor; }
     void setSegmentColor(const QColor &color);
     // Colour of the segments that are off, faintly visible like on a real LCD.
     void setUnlitColor(const QColor &color);

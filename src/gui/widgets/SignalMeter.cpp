@@ -20,6 +20,18 @@ constexpr qreal kCaptionWidth = 0.07, kRightMargin = 0.06;
 constexpr qreal kSegmentsPerUnit = 2; // bar segments per meter unit
 constexpr qreal kSegmentGap = 0.3;    // gap between segments, fraction of a segment
 
+// The values the radio reports, and where the S scale passes S9.
+constexpr double kMinimum = 0, kMaximum = 15, kOverloadFrom = 10;
+const QColor kScaleColor(20, 24, 28);
+const QColor kOverloadColor(200, 20, 20);
+
+// Marks of the upper (S) and lower (PO) scale, in meter values; a mark without text is a
+// tick between numbers.
+const QList<SignalMeter::ScaleMark> kSignalMarks{
+    {1, "1"}, {2, {}},  {3, "3"},    {4, {}},  {5, "5"},    {6, {}},  {7, "7"},   {8, {}},
+    {9, "9"}, {10, {}}, {11, "+20"}, {12, {}}, {13, "+40"}, {14, {}}, {15, "+60"}};
+const QList<SignalMeter::ScaleMark> kPowerMarks{{0.5, {}}, {1, "1"}, {2.5, "2.5"}, {5, "5"}};
+
 QFont scaleFont(qreal pixelHeight)
 {
     QFont font;
@@ -33,10 +45,6 @@ QFont scaleFont(qreal pixelHeight)
 SignalMeter::SignalMeter(QWidget *parent) : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    m_signalMarks = {{1, "1"},    {2, {}},  {3, "3"},    {4, {}},  {5, "5"},
-                     {6, {}},     {7, "7"}, {8, {}},     {9, "9"}, {10, {}},
-                     {11, "+20"}, {12, {}}, {13, "+40"}, {14, {}}, {15, "+60"}};
-    m_powerMarks = {{0.5, {}}, {1, "1"}, {2.5, "2.5"}, {5, "5"}};
     // 0: the S bar; 1: centring band or power bar in a lane beneath it; 2, 3: markers.
     m_styles[0] = {QColor(20, 24, 28), 0, 0.62};
     m_styles[1] = {QColor(40, 40, 150), 0.72, 0.28};
@@ -47,22 +55,8 @@ SignalMeter::SignalMeter(QWidget *parent) : QWidget(parent)
 double SignalMeter::clamp(double value) const
 {
     if (std::isnan(value))
-        return m_minimum;
-    return qBound(m_minimum, value, m_maximum);
-}
-
-void SignalMeter::setRange(double minimum, double maximum)
-{
-    if (!(maximum > minimum))
-        return;
-    m_minimum = minimum;
-    m_maximum = maximum;
-    for (int n = 0; n < kIndicatorCount; ++n) {
-        const Indicator i = m_indicators[n];
-        setIndicator(n, i.visible, i.start, i.end, i.marker);
-    }
-    computeGeometry();
-    update();
+        return kMinimum;
+    return qBound(kMinimum, value, kMaximum);
 }
 
 SignalMeter::Indicator SignalMeter::indicator(int n) const
@@ -77,24 +71,6 @@ void SignalMeter::setIndicator(int n, bool visible, double start, double end, do
     if (n < 0 || n >= kIndicatorCount)
         return;
     changed(n, Indicator{visible, clamp(start), clamp(end), clamp(marker)});
-}
-
-void SignalMeter::setIndicatorVisible(int n, bool visible)
-{
-    const Indicator i = indicator(n);
-    setIndicator(n, visible, i.start, i.end, i.marker);
-}
-
-void SignalMeter::setIndicatorBar(int n, double start, double end)
-{
-    const Indicator i = indicator(n);
-    setIndicator(n, i.visible, start, end, i.marker);
-}
-
-void SignalMeter::setIndicatorMarker(int n, double marker)
-{
-    const Indicator i = indicator(n);
-    setIndicator(n, i.visible, i.start, i.end, marker);
 }
 
 void SignalMeter::changed(int n, const Indicator &indicator)
@@ -115,36 +91,6 @@ void SignalMeter::setIndicatorColor(int n, const QColor &color)
     update();
 }
 
-void SignalMeter::setIndicatorLane(int n, qreal top, qreal height)
-{
-    if (n < 0 || n >= kIndicatorCount)
-        return;
-    m_styles[n].laneTop = qBound(0.0, top, 1.0);
-    m_styles[n].laneHeight = qBound(0.0, height, 1.0 - m_styles[n].laneTop);
-    update();
-}
-
-void SignalMeter::setSignalMarks(const QList<ScaleMark> &marks)
-{
-    m_signalMarks = marks;
-    m_background.invalidate();
-    update();
-}
-
-void SignalMeter::setPowerMarks(const QList<ScaleMark> &marks)
-{
-    m_powerMarks = marks;
-    m_background.invalidate();
-    update();
-}
-
-void SignalMeter::setOverloadFrom(double value)
-{
-    m_overloadFrom = value;
-    m_background.invalidate();
-    update();
-}
-
 void SignalMeter::setBackgroundColor(const QColor &color)
 {
     m_backgroundColor = color;
@@ -155,20 +101,6 @@ void SignalMeter::setBackgroundColor(const QColor &color)
 void SignalMeter::setUnlitColor(const QColor &color)
 {
     m_unlitColor = color;
-    m_background.invalidate();
-    update();
-}
-
-void SignalMeter::setScaleColor(const QColor &color)
-{
-    m_scaleColor = color;
-    m_background.invalidate();
-    update();
-}
-
-void SignalMeter::setOverloadColor(const QColor &color)
-{
-    m_overloadColor = color;
     m_background.invalidate();
     update();
 }
@@ -209,12 +141,12 @@ void SignalMeter::computeGeometry()
 
 int SignalMeter::segmentCount() const
 {
-    return qMax(1, qRound((m_maximum - m_minimum) * kSegmentsPerUnit));
+    return qMax(1, qRound((kMaximum - kMinimum) * kSegmentsPerUnit));
 }
 
 qreal SignalMeter::xOf(double value) const
 {
-    return m_bar.left() + (value - m_minimum) / (m_maximum - m_minimum) * m_bar.width();
+    return m_bar.left() + (value - kMinimum) / (kMaximum - kMinimum) * m_bar.width();
 }
 
 SignalMeter::Drawn SignalMeter::drawnOf(const Indicator &indicator) const
@@ -230,15 +162,15 @@ void SignalMeter::drawScale(QPainter &painter, const QList<ScaleMark> &marks, qr
 {
     const qreal lineWidth = qMax(1.0, height() * 0.025);
     auto colourAt = [&](double value) {
-        return overloadColoured && value >= m_overloadFrom ? m_overloadColor : m_scaleColor;
+        return overloadColoured && value >= kOverloadFrom ? kOverloadColor : kScaleColor;
     };
     // Numbers fit their row and, on a narrow meter, the room of about two scale units.
-    const qreal unitWidth = m_bar.width() / (m_maximum - m_minimum);
+    const qreal unitWidth = m_bar.width() / (kMaximum - kMinimum);
     painter.setFont(scaleFont(qMin(textRow.height() * 0.95, unitWidth * 1.1)));
     const QFontMetricsF metrics(painter.font());
-    double last = m_minimum;
+    double last = kMinimum;
     for (const ScaleMark &mark : marks) {
-        if (mark.value < m_minimum || mark.value > m_maximum)
+        if (mark.value < kMinimum || mark.value > kMaximum)
             continue;
         last = qMax(last, mark.value);
         const qreal x = xOf(mark.value);
@@ -255,11 +187,11 @@ void SignalMeter::drawScale(QPainter &painter, const QList<ScaleMark> &marks, qr
                          Qt::AlignCenter, mark.text);
     }
     // The base line the ticks stand on, in the overload colour (and bolder) above S9.
-    const double split = overloadColoured ? qBound(m_minimum, m_overloadFrom, last) : last;
-    painter.setPen(QPen(m_scaleColor, lineWidth));
-    painter.drawLine(QPointF(xOf(m_minimum), base), QPointF(xOf(split), base));
+    const double split = overloadColoured ? qBound(kMinimum, kOverloadFrom, last) : last;
+    painter.setPen(QPen(kScaleColor, lineWidth));
+    painter.drawLine(QPointF(xOf(kMinimum), base), QPointF(xOf(split), base));
     if (split < last) {
-        painter.setPen(QPen(m_overloadColor, lineWidth * 1.6));
+        painter.setPen(QPen(kOverloadColor, lineWidth * 1.6));
         painter.drawLine(QPointF(xOf(split), base), QPointF(xOf(last), base));
     }
 }
@@ -275,10 +207,10 @@ void SignalMeter::drawBackground(QPainter &painter) const
     painter.setBrush(m_unlitColor);
     painter.drawPath(m_segmentShape);
 
-    drawScale(painter, m_signalMarks, kSignalBase * h, m_bar.top(), m_signalText, true);
-    drawScale(painter, m_powerMarks, kPowerBase * h, m_bar.bottom(), m_powerText, false);
+    drawScale(painter, kSignalMarks, kSignalBase * h, m_bar.top(), m_signalText, true);
+    drawScale(painter, kPowerMarks, kPowerBase * h, m_bar.bottom(), m_powerText, false);
 
-    painter.setPen(m_scaleColor);
+    painter.setPen(kScaleColor);
     const qreal captionFont = qMin(m_signalText.height() * 0.95, m_captions.width() * 0.5);
     painter.setFont(scaleFont(captionFont));
     painter.drawText(QRectF(0, m_signalText.top(), m_captions.width(), m_signalText.height()),
@@ -311,7 +243,7 @@ void SignalMeter::paintEvent(QPaintEvent *)
             painter.fillRect(QRectF(from, top, to - from, laneHeight), style.color);
             painter.restore();
         }
-        if (indicator.marker > m_minimum) {
+        if (indicator.marker > kMinimum) {
             const qreal x = xOf(indicator.marker);
             painter.setPen(QPen(style.color, qMax(1.5, pitch * 0.5)));
             painter.drawLine(QPointF(x, m_bar.top() - height() * 0.03),

@@ -35,37 +35,15 @@ public:
 
     explicit SignalMeter(QWidget *parent = nullptr);
 
-    double minimum() const { return m_minimum; }
-    double maximum() const { return m_maximum; }
-    void setRange(double minimum, double maximum);
-
     // Indicator n (0..3) as stored, after clamping; other n give an empty indicator.
     Indicator indicator(int n) const;
     void setIndicator(int n, bool visible, double start, double end, double marker);
-    void setIndicatorVisible(int n, bool visible);
-    void setIndicatorBar(int n, double start, double end);
-    void setIndicatorMarker(int n, double marker);
-
     void setIndicatorColor(int n, const QColor &color);
-    // The band of the bar area an indicator's bar fills: top and height as fractions of it.
-    void setIndicatorLane(int n, qreal top, qreal height);
 
-    // Marks of the upper (S) and lower (PO) scale, in meter values.
-    QList<ScaleMark> signalMarks() const { return m_signalMarks; }
-    void setSignalMarks(const QList<ScaleMark> &marks);
-    QList<ScaleMark> powerMarks() const { return m_powerMarks; }
-    void setPowerMarks(const QList<ScaleMark> &marks);
-
-    // Marks of the S scale from this value up are drawn in the over-S9 colour.
-    void setOverloadFrom(double value);
-
-    QColor backgroundColor() const { return m_backgroundColor; }
     // Transparent lets the display behind show through.
     void setBackgroundColor(const QColor &color);
     // Colour of the bar's segments where no indicator lights them.
     void setUnlitColor(const QColor &color);
-    void setScaleColor(const QColor &color);
-    void setOverloadColor(const QColor &color);
 
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
@@ -99,17 +77,10 @@ private:
     void drawScale(QPainter &painter, const QList<ScaleMark> &marks, qreal base, qreal barEdge,
                    const QRectF &textRow, bool overloadColoured) const;
 
-    double m_minimum = 0;
-    double m_maximum = 15;
-    double m_overloadFrom = 10;
     std::array<Indicator, kIndicatorCount> m_indicators{};
     std::array<Style, kIndicatorCount> m_styles;
     std::array<Drawn, kIndicatorCount> m_drawn{};
-    QList<ScaleMark> m_signalMarks;
-    QList<ScaleMark> m_powerMarks;
     QColor m_backgroundColor{0, 200, 240};
-    QColor m_scaleColor{20, 24, 28};
-    QColor m_overloadColor{200, 20, 20};
     QColor m_unlitColor{0, 178, 214};
     QRectF m_bar;        // the segmented bar area
     QRectF m_signalText; // row of S numbers
