@@ -21,6 +21,18 @@ int DigitOf(int KeyCode)
     return -1;
 }
 
+// The mouse handlers of each knob, indexed by knob number - 1 (main, clarifier, channel).
+struct KnobHandlers {
+    void (Tuning::*press)();
+    void (Tuning::*turn)(int);
+    void (Tuning::*release)();
+};
+constexpr KnobHandlers kKnobHandlers[] = {
+    {&Tuning::MainKnob_MouseDown, &Tuning::MainKnob_Change, &Tuning::MainKnob_MouseUp},
+    {&Tuning::SubKnob_MouseDown, &Tuning::SubKnob_Change, &Tuning::SubKnob_MouseUp},
+    {&Tuning::ChannelKnob_MouseDown, &Tuning::ChannelKnob_Change, &Tuning::ChannelKnob_MouseUp},
+};
+
 } // namespace
 
 template <typename Handler> void Keyboard::press(const ButtonState &button, Handler handler)
@@ -59,32 +71,12 @@ void Keyboard::knobKeyDown(KnobKey k)
     if (!knob.Enabled) {
         return;
     }
+    const KnobHandlers &handlers = kKnobHandlers[k.which - 1];
     if (!knobKeyHeld_[k.which - 1]) {
         knobKeyHeld_[k.which - 1] = true;
-        switch (k.which) {
-        case Tuning::MainKnobNumber:
-            t.MainKnob_MouseDown();
-            break;
-        case Tuning::SubKnobNumber:
-            t.SubKnob_MouseDown();
-            break;
-        default:
-            t.ChannelKnob_MouseDown();
-            break;
-        }
+        (t.*handlers.press)();
     }
-    const int value = knob.Value + k.direction;
-    switch (k.which) {
-    case Tuning::MainKnobNumber:
-        t.MainKnob_Change(value);
-        break;
-    case Tuning::SubKnobNumber:
-        t.SubKnob_Change(value);
-        break;
-    default:
-        t.ChannelKnob_Change(value);
-        break;
-    }
+    (t.*handlers.turn)(knob.Value + k.direction);
 }
 
 // A pressed knob is always released, even when it was disabled meanwhile, so the
@@ -95,18 +87,7 @@ void Keyboard::knobKeyUp(KnobKey k)
         return;
     }
     knobKeyHeld_[k.which - 1] = false;
-    Tuning &t = radio_.tuning;
-    switch (k.which) {
-    case Tuning::MainKnobNumber:
-        t.MainKnob_MouseUp();
-        break;
-    case Tuning::SubKnobNumber:
-        t.SubKnob_MouseUp();
-        break;
-    default:
-        t.ChannelKnob_MouseUp();
-        break;
-    }
+    (radio_.tuning.*kKnobHandlers[k.which - 1].release)();
 }
 
 // One jog step per key-down; the meter polling resumes when the key comes up.
