@@ -51,9 +51,7 @@ void SplitRepeater::splitOn()
     p.lblTXRX.Visible = false;
 
     // The radio's other VFO takes the transmit frequency.
-    radio_.cat.ToggleVFOAB();
-    radio_.vfo.SendInfoToRadioVFOSB(s.SubVfo.Frequency);
-    radio_.cat.ToggleVFOAB();
+    radio_.vfo.SendSubVfoOnOtherVfo();
     Pause(radio_.host, kSplitCommandWaitSeconds);
     radio_.cat.SplitOnToRadio();
 }

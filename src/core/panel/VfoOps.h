@@ -28,11 +28,10 @@ public:
     void SUBbutton_Click();
     void DisplayVFOInfo();
     void ChangeToVFOfunction();
-
-private:
     // Toggle, send the sub VFO, toggle back: the radio ends on its main VFO.
     void SendSubVfoOnOtherVfo();
 
+private:
     Radio &radio_;
 };
 
