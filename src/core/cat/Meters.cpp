@@ -166,6 +166,29 @@ int Meters::ApplyCentring(int b)
     return b;
 }
 
+int Meters::ApplySearchCentring(int b)
+{
+    RadioState &s = radio_.state;
+    if (b >= kToneBit) {
+        b -= kToneBit;
+    }
+    if (b < kOffCentre) {
+        s.SignalCentred = true;
+        if (s.MainVfo.Mode == ModeFM) {
+            SetIndicator1(7, 8);
+        } else {
+            SetIndicator1(0, 0);
+        }
+    } else {
+        s.SignalCentred = false;
+        b -= kOffCentre;
+        if (s.PauseTime == 0) {
+            SetIndicator1(3, 12);
+        }
+    }
+    return b;
+}
+
 void Meters::ReadRxStatus(bool &GotReply)
 {
     if (!rxRequestPending_ || radio_.port.bytesAvailable() == 0) {
@@ -303,38 +326,19 @@ void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
     }
     const bool fm = s.MainVfo.Mode == ModeFM;
     const bool sideband = s.MainVfo.Mode <= ModeCWR;
-    const auto showCentreBand = [&] {
-        if (fm) {
-            SetIndicator1(7, 8);
-        } else {
-            SetIndicator1(0, 0);
-        }
-    };
     if (b < kNoSignal) {
-        if (b >= kToneBit) {
-            b -= kToneBit;
-        }
-        if (b < kOffCentre) {
-            s.SignalCentred = true;
-            showCentreBand();
-            if (fm && s.SearchOn) {
-                bool notStored = false;
-                int freePos = 0;
-                FindFreeMemory(notStored, freePos);
-                if (notStored) {
-                    StoreVfosInMemory(freePos);
-                    s.MemoryDirty = true;
-                }
-                MoveOn = true;
-                SendRequest = true;
-                return;
+        b = ApplySearchCentring(b);
+        if (s.SignalCentred && fm && s.SearchOn) {
+            bool notStored = false;
+            int freePos = 0;
+            FindFreeMemory(notStored, freePos);
+            if (notStored) {
+                StoreVfosInMemory(freePos);
+                s.MemoryDirty = true;
             }
-        } else {
-            s.SignalCentred = false;
-            b -= kOffCentre;
-            if (s.PauseTime == 0) {
-                SetIndicator1(3, 12);
-            }
+            MoveOn = true;
+            SendRequest = true;
+            return;
         }
         p.lblBusy.Visible = true;
         if (!sideband) {
@@ -364,19 +368,7 @@ void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
         }
         MoveOn = true;
         SendRequest = true;
-        if (b >= kToneBit) {
-            b -= kToneBit;
-        }
-        if (b < kOffCentre) {
-            s.SignalCentred = true;
-            showCentreBand();
-        } else {
-            s.SignalCentred = false;
-            b -= kOffCentre;
-            if (s.PauseTime == 0) {
-                SetIndicator1(3, 12);
-            }
-        }
+        b = ApplySearchCentring(b);
     }
     ShowSignalMeter(b);
 }

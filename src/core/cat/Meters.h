@@ -51,6 +51,9 @@ private:
     // Bits 6 and 5 of an RX status byte whose bit 7 is already removed: sets
     // SignalCentred and the centring band, returns the S value.
     int ApplyCentring(int b);
+    // The same for the search, with its own centring band; off centre it shows the
+    // wide band only while the pause is OFF.
+    int ApplySearchCentring(int b);
     void SetIndicator1(double start, double end);
     void NoteUnanswered();
     void NoteAnswered();
