@@ -1,19 +1,16 @@
 #include "Radio.h"
 #include "support/FakeHost.h"
+#include "support/Frames.h"
 #include "support/RecordingPort.h"
 
 #include <gtest/gtest.h>
 
 using namespace dorv;
+using dorv::test::F;
 using dorv::test::FakeHost;
 using dorv::test::RecordingPort;
 
 namespace {
-
-CatFrame F(std::uint8_t p1, std::uint8_t p2, std::uint8_t p3, std::uint8_t p4, std::uint8_t op)
-{
-    return {p1, p2, p3, p4, op};
-}
 
 class CatCommandsTest : public ::testing::Test {
 protected:

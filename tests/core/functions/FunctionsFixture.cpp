@@ -46,12 +46,7 @@ void FunctionsTest::matchRadio()
 
 std::vector<CatFrame> FunctionsTest::takeFrames()
 {
-    std::vector<CatFrame> frames;
-    for (const CatFrame &frame : engine.receivedFrames()) {
-        if (frame[4] != Opcode::RxStatus && frame[4] != Opcode::TxStatus) {
-            frames.push_back(frame);
-        }
-    }
+    std::vector<CatFrame> frames = WithoutStatusRequests(engine.receivedFrames());
     engine.clearLog();
     return frames;
 }

@@ -3,17 +3,12 @@
 #include "Radio.h"
 #include "SimulatedPort.h"
 #include "support/FakeHost.h"
+#include "support/Frames.h"
 
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace dorv::test {
-
-inline CatFrame F(std::uint8_t p1, std::uint8_t p2, std::uint8_t p3, std::uint8_t p4,
-                  std::uint8_t op)
-{
-    return {p1, p2, p3, p4, op};
-}
 
 // A live panel in VFO state on the in-process simulated radio: CAT on, main VFO on the
 // 144 MHz band in FM at 145.000 MHz with a 600 kHz offset, everything already sent.

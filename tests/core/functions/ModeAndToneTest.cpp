@@ -5,8 +5,6 @@ namespace {
 
 using ModeAndToneTest = FunctionsTest;
 
-const CatFrame kReadFreqMode = F(0, 0, 0, 0, 0x03);
-
 TEST_F(ModeAndToneTest, modeButton_fmSetsAutomaticMinusShiftUsbBackToSimplex)
 {
     s.MainVfo = {14670000, ModeUSB, 60000};

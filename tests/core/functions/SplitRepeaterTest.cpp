@@ -7,8 +7,6 @@ namespace {
 
 using SplitRepeaterTest = FunctionsTest;
 
-const CatFrame kToggle = F(0, 0, 0, 0, 0x81);
-
 TEST_F(SplitRepeaterTest, rptButton_stepsMinusPlusSimplexInFmOnly)
 {
     const struct {

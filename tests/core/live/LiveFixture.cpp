@@ -36,13 +36,7 @@ LiveFixture::~LiveFixture()
 
 std::vector<CatFrame> LiveFixture::commandFrames() const
 {
-    std::vector<CatFrame> frames;
-    for (const CatFrame &f : engine.receivedFrames()) {
-        if (f[4] != Opcode::RxStatus && f[4] != Opcode::TxStatus) {
-            frames.push_back(f);
-        }
-    }
-    return frames;
+    return WithoutStatusRequests(engine.receivedFrames());
 }
 
 } // namespace dorv::test

@@ -3,20 +3,13 @@
 #include "Radio.h"
 #include "SimulatedPort.h"
 #include "support/FakeHost.h"
+#include "support/Frames.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <vector>
 
 namespace dorv::test {
-
-inline CatFrame F(std::uint8_t p1, std::uint8_t p2, std::uint8_t p3, std::uint8_t p4,
-                  std::uint8_t op)
-{
-    return {p1, p2, p3, p4, op};
-}
-inline const CatFrame kToggle{0, 0, 0, 0, 0x81};
-inline const CatFrame kReadFreqMode{0, 0, 0, 0, 0x03};
 
 // A radio wired to the in-process simulated FT-897 on the virtual clock, with its data
 // files in a fresh directory and the port open.
