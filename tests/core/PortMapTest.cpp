@@ -1,5 +1,7 @@
 #include "cat/PortMap.h"
 
+#include "support/TempDir.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -13,14 +15,6 @@ namespace fs = std::filesystem;
 
 class PortMapTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "portmap-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(dir); }
-
     void writeConf(const std::string &text) { std::ofstream(dir / PortMap::kFileName) << text; }
     std::string readConf()
     {
@@ -29,7 +23,8 @@ protected:
         return text.str();
     }
 
-    fs::path dir;
+    test::TempDir temp{"portmap"};
+    const fs::path dir = temp.path();
 };
 
 TEST_F(PortMapTest, load_writesDefaultsWhenFileIsMissing)

@@ -1,6 +1,5 @@
 #include "FilesFixture.h"
 
-#include <cstdlib>
 #include <fstream>
 #include <iterator>
 
@@ -59,23 +58,6 @@ void WriteFileBytes(const fs::path &path, const Bytes &bytes)
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char *>(bytes.data()),
               static_cast<std::streamsize>(bytes.size()));
-}
-
-static fs::path MakeTempDir()
-{
-    std::string pattern = (fs::temp_directory_path() / "dorv-files-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-        throw std::runtime_error("cannot make a temporary directory");
-    }
-    return pattern;
-}
-
-FilesTest::FilesTest() : dir(MakeTempDir()) {}
-
-FilesTest::~FilesTest()
-{
-    std::error_code ec;
-    fs::remove_all(dir, ec);
 }
 
 Bytes FilesTest::validSettings(const std::string &memoryFile) const

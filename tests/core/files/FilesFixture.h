@@ -2,6 +2,7 @@
 
 #include "Radio.h"
 #include "support/FakeHost.h"
+#include "support/TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -36,14 +37,12 @@ void WriteFileBytes(const std::filesystem::path &path, const Bytes &bytes);
 // A fresh data directory and a radio working in it.
 class FilesTest : public ::testing::Test {
 protected:
-    FilesTest();
-    ~FilesTest() override;
-
     std::filesystem::path file(const std::string &name) const { return dir / name; }
     // A settings file that is valid: port "None", rate 9600, the given memory file.
     Bytes validSettings(const std::string &memoryFile = "") const;
 
-    std::filesystem::path dir;
+    TempDir temp{"dorv-files"};
+    const std::filesystem::path dir = temp.path();
     FakeHost host;
     ClosedPort port;
     Radio radio{host, port, dir.string()};

@@ -4,6 +4,7 @@
 #include "SimulatedPort.h"
 #include "support/FakeHost.h"
 #include "support/Frames.h"
+#include "support/TempDir.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -16,7 +17,6 @@ namespace dorv::test {
 class LiveFixture : public ::testing::Test {
 protected:
     explicit LiveFixture(ft897sim::Options options = {});
-    ~LiveFixture() override;
 
     // Frames the radio received, without the status requests of the meters.
     std::vector<CatFrame> commandFrames() const;
@@ -26,7 +26,8 @@ protected:
     FakeHost host;
     ft897sim::Engine engine;
     ft897sim::SimulatedPort port;
-    std::filesystem::path dir;
+    TempDir temp{"dorv-live"};
+    const std::filesystem::path dir = temp.path();
     Radio radio;
     RadioState &s = radio.state;
     PanelState &p = radio.panel;
