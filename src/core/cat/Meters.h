@@ -25,9 +25,6 @@ public:
     int BandFromFreq(Freq freq, int Default);
     void FindFreeMemory(bool &NotStored, int &FreePos);
 
-    // Forgets a request whose reply was discarded, so the next poll asks afresh.
-    void ForgetRequests();
-
     // Both poll at the interval of the Meter menu (0 = OFF) and start disabled.
     Timer TimerSignalMeter{"TimerSignalMeter"};
     Timer TimerPowerMeter{"TimerPowerMeter"};
@@ -36,6 +33,8 @@ public:
     static constexpr int kSilentPolls = 3;
 
 private:
+    // Forgets a request whose reply was discarded, so the next poll asks afresh.
+    void ForgetRequests();
     void TimerSignalMeter_Timer();
     void TimerPowerMeter_Timer();
     // Discards what is waiting and writes a status request, so that only bytes arriving

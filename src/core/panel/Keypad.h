@@ -28,11 +28,6 @@ public:
     // Escape: ends an open entry without changing anything.
     void CancelEntry();
 
-    bool KeypadDigitTyped = false; // a digit was typed in this entry
-    bool KeypadDecimal = false;    // the decimal key was accepted in this entry
-    std::string KeypadText;        // the digits typed so far, in order
-    int KeypadMHz = 0;             // the MHz number fixed by the decimal key
-
 private:
     std::string &operatedReadout();
     void showEntry();
@@ -47,6 +42,10 @@ private:
     void helpFrequencyEntry(const std::string &text);
 
     Radio &radio_;
+    bool KeypadDigitTyped = false; // a digit was typed in this entry
+    bool KeypadDecimal = false;    // the decimal key was accepted in this entry
+    std::string KeypadText;        // the digits typed so far, in order
+    int KeypadMHz = 0;             // the MHz number fixed by the decimal key
     // The entry as shown, "---.---.--" filled in; kept here rather than read back from the
     // readout, which a knob's re-send may overwrite while the entry is open.
     std::string entry_;
