@@ -1,20 +1,16 @@
-#include "Radio.h"
-#include "support/FakeHost.h"
 #include "support/Frames.h"
-#include "support/RecordingPort.h"
+#include "support/RecordingRadio.h"
 
 #include <gtest/gtest.h>
 
 using namespace dorv;
 using dorv::test::F;
-using dorv::test::FakeHost;
-using dorv::test::RecordingPort;
 
 namespace {
 
-class CatCommandsTest : public ::testing::Test {
+class CatCommandsTest : public ::testing::Test, protected test::RecordingRadio {
 protected:
-    CatCommandsTest() : radio(host, port, "/tmp")
+    CatCommandsTest()
     {
         port.opened = true;
         s.BandTable.TuneLower[1] = 14400000;
@@ -23,12 +19,6 @@ protected:
     }
 
     std::vector<CatFrame> frames() const { return port.frames(); }
-
-    FakeHost host;
-    RecordingPort port;
-    Radio radio;
-    RadioState &s = radio.state;
-    PanelState &p = radio.panel;
 };
 
 TEST_F(CatCommandsTest, setFrequency_writesReadoutEvenWhenNothingIsSent)

@@ -1,20 +1,14 @@
-#include "Radio.h"
 #include "panel/ReadoutFormat.h"
-#include "support/FakeHost.h"
-#include "support/RecordingPort.h"
+#include "support/RecordingRadio.h"
 
 #include <gtest/gtest.h>
 
 using namespace dorv;
-using dorv::test::FakeHost;
-using dorv::test::RecordingPort;
 
 namespace {
 
-class CatLinkTest : public ::testing::Test {
+class CatLinkTest : public ::testing::Test, protected test::RecordingRadio {
 protected:
-    CatLinkTest() : radio(host, port, "/tmp") {}
-
     int checkedPortItem() const
     {
         int checked = -1;
@@ -26,10 +20,6 @@ protected:
         }
         return checked;
     }
-
-    FakeHost host;
-    RecordingPort port;
-    Radio radio;
 };
 
 TEST_F(CatLinkTest, menus_haveTheirCaptionsByIndex)

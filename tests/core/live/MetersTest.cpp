@@ -1,5 +1,5 @@
 #include "LiveFixture.h"
-#include "support/RecordingPort.h"
+#include "support/RecordingRadio.h"
 
 using namespace dorv;
 using namespace dorv::test;
@@ -7,9 +7,9 @@ using namespace dorv::test;
 namespace {
 
 // Status bytes fed by hand: the meters behind a port that records what they ask.
-class MetersTest : public ::testing::Test {
+class MetersTest : public ::testing::Test, protected RecordingRadio {
 protected:
-    MetersTest() : radio(host, port, "/tmp") { port.opened = true; }
+    MetersTest() { port.opened = true; }
 
     // One poll that asks, then one that reads the byte the radio answered.
     void rxPoll(std::uint8_t status)
@@ -21,12 +21,6 @@ protected:
         radio.meters.ReadRxStatus(got);
         EXPECT_TRUE(got);
     }
-
-    FakeHost host;
-    RecordingPort port;
-    Radio radio;
-    RadioState &s = radio.state;
-    PanelState &p = radio.panel;
 };
 
 TEST_F(MetersTest, readRxStatus_busyCentringAndSValue)

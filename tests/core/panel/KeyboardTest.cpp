@@ -12,15 +12,10 @@ constexpr Freq kStart = 14500000;
 
 // A radio with the link on in VFO state, main VFO at 145 MHz in DIG (no key selects DIG),
 // sub VFO elsewhere, buttons and knobs enabled by state.
-struct Bench {
+struct Bench : test::RecordingRadio {
     Bench()
     {
-        port.opened = true;
-        InstallBandDefaults(s.BandTable);
-        ResetStepDefaults(s.Settings);
-        s.CatOn = true;
-        s.PortReady = true;
-        s.OperatingState = StateVFO;
+        linkOnInVfoState();
         s.MainBand = 1;
         s.MainVfo = {kStart, ModeDIG};
         s.SubBand = 1;
@@ -34,12 +29,6 @@ struct Bench {
     }
     void down(int code, int mask = 0) { radio.keyboard.Form_KeyDown(code, mask); }
     void up(int code, int mask = 0) { radio.keyboard.Form_KeyUp(code, mask); }
-
-    test::FakeHost host;
-    test::RecordingPort port;
-    Radio radio{host, port, "/tmp"};
-    RadioState &s = radio.state;
-    PanelState &p = radio.panel;
 };
 
 void SetFm(Bench &b)

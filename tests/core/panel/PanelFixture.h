@@ -1,11 +1,9 @@
 #pragma once
 
-#include "Radio.h"
 #include "model/BandCopies.h"
 #include "model/StepDefaults.h"
 #include "model/files/BandDefaults.h"
-#include "support/FakeHost.h"
-#include "support/RecordingPort.h"
+#include "support/RecordingRadio.h"
 
 #include <gtest/gtest.h>
 
@@ -25,17 +23,12 @@ inline std::vector<Freq> SetFrequencies(const std::vector<CatFrame> &frames)
 
 // A radio with the link on in VFO state, the built-in band table and step tables, over a
 // recording port on the virtual clock.
-class PanelFixture : public ::testing::Test {
+class PanelFixture : public ::testing::Test, protected RecordingRadio {
 protected:
-    PanelFixture() : radio(host, port, "/tmp")
+    PanelFixture()
     {
-        port.opened = true;
         port.clock = [this] { return host.now(); };
-        InstallBandDefaults(s.BandTable);
-        ResetStepDefaults(s.Settings);
-        s.CatOn = true;
-        s.PortReady = true;
-        s.OperatingState = StateVFO;
+        linkOnInVfoState();
     }
 
     // Frequencies of the set-frequency frames written so far, in order.
@@ -61,12 +54,6 @@ protected:
         s.BandTable.TuneLower[band] = lower;
         s.BandTable.TuneUpper[band] = upper;
     }
-
-    FakeHost host;
-    RecordingPort port;
-    Radio radio;
-    RadioState &s = radio.state;
-    PanelState &p = radio.panel;
 };
 
 } // namespace dorv::test
