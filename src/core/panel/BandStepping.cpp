@@ -9,7 +9,6 @@ namespace dorv {
 namespace {
 
 constexpr Freq kMhzStep = 100000; // 1 MHz
-constexpr Freq kFastFactor = 10;
 
 int WrapBand(int band)
 {
@@ -157,7 +156,7 @@ void BandStepping::stepMhz(int direction)
     const int band = s.operatedBand();
     const Freq lower = s.BandTable.TuneLower[band];
     const Freq upper = s.BandTable.TuneUpper[band];
-    const Freq step = radio_.panel.ledFAST ? kMhzStep * kFastFactor : kMhzStep;
+    const Freq step = radio_.panel.ledFAST ? kMhzStep * Tuning::kFastFactor : kMhzStep;
     const std::int64_t f = std::int64_t{vfo.Frequency} + direction * std::int64_t{step};
     if (direction < 0) {
         vfo.Frequency = f < lower ? upper : static_cast<Freq>(f);

@@ -14,8 +14,7 @@ namespace {
 constexpr int kSendRepeatMs = 250;
 constexpr int kJogRepeatMs = 200;
 constexpr double kReleaseWaitSeconds = 0.2;
-constexpr Freq kJogStep = 1000; // 10 kHz
-constexpr int kFastFactor = 10;
+constexpr Freq kJogStep = 1000;  // 10 kHz
 constexpr Freq kClarLimit = 999; // clarifier offset ±9.99 kHz
 
 // Knob arithmetic runs in 64 bits and comes back clamped, so no knob event can overflow.

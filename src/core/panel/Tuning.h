@@ -16,6 +16,8 @@ public:
     enum KnobNumber { MainKnobNumber = 1, SubKnobNumber = 2, ChannelKnobNumber = 3 };
     static constexpr int Press = -1;
     static constexpr int Release = 1;
+    // FAST multiplies the main dial's, the jog's and the MHz buttons' steps by this.
+    static constexpr int kFastFactor = 10;
 
     // WhichKnob 1 main, 2 clarifier, 3 channel; Direction -1 press, 1 release.
     void SetupTuningKnob(int WhichKnob, int Direction);
