@@ -6,7 +6,7 @@ packages=(
     build-essential cmake ccache pkg-config
     qt6-base-dev libqt6serialport6-dev libgl1-mesa-dev
     libgtest-dev
-    xvfb xauth openbox xdotool imagemagick x11-utils
+    xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils python3
     libhamlib-utils
 )
 missing=()
