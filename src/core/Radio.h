@@ -9,6 +9,7 @@
 #include "cat/Meters.h"
 #include "cat/Power.h"
 #include "cat/Transmit.h"
+#include "dialogs/SettingsDialogs.h"
 #include "host/Host.h"
 #include "host/SerialPort.h"
 #include "model/RadioState.h"
@@ -63,6 +64,7 @@ public:
     UpdateIntervals intervals;
     DisplayLayout display;
     MenuLock lock;
+    SettingsDialogs dialogs;
     AppFrame app;
 };
 

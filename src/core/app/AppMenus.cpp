@@ -47,10 +47,16 @@ void AppFrame::mnuSettingsArray_Click(int Index)
         break;
     }
     case TuningSteps:
+        radio_.dialogs.frmTuningSteps.Form_Load();
+        break;
     case RepeaterShifts:
+        radio_.dialogs.frmRPTshift.Form_Load();
+        break;
     case CtcssTones:
+        radio_.dialogs.frmCTCSS.Form_Load();
+        break;
     case DcsCodes:
-        // The settings dialogs open here, modally over the main window, once they are built.
+        radio_.dialogs.frmDCS.Form_Load();
         break;
     default:
         break;

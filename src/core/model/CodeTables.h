@@ -21,7 +21,7 @@ struct ToneModeRow {
 
 constexpr int kCtcssCount = 39;
 constexpr int kDcsCount = 104;
-constexpr std::int16_t kDefaultToneIndex = 8; // 88.5 Hz, and DCS 047
+constexpr std::int16_t kDefaultToneIndex = 8; // 88.5 Hz, and DCS 051
 
 const std::array<ModeRow, kModeCount> &ModeTable();
 const std::array<ToneModeRow, kToneModeCount> &ToneModeTable();

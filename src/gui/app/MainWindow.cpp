@@ -8,6 +8,7 @@
 #include "app/PanelDumpWriter.h"
 #include "app/PanelWiring.h"
 #include "cat/PortMap.h"
+#include "dialogs/SettingsDialogViews.h"
 #include "model/files/SettingsDefaults.h"
 
 #include <QAction>
@@ -55,6 +56,8 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     connect(lockDialog_, &LockDialog::acted, this, &MainWindow::render);
     aboutDialog_ = new AboutDialog(radio_, this);
     connect(aboutDialog_, &AboutDialog::acted, this, &MainWindow::render);
+    settingsDialogs_ = new SettingsDialogViews(radio_, this);
+    connect(settingsDialogs_, &SettingsDialogViews::acted, this, &MainWindow::render);
     // Shown while the radio stops answering the status polls (cable out, radio off).
     noReply_ = new QLabel(tr("The radio is not answering: check that it is on and that its "
                              "CAT cable and rate match the Settings menu."),
@@ -138,11 +141,13 @@ void MainWindow::render()
     panel_->render();
     lockDialog_->render();
     aboutDialog_->render();
+    settingsDialogs_->render();
     noReply_->setVisible(radio_.panel.RadioNotAnswering);
     if (radio_.panel.ProgramEnded) {
         // The exit procedure ran to its end: every window goes at once.
         lockDialog_->hide();
         aboutDialog_->hide();
+        settingsDialogs_->hideAll();
         close();
     }
 }

@@ -15,6 +15,7 @@ class AboutDialog;
 class FrontPanel;
 class LockDialog;
 class MenuBarBuilder;
+class SettingsDialogViews;
 
 // The main window (frmRadio): the menus and the front panel. It owns the radio, forwards
 // every input to the core and redraws the panel state after every change.
@@ -54,6 +55,7 @@ private:
     MenuBarBuilder *menus_ = nullptr;
     LockDialog *lockDialog_ = nullptr;
     AboutDialog *aboutDialog_ = nullptr;
+    SettingsDialogViews *settingsDialogs_ = nullptr;
     QLabel *noReply_ = nullptr;
     QPoint placed_; // the window position last taken from the panel state, in pixels
 };

@@ -1,0 +1,107 @@
+#include "dialogs/ToneDialog.h"
+
+#include "Radio.h"
+#include "model/CodeTables.h"
+
+namespace dorv {
+
+namespace {
+
+// 670 -> "67.0"
+std::vector<std::string> CtcssCaptions()
+{
+    std::vector<std::string> captions;
+    for (std::int16_t tenths : CtcssToneTable()) {
+        captions.push_back(std::to_string(tenths / 10) + "." + std::to_string(tenths % 10));
+    }
+    return captions;
+}
+
+// 23 -> "023": the code's three octal digits.
+std::vector<std::string> DcsCaptions()
+{
+    std::vector<std::string> captions;
+    for (std::int16_t code : DcsCodeTable()) {
+        std::string digits = std::to_string(code);
+        captions.push_back(std::string(3 - digits.size(), '0') + digits);
+    }
+    return captions;
+}
+
+} // namespace
+
+ToneDialog::ToneDialog(Radio &radio, Kind kind)
+    : radio_(radio), kind_(kind), options_(kind == Kind::Ctcss ? CtcssCaptions() : DcsCaptions())
+{
+}
+
+const char *ToneDialog::FrameCaption() const
+{
+    return kind_ == Kind::Ctcss ? "Frequency (Hz)" : "Code Number";
+}
+
+std::int16_t &ToneDialog::operatedValue()
+{
+    VfoInfo &vfo = radio_.state.operatedVfo();
+    return kind_ == Kind::Ctcss ? vfo.CtcssTone : vfo.DcsCode;
+}
+
+void ToneDialog::Form_Load()
+{
+    const std::string title = kind_ == Kind::Ctcss ? "CTCSS Tone" : "DCS Code";
+    form.Caption = title + (radio_.state.SubActive ? " (SUB VFO)" : " (MAIN VFO)");
+    const int current = operatedValue();
+    form.Selected = current >= 0 && current < static_cast<int>(options_.size()) ? current : -1;
+    form.Visible = true;
+    radio_.host.panelChanged();
+}
+
+void ToneDialog::optCTCSS_Click(int Index)
+{
+    if (Index >= 0 && Index < static_cast<int>(options_.size())) {
+        form.Selected = Index;
+    }
+}
+
+// Stores the index in the operated VFO and sends it at once. The radio operates the sub
+// VFO while SUB is on, so the sub VFO's tone and code go out as the panel sends them.
+void ToneDialog::store(int index)
+{
+    operatedValue() = static_cast<std::int16_t>(index);
+    CatCommands &cat = radio_.cat;
+    const bool sub = radio_.state.SubActive;
+    if (kind_ == Kind::Ctcss) {
+        sub ? cat.SendToneToRadioSB() : cat.SendToneToRadioMB();
+    } else {
+        sub ? cat.MarkDcsSentSB() : cat.SendDcsToRadioMB();
+    }
+}
+
+void ToneDialog::cmdSAVE_Click()
+{
+    if (form.Selected >= 0) {
+        store(form.Selected);
+    }
+    close();
+}
+
+// Takes effect at once; a CANCEL afterwards keeps it.
+void ToneDialog::cmdDEFAULT_Click()
+{
+    form.Selected = kDefaultToneIndex;
+    store(kDefaultToneIndex);
+    radio_.host.panelChanged();
+}
+
+void ToneDialog::cmdCancel_Click()
+{
+    close();
+}
+
+void ToneDialog::close()
+{
+    form.Visible = false;
+    radio_.host.panelChanged();
+}
+
+} // namespace dorv
