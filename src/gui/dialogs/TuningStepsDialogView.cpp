@@ -45,6 +45,7 @@ QWidget *TuningStepsDialogView::frame(const QString &title, const QString &names
 {
     auto *box = new QGroupBox(title, this);
     auto *grid = new QGridLayout(box);
+    grid->setHorizontalSpacing(14);
     const QStringList objectNames = names.split(QLatin1Char(','));
     for (int column = 0; column < 3; ++column) {
         auto *combo = new QComboBox(box);
