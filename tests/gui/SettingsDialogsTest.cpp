@@ -298,6 +298,9 @@ TEST_F(SettingsDialogsTest, everyDialog_isCentredAndNothingIsCutOff)
             const QRect area = window->screen()->availableGeometry();
             const QRect frame = dialog->frameGeometry();
             EXPECT_TRUE(area.contains(frame)) << name;
+            // Small enough for a 640 x 480 screen with room for a title bar.
+            EXPECT_LE(frame.width(), 640) << name;
+            EXPECT_LE(frame.height(), 450) << name;
             EXPECT_LE((frame.center() - area.center()).manhattanLength(), 4) << name;
             for (QWidget *w : dialog->findChildren<QWidget *>()) {
                 if (!w->isVisible() || w->isWindow()) {

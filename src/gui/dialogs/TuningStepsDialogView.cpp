@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace dorv::gui {
 
@@ -22,20 +23,26 @@ TuningStepsDialogView::TuningStepsDialogView(Radio &radio, QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Tuning Steps"));
     TuningStepsForm &form = dialog_.form;
-    auto *grid = new QGridLayout;
-    grid->addWidget(frame(QStringLiteral("MAIN DIAL"), QStringLiteral("VFObox_3,VFObox_4,VFObox_5"),
-                          {&form.VFObox[0], &form.VFObox[1], &form.VFObox[2]},
-                          {DialStepItems(), DialStepItems(), DialStepItems()}),
-                    0, 0, 1, 2);
+    // One frame a row, so the dialog fits a 640 x 480 screen.
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(frame(QStringLiteral("MAIN DIAL"),
+                            QStringLiteral("VFObox_3,VFObox_4,VFObox_5"),
+                            {&form.VFObox[0], &form.VFObox[1], &form.VFObox[2]},
+                            {DialStepItems(), DialStepItems(), DialStepItems()}));
     for (int g = 0; g < kStepGroups; ++g) {
         const QString names = QStringLiteral("CHboxSSB_%1,CHboxAM_%1,CHboxFM_%1").arg(g);
-        grid->addWidget(frame(QString::fromLatin1(kGroupTitles[g]), names,
-                              {&form.CHboxSSB[g], &form.CHboxAM[g], &form.CHboxFM[g]},
-                              {ChannelSsbItems(), ChannelAmItems(), ChannelFmItems()}),
-                        1 + g / 2, g % 2);
+        layout->addWidget(frame(QString::fromLatin1(kGroupTitles[g]), names,
+                                {&form.CHboxSSB[g], &form.CHboxAM[g], &form.CHboxFM[g]},
+                                {ChannelSsbItems(), ChannelAmItems(), ChannelFmItems()}));
     }
-    auto *layout = new QVBoxLayout(this);
-    layout->addLayout(grid);
+    // Every box as wide as the widest, so the columns line up from frame to frame.
+    int width = 0;
+    for (const Box &box : std::as_const(boxes_)) {
+        width = std::max(width, box.combo->sizeHint().width());
+    }
+    for (const Box &box : std::as_const(boxes_)) {
+        box.combo->setMinimumWidth(width);
+    }
     addButtons(layout);
 }
 
@@ -45,7 +52,7 @@ QWidget *TuningStepsDialogView::frame(const QString &title, const QString &names
 {
     auto *box = new QGroupBox(title, this);
     auto *grid = new QGridLayout(box);
-    grid->setHorizontalSpacing(14);
+    grid->setHorizontalSpacing(8);
     const QStringList objectNames = names.split(QLatin1Char(','));
     for (int column = 0; column < 3; ++column) {
         auto *combo = new QComboBox(box);
@@ -57,8 +64,9 @@ QWidget *TuningStepsDialogView::frame(const QString &title, const QString &names
         connect(combo, &QComboBox::activated, this, [field](int index) { *field = index; });
         auto *label = new QLabel(QString::fromLatin1(kColumnLabels[column]), box);
         label->setBuddy(combo);
-        grid->addWidget(label, 0, column);
-        grid->addWidget(combo, 1, column);
+        grid->addWidget(label, 0, 2 * column);
+        grid->addWidget(combo, 0, 2 * column + 1);
+        label->setContentsMargins(column > 0 ? 12 : 0, 0, 0, 0); // a gap after the box before
         boxes_.append({combo, field});
     }
     return box;

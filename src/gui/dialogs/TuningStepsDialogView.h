@@ -6,7 +6,6 @@
 #include <span>
 
 class QComboBox;
-class QGridLayout;
 
 namespace dorv::gui {
 
