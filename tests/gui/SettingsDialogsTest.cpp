@@ -28,7 +28,7 @@ using test::ModalCloser;
 
 enum SettingsItem { TuningSteps = 8, RepeaterShifts = 9, CtcssTones = 11, DcsCodes = 12 };
 
-template <typename Predicate> bool waitFor(Predicate done, int timeoutMs = 3000)
+template <typename Predicate> bool waitFor(Predicate done, int timeoutMs = 8000)
 {
     QElapsedTimer timer;
     timer.start();
@@ -117,7 +117,7 @@ protected:
     static bool holdsKeyboard(QDialog *dialog)
     {
         QTest::qWait(50);
-        for (int i = 0; i < 40 && QApplication::activeWindow() != dialog; ++i) {
+        for (int i = 0; i < 200 && QApplication::activeWindow() != dialog; ++i) {
             dialog->activateWindow();
             QTest::qWait(25);
         }
