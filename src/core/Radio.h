@@ -25,6 +25,7 @@
 #include "panel/ToneSquelch.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
+#include "scope/BandScope.h"
 
 #include <string>
 
@@ -65,6 +66,7 @@ public:
     DisplayLayout display;
     MenuLock lock;
     SettingsDialogs dialogs;
+    BandScope scope;
     AppFrame app;
 };
 

@@ -197,6 +197,59 @@ void E2eSession::keyUp(const std::string &keys)
     Capture({"xdotool", "keyup", keys}, displayEnv());
 }
 
+std::string E2eSession::findWindow(const std::string &title, int timeoutMs) const
+{
+    std::string found;
+    WaitFor(
+        [&] {
+            found = Capture({"xdotool", "search", "--onlyvisible", "--name", "^" + title + "$"},
+                            displayEnv());
+            return !found.empty();
+        },
+        timeoutMs);
+    return found.substr(0, found.find('\n'));
+}
+
+std::pair<int, int> E2eSession::windowSize(const std::string &window) const
+{
+    std::istringstream in(
+        Capture({"xdotool", "getwindowgeometry", "--shell", window}, displayEnv()));
+    int width = 0;
+    int height = 0;
+    for (std::string line; std::getline(in, line);) {
+        if (line.rfind("WIDTH=", 0) == 0) {
+            width = std::stoi(line.substr(6));
+        } else if (line.rfind("HEIGHT=", 0) == 0) {
+            height = std::stoi(line.substr(7));
+        }
+    }
+    return {width, height};
+}
+
+void E2eSession::clickAt(const std::string &window, int x, int y)
+{
+    Capture({"xdotool", "windowactivate", "--sync", window}, displayEnv());
+    Capture({"xdotool", "mousemove", "--window", window, "--sync", std::to_string(x),
+             std::to_string(y)},
+            displayEnv());
+    usleep(100 * 1000);
+    Capture({"xdotool", "click", "1"}, displayEnv());
+    usleep(150 * 1000);
+}
+
+void E2eSession::typeInto(const std::string &window, const std::string &text)
+{
+    Capture({"xdotool", "windowactivate", "--sync", window}, displayEnv());
+    Capture({"xdotool", "type", "--delay", "20", text}, displayEnv());
+}
+
+void E2eSession::keyInto(const std::string &window, const std::string &keys)
+{
+    Capture({"xdotool", "windowactivate", "--sync", window}, displayEnv());
+    Capture({"xdotool", "key", "--clearmodifiers", keys}, displayEnv());
+    usleep(200 * 1000);
+}
+
 std::vector<std::string> E2eSession::simLog() const
 {
     std::vector<std::string> lines;

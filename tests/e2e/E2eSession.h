@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace e2e {
@@ -37,6 +38,18 @@ public:
     void key(const std::string &keys);
     void keyDown(const std::string &keys);
     void keyUp(const std::string &keys);
+
+    // The main window's X window id, once waitForMainWindow found it.
+    const std::string &mainWindow() const { return window_; }
+    // Waits for a visible window whose title is exactly `title`; "" when none came.
+    std::string findWindow(const std::string &title, int timeoutMs) const;
+    // The inner width and height of a window, in pixels; {0, 0} when unknown.
+    std::pair<int, int> windowSize(const std::string &window) const;
+    // Moves the mouse to (x, y) inside the window and clicks the left button.
+    void clickAt(const std::string &window, int x, int y);
+    // Activates a window and types text into whatever has the focus there.
+    void typeInto(const std::string &window, const std::string &text);
+    void keyInto(const std::string &window, const std::string &keys);
 
     // The simulator's log lines with the time stamp cut: "RX 14 54 30 00 01".
     std::vector<std::string> simLog() const;

@@ -44,6 +44,16 @@ std::string DumpPanel(const PanelState &p)
         << "RadioNotAnswering=" << p.RadioNotAnswering << '\n'
         << "DisplayDark=" << (p.DisplayPanelColour == kPanelDark) << '\n'
         << "SerialPort=" << CheckedCaption(p.mnuCommPortArray) << '\n';
+    const ScopeWindowState &scope = p.frmBandScope;
+    out << "ScopeVisible=" << scope.Visible << '\n'
+        << "ScopeButton=" << scope.cmdSCAN << '\n'
+        << "ScopeCurrent=" << scope.txtCurrent << '\n'
+        << "ScopeCentre=" << scope.txtCentre << '\n'
+        << "ScopeNotAnswering=" << scope.NotAnswering << '\n'
+        << "ScopeSweeps=" << scope.CompletedSweeps << '\n'
+        << "ScopeSpeed=" << CheckedCaption(scope.mnuScopeScanSpeedArray) << '\n'
+        << "ScopeStep=" << scope.listSteps << '\n'
+        << "ScopeWidth=" << scope.listScanWidth << '\n';
     for (std::size_t i = 0; i < p.LMeter.size(); ++i) {
         const MeterIndicator &m = p.LMeter[i];
         out << "LMeter" << i << '=' << m.Start << ' ' << m.End << ' ' << m.Value << '\n';

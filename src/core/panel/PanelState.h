@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Units.h"
+#include "panel/ScopeWindowState.h"
 
 #include <array>
 #include <string>
@@ -191,6 +192,8 @@ struct PanelState {
     std::string lblWhat, lblVersion;
     bool frmAboutVisible = false;
     LockDialogState frmLockUnLock;
+    // The band scope window, opened by SCOPEbutton.
+    ScopeWindowState frmBandScope;
     // Set once the exit procedure has run to its end: the GUI closes every window.
     bool ProgramEnded = false;
 

@@ -10,6 +10,7 @@
 #include "cat/PortMap.h"
 #include "dialogs/SettingsDialogViews.h"
 #include "model/files/SettingsDefaults.h"
+#include "scope/ScopeWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -58,6 +59,8 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     connect(aboutDialog_, &AboutDialog::acted, this, &MainWindow::render);
     settingsDialogs_ = new SettingsDialogViews(radio_, this);
     connect(settingsDialogs_, &SettingsDialogViews::acted, this, &MainWindow::render);
+    scope_ = new ScopeWindow(radio_, this);
+    connect(scope_, &ScopeWindow::acted, this, &MainWindow::render);
     // Shown while the radio stops answering the status polls (cable out, radio off).
     noReply_ = new QLabel(tr("The radio is not answering: check that it is on and that its "
                              "CAT cable and rate match the Settings menu."),
@@ -142,12 +145,14 @@ void MainWindow::render()
     lockDialog_->render();
     aboutDialog_->render();
     settingsDialogs_->render();
+    scope_->render();
     noReply_->setVisible(radio_.panel.RadioNotAnswering);
     if (radio_.panel.ProgramEnded) {
         // The exit procedure ran to its end: every window goes at once.
         lockDialog_->hide();
         aboutDialog_->hide();
         settingsDialogs_->hideAll();
+        scope_->hide();
         close();
     }
 }

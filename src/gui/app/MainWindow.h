@@ -16,6 +16,7 @@ class FrontPanel;
 class LockDialog;
 class MenuBarBuilder;
 class SettingsDialogViews;
+class ScopeWindow;
 
 // The main window (frmRadio): the menus and the front panel. It owns the radio, forwards
 // every input to the core and redraws the panel state after every change.
@@ -29,6 +30,7 @@ public:
     QtHost &host() { return host_; }
     FrontPanel *frontPanel() const { return panel_; }
     MenuBarBuilder *menus() const { return menus_; }
+    ScopeWindow *scopeWindow() const { return scope_; }
 
     // Runs the core's start-up: reads the data files and applies the settings, waits with
     // the splash up, then calls showMainWindow.
@@ -56,6 +58,7 @@ private:
     LockDialog *lockDialog_ = nullptr;
     AboutDialog *aboutDialog_ = nullptr;
     SettingsDialogViews *settingsDialogs_ = nullptr;
+    ScopeWindow *scope_ = nullptr;
     QLabel *noReply_ = nullptr;
     QPoint placed_; // the window position last taken from the panel state, in pixels
 };

@@ -41,7 +41,7 @@ QVector<ButtonWiring> buildButtons()
         key("CATbutton", &P::CATbutton, [](Radio &r) { r.power.CATbutton_Click(); }),
         key("MOXbutton", &P::MOXbutton, [](Radio &r) { r.transmit.MOXbutton_Click(); }),
         key("SYNCbutton", &P::SYNCbutton, [](Radio &r) { r.power.SYNCbutton_Click(); }),
-        key("SCOPEbutton", &P::SCOPEbutton),   // band scope window
+        key("SCOPEbutton", &P::SCOPEbutton, [](Radio &r) { r.scope.SCOPEbutton_Click(); }),
         key("SEARCHbutton", &P::SEARCHbutton), // search
         key("RPTbutton", &P::RPTbutton, [](Radio &r) { r.split.RPTbutton_Click(); }),
         key("REVbutton", &P::REVbutton, [](Radio &r) { r.split.REVbutton_Click(); }),

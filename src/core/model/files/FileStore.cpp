@@ -137,7 +137,9 @@ bool ReadRecords(const fs::path &path, std::size_t size, Bytes &records, std::st
     return true;
 }
 
-bool ReplaceRecords(const fs::path &link, const Bytes &records, std::string &error)
+namespace {
+
+bool Replace(const fs::path &link, const Bytes &records, bool keepTail, std::string &error)
 {
     // A linked file is replaced where it lies, so the link keeps pointing at it.
     std::error_code ec;
@@ -149,7 +151,7 @@ bool ReplaceRecords(const fs::path &link, const Bytes &records, std::string &err
         }
     }
     Bytes tail;
-    if (!ReadTail(path, records.size(), tail, error)) {
+    if (keepTail && !ReadTail(path, records.size(), tail, error)) {
         return false;
     }
     fs::path temp = path;
@@ -171,6 +173,18 @@ bool ReplaceRecords(const fs::path &link, const Bytes &records, std::string &err
     }
     FlushDirectory(path.parent_path());
     return true;
+}
+
+} // namespace
+
+bool ReplaceRecords(const fs::path &path, const Bytes &records, std::string &error)
+{
+    return Replace(path, records, true, error);
+}
+
+bool ReplaceWholeFile(const fs::path &path, const Bytes &content, std::string &error)
+{
+    return Replace(path, content, false, error);
 }
 
 } // namespace dorv

@@ -18,4 +18,7 @@ bool ReadRecords(const std::filesystem::path &path, std::size_t size, Bytes &rec
 // then renamed over the target, so a failed save leaves the old file as it was.
 bool ReplaceRecords(const std::filesystem::path &path, const Bytes &records, std::string &error);
 
+// Replaces the whole file with `content` the same safe way.
+bool ReplaceWholeFile(const std::filesystem::path &path, const Bytes &content, std::string &error);
+
 } // namespace dorv

@@ -1,0 +1,132 @@
+#include "scope/BandScope.h"
+
+#include "Radio.h"
+#include "panel/ReadoutFormat.h"
+#include "scope/ScopeChart.h"
+#include "scope/ScopeMenuChoices.h"
+
+#include <cmath>
+
+namespace dorv {
+
+BandScope::BandScope(Radio &radio) : radio_(radio)
+{
+    TimerScope.setInterval(kScopeSpeedChoices[0].IntervalMs);
+    TimerScope.setTickHandler([this] { TimerScope_Timer(); });
+    radio_.host.attachTimer(TimerScope);
+    BuildMenus();
+}
+
+ScopeWindowState &BandScope::view()
+{
+    return radio_.panel.frmBandScope;
+}
+
+void BandScope::SCOPEbutton_Click()
+{
+    if (!view().Visible) {
+        Form_Load();
+        view().Visible = true;
+    }
+    radio_.host.panelChanged();
+}
+
+void BandScope::Form_Load()
+{
+    ScopeWindowState &v = view();
+    v.cmdSCAN = "START";
+    v.NotAnswering = false;
+    v.Waterfall.clear();
+    v.CompletedSweeps = 0;
+    v.stripScope.Samples.clear();
+    ScopeCentre = radio_.state.MainVfo.Frequency;
+    v.txtCentre = FormatFrequency(ScopeCentre);
+    OpenScopeSettingsFile();
+    listSteps_Click(kScopeStepAtLoad);
+    ChangeScanStep();
+    listScanWidth_Click(kScopeWidthAtLoad);
+    mnuDisplayModeArray_Click(0);
+}
+
+void BandScope::Form_Unload()
+{
+    radio_.state.ScanDirection = 0;
+    ++sweepGeneration_;
+    TimerScope.setEnabled(false);
+    view().Visible = false;
+    view().NotAnswering = false;
+    TurnOnMeterIfLinked();
+    radio_.host.panelChanged();
+}
+
+// The meter polls only while the link is on; the link may have gone off while the
+// window was open.
+void BandScope::TurnOnMeterIfLinked()
+{
+    if (radio_.state.CatOn) {
+        radio_.meters.TurnOnLMeter();
+    }
+}
+
+void BandScope::SSCommand1_Click()
+{
+    ScopeCentre = radio_.state.MainVfo.Frequency;
+    view().txtCentre = FormatFrequency(ScopeCentre);
+    ChangeXScale();
+    radio_.host.panelChanged();
+}
+
+void BandScope::listScanWidth_Click(int Index)
+{
+    if (Index < 0 || Index >= static_cast<int>(std::size(kScopeWidths))) {
+        return;
+    }
+    view().listScanWidth = Index;
+    ChangeXScale();
+    radio_.host.panelChanged();
+}
+
+void BandScope::listSteps_Click(int Index)
+{
+    if (Index < 0 || Index >= static_cast<int>(std::size(kScopeSteps))) {
+        return;
+    }
+    view().listSteps = Index;
+}
+
+void BandScope::ChangeXScale()
+{
+    ScopeWindowState &v = view();
+    const Freq width = kScopeWidths[v.listScanWidth].Value;
+    ScopeStart = ScopeCentre - width;
+    ScopeEnd = ScopeCentre + width;
+    radio_.state.MainVfo.Frequency = ScopeStart;
+    v.stripScope.Origin = ScopeStart / 100;
+    ShowCurrent(ScopeStart);
+    v.stripScope.Step = kScopeSteps[v.listSteps].Value / 100.0;
+    v.stripScope.Span = 2.0 * (width / 100);
+}
+
+void BandScope::ChangeScanStep()
+{
+    radio_.state.ScanStep = kScopeSteps[view().listSteps].Value;
+}
+
+// The current frequency readout shows whole kHz here, as the readout of a Long.
+void BandScope::ShowCurrent(Freq freq)
+{
+    CurrentKHz = std::lround(freq / 100.0);
+    view().txtCurrent = FormatFrequency(static_cast<Freq>(CurrentKHz * 100));
+}
+
+void BandScope::stripScope_PointSelected(double kHz)
+{
+    const Freq step = kScopeSteps[view().listSteps].Value;
+    const Freq freq = NearestReading(ScopeStart, ScopeEnd, step, kHz);
+    view().txtCurrent = FormatFrequency(freq);
+    radio_.state.MainVfo.Frequency = freq;
+    radio_.cat.SendFreqToRadioMB(freq);
+    radio_.host.panelChanged();
+}
+
+} // namespace dorv

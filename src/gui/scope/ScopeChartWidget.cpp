@@ -1,0 +1,199 @@
+#include "scope/ScopeChartWidget.h"
+
+#include "scope/ScopeGeometry.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace dorv::gui {
+
+namespace {
+
+const QColor kBackground(12, 18, 28);
+const QColor kPlotColour(4, 8, 16);
+const QColor kAxisColour(170, 180, 190);
+const QColor kGridColour(45, 60, 75);
+const QColor kTraceColour(90, 230, 120);
+const QColor kMarkerColour(255, 80, 60);
+
+// A step between axis labels that gives about `count` labels over `span`.
+double NiceStep(double span, int count)
+{
+    const double raw = span / count;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    for (double m : {1.0, 2.0, 5.0, 10.0}) {
+        if (raw <= m * magnitude) {
+            return m * magnitude;
+        }
+    }
+    return 10 * magnitude;
+}
+
+bool SameRange(const ScopeChartState &a, const ScopeChartState &b)
+{
+    return a.Origin == b.Origin && a.Span == b.Span && a.Handles == b.Handles;
+}
+
+bool SameTrace(const ScopeChartState &a, const ScopeChartState &b)
+{
+    return a.Marker == b.Marker && a.Fill == b.Fill && a.Samples.size() == b.Samples.size() &&
+           (a.Samples.empty() || (a.Samples.back().Frequency == b.Samples.back().Frequency &&
+                                  a.Samples.back().S == b.Samples.back().S &&
+                                  a.Samples.front().Frequency == b.Samples.front().Frequency));
+}
+
+} // namespace
+
+QColor SColour(int s)
+{
+    const double t = std::clamp(s, 0, ScopeChartWidget::kMaxS) / double(ScopeChartWidget::kMaxS);
+    // Hue from blue (240) down to red (0), brighter as it rises.
+    return QColor::fromHsvF((1.0 - t) * 240.0 / 360.0, 0.9, 0.25 + 0.75 * std::sqrt(t));
+}
+
+ScopeChartWidget::ScopeChartWidget(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("stripScope"));
+    setCursor(Qt::CrossCursor);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ScopeChartWidget::setChart(const ScopeChartState &chart)
+{
+    const bool rangeChanged = !SameRange(chart, chart_);
+    const bool traceChanged = !SameTrace(chart, chart_);
+    if (!rangeChanged && !traceChanged) {
+        return;
+    }
+    chart_ = chart;
+    if (rangeChanged) {
+        cache_.invalidate();
+    }
+    update();
+}
+
+void ScopeChartWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    cache_.invalidate();
+}
+
+double ScopeChartWidget::yOfS(int s) const
+{
+    const PlotArea area = ChartPlotArea(width(), height());
+    const double t = std::clamp(s, 0, kMaxS) / double(kMaxS);
+    return area.Top + area.Height * (1.0 - t);
+}
+
+void ScopeChartWidget::drawStatic(QPainter &painter) const
+{
+    const PlotArea area = ChartPlotArea(width(), height());
+    const QRectF plot(area.Left, area.Top, area.Width, area.Height);
+    painter.fillRect(rect(), kBackground);
+    painter.fillRect(plot, kPlotColour);
+
+    QFont font = painter.font();
+    font.setPixelSize(std::max(9, int(height() * 0.045)));
+    painter.setFont(font);
+    const bool horizontalGrid = chart_.Handles == 1 || chart_.Handles == 3;
+    const bool verticalGrid = chart_.Handles == 2 || chart_.Handles == 3;
+
+    // S axis: every third S value.
+    for (int s = 0; s <= kMaxS; s += 3) {
+        const double y = yOfS(s);
+        painter.setPen(kAxisColour);
+        painter.drawLine(QPointF(area.Left - 4, y), QPointF(area.Left, y));
+        painter.drawText(QRectF(0, y - 8, area.Left - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(s));
+        if (horizontalGrid && s > 0) {
+            painter.setPen(kGridColour);
+            painter.drawLine(QPointF(area.Left, y), QPointF(area.Left + area.Width, y));
+        }
+    }
+    painter.setPen(kAxisColour);
+    painter.drawText(QRectF(0, 0, area.Left - 6, area.Top), Qt::AlignRight | Qt::AlignTop,
+                     QStringLiteral("S"));
+
+    // kHz axis: about six labels on round values.
+    if (chart_.Span > 0) {
+        const double step = NiceStep(chart_.Span, 6);
+        const double bottom = area.Top + area.Height;
+        for (double f = std::ceil(chart_.Origin / step) * step;
+             f <= chart_.Origin + chart_.Span + 1e-9; f += step) {
+            const double x = XOfKHz(chart_, area, f);
+            painter.setPen(kAxisColour);
+            painter.drawLine(QPointF(x, bottom), QPointF(x, bottom + 4));
+            painter.drawText(QRectF(x - 40, bottom + 4, 80, 16), Qt::AlignHCenter | Qt::AlignTop,
+                             QString::number(f, 'f', step < 1 ? 1 : 0));
+            if (verticalGrid) {
+                painter.setPen(kGridColour);
+                painter.drawLine(QPointF(x, area.Top), QPointF(x, bottom));
+            }
+        }
+        painter.setPen(kAxisColour);
+        painter.drawText(QRectF(area.Left + area.Width - 40, bottom + 18, 40, 16),
+                         Qt::AlignRight | Qt::AlignTop, QStringLiteral("kHz"));
+    }
+    painter.setPen(kAxisColour);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(plot);
+}
+
+void ScopeChartWidget::drawTrace(QPainter &painter) const
+{
+    const PlotArea area = ChartPlotArea(width(), height());
+    painter.setClipRect(QRectF(area.Left, area.Top, area.Width, area.Height));
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (!chart_.Samples.empty()) {
+        QPainterPath trace;
+        for (const ScopeReading &r : chart_.Samples) {
+            const QPointF point(XOfKHz(chart_, area, r.Frequency / 100.0), yOfS(r.S));
+            if (trace.elementCount() == 0) {
+                trace.moveTo(point);
+            } else {
+                trace.lineTo(point);
+            }
+        }
+        if (chart_.Fill) {
+            QPainterPath filled = trace;
+            const double bottom = area.Top + area.Height;
+            filled.lineTo(trace.currentPosition().x(), bottom);
+            filled.lineTo(trace.elementAt(0).x, bottom);
+            filled.closeSubpath();
+            QLinearGradient gradient(0, area.Top, 0, bottom);
+            gradient.setColorAt(0, SColour(kMaxS));
+            gradient.setColorAt(0.5, SColour(kMaxS / 2));
+            gradient.setColorAt(1, SColour(0));
+            painter.fillPath(filled, gradient);
+        }
+        painter.setPen(QPen(kTraceColour, 1.5));
+        painter.drawPath(trace);
+    }
+    const double x = XOfKHz(chart_, area, chart_.Marker);
+    painter.setPen(QPen(kMarkerColour, 1, Qt::DashLine));
+    painter.drawLine(QPointF(x, area.Top), QPointF(x, area.Top + area.Height));
+}
+
+void ScopeChartWidget::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, cache_.get(*this, [this](QPainter &p) { drawStatic(p); }));
+    drawTrace(painter);
+}
+
+void ScopeChartWidget::mousePressEvent(QMouseEvent *event)
+{
+    const PlotArea area = ChartPlotArea(width(), height());
+    const QPointF pos = event->position();
+    const bool inside = pos.x() >= area.Left && pos.x() <= area.Left + area.Width &&
+                        pos.y() >= area.Top && pos.y() <= area.Top + area.Height;
+    if (event->button() == Qt::LeftButton && inside && chart_.Span > 0) {
+        emit pointSelected(KHzAtX(chart_, area, pos.x()));
+    }
+    QWidget::mousePressEvent(event);
+}
+
+} // namespace dorv::gui

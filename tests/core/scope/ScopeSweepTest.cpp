@@ -1,0 +1,257 @@
+#include "ScopeFixture.h"
+#include "model/files/BandDefaults.h"
+#include "support/RecordingPort.h"
+
+#include <algorithm>
+#include <fstream>
+#include <sstream>
+
+using namespace dorv;
+using namespace dorv::test;
+
+namespace {
+
+constexpr int kStep10Hz = 0;
+constexpr int kStep1KHz = 2;
+constexpr int kStep10KHz = 4;
+constexpr int kWidth5KHz = 8;
+
+using ScopeSweepTest = ScopeFixture;
+
+TEST_F(ScopeSweepTest, opening_setsTheSweepStartWithoutSendingAndStartSendsIt)
+{
+    const std::size_t before = engine.receivedFrames().size();
+    openScope(kStep1KHz);
+    EXPECT_EQ(scope.ScopeStart, 14497500);
+    EXPECT_EQ(scope.ScopeEnd, 14502500);
+    EXPECT_EQ(s.MainVfo.Frequency, 14497500);
+    EXPECT_EQ(view.stripScope.Span, 50);
+    EXPECT_EQ(view.stripScope.Origin, 144975);
+    EXPECT_EQ(view.txtCentre, "145.000.00");
+    EXPECT_EQ(view.txtCurrent, "144.975.00");
+    EXPECT_TRUE(frequenciesSent(before).empty());
+
+    scope.cmdSCAN_Click();
+    EXPECT_EQ(view.cmdSCAN, "STOP");
+    EXPECT_FALSE(radio.meters.TimerSignalMeter.enabled());
+    EXPECT_EQ(frequenciesSent(before), std::vector<Freq>{14497500});
+}
+
+// One sweep at 1 kHz with continuous scan off: one reading per kHz from 144.975 to
+// 145.025 MHz, each a frequency frame followed by one status request, then START is back
+// and the meter polls again.
+TEST_F(ScopeSweepTest, oneSweep_coversTheWidthByStepsAndEndsWithTheMeterRunning)
+{
+    engine.setSignals({{144990000, 9, 1000, 0}, {145012000, 4, 1000, 0}});
+    openScope(kStep1KHz);
+    const std::size_t before = engine.receivedFrames().size();
+    scope.cmdSCAN_Click();
+    runUntilStopped(60);
+
+    EXPECT_EQ(view.cmdSCAN, "START");
+    EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
+    ASSERT_EQ(view.Waterfall.size(), 1u);
+    const auto &readings = view.Waterfall.front().Readings;
+    ASSERT_EQ(readings.size(), 51u);
+    for (std::size_t i = 0; i < readings.size(); ++i) {
+        const Freq f = 14497500 + static_cast<Freq>(i) * 100;
+        EXPECT_EQ(readings[i].Frequency, f);
+        const int expected = f == 14499000 ? 9 : f == 14501200 ? 4 : 0;
+        EXPECT_EQ(readings[i].S, expected) << "at " << f;
+    }
+    EXPECT_EQ(s.MainVfo.Frequency, 14502500);
+    EXPECT_EQ(view.txtCurrent, "145.025.00");
+
+    // On the wire: frequency, status request, frequency, ... for the 51 readings.
+    auto frames = engine.receivedFrames();
+    frames.erase(frames.begin(), frames.begin() + static_cast<long>(before));
+    ASSERT_GE(frames.size(), 102u);
+    for (std::size_t i = 0; i < 102; ++i) {
+        const std::uint8_t op = i % 2 == 0 ? Opcode::SetFrequency : Opcode::RxStatus;
+        ASSERT_EQ(frames[i][4], op) << "frame " << i;
+    }
+    EXPECT_EQ(frequenciesSent(before).front(), 14497500);
+}
+
+TEST_F(ScopeSweepTest, step10Hz_movesTheRadio100HzPerReading)
+{
+    openScope(kStep10Hz);
+    const std::size_t before = engine.receivedFrames().size();
+    scope.cmdSCAN_Click();
+    host.run(2.0);
+    const auto sent = frequenciesSent(before);
+    ASSERT_GE(sent.size(), 4u);
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+        EXPECT_EQ(sent[i], 14497500 + static_cast<Freq>(i) * 10);
+    }
+    scope.cmdSCAN_Click();
+    EXPECT_EQ(view.cmdSCAN, "START");
+}
+
+// Continuous scan: each finished sweep becomes the newest waterfall row and the next one
+// starts again, its first reading one step above the start; only 100 rows are kept.
+TEST_F(ScopeSweepTest, continuousScan_restartsAndKeepsTheNewest100Sweeps)
+{
+    openScope(kStep10KHz);
+    scope.listScanWidth_Click(kWidth5KHz); // 144.995 .. 145.005, two readings
+    scope.mnuContinuousScan_Click(0);
+    scope.cmdSCAN_Click();
+    host.run(1.6);
+    ASSERT_FALSE(view.Waterfall.empty());
+    EXPECT_EQ(view.stripScope.Samples.front().Frequency, 14499500); // the restart's 0
+    EXPECT_EQ(view.stripScope.Samples.front().S, 0);
+
+    host.run(150);
+    EXPECT_EQ(view.cmdSCAN, "STOP");
+    EXPECT_GT(view.CompletedSweeps, 100);
+    EXPECT_EQ(view.Waterfall.size(), BandScope::kWaterfallRows);
+    // After the first sweep, every sweep reads only the end (start + one step).
+    for (const ScopeSweep &sweep : view.Waterfall) {
+        ASSERT_EQ(sweep.Readings.size(), 1u);
+        EXPECT_EQ(sweep.Readings.front().Frequency, 14500500);
+    }
+    scope.cmdSCAN_Click();
+    EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
+}
+
+TEST_F(ScopeSweepTest, clickOnTheChart_tunesToTheNearestReadingPlace)
+{
+    openScope(kStep1KHz);
+    const std::size_t before = engine.receivedFrames().size();
+    scope.stripScope_PointSelected(145010.38);
+    EXPECT_EQ(s.MainVfo.Frequency, 14501000);
+    EXPECT_EQ(view.txtCurrent, "145.010.00");
+    scope.stripScope_PointSelected(145100.0); // past the end: the last reading
+    EXPECT_EQ(frequenciesSent(before), (std::vector<Freq>{14501000, 14502500}));
+    EXPECT_EQ(p.ledFreq, "145.025.00");
+}
+
+TEST_F(ScopeSweepTest, reset_centresOnTheMainVfo)
+{
+    openScope(kStep1KHz);
+    s.MainVfo.Frequency = 14420000;
+    scope.SSCommand1_Click();
+    EXPECT_EQ(view.txtCentre, "144.200.00");
+    EXPECT_EQ(scope.ScopeStart, 14417500);
+    EXPECT_EQ(s.MainVfo.Frequency, 14417500);
+}
+
+TEST_F(ScopeSweepTest, exportReadings_writesTheLastCompleteSweepAsCsv)
+{
+    engine.setSignals({{145000000, 7, 1000, 0}});
+    openScope(kStep10KHz);
+    scope.listScanWidth_Click(kWidth5KHz);
+    const auto csv = dir / "sweep.csv";
+    EXPECT_FALSE(scope.ExportReadings(csv.string()));
+    EXPECT_EQ(host.messages.back().title, "Export Readings");
+
+    scope.cmdSCAN_Click();
+    runUntilStopped(30);
+    host.saveAnswers.push_back(csv.string());
+    scope.mnuFileArray_Click(2);
+    std::ifstream in(csv);
+    std::stringstream text;
+    text << in.rdbuf();
+    const std::string body = text.str();
+    EXPECT_EQ(body.rfind("# sweep finished 20", 0), 0u) << body;
+    EXPECT_NE(body.find("\nfrequency_hz,s_value\n144995000,0\n145005000,0\n"), std::string::npos)
+        << body;
+}
+
+ft897sim::Options Deaf()
+{
+    ft897sim::Options options;
+    options.dropShare = 1.0;
+    return options;
+}
+
+class SilentRadioScopeTest : public ScopeFixture {
+protected:
+    SilentRadioScopeTest() : ScopeFixture(Deaf()) {}
+};
+
+// A radio that never answers: the sweep waits on its first step and the window says so;
+// STOP, pressed during that wait, ends it with the meter back on.
+TEST_F(SilentRadioScopeTest, keepsTheFirstStepWaitingUntilStop)
+{
+    openScope(kStep1KHz);
+    Timer operatorPressesStop{"operator"};
+    bool saidNotAnswering = false;
+    Freq waitingAt = 0;
+    long requestsWhileWaiting = 0;
+    const std::size_t before = engine.receivedFrames().size();
+    operatorPressesStop.setTickHandler([&] {
+        const auto frames = engine.receivedFrames();
+        requestsWhileWaiting =
+            std::count_if(frames.begin() + static_cast<long>(before), frames.end(),
+                          [](const CatFrame &f) { return f[4] == Opcode::RxStatus; });
+        operatorPressesStop.setEnabled(false);
+        saidNotAnswering = view.NotAnswering;
+        waitingAt = s.MainVfo.Frequency;
+        scope.cmdSCAN_Click();
+    });
+    host.attachTimer(operatorPressesStop);
+    operatorPressesStop.setInterval(20000);
+    scope.cmdSCAN_Click();
+    operatorPressesStop.setEnabled(true);
+    host.run(25);
+
+    EXPECT_TRUE(saidNotAnswering);
+    EXPECT_EQ(waitingAt, 14497500);
+    EXPECT_EQ(requestsWhileWaiting, 1);
+    EXPECT_EQ(view.cmdSCAN, "START");
+    EXPECT_FALSE(view.NotAnswering);
+    EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
+    EXPECT_EQ(s.MainVfo.Frequency, 14497500);
+    EXPECT_TRUE(view.Waterfall.empty());
+}
+
+TEST_F(ScopeSweepTest, linkSwitchedOff_endsTheSweep)
+{
+    openScope(kStep1KHz);
+    scope.cmdSCAN_Click();
+    host.run(1);
+    s.CatOn = false;
+    host.run(1);
+    EXPECT_EQ(view.cmdSCAN, "START");
+    EXPECT_EQ(s.ScanDirection, 0);
+}
+
+// A port whose radio answers each status request with the next scripted byte.
+class ScriptedPort : public RecordingPort {
+public:
+    void write(const Bytes &bytes) override
+    {
+        RecordingPort::write(bytes);
+        if (bytes.size() == 5 && bytes[4] == Opcode::RxStatus && !answers.empty()) {
+            incoming.push_back(answers.front());
+            answers.pop_front();
+        }
+    }
+    std::deque<std::uint8_t> answers;
+};
+
+TEST(ScopeStatusByte, busyAndCentringBitsAreRemoved)
+{
+    TempDir temp("dorv-scope");
+    FakeHost host;
+    ScriptedPort port;
+    port.opened = true;
+    Radio radio(host, port, temp.path().string());
+    InstallBandDefaults(radio.state.BandTable);
+    radio.state.CatOn = true;
+    radio.state.MainBand = 1;
+    radio.state.MainVfo.Frequency = 14500000;
+    radio.scope.SCOPEbutton_Click();
+    port.answers = {0xE5, 0x1F, 0x8F};
+    radio.scope.mnuScopeScanSpeedArray_Click(4);
+    radio.scope.cmdSCAN_Click();
+    host.run(1.0);
+    const auto &samples = radio.panel.frmBandScope.stripScope.Samples;
+    ASSERT_GE(samples.size(), 3u);
+    EXPECT_EQ(samples[0].S, 5);
+    EXPECT_EQ(samples[1].S, 31);
+    EXPECT_EQ(samples[2].S, 15);
+}
+
+} // namespace
