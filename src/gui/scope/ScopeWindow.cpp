@@ -12,6 +12,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QLabel>
+#include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
@@ -246,7 +247,7 @@ void ScopeWindow::render()
     }
     notAnswering_->setVisible(v.NotAnswering);
     chart_->setChart(v.stripScope);
-    waterfall_->setSweeps(v.WaterfallWidget, v.CompletedSweeps, v.stripScope);
+    waterfall_->setSweeps(v.Waterfall, v.CompletedSweeps, v.stripScope);
     renderMenus();
     if (!isVisible()) {
         show();
