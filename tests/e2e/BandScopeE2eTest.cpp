@@ -94,7 +94,7 @@ TEST(BandScope, sweepExportClickToTuneAndPicture)
     // Settings > Scan Speed > "250 ms.", the last entry.
     session.keyInto(scope, "alt+s");
     session.keyInto(scope, "s");
-    session.keyInto(scope, "End");
+    session.keyInto(scope, "Up"); // wraps round to the last entry
     session.keyInto(scope, "Return");
     ASSERT_TRUE(session.waitForPanel("ScopeSpeed", "250 ms.", 5000));
     // STEP "1 KHz": the third entry of the list.
