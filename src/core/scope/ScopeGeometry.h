@@ -14,7 +14,7 @@ struct ScopeRect {
 };
 
 inline constexpr int kScopeFaceWidth = 644; // 9660 twips
-inline constexpr int kScopeFaceHeight = 520;
+inline constexpr int kScopeFaceHeight = 492;
 inline constexpr ScopeRect kScopeChartRect{6, 6, 632, 250};
 inline constexpr ScopeRect kScopeWaterfallRect{6, 256, 632, 130};
 

@@ -51,7 +51,7 @@ QColor SColour(int s)
 {
     const double t = std::clamp(s, 0, ScopeChartWidget::kMaxS) / double(ScopeChartWidget::kMaxS);
     // Hue from blue (240) down to red (0), brighter as it rises.
-    return QColor::fromHsvF((1.0 - t) * 240.0 / 360.0, 0.9, 0.25 + 0.75 * std::sqrt(t));
+    return QColor::fromHsvF((1.0 - t) * 240.0 / 360.0, 0.9, 0.4 + 0.6 * std::sqrt(t));
 }
 
 ScopeChartWidget::ScopeChartWidget(QWidget *parent) : QWidget(parent)
@@ -114,8 +114,8 @@ void ScopeChartWidget::drawStatic(QPainter &painter) const
         }
     }
     painter.setPen(kAxisColour);
-    painter.drawText(QRectF(0, 0, area.Left - 6, area.Top), Qt::AlignRight | Qt::AlignTop,
-                     QStringLiteral("S"));
+    painter.drawText(QRectF(2, area.Top + area.Height / 2 - 8, 12, 16),
+                     Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("S"));
 
     // kHz axis: about six labels on round values.
     if (chart_.Span > 0) {

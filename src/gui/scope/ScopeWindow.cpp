@@ -17,6 +17,7 @@
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 
 namespace dorv::gui {
 
@@ -250,10 +251,23 @@ void ScopeWindow::render()
     waterfall_->setSweeps(v.Waterfall, v.CompletedSweeps, v.stripScope);
     renderMenus();
     if (!isVisible()) {
+        centreOnScreen();
         show();
         raise();
         activateWindow();
     }
+}
+
+// Each opening places the window in the middle of the screen the main window is on.
+void ScopeWindow::centreOnScreen()
+{
+    const QScreen *screen = parentWidget() != nullptr ? parentWidget()->screen() : this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect free = screen->availableGeometry();
+    const QSize size = sizeHint().expandedTo(QSize(kScopeFaceWidth, kScopeFaceHeight));
+    move(free.center() - QPoint(size.width() / 2, size.height() / 2));
 }
 
 QImage ScopeWindow::picture() const

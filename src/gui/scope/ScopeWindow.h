@@ -51,6 +51,7 @@ private:
     void renderMenus();
     void run(const std::function<void(Radio &)> &handler);
     void askAndSavePicture();
+    void centreOnScreen();
 
     Radio &radio_;
     QWidget *plot_ = nullptr; // holds the chart and the waterfall

@@ -11,6 +11,7 @@ namespace dorv::gui {
 
 namespace {
 const QColor kBackground(12, 18, 28);
+const QColor kNoSweep(4, 6, 10); // rows no sweep has filled yet
 constexpr int kRows = 100;
 } // namespace
 
@@ -45,7 +46,7 @@ void WaterfallWidget::redraw()
     const PlotArea area = WaterfallPlotArea(width(), height());
     const int columns = std::max(1, int(area.Width));
     image_ = QImage(columns, kRows, QImage::Format_RGB32);
-    image_.fill(SColour(0).darker(300));
+    image_.fill(kNoSweep);
     const PlotArea unit{0, 0, double(columns), 1};
     for (int row = 0; row < kRows && row < int(sweeps_.size()); ++row) {
         std::vector<int> strongest(columns, -1);
