@@ -3,6 +3,7 @@
 #include "scope/BandScope.h"
 #include "scope/ScopeMenuChoices.h"
 
+#include <initializer_list>
 #include <string>
 
 namespace dorv {
