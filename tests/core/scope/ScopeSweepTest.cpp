@@ -206,6 +206,29 @@ TEST_F(SilentRadioScopeTest, keepsTheFirstStepWaitingUntilStop)
     EXPECT_TRUE(view.Waterfall.empty());
 }
 
+// The close box during the wait ends it too, and the main window's handlers run inside it.
+TEST_F(SilentRadioScopeTest, closeBoxAndMainWindowWorkWhileTheStepWaits)
+{
+    openScope(kStep1KHz);
+    Timer operatorActs{"operator"};
+    operatorActs.setTickHandler([&] {
+        operatorActs.setEnabled(false);
+        radio.bands.BandButton_Click(7); // 14 MHz, sent at once
+        scope.Form_Unload();
+    });
+    host.attachTimer(operatorActs);
+    operatorActs.setInterval(5000);
+    scope.cmdSCAN_Click();
+    operatorActs.setEnabled(true);
+    host.run(8);
+    EXPECT_FALSE(view.Visible);
+    EXPECT_EQ(s.ScanDirection, 0);
+    EXPECT_FALSE(scope.TimerScope.enabled());
+    EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
+    EXPECT_EQ(s.MainBand, 7);
+    EXPECT_EQ(frequenciesSent().back(), s.MainVfo.Frequency);
+}
+
 TEST_F(ScopeSweepTest, linkSwitchedOff_endsTheSweep)
 {
     openScope(kStep1KHz);
