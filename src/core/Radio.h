@@ -17,10 +17,14 @@
 #include "panel/BandStepping.h"
 #include "panel/ClarLock.h"
 #include "panel/Enablement.h"
+#include "panel/HomeChannels.h"
 #include "panel/Keyboard.h"
 #include "panel/Keypad.h"
+#include "panel/Mck.h"
+#include "panel/MemoryMode.h"
 #include "panel/ModeSelect.h"
 #include "panel/PanelState.h"
+#include "panel/QuickMemory.h"
 #include "panel/SplitRepeater.h"
 #include "panel/ToneSquelch.h"
 #include "panel/Tuning.h"
@@ -62,6 +66,10 @@ public:
     SplitRepeater split;
     ClarLock clar;
     Keypad keypad;
+    MemoryMode memory;
+    Mck mck;
+    QuickMemory quick;
+    HomeChannels home;
     UpdateIntervals intervals;
     DisplayLayout display;
     MenuLock lock;

@@ -2,6 +2,7 @@
 
 #include "Radio.h"
 #include "model/CodeTables.h"
+#include "model/MemoryStore.h"
 #include "panel/ReadoutFormat.h"
 
 #include <algorithm>
@@ -333,7 +334,7 @@ void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
             int freePos = 0;
             FindFreeMemory(notStored, freePos);
             if (notStored) {
-                StoreVfosInMemory(freePos);
+                SaveVFOInfoToMemory(s, freePos);
                 s.MemoryDirty = true;
             }
             MoveOn = true;
@@ -389,23 +390,6 @@ void Meters::FindFreeMemory(bool &NotStored, int &FreePos)
     }
     // With no free position nothing can be stored.
     NotStored = FreePos != 0;
-}
-
-void Meters::StoreVfosInMemory(int pos)
-{
-    RadioState &s = radio_.state;
-    MemoryChannel &m = s.Memories[pos];
-    if (m.Vfo.Frequency == 0) {
-        ++s.MemoryCount;
-    }
-    m.Split = s.SplitOn;
-    m.Vfo = s.MainVfo;
-    m.Band = s.MainBand;
-    if (s.SplitOn) {
-        m.SplitVfo = s.SubVfo;
-        m.SplitBand = s.SubBand;
-    }
-    m.Skip = false;
 }
 
 void Meters::ReadRadioFreqMode()

@@ -56,8 +56,6 @@ private:
     void SetIndicator1(double start, double end);
     void NoteUnanswered();
     void NoteAnswered();
-    // The search auto-store: the current VFOs into memory `pos`.
-    void StoreVfosInMemory(int pos);
 
     Radio &radio_;
     int Peak = 0;      // S value the peak marker shows

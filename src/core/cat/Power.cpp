@@ -126,12 +126,18 @@ void Power::EndRunningFunctions()
         }
     }
     // Still to join this list through their own handlers, in this order: SCAN before
-    // CLAR; PRI and MCK before SUB; HOME before SPLIT.
+    // CLAR; PRI before MCK.
     if (s.ClarOn) {
         radio_.clar.CLARbutton_Click();
     }
+    if (s.MckOn) {
+        radio_.mck.TurnOffMCK();
+    }
     if (s.SubActive) {
         radio_.vfo.SUBbutton_Click();
+    }
+    if (s.HomeActive) {
+        radio_.home.HOMEbutton_Click();
     }
     if (s.SplitOn) {
         radio_.split.SPLITbutton_Click();

@@ -32,6 +32,7 @@ struct RadioState {
     std::array<MemoryChannel, kMemoryCount> Memories{};
     int MemoryCount = 0;
     int CurrentMemory = 0;
+    int SavedMemory = 0; // the memory current when MCK or the priority monitor began
     bool MemoryDirty = false;
     std::array<MemoryChannel, kHomeChannelCount> HomeChannels{};
     int OperatingState = StateVFO;

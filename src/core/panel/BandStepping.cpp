@@ -17,16 +17,6 @@ int WrapBand(int band)
 
 } // namespace
 
-bool BandStepping::takenAsDigit(int digit)
-{
-    if (radio_.keypad.DigitButton(digit)) {
-        return true;
-    }
-    // Quick memory selection takes the button as a position; nothing else happens.
-    // The quick memory store and recall act on the digit when they land.
-    return radio_.state.StoPending || radio_.state.RclPending;
-}
-
 void BandStepping::clampToBand(VfoInfo &vfo, int band)
 {
     const BandRecord &t = radio_.state.BandTable;
@@ -173,28 +163,28 @@ void BandStepping::stepMhz(int direction)
 
 void BandStepping::BandDownButton_Click()
 {
-    if (!takenAsDigit(7)) {
+    if (!radio_.keypad.DigitButton(7)) {
         stepBand(1);
     }
 }
 
 void BandStepping::BandUpButton_Click()
 {
-    if (!takenAsDigit(8)) {
+    if (!radio_.keypad.DigitButton(8)) {
         stepBand(-1);
     }
 }
 
 void BandStepping::MhzDownButton_Click()
 {
-    if (!takenAsDigit(9)) {
+    if (!radio_.keypad.DigitButton(9)) {
         stepMhz(-1);
     }
 }
 
 void BandStepping::MhzUpButton_Click()
 {
-    if (!takenAsDigit(0)) {
+    if (!radio_.keypad.DigitButton(0)) {
         stepMhz(1);
     }
 }

@@ -21,8 +21,6 @@ public:
     void MhzUpButton_Click();
 
 private:
-    // Keypad digit or quick memory position: true when the button was taken for that.
-    bool takenAsDigit(int digit);
     void clampToBand(VfoInfo &vfo, int band);
     void selectSubBand(int Index);
     void selectMainBand(int Index);

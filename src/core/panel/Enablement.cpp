@@ -8,7 +8,6 @@ namespace dorv {
 namespace {
 
 constexpr int kStartDelayMs = 500;
-constexpr double kQuickMemoryTimeoutSeconds = 5.0;
 
 // One button's Enabled value in each panel state, in the order of PanelMode:
 // OFF QM MCK SUB KEY PRI CLR JOG RUN ARM MR VFO PMS.
@@ -151,20 +150,9 @@ void Enablement::TimerDelay_Timer()
     if (s.SubActive) {
         BlinkSubModeLabels(p);
     }
-    if (s.MckOn) {
-        p.lblMCK.Visible = !p.lblMCK.Visible;
-    }
-    // The held second MCK press (store the VFO to memory) is handled here once the
-    // memory functions provide their store.
-    if (s.StoPending || s.RclPending) {
-        p.lblQMB.Visible = !p.lblQMB.Visible;
-        if (radio_.host.now() - s.PressTime > kQuickMemoryTimeoutSeconds) {
-            TimerDelay.setEnabled(false);
-            s.StoPending = false;
-            s.RclPending = false;
-            p.lblQMB.Visible = false;
-            ToggleFunctionButtons();
-        }
+    const bool mckWrote = s.MckOn && radio_.mck.TimerDelayTick();
+    if (!mckWrote && (s.StoPending || s.RclPending)) {
+        radio_.quick.TimerDelayTick();
     }
     radio_.host.panelChanged();
 }

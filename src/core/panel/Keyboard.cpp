@@ -126,6 +126,26 @@ void Keyboard::jogKeyUp(int KeyCode)
     }
 }
 
+// Ctrl+M is the MCK button: held down it is one press, however often the key repeats,
+// and its release comes with the key-up, whichever modifier is still down then.
+void Keyboard::mckKeyDown()
+{
+    if (mckKeyHeld_ || !radio_.panel.MCKbutton.Enabled) {
+        return;
+    }
+    mckKeyHeld_ = true;
+    radio_.mck.MCKbutton_MouseDown();
+}
+
+void Keyboard::mckKeyUp()
+{
+    if (!mckKeyHeld_) {
+        return;
+    }
+    mckKeyHeld_ = false;
+    radio_.mck.MCKbutton_MouseUp();
+}
+
 void Keyboard::letterKey(int KeyCode, int Shift)
 {
     PanelState &p = radio_.panel;
@@ -175,8 +195,26 @@ void Keyboard::letterKey(int KeyCode, int Shift)
             press(p.SPLITbutton, [this] { radio_.split.SPLITbutton_Click(); });
         }
         break;
+    case key::H:
+        // During memory channel check Ctrl+H stores the HOME channel, although the HOME
+        // button itself is disabled there.
+        if (ctrl && (p.HOMEbutton.Enabled || radio_.state.MckOn)) {
+            radio_.home.HOMEbutton_Click();
+        }
+        break;
+    case key::M:
+        if (ctrl) {
+            mckKeyDown();
+        }
+        break;
     case key::P:
         press(p.CATbutton, [this] { radio_.power.CATbutton_Click(); });
+        break;
+    case key::R:
+        press(p.RCLbutton, [this] { radio_.quick.RCLbutton_Click(); });
+        break;
+    case key::S:
+        press(p.STObutton, [this] { radio_.quick.STObutton_Click(); });
         break;
     case key::U:
         if (plain) {
@@ -187,24 +225,32 @@ void Keyboard::letterKey(int KeyCode, int Shift)
             press(p.SUBbutton, [this] { radio_.vfo.SUBbutton_Click(); });
         }
         break;
+    case key::V:
+        if (ctrl) {
+            press(p.VFOMRbutton, [this] { radio_.memory.VFOMRbutton_Click(); });
+        }
+        break;
     default:
-        // Keys whose buttons arrive with memory mode, quick memories, HOME and scanning
-        // are wired here when those land: R (RCL), S (STO), Ctrl+H (HOME), Ctrl+M (MCK
-        // press, and its release on key-up), Ctrl+V (VFO/MR), and D/U while SCAN is armed.
-        // The digits 4, 5 and 6 (SCAN, PRI, PMS) are in digitKey.
+        // D/U while SCAN is armed arrive with scanning; the digits 4, 5 and 6 (SCAN, PRI,
+        // PMS) are in digitKey.
         break;
     }
 }
 
 void Keyboard::digitKey(int digit)
 {
+    const RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
     switch (digit) {
     case 1:
         press(p.RPTbutton, [this] { radio_.split.RPTbutton_Click(); });
         break;
     case 2:
-        press(p.REVbutton, [this] { radio_.split.REVbutton_Click(); });
+        // During memory channel check in MR the key deletes the memory, although the
+        // REV button itself is disabled there.
+        if (p.REVbutton.Enabled || (s.MckOn && s.OperatingState == StateMR)) {
+            radio_.split.REVbutton_Click();
+        }
         break;
     case 3:
         press(p.TONEbutton, [this] { radio_.tone.TONEbutton_Click(); });
@@ -293,6 +339,8 @@ void Keyboard::Form_KeyUp(int KeyCode, int /*Shift*/)
         }
     } else if (KeyCode == key::D || KeyCode == key::U) {
         jogKeyUp(KeyCode);
+    } else if (KeyCode == key::M) {
+        mckKeyUp();
     }
     radio_.host.panelChanged();
 }

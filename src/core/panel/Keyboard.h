@@ -32,6 +32,8 @@ private:
     void knobKeyUp(KnobKey k);
     void jogKeyDown(int KeyCode, int direction);
     void jogKeyUp(int KeyCode);
+    void mckKeyDown();
+    void mckKeyUp();
     void letterKey(int KeyCode, int Shift);
     void digitKey(int digit);
     void functionKey(int KeyCode);
@@ -40,6 +42,7 @@ private:
 
     std::array<bool, 3> knobKeyHeld_{}; // main, clarifier, channel
     int jogKey_ = 0;                    // D or U while a jog key is held, else 0
+    bool mckKeyHeld_ = false;           // Ctrl+M pressed MCK and its key is still down
     Radio &radio_;
 };
 

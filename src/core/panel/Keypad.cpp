@@ -43,7 +43,7 @@ Freq Keypad::operatedFrequency()
 bool Keypad::DigitButton(int digit)
 {
     if (!radio_.state.KeypadEntry) {
-        return false;
+        return radio_.quick.TakePosition(digit);
     }
     DisplayNumericKeypadEntry(std::to_string(digit));
     return true;

@@ -20,8 +20,9 @@ public:
     // One digit, "0" to "9".
     void DisplayNumericKeypadEntry(const std::string &Number);
 
-    // The numbered buttons call this first: during an entry the button is the digit key
-    // and the call returns true (the button does nothing else).
+    // The numbered buttons call this first: during an entry the button is the digit key,
+    // and while a quick memory store or recall is pending it is that position. Either way
+    // the call returns true and the button does nothing else.
     bool DigitButton(int digit);
     // The decimal key (DOP during an entry): the digits typed so far are the MHz part.
     void DecimalKey();

@@ -43,7 +43,14 @@ std::string DumpPanel(const PanelState &p)
         << "LMeterVisible=" << p.LMeterVisible << '\n'
         << "RadioNotAnswering=" << p.RadioNotAnswering << '\n'
         << "DisplayDark=" << (p.DisplayPanelColour == kPanelDark) << '\n'
-        << "SerialPort=" << CheckedCaption(p.mnuCommPortArray) << '\n';
+        << "SerialPort=" << CheckedCaption(p.mnuCommPortArray) << '\n'
+        << "ledMRnumber=" << (p.ledMRnumberVisible ? p.ledMRnumber : "") << '\n'
+        << "lblCH=" << p.lblCH.Visible << '\n'
+        << "lblMemoryDesc=" << (p.lblMemoryDesc.Visible ? p.lblMemoryDesc.Caption : "") << '\n'
+        << "lblSKIP=" << p.lblSKIP.Visible << '\n'
+        << "lblMT=" << p.lblMT.Visible << '\n'
+        << "lblMCK=" << p.lblMCK.Visible << '\n'
+        << "lblQMB=" << p.lblQMB.Visible << '\n';
     const ScopeWindowState &scope = p.frmBandScope;
     out << "ScopeVisible=" << scope.Visible << '\n'
         << "ScopeButton=" << scope.cmdSCAN << '\n'

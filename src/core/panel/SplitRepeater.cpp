@@ -37,10 +37,12 @@ void SplitRepeater::splitOn()
     radio_.enablement.ToggleFunctionButtons();
     radio_.tuning.ChangeTuningKnob();
     p.lblSPLIT.Visible = true;
-    if (s.OperatingState == StateVFO) {
+    // A recalled HOME channel is not the band's VFO: the band table keeps the VFOs that
+    // the recall saved, so that leaving the recall brings them back.
+    if (!s.HomeActive && s.OperatingState == StateVFO) {
         radio_.vfo.SaveInfoVFOSB();
         radio_.vfo.SaveInfoVFOMB();
-    } else if (s.OperatingState == StatePMS) {
+    } else if (!s.HomeActive && s.OperatingState == StatePMS) {
         SavePmsState(s);
     }
     // The radio's own split does the work: no repeater-direction command goes out.
@@ -73,6 +75,8 @@ void SplitRepeater::splitOff()
     radio_.vfo.ResetLastInfoVFO();
     if (s.OperatingState == StateVFO) {
         radio_.vfo.ChangeToVFOfunction();
+    } else if (s.OperatingState == StateMR) {
+        radio_.memory.ChangeToMRfunction();
     }
 }
 
@@ -109,8 +113,10 @@ void SplitRepeater::REVbutton_Click()
     }
     RadioState &s = radio_.state;
     VfoInfo &vfo = s.MainVfo;
-    // Memory channel check: REV deletes the current memory. That path belongs to memory
-    // mode and goes here, before the reversal.
+    if (s.OperatingState == StateMR && s.MckOn) {
+        radio_.mck.DeleteCurrentMemory(); // REV during memory channel check deletes
+        return;
+    }
     const bool repeaterState = s.OperatingState == StateVFO || s.OperatingState == StateMR;
     if (repeaterState && (vfo.RptDirection == kRptMinus || vfo.RptDirection == kRptPlus)) {
         // The receive frequency moves onto the old transmit frequency and the shift turns

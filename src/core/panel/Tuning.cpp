@@ -123,6 +123,11 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
             KnobStep = 1;
             break;
         case ChannelKnobNumber:
+            browsing_ = s.MckOn;
+            if (browsing_) {
+                radio_.host.panelChanged();
+                return; // MCK browses memories: nothing is sent, during or after
+            }
             if (s.SubActive) {
                 KnobStep = StepFromTable(s.Settings.ChannelStep, s.SubBand, s.SubVfo.Mode);
             } else {
@@ -137,6 +142,11 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
     }
 
     TimerSendFreq.setEnabled(false);
+    if (WhichKnob == ChannelKnobNumber && browsing_) {
+        browsing_ = false;
+        radio_.meters.TurnOnLMeter();
+        return;
+    }
     const unsigned presses = knobPresses_;
     Pause(radio_.host, kReleaseWaitSeconds);
     if (holdOverruled()) {
@@ -213,7 +223,7 @@ void Tuning::ChannelKnob_Change(int Value)
     const int delta = takeDelta(radio_.panel.ChannelKnob, Value);
 
     if ((s.OperatingState == StateMR && !p.lblMT.Visible) || s.MckOn) {
-        // Memory stepping: wired to ChangeMemory when memory mode lands.
+        radio_.memory.ChannelKnobStep(delta);
         return;
     }
     if (!p.lblMT.Visible && s.OperatingState != StateVFO && s.OperatingState != StatePMS) {

@@ -69,6 +69,7 @@ private:
 
     Radio &radio_;
     bool clarToggled_ = false; // the clarifier knob's press switched the radio's VFO
+    bool browsing_ = false;    // the channel knob was pressed during MCK
     unsigned knobPresses_ = 0; // knob presses so far; tells a release a new gesture began
 };
 

@@ -200,6 +200,7 @@ void VfoOps::ChangeToVFOfunction()
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
     p.lblMemoryDesc.Visible = false;
+    p.lblMT.Visible = false; // memory tune ends with memory mode
     if (s.HomeActive) {
         s.HomeActive = false;
         if (s.SplitOn) {

@@ -53,13 +53,16 @@ QVector<ButtonWiring> buildButtons()
         key("BandUpButton", &P::BandUpButton, [](Radio &r) { r.bands.BandUpButton_Click(); }),
         key("MhzDownButton", &P::MhzDownButton, [](Radio &r) { r.bands.MhzDownButton_Click(); }),
         key("MhzUpButton", &P::MhzUpButton, [](Radio &r) { r.bands.MhzUpButton_Click(); }),
-        key("STObutton", &P::STObutton), // store
-        key("RCLbutton", &P::RCLbutton), // recall
+        key("STObutton", &P::STObutton, [](Radio &r) { r.quick.STObutton_Click(); }),
+        key("RCLbutton", &P::RCLbutton, [](Radio &r) { r.quick.RCLbutton_Click(); }),
         key("FASTbutton", &P::FASTbutton, [](Radio &r) { r.tuning.FASTbutton_Click(); }),
         key("LOCKbutton", &P::LOCKbutton, [](Radio &r) { r.clar.LOCKbutton_Click(); }),
-        key("HOMEbutton", &P::HOMEbutton),   // HOME channels
-        key("VFOMRbutton", &P::VFOMRbutton), // memory mode
-        key("MCKbutton", &P::MCKbutton),     // MCK press and release
+        key("HOMEbutton", &P::HOMEbutton, [](Radio &r) { r.home.HOMEbutton_Click(); }),
+        key("VFOMRbutton", &P::VFOMRbutton, [](Radio &r) { r.memory.VFOMRbutton_Click(); }),
+        // Press and hold is the write: MCK reports the press and the release.
+        key(
+            "MCKbutton", &P::MCKbutton, {}, [](Radio &r) { r.mck.MCKbutton_MouseDown(); },
+            [](Radio &r) { r.mck.MCKbutton_MouseUp(); }),
         key("ABbutton", &P::ABbutton, [](Radio &r) { r.vfo.ABbutton_Click(); }),
         key("SWAPbutton", &P::SWAPbutton, [](Radio &r) { r.vfo.SWAPbutton_Click(); }),
         key("SUBbutton", &P::SUBbutton, [](Radio &r) { r.vfo.SUBbutton_Click(); }),

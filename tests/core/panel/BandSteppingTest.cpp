@@ -153,9 +153,13 @@ TEST_F(BandSteppingTest, steppingButtons_typeDigitsDuringKeypadEntryAndWaitDurin
     EXPECT_EQ(s.MainBand, band);
     radio.keypad.CancelEntry();
 
+    // A pending recall or store takes the button as its quick memory position.
     s.RclPending = true;
     b.BandUpButton_Click();
+    EXPECT_FALSE(s.RclPending);
+    s.StoPending = true;
     b.MhzDownButton_Click();
+    EXPECT_FALSE(s.StoPending);
     EXPECT_EQ(s.MainBand, band);
     EXPECT_EQ(s.MainVfo.Frequency, freq);
 }

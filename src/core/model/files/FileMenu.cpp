@@ -113,7 +113,10 @@ void DataFiles::FileSaveAs()
 
 // In MR mode the panel must leave memories that are gone: after New it returns to VFO
 // mode; after Open... it moves to the first memory in use from CurrentMemory on, or to
-// VFO mode when none is. The memory-mode operations of the panel are called from here.
-void DataFiles::PanelAfterMemoriesReplaced() {}
+// VFO mode when none is.
+void DataFiles::PanelAfterMemoriesReplaced()
+{
+    radio_.memory.AfterMemoriesReplaced();
+}
 
 } // namespace dorv

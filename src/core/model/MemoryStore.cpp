@@ -1,0 +1,45 @@
+#include "model/MemoryStore.h"
+
+namespace dorv {
+
+int WrapChannel(int channel, int delta)
+{
+    return ((channel + delta) % kMemoryCount + kMemoryCount) % kMemoryCount;
+}
+
+int NextUsedMemory(const RadioState &s, int from, int direction)
+{
+    if (direction == 0) {
+        return -1;
+    }
+    const int step = direction > 0 ? 1 : -1;
+    int channel = from;
+    for (int visited = 0; visited < kMemoryCount; ++visited) {
+        channel = WrapChannel(channel, step);
+        if (s.Memories[channel].inUse()) {
+            return channel;
+        }
+    }
+    return -1;
+}
+
+void SaveVFOInfoToMemory(RadioState &s, int MemoryPosition)
+{
+    if (MemoryPosition < 0 || MemoryPosition >= kMemoryCount) {
+        return;
+    }
+    MemoryChannel &m = s.Memories[MemoryPosition];
+    if (!m.inUse()) {
+        ++s.MemoryCount;
+    }
+    m.Split = s.SplitOn;
+    m.Vfo = s.MainVfo;
+    m.Band = s.MainBand;
+    if (s.SplitOn) {
+        m.SplitVfo = s.SubVfo;
+        m.SplitBand = s.SubBand;
+    }
+    m.Skip = false;
+}
+
+} // namespace dorv

@@ -1,0 +1,101 @@
+#include "panel/HomeChannels.h"
+
+#include "Radio.h"
+#include "model/BandCopies.h"
+
+namespace dorv {
+
+namespace {
+const char *const kNoHomeText =
+    "You must save HOME information for the current band before you can recall it.";
+constexpr char kHomeReadout = 'H'; // the channel readout during a recall
+} // namespace
+
+void HomeChannels::HOMEbutton_Click()
+{
+    const RadioState &s = radio_.state;
+    if (s.MckOn) {
+        store();
+    } else if (!s.HomeActive) {
+        recall();
+    } else {
+        returnFromRecall();
+    }
+    radio_.host.panelChanged();
+}
+
+// Description, skip and bank flags of the HOME channel are left as they were.
+void HomeChannels::store()
+{
+    RadioState &s = radio_.state;
+    MemoryChannel &home = s.HomeChannels[s.MainBand];
+    home.Vfo = s.MainVfo;
+    home.Band = s.MainBand;
+    home.Split = s.SplitOn;
+    if (s.SplitOn) {
+        home.SplitVfo = s.SubVfo;
+        home.SplitBand = s.SubBand;
+    }
+    radio_.mck.TurnOffMCK();
+}
+
+void HomeChannels::recall()
+{
+    RadioState &s = radio_.state;
+    PanelState &p = radio_.panel;
+    VfoOps &vfo = radio_.vfo;
+    const MemoryChannel home = s.HomeChannels[s.MainBand];
+    if (!home.inUse()) {
+        radio_.host.beep();
+        radio_.host.messageBox(kNoHomeText, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    s.HomeActive = true;
+    if (s.OperatingState == StateVFO) {
+        vfo.SaveInfoVFOMB();
+        vfo.SaveInfoVFOSB();
+    } else if (s.OperatingState == StatePMS) {
+        SavePmsState(s);
+    }
+    if (s.ClarOn) {
+        radio_.clar.CLARbutton_Click();
+    }
+    s.PriOn = false; // the priority monitor ends; its timer belongs to scanning
+    p.ledMRnumber.assign(1, kHomeReadout);
+    p.ledMRnumberVisible = true;
+    s.MainVfo = home.Vfo;
+    s.MainBand = home.Band;
+    vfo.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
+    if (home.Split) {
+        s.SubVfo = home.SplitVfo;
+        s.SubBand = home.SplitBand;
+        vfo.SendSubVfoOnOtherVfo();
+        if (!s.SplitOn) {
+            radio_.split.SPLITbutton_Click();
+        }
+    }
+}
+
+// VFO and MR states are re-entered, which ends the recall and a split it switched on.
+// PMS ends the recall the same way before its own state is restored.
+void HomeChannels::returnFromRecall()
+{
+    RadioState &s = radio_.state;
+    switch (s.OperatingState) {
+    case StateMR:
+        radio_.memory.ChangeToMRfunction();
+        break;
+    case StatePMS:
+        s.HomeActive = false;
+        if (s.SplitOn) {
+            radio_.split.SPLITbutton_Click();
+        }
+        radio_.panel.ledMRnumberVisible = false;
+        break;
+    default:
+        radio_.vfo.ChangeToVFOfunction();
+        break;
+    }
+}
+
+} // namespace dorv

@@ -1,0 +1,40 @@
+#pragma once
+
+namespace dorv {
+
+class Radio;
+
+// Memory recall (MR): switching between VFO and MR with VFO/M, recalling a memory into
+// the main VFO, and stepping through the memories in use.
+class MemoryMode {
+public:
+    explicit MemoryMode(Radio &radio) : radio_(radio) {}
+
+    void VFOMRbutton_Click();
+    // Enters MR on CurrentMemory, or on the next used memory above it. With no memory in
+    // use the panel goes to VFO state instead.
+    void ChangeToMRfunction();
+    // Outside MCK: recalls the next used memory from CurrentMemory in Direction (-1 or 1)
+    // and sends it; false, with nothing changed, when no memory is in use.
+    // In MCK: moves CurrentMemory one position, used or not, and shows it without sending.
+    bool ChangeMemory(int Direction);
+    // Recalls CurrentMemory into the main VFO and sends it; a split memory's transmit side
+    // goes to the sub VFO and its readout only.
+    void GetMemoryInfo();
+    // The description of CurrentMemory on the display.
+    void ShowDescription();
+    // The channel knob in memory stepping: one memory per step. Leaves MR for VFO state
+    // when no memory is in use any more.
+    void ChannelKnobStep(int delta);
+    // After New or Open... replaced the memories: MR moves to the first memory in use from
+    // CurrentMemory on, or to VFO state when none is.
+    void AfterMemoriesReplaced();
+
+private:
+    void showRecalled();
+    void sendSplitMemory();
+
+    Radio &radio_;
+};
+
+} // namespace dorv

@@ -1,0 +1,160 @@
+#include "MemoryFixture.h"
+#include "model/MemoryStore.h"
+
+#include <functional>
+
+namespace dorv::test {
+namespace {
+
+using MemoryModeTest = MemoryTest;
+
+constexpr std::uint8_t kUsbCode = 0x01;
+
+TEST_F(MemoryModeTest, vfoMr_recallsTheFirstUsedChannelAndShowsIt)
+{
+    store(12, 14552000, ModeUSB).Description = "Club net" + std::string(41, ' ');
+    radio.memory.VFOMRbutton_Click();
+
+    EXPECT_EQ(takeFrames(),
+              (std::vector<CatFrame>{F(kUsbCode, 0, 0, 0, 0x07), F(0x14, 0x55, 0x20, 0x00, 0x01)}));
+    EXPECT_EQ(s.OperatingState, StateMR);
+    EXPECT_EQ(s.CurrentMemory, 12);
+    EXPECT_EQ(p.ledMRnumber, "012");
+    EXPECT_TRUE(p.ledMRnumberVisible && p.lblCH.Visible && p.lblMemoryDesc.Visible);
+    EXPECT_EQ(p.lblMemoryDesc.Caption, "Club net");
+    EXPECT_EQ(p.ledFreq, "145.520.00");
+    // The VFO in use before is kept in the band table for the way back.
+    EXPECT_EQ(s.BandTable.BandMainVfo[1].Frequency, 14500000);
+
+    radio.memory.VFOMRbutton_Click();
+    EXPECT_EQ(s.OperatingState, StateVFO);
+    EXPECT_EQ(s.MainVfo.Frequency, 14500000);
+    EXPECT_FALSE(p.ledMRnumberVisible || p.lblCH.Visible || p.lblMemoryDesc.Visible);
+}
+
+TEST_F(MemoryModeTest, vfoMr_withoutMemoriesExplainsAndStaysInVfo)
+{
+    radio.memory.VFOMRbutton_Click();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text,
+              "You must either open a memory (*.MEM) file containing saved frequency "
+              "information, or save some frequency information to memory before selecting "
+              "the MR function.");
+    EXPECT_EQ(host.messages[0].title, "Help");
+    EXPECT_EQ(host.beeps, 1);
+    EXPECT_EQ(s.OperatingState, StateVFO);
+    EXPECT_TRUE(takeFrames().empty());
+}
+
+TEST_F(MemoryModeTest, channelKnob_skipsEmptyChannelsAndWrapsBothWays)
+{
+    store(5, 14530000);
+    store(900, 14590000);
+    s.CurrentMemory = 900;
+    enterMR();
+
+    turnChannelKnob(1);
+    EXPECT_EQ(s.CurrentMemory, 5);
+    EXPECT_EQ(p.ledMRnumber, "005");
+    EXPECT_EQ(SetFrequencies(takeFrames()).front(), 14530000);
+    EXPECT_EQ(engine.rig().vfo[0].frequency, 14530000);
+
+    turnChannelKnob(-1);
+    EXPECT_EQ(s.CurrentMemory, 900);
+    EXPECT_EQ(engine.rig().vfo[0].frequency, 14590000);
+}
+
+TEST_F(MemoryModeTest, channelKnob_splitMemoryReachesTheRadioOnRelease)
+{
+    MemoryChannel &split = store(3, 14560000);
+    split.Split = true;
+    split.SplitVfo = {14500000, ModeFM};
+    split.SplitBand = 1;
+    store(4, 14570000);
+    s.CurrentMemory = 4;
+    enterMR();
+
+    turnChannelKnob(-1);
+    EXPECT_EQ(p.ledSubFreq, "145.000.00");
+    EXPECT_TRUE(p.lblRXTX.Visible);
+    EXPECT_TRUE(engine.rig().split);
+    EXPECT_TRUE(p.DOPbutton.Enabled) << "a split memory enables the DOP key";
+
+    turnChannelKnob(1);
+    EXPECT_FALSE(engine.rig().split);
+    EXPECT_FALSE(p.lblRXTX.Visible);
+}
+
+TEST_F(MemoryModeTest, recall_takesTheRepeaterOffsetOfTheBand)
+{
+    s.MainVfo.RptOffset = 50000; // the 144 MHz band's offset, kept on entering MR
+    MemoryChannel &m = store(7, 14570000);
+    m.Vfo.RptOffset = 12345;
+    radio.memory.VFOMRbutton_Click();
+    EXPECT_EQ(s.MainVfo.RptOffset, 50000);
+    EXPECT_EQ(engine.rig().rptOffset, 50000);
+}
+
+TEST_F(MemoryModeTest, vfoMr_withMemoryTuneReturnsToTheMemoryAsStored)
+{
+    store(20, 14550000);
+    enterMR();
+    radio.tuning.MainKnob_MouseDown();
+    EXPECT_TRUE(p.lblMT.Visible);
+    radio.tuning.MainKnob_Change(p.MainKnob.Value + 1);
+    radio.tuning.MainKnob_MouseUp();
+    ASSERT_NE(s.MainVfo.Frequency, 14550000);
+    // While MT shows, the channel knob tunes instead of stepping channels.
+    turnChannelKnob(1);
+    EXPECT_EQ(s.CurrentMemory, 20);
+    takeFrames();
+
+    radio.memory.VFOMRbutton_Click();
+    EXPECT_FALSE(p.lblMT.Visible);
+    EXPECT_EQ(s.OperatingState, StateMR);
+    EXPECT_EQ(s.MainVfo.Frequency, 14550000);
+    EXPECT_EQ(SetFrequencies(takeFrames()), std::vector<Freq>{14550000});
+    EXPECT_EQ(s.Memories[20].Vfo.Frequency, 14550000) << "memory tune never writes the memory";
+}
+
+// Every search for a used channel ends after one round; with none in use the caller goes
+// to VFO state instead of recalling.
+TEST_F(MemoryModeTest, noChannelInUse_everyCallerEndsInVfoState)
+{
+    EXPECT_EQ(NextUsedMemory(s, 0, 1), -1);
+    EXPECT_EQ(NextUsedMemory(s, 999, -1), -1);
+
+    const auto emptiedInMR = [this] {
+        store(1, 14510000);
+        enterMR();
+        s.Memories[1] = MemoryChannel{}; // gone behind the panel's back, count left stale
+    };
+    const std::vector<std::pair<const char *, std::function<void()>>> callers = {
+        {"channel knob", [this] { turnChannelKnob(1); }},
+        {"leaving MCK",
+         [this] {
+             pressMck();
+             pressMck();
+         }},
+        {"File > New", [this] { radio.memory.AfterMemoriesReplaced(); }},
+        {"HOME return in MR",
+         [this] {
+             s.HomeChannels[1].Vfo = {14520000, ModeFM};
+             radio.home.HOMEbutton_Click();
+             radio.home.HOMEbutton_Click();
+         }},
+        {"VFO/M with MT", [this] {
+             p.lblMT.Visible = true;
+             radio.memory.VFOMRbutton_Click();
+         }}};
+    for (const auto &[name, call] : callers) {
+        emptiedInMR();
+        call();
+        EXPECT_EQ(s.OperatingState, StateVFO) << name;
+        EXPECT_FALSE(s.HomeActive) << name;
+        s.MemoryCount = 0;
+    }
+}
+
+} // namespace
+} // namespace dorv::test
