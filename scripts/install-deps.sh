@@ -8,6 +8,7 @@ packages=(
     libgtest-dev
     xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils python3
     libhamlib-utils
+    chirp
 )
 missing=()
 for p in "${packages[@]}"; do

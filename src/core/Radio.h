@@ -12,6 +12,7 @@
 #include "dialogs/SettingsDialogs.h"
 #include "host/Host.h"
 #include "host/SerialPort.h"
+#include "memmgr/MemoryManager.h"
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
 #include "panel/BandStepping.h"
@@ -72,6 +73,7 @@ public:
     HomeChannels home;
     UpdateIntervals intervals;
     DisplayLayout display;
+    MemoryManager memmgr;
     MenuLock lock;
     SettingsDialogs dialogs;
     BandScope scope;

@@ -1,13 +1,19 @@
 #include "app/MainWindow.h"
 #include "app/StartupSplash.h"
 #include "app/TerminationSignals.h"
+#include "memmgr/CsvCommandLine.h"
 #include "model/files/DataDirectory.h"
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <iostream>
 
 int main(int argc, char *argv[])
 {
+    // The CSV exchange runs without a window.
+    if (const auto code = dorv::RunCsvCommand({argv + 1, argv + argc}, std::cerr)) {
+        return *code;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dorv-ft897"));
     QApplication::setOrganizationName(QStringLiteral("DORV"));

@@ -69,7 +69,7 @@ void AppFrame::mnuMemoryArray_Click(int Index)
         return;
     }
     radio_.host.setBusyPointer(true);
-    // The memory manager window is shown here, modeless, once it is built.
+    radio_.memmgr.Show();
     radio_.host.setBusyPointer(false);
     radio_.host.panelChanged();
 }

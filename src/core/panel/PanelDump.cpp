@@ -50,7 +50,8 @@ std::string DumpPanel(const PanelState &p)
         << "lblSKIP=" << p.lblSKIP.Visible << '\n'
         << "lblMT=" << p.lblMT.Visible << '\n'
         << "lblMCK=" << p.lblMCK.Visible << '\n'
-        << "lblQMB=" << p.lblQMB.Visible << '\n';
+        << "lblQMB=" << p.lblQMB.Visible << '\n'
+        << "frmMemoryManager=" << p.frmMemoryManagerVisible << '\n';
     const ScopeWindowState &scope = p.frmBandScope;
     out << "ScopeVisible=" << scope.Visible << '\n'
         << "ScopeButton=" << scope.cmdSCAN << '\n'

@@ -191,6 +191,8 @@ struct PanelState {
     // Splash frmStartup and about box frmAbout (shown modally while frmAboutVisible).
     std::string lblWhat, lblVersion;
     bool frmAboutVisible = false;
+    // The memory manager window frmMemoryManager is open (modeless).
+    bool frmMemoryManagerVisible = false;
     LockDialogState frmLockUnLock;
     // The band scope window, opened by SCOPEbutton.
     ScopeWindowState frmBandScope;

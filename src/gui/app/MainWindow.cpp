@@ -9,6 +9,7 @@
 #include "app/PanelWiring.h"
 #include "cat/PortMap.h"
 #include "dialogs/SettingsDialogViews.h"
+#include "memmgr/MemoryManagerWindow.h"
 #include "model/files/SettingsDefaults.h"
 #include "scope/ScopeWindow.h"
 
@@ -146,6 +147,7 @@ void MainWindow::render()
     aboutDialog_->render();
     settingsDialogs_->render();
     scope_->render();
+    showMemoryManager();
     noReply_->setVisible(radio_.panel.RadioNotAnswering);
     if (radio_.panel.ProgramEnded) {
         // The exit procedure ran to its end: every window goes at once.
@@ -154,6 +156,19 @@ void MainWindow::render()
         settingsDialogs_->hideAll();
         scope_->hide();
         close();
+    }
+}
+
+// The manager is made each time it opens and goes when the core closes it.
+void MainWindow::showMemoryManager()
+{
+    const bool open = radio_.panel.frmMemoryManagerVisible && !radio_.panel.ProgramEnded;
+    if (open && memoryManager_ == nullptr) {
+        memoryManager_ = new MemoryManagerWindow(radio_, this);
+        connect(memoryManager_, &MemoryManagerWindow::acted, this, &MainWindow::render);
+        memoryManager_->show();
+    } else if (!open && memoryManager_ != nullptr) {
+        memoryManager_->close();
     }
 }
 

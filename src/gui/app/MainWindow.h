@@ -5,6 +5,7 @@
 #include "app/QtHost.h"
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 
 class QLabel;
@@ -14,6 +15,7 @@ namespace dorv::gui {
 class AboutDialog;
 class FrontPanel;
 class LockDialog;
+class MemoryManagerWindow;
 class MenuBarBuilder;
 class SettingsDialogViews;
 class ScopeWindow;
@@ -31,6 +33,7 @@ public:
     FrontPanel *frontPanel() const { return panel_; }
     MenuBarBuilder *menus() const { return menus_; }
     ScopeWindow *scopeWindow() const { return scope_; }
+    MemoryManagerWindow *memoryManager() const { return memoryManager_; }
 
     // Runs the core's start-up: reads the data files and applies the settings, waits with
     // the splash up, then calls showMainWindow.
@@ -47,6 +50,7 @@ protected:
 private:
     void showPortDevices();
     void applyLayout();
+    void showMemoryManager();
 
     // Declared in this order so the radio goes before the host and port it uses.
     QtHost host_;
@@ -59,6 +63,7 @@ private:
     AboutDialog *aboutDialog_ = nullptr;
     SettingsDialogViews *settingsDialogs_ = nullptr;
     ScopeWindow *scope_ = nullptr;
+    QPointer<MemoryManagerWindow> memoryManager_; // while the manager is open
     QLabel *noReply_ = nullptr;
     QPoint placed_; // the window position last taken from the panel state, in pixels
 };

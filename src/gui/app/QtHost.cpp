@@ -91,7 +91,7 @@ MsgAnswer QtHost::messageBox(const std::string &text, const std::string &title, 
         return escapeAnswer(buttons);
     }
     QMessageBox box(qtIcon(icon), QString::fromStdString(title), QString::fromStdString(text),
-                    qtButtons(buttons), window_);
+                    qtButtons(buttons), dialogParent());
     switch (box.exec()) {
     case QMessageBox::Ok:
         return MsgAnswer::Ok;
@@ -123,7 +123,7 @@ std::optional<std::string> QtHost::saveFileDialog(const FileDialogRequest &reque
 
 std::optional<std::string> QtHost::fileDialog(const FileDialogRequest &request, bool save)
 {
-    QFileDialog dialog(window_, QString::fromStdString(request.title),
+    QFileDialog dialog(dialogParent(), QString::fromStdString(request.title),
                        QString::fromStdString(request.initialPath));
     dialog.setNameFilters(qtNameFilters(QString::fromStdString(request.filter)));
     dialog.setDefaultSuffix(QString::fromStdString(request.defaultExt));
@@ -133,6 +133,13 @@ std::optional<std::string> QtHost::fileDialog(const FileDialogRequest &request, 
         return std::nullopt;
     }
     return QDir::toNativeSeparators(dialog.selectedFiles().constFirst()).toStdString();
+}
+
+// Dialogs open over the window the user works in (the main window or one it opened).
+QWidget *QtHost::dialogParent() const
+{
+    QWidget *active = QApplication::activeWindow();
+    return active != nullptr ? active : window_.data();
 }
 
 double QtHost::now()

@@ -42,6 +42,7 @@ signals:
 
 private:
     std::optional<std::string> fileDialog(const FileDialogRequest &request, bool save);
+    QWidget *dialogParent() const;
 
     QPointer<QWidget> window_;
     QElapsedTimer clock_;

@@ -3,31 +3,10 @@
 #include "model/files/DataFiles.h"
 #include "model/files/FileStore.h"
 #include "model/files/IndexRanges.h"
+#include "model/files/OldModeNumbering.h"
 #include "model/files/RecordCodec.h"
 
 namespace dorv {
-
-namespace {
-
-// Files of an older numbering held modes 0..9 with two more modes between CW-R and AM.
-std::int16_t CurrentMode(std::int16_t oldMode)
-{
-    switch (oldMode) {
-    case 4:
-    case 5:
-        return ModeCWR;
-    case 6:
-    case 7:
-        return ModeAM;
-    case 8:
-    case 9:
-        return ModeFM;
-    default:
-        return oldMode;
-    }
-}
-
-} // namespace
 
 bool DataFiles::OpenMemoryFile(const std::string &filename)
 {
@@ -45,15 +24,10 @@ bool DataFiles::OpenMemoryFile(const std::string &filename)
     memoryFile_ = filename;
     DecodeMemoryChannels(bytes, s.Memories);
 
-    bool oldFormat = false;
     for (const MemoryChannel &memory : s.Memories) {
         s.MemoryCount += memory.inUse() ? 1 : 0;
-        oldFormat = oldFormat || memory.Vfo.Mode > ModePKT;
     }
-    if (oldFormat) {
-        for (MemoryChannel &memory : s.Memories) {
-            memory.Vfo.Mode = CurrentMode(memory.Vfo.Mode);
-        }
+    if (ConvertOldModeNumbering(s.Memories)) {
         s.MemoryDirty = true;
         Complain("The format of the DORV FT-897 Memory Database has been recently updated. The "
                  "Memory Database that you just opened will be automatically updated to reflect "

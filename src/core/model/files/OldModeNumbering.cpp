@@ -1,0 +1,40 @@
+#include "model/files/OldModeNumbering.h"
+
+#include <algorithm>
+
+namespace dorv {
+
+namespace {
+
+std::int16_t CurrentMode(std::int16_t oldMode)
+{
+    switch (oldMode) {
+    case 4:
+    case 5:
+        return ModeCWR;
+    case 6:
+    case 7:
+        return ModeAM;
+    case 8:
+    case 9:
+        return ModeFM;
+    default:
+        return oldMode;
+    }
+}
+
+} // namespace
+
+bool ConvertOldModeNumbering(std::span<MemoryChannel> memories)
+{
+    const bool oldFormat = std::any_of(memories.begin(), memories.end(),
+                                       [](const MemoryChannel &m) { return m.Vfo.Mode > ModePKT; });
+    if (oldFormat) {
+        for (MemoryChannel &memory : memories) {
+            memory.Vfo.Mode = CurrentMode(memory.Vfo.Mode);
+        }
+    }
+    return oldFormat;
+}
+
+} // namespace dorv
