@@ -10,13 +10,13 @@ namespace {
 
 using test::Chirp;
 
-struct Run {
+struct ProgramRun {
     int exitCode = -1;
     QString err;
 };
 
 // The real program, without a window.
-Run Program(const QStringList &args)
+ProgramRun Program(const QStringList &args)
 {
     QProcess process;
     process.start(QStringLiteral(DORV_PROGRAM), args);
@@ -51,12 +51,12 @@ TEST(CsvCommandLine, chirpList_importThenExport_readsBackTheSame)
                   back = dir.filePath("back.csv");
     ASSERT_TRUE(Chirp::write(source.toStdString()));
 
-    const Run import = Program({"--import-csv", source, mem});
+    const ProgramRun import = Program({"--import-csv", source, mem});
     EXPECT_EQ(import.exitCode, 0) << import.err.toStdString();
     EXPECT_TRUE(import.err.contains("wrote 13 channels")) << import.err.toStdString();
     EXPECT_EQ(Contents(mem).size(), 103000);
 
-    const Run exported = Program({"--export-csv", mem, back});
+    const ProgramRun exported = Program({"--export-csv", mem, back});
     EXPECT_EQ(exported.exitCode, 0) << exported.err.toStdString();
     EXPECT_EQ(Chirp::dump(back.toStdString()), Chirp::dump(source.toStdString()));
 }
@@ -70,7 +70,7 @@ TEST(CsvCommandLine, refusedRowsAndBadInput_writeNothing)
                "1,bad,145.5q,FM\n"
                "2,short\n");
 
-    Run run = Program({"--import-csv", csv, mem});
+    ProgramRun run = Program({"--import-csv", csv, mem});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.err.contains("line 3: Frequency \"145.5q\" is not a frequency in MHz"))
         << run.err.toStdString();

@@ -159,6 +159,11 @@ void MainWindow::render()
     }
 }
 
+MemoryManagerWindow *MainWindow::memoryManager() const
+{
+    return memoryManager_.data();
+}
+
 // The manager is made each time it opens and goes when the core closes it.
 void MainWindow::showMemoryManager()
 {

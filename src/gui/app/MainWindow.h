@@ -33,7 +33,8 @@ public:
     FrontPanel *frontPanel() const { return panel_; }
     MenuBarBuilder *menus() const { return menus_; }
     ScopeWindow *scopeWindow() const { return scope_; }
-    MemoryManagerWindow *memoryManager() const { return memoryManager_; }
+    // The memory manager window while it is open, else null.
+    MemoryManagerWindow *memoryManager() const;
 
     // Runs the core's start-up: reads the data files and applies the settings, waits with
     // the splash up, then calls showMainWindow.

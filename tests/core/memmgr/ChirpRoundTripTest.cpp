@@ -1,4 +1,5 @@
 #include "core/files/FilesFixture.h"
+#include "model/files/BandDefaults.h"
 #include "support/Chirp.h"
 
 #include <fstream>
@@ -30,6 +31,7 @@ TEST_F(FilesTest, chirpList_importSaveExport_readsBackTheSame)
     const std::string expected = Chirp::dump(source);
     ASSERT_FALSE(expected.empty());
 
+    InstallBandDefaults(s.BandTable); // as start-up leaves it without a band file
     s.Memories[0].BankSelected = true;
     radio.app.mnuMemoryArray_Click(0);
     host.openAnswers.push_back(source.string());

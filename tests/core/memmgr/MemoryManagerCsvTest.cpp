@@ -1,4 +1,5 @@
 #include "core/files/FilesFixture.h"
+#include "model/files/BandDefaults.h"
 
 #include <fstream>
 #include <gtest/gtest.h>
@@ -13,6 +14,7 @@ class MemoryManagerCsvTest : public FilesTest {
 protected:
     void SetUp() override
     {
+        InstallBandDefaults(s.BandTable); // as start-up leaves it without a band file
         s.Memories[3].Vfo.Frequency = 14550000;
         s.Memories[3].BankSelected = true;
         radio.app.mnuMemoryArray_Click(0);
