@@ -16,7 +16,7 @@ protected:
     {
         InstallBandDefaults(s.BandTable); // as start-up leaves it without a band file
         s.Memories[3].Vfo.Frequency = 14550000;
-        s.Memories[3].BankSelected = true;
+        s.Memories[0].BankSelected = true; // bank 1 ticked
         radio.app.mnuMemoryArray_Click(0);
     }
     void importText(const std::string &name, const std::string &text)
