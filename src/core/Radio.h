@@ -15,6 +15,7 @@
 #include "memmgr/MemoryManager.h"
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
+#include "net/RigctlServer.h"
 #include "panel/BandStepping.h"
 #include "panel/ClarLock.h"
 #include "panel/Enablement.h"
@@ -77,6 +78,7 @@ public:
     MenuLock lock;
     SettingsDialogs dialogs;
     BandScope scope;
+    RigctlServer net;
     AppFrame app;
 };
 

@@ -3,10 +3,12 @@
 #include "app/TerminationSignals.h"
 #include "memmgr/CsvCommandLine.h"
 #include "model/files/DataDirectory.h"
+#include "net/NetServerControl.h"
 
 #include <QApplication>
 #include <QStandardPaths>
 #include <iostream>
+#include <cstdio>
 
 int main(int argc, char *argv[])
 {
@@ -26,8 +28,17 @@ int main(int argc, char *argv[])
 
     dorv::gui::TerminationSignals termination;
     dorv::gui::MainWindow window(QString::fromStdString(dataDir));
+    QStringList arguments = QApplication::arguments();
+    QString argumentError;
+    if (!window.netServer()->takeCommandLine(arguments, argumentError)) {
+        std::fprintf(stderr, "%s\n", qPrintable(argumentError));
+        return 2;
+    }
     QObject::connect(&termination, &dorv::gui::TerminationSignals::terminating, &window,
                      [&window] { window.host().setQuiet(true); });
+
+    // Clients may connect while the program loads; its sets are refused until the link is on.
+    window.netServer()->start();
 
     // The splash stays up while the main window loads; the load shows the main window.
     dorv::gui::StartupSplash splash;

@@ -130,7 +130,9 @@ void E2eSession::launchProgram()
 {
     std::vector<std::string> env = displayEnv();
     env.push_back("DORV_PANEL_DUMP=" + (dir_ / "panel.txt").string());
-    program_ = Process({(dir_ / "dorv-ft897").string()}, env, (dir_ / "program.out").string());
+    std::vector<std::string> argv{(dir_ / "dorv-ft897").string()};
+    argv.insert(argv.end(), programArgs.begin(), programArgs.end());
+    program_ = Process(argv, env, (dir_ / "program.out").string());
 }
 
 bool E2eSession::answerMessage(const std::string &title, int timeoutMs)

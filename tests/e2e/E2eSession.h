@@ -62,6 +62,10 @@ public:
     bool screenshot(const std::string &name);
 
     const std::filesystem::path &dir() const { return dir_; }
+    // Command-line arguments the program is started with.
+    std::vector<std::string> programArgs;
+    // The program's process id, for measurements; -1 when it is not running.
+    int programPid() const { return program_.pid(); }
     // For failure messages: the program's own output and the windows on the display.
     std::string diagnostics() const;
 

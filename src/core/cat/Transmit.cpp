@@ -29,6 +29,23 @@ bool Transmit::insideBandLimits(Freq transmitFreq) const
            transmitFreq < s.BandTable.TuneUpper[s.MainBand];
 }
 
+Freq Transmit::unclarifiedFreq() const
+{
+    const RadioState &s = radio_.state;
+    return s.ClarOn ? s.MainVfo.Frequency - s.MainVfo.ClarOffset : s.MainVfo.Frequency;
+}
+
+bool Transmit::MayStartTransmitting() const
+{
+    const RadioState &s = radio_.state;
+    const int direction = s.MainVfo.RptDirection;
+    if (s.MenusLocked || s.PriOn) {
+        return false;
+    }
+    return (direction != kRptMinus && direction != kRptPlus) ||
+           insideBandLimits(unclarifiedFreq() + direction * s.MainVfo.RptOffset);
+}
+
 void Transmit::startTransmitting()
 {
     RadioState &s = radio_.state;
@@ -41,8 +58,7 @@ void Transmit::startTransmitting()
 
     const VfoInfo &vfo = s.MainVfo;
     const int direction = vfo.RptDirection;
-    // Without the clarifier offset: the frequency the radio transmits on.
-    const Freq unclarified = s.ClarOn ? vfo.Frequency - vfo.ClarOffset : vfo.Frequency;
+    const Freq unclarified = unclarifiedFreq();
     if (direction == kRptMinus || direction == kRptPlus) {
         const Freq transmitFreq = unclarified + direction * vfo.RptOffset;
         // Checked before anything is sent, so a refusal leaves the radio as it was.

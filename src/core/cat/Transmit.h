@@ -16,6 +16,9 @@ public:
     // while transmitting) and by switching the CAT link off while transmitting. With the
     // menus locked it does not start a transmission, but still ends one.
     void MOXbutton_Click();
+    // Whether MOX would start a transmission now: not under the menu lock or the priority
+    // monitor, and a repeater shift keeps the transmit frequency inside the band limits.
+    bool MayStartTransmitting() const;
 
 private:
     void startTransmitting();
@@ -23,6 +26,8 @@ private:
     // Whether the repeater transmit frequency lies inside the main band's tuning limits
     // (the lower limit included, the upper one excluded).
     bool insideBandLimits(Freq transmitFreq) const;
+    // The main VFO's frequency without the clarifier offset: the one the radio transmits on.
+    Freq unclarifiedFreq() const;
 
     Radio &radio_;
 };

@@ -225,6 +225,17 @@ void Keypad::completeEntry()
     }
 }
 
+bool Keypad::EnterFrequency(Freq freq)
+{
+    const int band = radio_.meters.BandFromFreq(freq, kNoBand);
+    if (band == kNoBand) {
+        return false;
+    }
+    tuneTo(freq, band);
+    radio_.host.panelChanged();
+    return true;
+}
+
 void Keypad::refuse(Freq freq)
 {
     RadioState &s = radio_.state;

@@ -28,6 +28,9 @@ public:
     void DecimalKey();
     // Escape: ends an open entry without changing anything.
     void CancelEntry();
+    // Tunes the operated VFO to freq as a completed entry does, without an entry on the
+    // readout; false, and nothing changed, when no band takes the frequency.
+    bool EnterFrequency(Freq freq);
 
 private:
     std::string &operatedReadout();

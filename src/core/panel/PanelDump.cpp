@@ -40,6 +40,8 @@ std::string DumpPanel(const PanelState &p)
         << "RptMinus=" << p.ImgRPTdirection[1] << '\n'
         << "lblBusy=" << p.lblBusy.Visible << '\n'
         << "lblOnAir=" << p.lblOnAir.Visible << '\n'
+        << "lblSPLIT=" << p.lblSPLIT.Visible << '\n'
+        << "LEDsub=" << p.LEDsub << '\n'
         << "LMeterVisible=" << p.LMeterVisible << '\n'
         << "RadioNotAnswering=" << p.RadioNotAnswering << '\n'
         << "DisplayDark=" << (p.DisplayPanelColour == kPanelDark) << '\n'
@@ -61,7 +63,8 @@ std::string DumpPanel(const PanelState &p)
         << "ScopeSweeps=" << scope.CompletedSweeps << '\n'
         << "ScopeSpeed=" << CheckedCaption(scope.mnuScopeScanSpeedArray) << '\n'
         << "ScopeStep=" << scope.listSteps << '\n'
-        << "ScopeWidth=" << scope.listScanWidth << '\n';
+        << "ScopeWidth=" << scope.listScanWidth << '\n'
+        << "NetClients=" << p.NetClients << '\n';
     for (std::size_t i = 0; i < p.LMeter.size(); ++i) {
         const MeterIndicator &m = p.LMeter[i];
         out << "LMeter" << i << '=' << m.Start << ' ' << m.End << ' ' << m.Value << '\n';

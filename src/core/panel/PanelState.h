@@ -121,6 +121,8 @@ struct PanelState {
     // Set while the radio leaves status requests unanswered: the link is on but nothing
     // comes back (cable pulled, radio off, wrong rate). Cleared by the next reply.
     bool RadioNotAnswering = false;
+    // Clients connected to the network control server; -1 while the server is off.
+    int NetClients = -1;
 
     KnobState MainKnob, ClarKnob, ChannelKnob;
 

@@ -12,6 +12,7 @@
 #include "memmgr/MemoryManagerWindow.h"
 #include "model/files/SettingsDefaults.h"
 #include "scope/ScopeWindow.h"
+#include "net/NetServerControl.h"
 
 #include <QAction>
 #include <QApplication>
@@ -70,6 +71,8 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     noReply_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     noReply_->hide();
     statusBar()->addWidget(noReply_);
+    net_ = new NetServerControl(radio_, host_, menus_->menu(QStringLiteral("mnuSettings")),
+                                statusBar(), this);
     // The window's size comes from the display size menu, not from dragging a corner.
     statusBar()->setSizeGripEnabled(false);
     // The window takes the size of its face; the display size menu changes it.

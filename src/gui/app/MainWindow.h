@@ -17,6 +17,7 @@ class FrontPanel;
 class LockDialog;
 class MemoryManagerWindow;
 class MenuBarBuilder;
+class NetServerControl;
 class SettingsDialogViews;
 class ScopeWindow;
 
@@ -35,6 +36,7 @@ public:
     ScopeWindow *scopeWindow() const { return scope_; }
     // The memory manager window while it is open, else null.
     MemoryManagerWindow *memoryManager() const;
+    NetServerControl *netServer() const { return net_; }
 
     // Runs the core's start-up: reads the data files and applies the settings, waits with
     // the splash up, then calls showMainWindow.
@@ -66,6 +68,7 @@ private:
     ScopeWindow *scope_ = nullptr;
     QPointer<MemoryManagerWindow> memoryManager_; // while the manager is open
     QLabel *noReply_ = nullptr;
+    NetServerControl *net_ = nullptr;
     QPoint placed_; // the window position last taken from the panel state, in pixels
 };
 

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "model/Units.h"
+#include "net/RigctlAnswer.h"
+#include "net/RigctlRequest.h"
+
+#include <string>
+
+namespace dorv {
+
+class Radio;
+
+// What the server remembers about one client between its requests.
+struct RigctlClient {
+    bool VfoChecked = false; // the client asked chk_vfo: the state dump ends in its key list
+    // The VFO the client's frequency and mode requests are for: -1 the one the panel
+    // operates (the sub VFO while SUB is on), 0 the main VFO (VFOA), 1 the sub VFO (VFOB).
+    // Selecting one is the client's own business: the panel's SUB stays as it is.
+    int Vfo = -1;
+};
+
+// Carries out the protocol's commands on the radio. Reads answer from the panel's state at
+// once, without asking the radio. Sets go through the handlers of the panel's own keys and
+// buttons, and only when the panel would take them (link on, not transmitting, the button
+// enabled, the dial not locked); otherwise they answer RigRejected and change nothing.
+class RigctlCommands {
+public:
+    explicit RigctlCommands(Radio &radio) : radio_(radio) {}
+
+    RigctlAnswer Execute(const RigctlRequest &request, RigctlClient &client);
+
+private:
+    RigctlAnswer getFreq(const RigctlClient &client);
+    RigctlAnswer setFreq(const RigctlClient &client, const std::string &hz);
+    RigctlAnswer getMode(const RigctlClient &client);
+    RigctlAnswer setMode(const RigctlClient &client, const std::string &name,
+                         const std::string &passband);
+    RigctlAnswer getVfo(const RigctlClient &client);
+    RigctlAnswer setVfo(RigctlClient &client, const std::string &name);
+    RigctlAnswer getSplitVfo();
+    RigctlAnswer setSplitVfo(const std::string &split, const std::string &txVfo);
+    RigctlAnswer getSplitFreq();
+    RigctlAnswer setSplitFreq(const std::string &hz);
+    RigctlAnswer getSplitMode();
+    RigctlAnswer setSplitMode(const std::string &name, const std::string &passband);
+    RigctlAnswer getPtt();
+    RigctlAnswer setPtt(const std::string &ptt);
+    RigctlAnswer getLevel(const std::string &level);
+    RigctlAnswer getPowerStat();
+
+    bool transmitting() const;
+    // Enters a frequency on the operated VFO as a completed keypad entry does.
+    int enterFrequency(Freq freq);
+    int selectMode(int mode);
+    // Whether the client's requests are for the sub VFO.
+    bool onSub(const RigctlClient &client) const;
+    // Runs `change` on the sub VFO (sub) or the main VFO, pressing SUB before and after it
+    // when the panel operates the other one; RigRejected when SUB cannot be pressed now.
+    template <typename Change> int onVfo(bool sub, Change change);
+    // Selects the main (false) or sub (true) VFO with the SUB button.
+    int selectSub(bool sub);
+
+    Radio &radio_;
+};
+
+} // namespace dorv

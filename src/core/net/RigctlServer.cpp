@@ -1,0 +1,161 @@
+#include "net/RigctlServer.h"
+
+#include "Radio.h"
+
+#include <vector>
+
+namespace dorv {
+
+namespace {
+// Stands in the input for a line refused as too long, so that it is answered in its turn.
+constexpr char kRefusedLine[] = "\x01";
+} // namespace
+
+int RigctlServer::OpenClient()
+{
+    const int id = nextId_++;
+    clients_[id];
+    ShowCount();
+    return id;
+}
+
+void RigctlServer::CloseClient(int client)
+{
+    clients_.erase(client);
+    ShowCount();
+}
+
+void RigctlServer::SetListening(bool listening)
+{
+    listening_ = listening;
+    ShowCount();
+}
+
+void RigctlServer::ShowCount()
+{
+    radio_.panel.NetClients = listening_ ? ClientCount() : -1;
+    radio_.host.panelChanged();
+}
+
+void RigctlServer::Receive(int client, const std::string &bytes)
+{
+    const auto it = clients_.find(client);
+    if (it == clients_.end() || it->second.dropped) {
+        return;
+    }
+    Client &c = it->second;
+    for (const char ch : bytes) {
+        if (c.skipping) {
+            c.skipping = ch != '\n';
+            continue;
+        }
+        c.input += ch;
+        c.lineLength = ch == '\n' ? 0 : c.lineLength + 1;
+        // An overlong line is refused as soon as it is too long, not when it ends.
+        if (c.lineLength > kMaxLine) {
+            c.input.resize(c.input.size() - c.lineLength);
+            c.input += kRefusedLine;
+            c.input += '\n';
+            c.lineLength = 0;
+            c.skipping = true;
+        }
+    }
+    if (c.input.size() > kMaxQueued) {
+        DropClient(client);
+        return;
+    }
+    Process();
+}
+
+bool RigctlServer::NextLine(Client &client, std::string &line)
+{
+    const std::size_t end = client.input.find('\n');
+    if (end == std::string::npos) {
+        return false;
+    }
+    line = client.input.substr(0, end);
+    client.input.erase(0, end + 1);
+    if (!line.empty() && line.back() == '\r') {
+        line.pop_back();
+    }
+    return true;
+}
+
+void RigctlServer::Process()
+{
+    if (running_) {
+        return;
+    }
+    running_ = true;
+    bool answered = true;
+    while (answered) {
+        answered = false;
+        std::vector<int> ids;
+        for (const auto &entry : clients_) {
+            ids.push_back(entry.first);
+        }
+        for (const int id : ids) {
+            // A client may have gone while an earlier request waited.
+            const auto it = clients_.find(id);
+            std::string line;
+            if (it != clients_.end() && !it->second.dropped && NextLine(it->second, line)) {
+                Answer(id, line);
+                answered = true;
+            }
+        }
+    }
+    running_ = false;
+}
+
+void RigctlServer::Answer(int id, const std::string &line)
+{
+    if (line == kRefusedLine) {
+        Reply(id, "RPRT " + std::to_string(RigInvalid) + "\n");
+        return;
+    }
+    const std::optional<RigctlRequest> request = ParseRigctlLine(line);
+    if (!request) {
+        // Blank lines are skipped, as hamlib's server does.
+        if (line.find_first_not_of(" \t") != std::string::npos) {
+            Reply(id, UnknownCommandAnswer());
+        }
+        return;
+    }
+    // The client may go while a set waits: its state is worked on in a copy.
+    RigctlClient state = clients_.at(id).state;
+    const RigctlAnswer answer = commands_.Execute(*request, state);
+    if (const auto it = clients_.find(id); it != clients_.end()) {
+        it->second.state = state;
+    }
+    if (answer.Close) {
+        DropClient(id);
+        return;
+    }
+    Reply(id, FormatRigctlAnswer(*request, answer));
+}
+
+void RigctlServer::Reply(int id, const std::string &bytes)
+{
+    const auto it = clients_.find(id);
+    if (it == clients_.end() || it->second.dropped || !Send) {
+        return;
+    }
+    if (Send(id, bytes) > kMaxUnsent) {
+        DropClient(id);
+    }
+}
+
+void RigctlServer::DropClient(int id)
+{
+    const auto it = clients_.find(id);
+    if (it == clients_.end() || it->second.dropped) {
+        return;
+    }
+    it->second.dropped = true;
+    it->second.input.clear();
+    if (Drop) {
+        Drop(id);
+    }
+}
+
+} // namespace dorv

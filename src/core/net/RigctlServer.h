@@ -1,0 +1,71 @@
+#pragma once
+
+#include "net/RigctlCommands.h"
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <string>
+
+namespace dorv {
+
+class Radio;
+
+// The protocol side of the network control server: one input buffer per connected client,
+// cut into lines and answered in order. The socket side lives in the GUI and calls in with
+// what each client sent; answers and disconnections go out through Send and Drop.
+//
+// Requests run one at a time. A set waits on the radio while events run, so bytes of any
+// client that arrive meanwhile only queue up and are answered once it has finished.
+// No client can hold the panel up or grow memory without bound: a line longer than
+// kMaxLine is answered "RPRT -1" and skipped, more than kMaxQueued bytes waiting to be
+// read, or more than kMaxUnsent bytes of answers the client has not taken, drop it.
+class RigctlServer {
+public:
+    explicit RigctlServer(Radio &radio) : radio_(radio), commands_(radio) {}
+
+    static constexpr std::size_t kMaxLine = 1024;
+    static constexpr std::size_t kMaxQueued = 16 * 1024;
+    static constexpr std::size_t kMaxUnsent = 64 * 1024;
+
+    // Writes an answer to a client; returns the bytes that still wait to go out to it.
+    std::function<std::size_t(int client, const std::string &bytes)> Send;
+    // Ends a client's connection; CloseClient follows once it is closed.
+    std::function<void(int client)> Drop;
+
+    int OpenClient();
+    void CloseClient(int client);
+    void Receive(int client, const std::string &bytes);
+    int ClientCount() const { return static_cast<int>(clients_.size()); }
+
+    // The server is listening (the panel shows the client count) or not.
+    void SetListening(bool listening);
+
+private:
+    struct Client {
+        std::string input;          // bytes received and not yet taken as a line
+        std::size_t lineLength = 0; // bytes of the unfinished last line of input
+        bool skipping = false;      // the rest of an overlong line is dropped up to its end
+        bool dropped = false;       // a drop was asked for: nothing more is read or answered
+        RigctlClient state;
+    };
+
+    // Answers waiting lines, one line of each client in turn, until none waits. Re-entered
+    // from a set's wait it returns at once: the outer call picks up the new lines.
+    void Process();
+    // Takes the client's next complete line; false when there is none.
+    bool NextLine(Client &client, std::string &line);
+    void Answer(int id, const std::string &line);
+    void Reply(int id, const std::string &bytes);
+    void DropClient(int id);
+    void ShowCount();
+
+    Radio &radio_;
+    RigctlCommands commands_;
+    std::map<int, Client> clients_;
+    int nextId_ = 1;
+    bool running_ = false;
+    bool listening_ = false;
+};
+
+} // namespace dorv

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "net/NetConfig.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QAction;
+class QLabel;
+class QMenu;
+class QStatusBar;
+class QWidget;
+
+namespace dorv {
+class Radio;
+}
+
+namespace dorv::gui {
+
+class QtHost;
+class RigctlTcpServer;
+
+// Sharing the radio on the network: the Settings menu's check item and address dialog,
+// the configuration file, the command line's "--rigctld [ADDR:]PORT" and the status bar
+// field with the number of connected clients.
+class NetServerControl : public QObject {
+    Q_OBJECT
+public:
+    NetServerControl(Radio &radio, QtHost &host, QMenu *settings, QStatusBar *bar, QWidget *window);
+
+    // Takes "--rigctld [ADDR:]PORT" (or "--rigctld=...") out of the arguments: the server
+    // then runs there for this run, whatever the configuration file says. False with the
+    // reason in `error` when the value is missing or no port.
+    bool takeCommandLine(QStringList &arguments, QString &error);
+    // Starts serving when the command line or the configuration file asks for it. A failure
+    // is shown in the status bar; the panel runs on without the server.
+    void start();
+
+    QAction *shareAction() const { return share_; }
+    QAction *addressAction() const { return address_; }
+    QLabel *statusField() const { return status_; }
+
+private:
+    void shareClicked(bool on);
+    void editAddress();
+    // Listens where `config` says; on failure keeps the reason for the status bar.
+    bool serve(const NetConfig &config);
+    void stop();
+    void save();
+    void showStatus();
+
+    Radio &radio_;
+    QWidget *window_;
+    RigctlTcpServer *tcp_ = nullptr;
+    NetConfig config_;      // as stored in the data directory
+    NetConfig commandLine_; // from --rigctld, when given
+    bool fromCommandLine_ = false;
+    QString failure_;   // why the last start failed; empty when it did not
+    QString listening_; // "ADDRESS:PORT" while serving
+    QAction *share_ = nullptr;
+    QAction *address_ = nullptr;
+    QLabel *status_ = nullptr;
+};
+
+} // namespace dorv::gui

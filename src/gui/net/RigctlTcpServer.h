@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+#include <QTcpServer>
+
+class QTcpSocket;
+
+namespace dorv {
+class RigctlServer;
+}
+
+namespace dorv::gui {
+
+// The socket side of the network control server, on the UI thread's event loop: accepts
+// clients, hands what they send to the core's protocol and writes its answers back.
+class RigctlTcpServer : public QObject {
+    Q_OBJECT
+public:
+    // More clients than this are turned away at once.
+    static constexpr int kMaxClients = 32;
+
+    RigctlTcpServer(RigctlServer &protocol, QObject *parent = nullptr);
+    ~RigctlTcpServer() override;
+
+    // Starts listening, ending any earlier listening first; false with the reason in
+    // `error` when the address cannot be taken (port in use, no such address).
+    bool listen(const QString &address, quint16 port, QString &error);
+    // Stops listening and disconnects every client.
+    void close();
+    bool isListening() const { return server_.isListening(); }
+
+private:
+    void accept();
+    void readFrom(int id);
+    void forget(int id);
+
+    RigctlServer &protocol_;
+    QTcpServer server_;
+    QHash<int, QTcpSocket *> sockets_;
+};
+
+} // namespace dorv::gui

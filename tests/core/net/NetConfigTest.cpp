@@ -1,0 +1,56 @@
+#include "net/NetConfig.h"
+
+#include "support/TempDir.h"
+
+#include <fstream>
+#include <gtest/gtest.h>
+
+namespace dorv::test {
+namespace {
+
+TEST(NetConfigTest, file_keepsItsValuesAndFallsBackToTheDefaultsOnNonsense)
+{
+    TempDir temp{"dorv-net"};
+    const std::string dir = temp.path().string();
+    EXPECT_EQ(LoadNetConfig(dir), NetConfig{}) << "a missing file is the defaults";
+    EXPECT_FALSE(NetConfig{}.Enabled);
+
+    const NetConfig shared{true, "192.168.1.20", 4600};
+    ASSERT_TRUE(SaveNetConfig(dir, shared));
+    EXPECT_EQ(LoadNetConfig(dir), shared);
+
+    std::ofstream(temp.path() / NetConfig::kFileName)
+        << "enabled=yes\naddress=\nport=70000\njunk\n# port=1\n";
+    EXPECT_EQ(LoadNetConfig(dir), NetConfig{});
+    EXPECT_FALSE(SaveNetConfig((temp.path() / "missing" / "dir").string(), shared));
+}
+
+TEST(NetConfigTest, listenPlace_takesPortOrAddressAndPort)
+{
+    struct Row {
+        const char *text;
+        bool valid;
+        const char *address;
+        int port;
+    };
+    for (const Row &row :
+         {Row{"4532", true, "127.0.0.1", 4532}, Row{"0.0.0.0:4533", true, "0.0.0.0", 4533},
+          Row{"[::1]:65535", true, "::1", 65535}, Row{"localhost:1", true, "localhost", 1},
+          Row{"0", false}, Row{"65536", false}, Row{"host:", false}, Row{":4532", false},
+          Row{"45x2", false}, Row{"", false}, Row{"99999999999999", false}}) {
+        const std::optional<NetConfig> place = ParseListenPlace(row.text);
+        ASSERT_EQ(place.has_value(), row.valid) << row.text;
+        if (place) {
+            EXPECT_EQ(place->Address, row.address) << row.text;
+            EXPECT_EQ(place->Port, row.port) << row.text;
+            EXPECT_TRUE(place->Enabled);
+        }
+    }
+    EXPECT_TRUE(IsLoopbackAddress("127.0.0.1"));
+    EXPECT_TRUE(IsLoopbackAddress("::1"));
+    EXPECT_FALSE(IsLoopbackAddress("0.0.0.0"));
+    EXPECT_FALSE(IsLoopbackAddress("192.168.1.20"));
+}
+
+} // namespace
+} // namespace dorv::test
