@@ -94,6 +94,8 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
 MainWindow::~MainWindow()
 {
     qApp->removeEventFilter(this);
+    // The network server talks to the radio: it goes while the radio is still there.
+    delete net_;
 }
 
 void MainWindow::showPortDevices()
