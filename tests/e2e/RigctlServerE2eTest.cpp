@@ -84,7 +84,7 @@ TEST_F(RigctlServerE2e, hamlibsClient_setsAndReadsAndThePanelFollows)
     EXPECT_EQ(rigctl({"V", "VFOB", "v", "F", "7050000", "f"}), "VFOB\n7050000");
     EXPECT_TRUE(session.waitForPanel("ledSubFreq", "7.050.00", 5000));
     EXPECT_TRUE(logged({kToggle, "RX 00 70 50 00 01", kToggle}));
-    EXPECT_EQ(session.panel("LEDsub"), "0");
+    EXPECT_TRUE(session.waitForPanel("LEDsub", "0", 5000));
     EXPECT_EQ(rigctl({"v", "f"}), "VFOA\n14300000");
 
     EXPECT_EQ(rigctl({"S", "1", "VFOB", "I", "14200000", "s", "i"}), "1\nVFOB\n14200000");
