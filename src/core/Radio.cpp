@@ -8,7 +8,7 @@ Radio::Radio(Host &host_, SerialPort &port_, std::string dataDir_)
       bands(*this), keyboard(*this), mode(*this), tone(*this), split(*this), clar(*this),
       keypad(*this), memory(*this), mck(*this), quick(*this), home(*this), intervals(*this),
       display(*this), memmgr(*this), lock(*this), dialogs(*this), scope(*this), net(*this),
-      app(*this)
+      app(*this), portWatch(*this)
 {
 }
 

@@ -7,6 +7,7 @@
 #include "cat/CatCommands.h"
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
+#include "cat/PortWatch.h"
 #include "cat/Power.h"
 #include "cat/Transmit.h"
 #include "dialogs/SettingsDialogs.h"
@@ -80,6 +81,7 @@ public:
     BandScope scope;
     RigctlServer net;
     AppFrame app;
+    PortWatch portWatch;
 };
 
 } // namespace dorv

@@ -23,8 +23,10 @@ Engine::Engine(Options options, std::vector<Signal> signals)
 void Engine::receive(const std::uint8_t *data, std::size_t size, double now)
 {
     sendDue(now);
+    dropStalePartial(now);
     for (std::size_t i = 0; i < size; ++i) {
         partial_.push_back(data[i]);
+        partialTime_ = now;
         if (partial_.size() == 5) {
             dorv::CatFrame frame;
             std::copy(partial_.begin(), partial_.end(), frame.begin());
@@ -33,6 +35,20 @@ void Engine::receive(const std::uint8_t *data, std::size_t size, double now)
             handleFrame(frame, now);
         }
     }
+}
+
+void Engine::dropStalePartial(double now)
+{
+    if (!partial_.empty() && now >= partialFrameExpiry()) {
+        log_.push_back({now, true, std::move(partial_), true});
+        partial_.clear();
+    }
+}
+
+double Engine::partialFrameExpiry() const
+{
+    return partial_.empty() ? std::numeric_limits<double>::infinity()
+                            : partialTime_ + kPartialFrameTimeout;
 }
 
 void Engine::handleFrame(const dorv::CatFrame &frame, double now)
@@ -95,6 +111,7 @@ void Engine::sendDue(double now)
 std::vector<std::uint8_t> Engine::takeReady(double now)
 {
     sendDue(now);
+    dropStalePartial(now);
     std::vector<std::uint8_t> out;
     out.swap(sent_);
     return out;
@@ -112,7 +129,7 @@ std::vector<dorv::CatFrame> Engine::receivedFrames() const
 {
     std::vector<dorv::CatFrame> frames;
     for (const LogEntry &entry : log_) {
-        if (entry.received) {
+        if (entry.received && !entry.discarded) {
             dorv::CatFrame frame;
             std::copy(entry.bytes.begin(), entry.bytes.end(), frame.begin());
             frames.push_back(frame);

@@ -26,6 +26,7 @@ struct LogEntry {
     double time = 0;       // seconds, on the caller's clock
     bool received = false; // true = bytes the radio received, false = a reply it sent
     std::vector<std::uint8_t> bytes;
+    bool discarded = false; // received bytes of a partial frame that was dropped
 };
 
 namespace Ack {
@@ -39,12 +40,20 @@ class Engine {
 public:
     explicit Engine(Options options = {}, std::vector<Signal> signals = DefaultBandPlan());
 
+    // Idle time after which the bytes of an incomplete frame are dropped, as the radio
+    // drops a partial command, so one stray byte cannot shift every later frame: about
+    // 44 character times at 4800 bit/s (nine frames), far more than the gaps inside a
+    // frame written at once, in seconds.
+    static constexpr double kPartialFrameTimeout = 0.1;
+
     // Bytes from the program; a frame may arrive split over several calls.
     void receive(const std::uint8_t *data, std::size_t size, double now);
     // Reply bytes due by now, in the order of the requests.
     std::vector<std::uint8_t> takeReady(double now);
     // When the next reply is due; +inf when none is pending.
     double nextReplyTime() const;
+    // When the bytes of an incomplete frame will be dropped; +inf when there are none.
+    double partialFrameExpiry() const;
 
     const std::vector<LogEntry> &log() const { return log_; }
     // Every whole frame received, in order.
@@ -55,6 +64,8 @@ public:
     const RigState &rig() const { return rig_; }
     void setSignals(std::vector<Signal> signals) { signals_ = std::move(signals); }
     const Options &options() const { return options_; }
+    // Mutes (1) or unmutes (0) the radio, or loses that share of its replies from now on.
+    void setDropShare(double share) { options_.dropShare = share; }
 
 private:
     struct Reply {
@@ -66,11 +77,14 @@ private:
     void queueReply(std::vector<std::uint8_t> bytes, double now);
     // Moves the replies due by now to the output, logging each at its due time.
     void sendDue(double now);
+    // Drops (and logs) an incomplete frame whose last byte came too long before now.
+    void dropStalePartial(double now);
 
     Options options_;
     std::vector<Signal> signals_;
     RigState rig_;
     std::vector<std::uint8_t> partial_; // bytes of an incomplete frame
+    double partialTime_ = 0;            // when its last byte came
     std::deque<Reply> pending_;
     std::vector<std::uint8_t> sent_; // due bytes not yet taken
     double sentDue_ = 0;             // when the first of them fell due

@@ -1,8 +1,13 @@
 #include "SignalFile.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
+#include <cstring>
+#include <fcntl.h>
 #include <sstream>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ft897sim {
 
@@ -38,7 +43,8 @@ std::string ParseFields(const std::vector<std::string> &fields, Signal &signal)
     }
     double toneHz = 0;
     if (fields.size() > 3) {
-        if (!ParseNumber(fields[3], toneHz) || toneHz <= 0 || toneHz > 300) {
+        if (!ParseNumber(fields[3], toneHz) || !std::isfinite(toneHz) || toneHz <= 0 ||
+            toneHz > 300) {
             return "bad tone \"" + fields[3] + "\"";
         }
         signal.toneTenths = static_cast<int>(std::lround(toneHz * 10));
@@ -46,7 +52,59 @@ std::string ParseFields(const std::vector<std::string> &fields, Signal &signal)
     return {};
 }
 
+// Reads all of an open regular file of at most kMaxSignalsFileBytes into text.
+bool ReadBounded(int fd, std::string &text, std::string &error)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        error = S_ISDIR(info.st_mode) ? "is a directory" : "not a regular file";
+        return false;
+    }
+    char buffer[65536];
+    for (;;) {
+        const ssize_t n = ::read(fd, buffer, sizeof buffer);
+        if (n < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            error = std::strerror(errno);
+            return false;
+        }
+        if (n == 0) {
+            return true;
+        }
+        text.append(buffer, static_cast<std::size_t>(n));
+        // Checked while reading too: the file may grow after fstat.
+        if (text.size() > kMaxSignalsFileBytes) {
+            error = "larger than " + std::to_string(kMaxSignalsFileBytes) + " bytes";
+            return false;
+        }
+    }
+}
+
 } // namespace
+
+bool ReadSignalsFile(const std::string &path, std::vector<Signal> &signals, std::string &error)
+{
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = std::strerror(errno);
+        return false;
+    }
+    std::string text;
+    const bool read = ReadBounded(fd, text, error);
+    ::close(fd);
+    if (!read) {
+        return false;
+    }
+    std::istringstream in(text);
+    signals = ParseSignals(in, &error);
+    return error.empty();
+}
 
 std::vector<Signal> ParseSignals(std::istream &in, std::string *error)
 {

@@ -14,4 +14,12 @@ namespace ft897sim {
 // when error is given, sets it to "line N: " and the reason.
 std::vector<Signal> ParseSignals(std::istream &in, std::string *error);
 
+// The largest signals file taken, in bytes.
+constexpr std::size_t kMaxSignalsFileBytes = 1 << 20;
+
+// Reads and parses the signals file at path. Only a regular file of at most
+// kMaxSignalsFileBytes is read, and opening it never waits (a FIFO is refused, not
+// waited on). False with the reason in error otherwise.
+bool ReadSignalsFile(const std::string &path, std::vector<Signal> &signals, std::string &error);
+
 } // namespace ft897sim

@@ -11,6 +11,11 @@ SimulatedPort::SimulatedPort(Engine &engine, std::function<double()> clock)
 
 bool SimulatedPort::open(const dorv::SerialSettings &settings)
 {
+    if (!present_) {
+        error_ = "No such file or directory";
+        return false;
+    }
+    error_.clear();
     settings_ = settings;
     open_ = true;
     engine_.takeReady(clock_()); // replies that fell due while nothing listened are gone
@@ -21,6 +26,14 @@ void SimulatedPort::close()
 {
     open_ = false;
     input_.clear();
+}
+
+void SimulatedPort::setPresent(bool present)
+{
+    present_ = present;
+    if (!present) {
+        close();
+    }
 }
 
 void SimulatedPort::write(const dorv::Bytes &bytes)

@@ -13,11 +13,15 @@ class SimulatedPort : public dorv::SerialPort {
 public:
     SimulatedPort(Engine &engine, std::function<double()> clock);
 
-    // Always succeeds and records the settings.
+    // Succeeds and records the settings while the device is present.
     bool open(const dorv::SerialSettings &settings) override;
     void close() override;
     bool isOpen() const override { return open_; }
-    std::string errorString() const override { return {}; }
+    std::string errorString() const override { return error_; }
+
+    // Unplugs (false) or plugs in (true) the device: unplugging closes the port, and it
+    // cannot be opened again until the device is back.
+    void setPresent(bool present);
 
     // Feeds the engine while open; bytes written while closed are lost, like a radio
     // that is not plugged in.
@@ -36,6 +40,8 @@ private:
     std::function<double()> clock_;
     dorv::SerialSettings settings_;
     bool open_ = false;
+    bool present_ = true;
+    std::string error_;
     dorv::Bytes input_; // replies arrived and not yet read
 };
 

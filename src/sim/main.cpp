@@ -1,6 +1,7 @@
 // ft897-sim: serves the simulated FT-897 on a pseudo-terminal until SIGINT or SIGTERM.
 
 #include "CommandLine.h"
+#include "FrameLog.h"
 #include "Ft897Engine.h"
 #include "LogFormat.h"
 #include "PtyLink.h"
@@ -12,7 +13,6 @@
 #include <cmath>
 #include <csignal>
 #include <cstring>
-#include <fstream>
 #include <iostream>
 #include <poll.h>
 #include <stdexcept>
@@ -37,6 +37,8 @@ void InstallStopHandlers()
     for (const int sig : {SIGINT, SIGTERM, SIGHUP}) {
         sigaction(sig, &action, nullptr);
     }
+    // A log FIFO whose reader left fails its write (reported once) instead of ending us.
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 // The longest poll() waits, so a stop signal landing just before it is seen soon.
@@ -53,7 +55,7 @@ int WaitMs(double nextReply, double now)
 
 class Server {
 public:
-    Server(const CommandLine &line, std::vector<Signal> signals, std::ofstream *log)
+    Server(const CommandLine &line, std::vector<Signal> signals, FrameLog &log)
         : engine_(line.options, std::move(signals)), log_(log)
     {
     }
@@ -62,7 +64,8 @@ public:
     {
         while (!g_stop) {
             pollfd p{fd, POLLIN, 0};
-            const int ready = poll(&p, 1, WaitMs(engine_.nextReplyTime(), now()));
+            const double next = std::min(engine_.nextReplyTime(), engine_.partialFrameExpiry());
+            const int ready = poll(&p, 1, WaitMs(next, now()));
             if (ready < 0 && errno != EINTR) {
                 throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
             }
@@ -97,16 +100,14 @@ private:
 
     void writeLog()
     {
-        if (log_ != nullptr) {
-            for (const LogEntry &entry : engine_.log()) {
-                *log_ << FormatLogLine(entry, 0.0) << '\n' << std::flush;
-            }
+        for (const LogEntry &entry : engine_.log()) {
+            log_.writeLine(FormatLogLine(entry, 0.0));
         }
         engine_.clearLog();
     }
 
     Engine engine_;
-    std::ofstream *log_;
+    FrameLog &log_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
 
@@ -128,27 +129,19 @@ int main(int argc, char **argv)
     }
     std::vector<Signal> signals = DefaultBandPlan();
     if (!line->signalsPath.empty()) {
-        std::ifstream in(line->signalsPath);
-        if (!in) {
-            return Fail("cannot read " + line->signalsPath, 2);
-        }
-        signals = ParseSignals(in, &error);
-        if (!error.empty()) {
+        if (!ReadSignalsFile(line->signalsPath, signals, error)) {
             return Fail(line->signalsPath + ": " + error, 2);
         }
     }
-    std::ofstream log;
-    if (!line->logPath.empty()) {
-        log.open(line->logPath, std::ios::trunc);
-        if (!log) {
-            return Fail("cannot write " + line->logPath, 2);
-        }
+    FrameLog log;
+    if (!line->logPath.empty() && !log.open(line->logPath, error)) {
+        return Fail(error, 2);
     }
     InstallStopHandlers();
     try {
         PtyLink link(line->linkPath);
         std::cout << link.slavePath() << std::endl;
-        Server server(*line, std::move(signals), log.is_open() ? &log : nullptr);
+        Server server(*line, std::move(signals), log);
         server.serve(link.masterFd());
     } catch (const std::exception &e) {
         return Fail(e.what(), 1);

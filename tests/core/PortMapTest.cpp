@@ -75,12 +75,44 @@ TEST_F(PortMapTest, load_takesListedDevicesAndKeepsDefaultsForTheRest)
     EXPECT_EQ(map.device(2), "/dev/pts/7");
     EXPECT_EQ(map.device(9), "/tmp/radio");
     EXPECT_EQ(map.device(1), "/dev/ttyUSB0");
-    EXPECT_EQ(map.device(3), "/dev/ttyUSB2");
+    EXPECT_EQ(map.device(3), ""); // named empty: unusable
     EXPECT_EQ(map.device(4), "/dev/ttyACM0");
     EXPECT_EQ(map.device(0), "");
     EXPECT_EQ(map.device(10), "");
     // An existing file is never rewritten.
     EXPECT_EQ(readConf().rfind("# my ports\n", 0), 0u);
+}
+
+// Names the serial library would choke on make their port unusable, with the reason; the
+// lines around them still count.
+TEST_F(PortMapTest, load_badDeviceNames_makeOnlyTheirPortUnusable)
+{
+    writeConf(std::string("1=/dev/n\0ull\n", 13) + "2=/dev/pts/4\n" + "3=/dev/tty\x1bUSB\n" +
+              "4=   \n" + "5=/" + std::string(4095, 'a') + "\n" + "6=/" + std::string(4094, 'b') +
+              "\n" + "7=/dev/del\x7f\n" + "8=/dev/caf\xc3\xa9\n");
+
+    const PortMap map = PortMap::Load(dir.string());
+
+    const std::string control = "the device name in ports.conf holds a control character";
+    const struct {
+        int port;
+        std::string problem;
+    } unusable[] = {{1, control},
+                    {3, control},
+                    {4, "the device name in ports.conf is empty"},
+                    {5, "the device name in ports.conf is longer than a path may be"},
+                    {7, control}};
+    for (const auto &row : unusable) {
+        EXPECT_EQ(map.device(row.port), "") << "port " << row.port;
+        EXPECT_EQ(map.problem(row.port), row.problem) << "port " << row.port;
+        EXPECT_EQ(map.describe(row.port), "Unusable: " + row.problem);
+    }
+    EXPECT_EQ(map.device(2), "/dev/pts/4");
+    EXPECT_EQ(map.device(6), "/" + std::string(4094, 'b'));
+    EXPECT_EQ(map.device(8), "/dev/caf\xc3\xa9");
+    EXPECT_EQ(map.device(9), "simulator");
+    EXPECT_EQ(map.describe(2), "/dev/pts/4");
+    EXPECT_EQ(map.problem(2), "");
 }
 
 TEST_F(PortMapTest, load_laterLineForTheSamePortWins)

@@ -108,10 +108,13 @@ std::vector<std::string> E2eSession::displayEnv() const
     return {"DISPLAY=" + display_, "QT_QPA_PLATFORM=xcb"};
 }
 
-bool E2eSession::startSimulator()
+bool E2eSession::startSimulator(const std::vector<std::string> &extra)
 {
-    sim_ = Process({FT897_SIM_PROGRAM, "--link", (dir_ / "radio").string(), "--log",
-                    (dir_ / "sim.log").string(), "--signals", (dir_ / "signals.txt").string()});
+    std::vector<std::string> argv{
+        FT897_SIM_PROGRAM,           "--link",    (dir_ / "radio").string(),      "--log",
+        (dir_ / "sim.log").string(), "--signals", (dir_ / "signals.txt").string()};
+    argv.insert(argv.end(), extra.begin(), extra.end());
+    sim_ = Process(argv);
     return WaitFor([this] { return fs::exists(dir_ / "radio"); }, 5000);
 }
 

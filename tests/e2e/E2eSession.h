@@ -20,7 +20,8 @@ public:
     explicit E2eSession(const std::string &signals, Seed seed = Seed::LinkOnPort1);
     ~E2eSession();
 
-    bool startSimulator();
+    // Starts ft897-sim on the link path with a fresh frame log; extra: more options.
+    bool startSimulator(const std::vector<std::string> &extra = {});
     void stopSimulator(int signal);
     bool startProgram();
     void launchProgram();

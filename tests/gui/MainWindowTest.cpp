@@ -162,6 +162,25 @@ TEST_F(MainWindowTest, portItems_showTheirDevicesFromThePortMap)
     EXPECT_EQ(portItem(3)->statusTip(), "/dev/ttyCAT");
 }
 
+// A device name the serial library would take as a broken file name: the item says why
+// the port is unusable, and picking it is refused with that reason instead of crashing.
+TEST_F(MainWindowTest, portWithNulInItsDeviceName_isUnusableWithTheReason)
+{
+    writePorts(QString::fromLatin1("1=/dev/n\0ull\n2=/dev/ttyCAT\n", 27));
+    emit window->findChild<QMenu *>("mnuCommPortArray")->aboutToShow();
+    EXPECT_EQ(portItem(1)->statusTip(),
+              "Unusable: the device name in ports.conf holds a control character");
+    EXPECT_EQ(portItem(2)->statusTip(), "/dev/ttyCAT");
+
+    ModalCloser closer;
+    portItem(1)->trigger();
+    ASSERT_EQ(closer.seen.size(), 1u);
+    EXPECT_EQ(closer.seen[0].text,
+              "Communications port 1 error. Port 1 is unusable: the device name in ports.conf "
+              "holds a control character. Please select a new comm port from the Settings Menu.");
+    EXPECT_EQ(checkedPorts(), std::vector<int>{10});
+}
+
 TEST_F(MainWindowTest, pickingAMissingDevice_reportsTheErrorAndTicksNone)
 {
     ModalCloser closer;

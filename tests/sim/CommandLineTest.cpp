@@ -48,4 +48,5 @@ TEST(LogFormat, line_hasMillisecondsDirectionAndUpperCaseHex)
     EXPECT_EQ(FormatLogLine({11.5321, true, {0x14, 0x54, 0x30, 0x00, 0x01}}, 10.0),
               "1532 RX 14 54 30 00 01");
     EXPECT_EQ(FormatLogLine({0.02, false, {0xAB}}, 0.0), "20 TX AB");
+    EXPECT_EQ(FormatLogLine({0.1, true, {0x55, 0x0A}, true}, 0.0), "100 DISCARD 55 0A");
 }

@@ -217,12 +217,42 @@ TEST(Engine, framing_assemblesFramesSplitOverWrites)
     const Bytes stream = {0x43, 0x91, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x03};
     engine.receive(stream.data(), 2, 0.0);
     EXPECT_TRUE(engine.receivedFrames().empty());
-    engine.receive(stream.data() + 2, 4, 0.1);
-    engine.receive(stream.data() + 6, 4, 0.2);
+    engine.receive(stream.data() + 2, 4, 0.05);
+    engine.receive(stream.data() + 6, 4, 0.1);
     ASSERT_EQ(engine.receivedFrames().size(), 2u);
     EXPECT_EQ(engine.receivedFrames()[1], (dorv::CatFrame{0, 0, 0, 0, 0x03}));
     EXPECT_EQ(engine.rig().vfo[0].frequency, 43910000);
     EXPECT_EQ(engine.takeReady(1), (Bytes{0x43, 0x91, 0x00, 0x00, 0x08}));
+}
+
+// A stray byte would shift every later frame; after an idle gap it is dropped, logged as
+// discarded, and the next request is answered. Bytes within the gap still make a frame.
+TEST(Engine, framing_dropsAPartialFrameAfterAnIdleGap)
+{
+    Engine engine({}, {});
+    const double gap = Engine::kPartialFrameTimeout;
+    Send(engine, {0x55}, 1.0);
+    EXPECT_DOUBLE_EQ(engine.partialFrameExpiry(), 1.0 + gap);
+    EXPECT_EQ(Ask(engine, {0, 0, 0, 0, 0xE7}, 1.0 + gap), Bytes{0x80});
+    EXPECT_TRUE(std::isinf(engine.partialFrameExpiry()));
+
+    // Two stray bytes noticed by the clock alone, before anything else arrives.
+    Send(engine, {0x12, 0x34}, 3.0);
+    EXPECT_TRUE(engine.takeReady(3.0 + gap - 0.001).empty());
+    engine.takeReady(3.0 + gap);
+    Send(engine, {0, 0, 0}, 4.0);
+    Send(engine, {0, 0xF7}, 4.0 + gap - 0.001);
+
+    const auto &log = engine.log();
+    ASSERT_EQ(log.size(), 6u);
+    EXPECT_TRUE(log[0].discarded);
+    EXPECT_EQ(log[0].bytes, Bytes{0x55});
+    EXPECT_FALSE(log[1].discarded);
+    EXPECT_TRUE(log[3].discarded);
+    EXPECT_DOUBLE_EQ(log[3].time, 3.0 + gap);
+    EXPECT_EQ(log[3].bytes, (Bytes{0x12, 0x34}));
+    EXPECT_EQ(engine.receivedFrames(),
+              (std::vector<dorv::CatFrame>{{0, 0, 0, 0, 0xE7}, {0, 0, 0, 0, 0xF7}}));
 }
 
 TEST(Engine, replies_comeAfterTheDelayInRequestOrder)

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <poll.h>
 #include <regex>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <thread>
@@ -33,7 +34,8 @@ struct TempDir {
 // The simulator as a child process; its first stdout line is the slave path.
 class SimProcess {
 public:
-    explicit SimProcess(std::vector<std::string> args)
+    // stderrFile: where the program's messages go; empty = the test's own stderr.
+    explicit SimProcess(std::vector<std::string> args, const fs::path &stderrFile = {})
     {
         int out[2];
         if (pipe(out) != 0) {
@@ -42,6 +44,10 @@ public:
         pid_ = fork();
         if (pid_ == 0) {
             dup2(out[1], STDOUT_FILENO);
+            if (!stderrFile.empty()) {
+                const int err = open(stderrFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+                dup2(err, STDERR_FILENO);
+            }
             close(out[0]);
             close(out[1]);
             std::vector<char *> argv{const_cast<char *>(FT897_SIM_PATH)};
@@ -236,4 +242,83 @@ TEST(SimProcess, start_refusesBadArgumentsAndNeverReplacesAFile)
     SimProcess badFile({"--link", dir.path / "l", "--signals", badSignals});
     EXPECT_EQ(badFile.waitExit(), 2);
     EXPECT_FALSE(fs::exists(fs::symlink_status(dir.path / "l")));
+}
+
+TEST(SimProcess, stray_partialFrameIsDroppedAfterAnIdleGapAndMarkedInTheLog)
+{
+    TempDir dir;
+    const fs::path link = dir.path / "ft897";
+    const fs::path log = dir.path / "frames.log";
+    SimProcess sim({"--link", link, "--log", log, "--signals", "/dev/null"});
+    ASSERT_FALSE(sim.firstLine().empty());
+    Client client(link);
+    ASSERT_TRUE(client.ok());
+    client.send({0x7E}); // a stray byte on the line
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    client.send({0, 0, 0, 0, 0xE7});
+    EXPECT_EQ(client.receive(1), Bytes{0x80});
+
+    std::vector<std::string> traffic;
+    for (const std::string &line : ReadLines(log)) {
+        traffic.push_back(line.substr(line.find(' ') + 1));
+    }
+    EXPECT_EQ(traffic, (std::vector<std::string>{"DISCARD 7E", "RX 00 00 00 00 E7", "TX 80"}));
+}
+
+// Signals files that are endless, block, are no file at all or hold a number that is
+// not one: each ends the start at once with exit code 2 and names the file.
+TEST(SimProcess, badSignalsFiles_exitWithTwoQuicklyAndSaySo)
+{
+    TempDir dir;
+    const fs::path fifo = dir.path / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const fs::path nan = dir.path / "nan.txt";
+    std::ofstream(nan) << "145250000 9 12000 nan\n";
+    const fs::path big = dir.path / "big.txt";
+    {
+        std::ofstream out(big);
+        for (int i = 0; i < 80000; ++i) {
+            out << "145250000 9 # padding\n";
+        }
+    }
+    const fs::path err = dir.path / "stderr.txt";
+    for (const fs::path &file : {fs::path("/dev/zero"), fifo, dir.path, nan, big}) {
+        SCOPED_TRACE(file.string());
+        const auto start = std::chrono::steady_clock::now();
+        SimProcess sim({"--link", dir.path / "l", "--signals", file}, err);
+        EXPECT_EQ(sim.waitExit(3000), 2);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(2));
+        const std::vector<std::string> message = ReadLines(err);
+        ASSERT_EQ(message.size(), 1u);
+        EXPECT_EQ(message[0].rfind("ft897-sim: " + file.string() + ": ", 0), 0u) << message[0];
+        EXPECT_FALSE(fs::exists(fs::symlink_status(dir.path / "l")));
+    }
+}
+
+// A log that cannot be opened is refused at the start; one whose writes fail later is
+// reported once while the radio goes on answering.
+TEST(SimProcess, logFailures_refusedAtStartOrReportedOnce)
+{
+    TempDir dir;
+    const fs::path err = dir.path / "stderr.txt";
+    const fs::path fifo = dir.path / "fifo";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    for (const fs::path &log : {dir.path / "missing" / "frames.log", fifo}) {
+        SimProcess sim({"--link", dir.path / "l", "--log", log}, err);
+        EXPECT_EQ(sim.waitExit(3000), 2) << log;
+        ASSERT_EQ(ReadLines(err).size(), 1u);
+        EXPECT_EQ(ReadLines(err)[0].rfind("ft897-sim: cannot write " + log.string() + ": ", 0), 0u);
+    }
+
+    SimProcess sim({"--link", dir.path / "l", "--log", "/dev/full"}, err);
+    ASSERT_FALSE(sim.firstLine().empty());
+    Client client(dir.path / "l");
+    for (int i = 0; i < 3; ++i) {
+        client.send({0, 0, 0, 0, 0xE7});
+        EXPECT_EQ(client.receive(1).size(), 1u);
+    }
+    EXPECT_EQ(sim.stop(), 0);
+    EXPECT_EQ(ReadLines(err), std::vector<std::string>{"ft897-sim: cannot write the log /dev/full: "
+                                                       "No space left on device; the log stops "
+                                                       "here"});
 }

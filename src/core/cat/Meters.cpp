@@ -131,6 +131,7 @@ void Meters::NoteUnanswered()
 {
     if (++unansweredPolls_ >= kSilentPolls && !radio_.panel.RadioNotAnswering) {
         radio_.panel.RadioNotAnswering = true;
+        BlankMeter();
         radio_.host.panelChanged();
     }
 }
@@ -139,6 +140,17 @@ void Meters::NoteAnswered()
 {
     unansweredPolls_ = 0;
     radio_.panel.RadioNotAnswering = false;
+}
+
+void Meters::BlankMeter()
+{
+    PanelState &p = radio_.panel;
+    Peak = 0;
+    HoldTicks = 0;
+    p.LMeter[0].End = 0;
+    SetIndicator1(0, 0);
+    p.LMeter[2].Value = 0;
+    p.lblBusy.Visible = false;
 }
 
 void Meters::SetIndicator1(double start, double end)

@@ -19,6 +19,9 @@ public:
     void ReadRxStatus(bool &GotReply);
     void ReadTxStatus(bool &GotReply);
     void ShowSignalMeter(int S);
+    // No signal, no peak, no centring or power bar and BUSY off: what the meter shows
+    // while the radio does not answer, rather than a reading that may no longer hold.
+    void BlankMeter();
     void ReadRxStatusMR(bool &MoveOn, bool &SendRequest);
     void ReadRxStatusSearch(bool &MoveOn, bool &SendRequest);
     void ReadRadioFreqMode();

@@ -18,6 +18,30 @@ std::string trimmed(const std::string &text)
     return text.substr(first, last - first + 1);
 }
 
+// The longest device path the system takes, without its terminating NUL.
+constexpr std::size_t kMaxDeviceName = 4095;
+
+// Why a device name from the file cannot name a device; empty when it can. A NUL or
+// other control character would reach the serial library as a broken file name.
+std::string DeviceNameProblem(const std::string &name)
+{
+    if (name.empty()) {
+        return "the device name in " + std::string(PortMap::kFileName) + " is empty";
+    }
+    if (name.size() > kMaxDeviceName) {
+        return "the device name in " + std::string(PortMap::kFileName) +
+               " is longer than a path may be";
+    }
+    for (const char c : name) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte == 0x7F) {
+            return "the device name in " + std::string(PortMap::kFileName) +
+                   " holds a control character";
+        }
+    }
+    return {};
+}
+
 void writeDefaults(const std::filesystem::path &path)
 {
     std::ofstream out(path);
@@ -85,17 +109,28 @@ void PortMap::parseLine(const std::string &line)
     const std::string value = trimmed(text.substr(equals + 1));
     int n = 0;
     const auto [end, error] = std::from_chars(key.data(), key.data() + key.size(), n);
-    if (error != std::errc() || end != key.data() + key.size() || n < kFirstPort || n > kLastPort ||
-        value.empty()) {
+    if (error != std::errc() || end != key.data() + key.size() || n < kFirstPort || n > kLastPort) {
         return;
     }
-    devices_[n] = value;
+    problems_[n] = DeviceNameProblem(value);
+    devices_[n] = problems_[n].empty() ? value : std::string();
 }
 
 const std::string &PortMap::device(int n) const
 {
     static const std::string none;
     return (n >= kFirstPort && n <= kLastPort) ? devices_[n] : none;
+}
+
+const std::string &PortMap::problem(int n) const
+{
+    static const std::string none;
+    return (n >= kFirstPort && n <= kLastPort) ? problems_[n] : none;
+}
+
+std::string PortMap::describe(int n) const
+{
+    return problem(n).empty() ? device(n) : "Unusable: " + problem(n);
 }
 
 } // namespace dorv

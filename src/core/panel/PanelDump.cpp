@@ -1,5 +1,7 @@
 #include "panel/PanelDump.h"
 
+#include "cat/PortWatch.h"
+
 #include <sstream>
 
 namespace dorv {
@@ -44,6 +46,7 @@ std::string DumpPanel(const PanelState &p)
         << "LEDsub=" << p.LEDsub << '\n'
         << "LMeterVisible=" << p.LMeterVisible << '\n'
         << "RadioNotAnswering=" << p.RadioNotAnswering << '\n'
+        << "LinkStatus=" << PortWatch::StatusText(p) << '\n'
         << "DisplayDark=" << (p.DisplayPanelColour == kPanelDark) << '\n'
         << "SerialPort=" << CheckedCaption(p.mnuCommPortArray) << '\n'
         << "ledMRnumber=" << (p.ledMRnumberVisible ? p.ledMRnumber : "") << '\n'

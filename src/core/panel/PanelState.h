@@ -121,6 +121,10 @@ struct PanelState {
     // Set while the radio leaves status requests unanswered: the link is on but nothing
     // comes back (cable pulled, radio off, wrong rate). Cleared by the next reply.
     bool RadioNotAnswering = false;
+    // Set while the link is on and its serial device has gone away (unplugged, hung up);
+    // PortGoneDevice names it. Cleared when the device opens again.
+    bool PortGone = false;
+    std::string PortGoneDevice;
     // Clients connected to the network control server; -1 while the server is off.
     int NetClients = -1;
 

@@ -63,10 +63,8 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     connect(settingsDialogs_, &SettingsDialogViews::acted, this, &MainWindow::render);
     scope_ = new ScopeWindow(radio_, this);
     connect(scope_, &ScopeWindow::acted, this, &MainWindow::render);
-    // Shown while the radio stops answering the status polls (cable out, radio off).
-    noReply_ = new QLabel(tr("The radio is not answering: check that it is on and that its "
-                             "CAT cable and rate match the Settings menu."),
-                          this);
+    // Shown while the serial device is gone or the radio stops answering the status polls.
+    noReply_ = new QLabel(this);
     noReply_->setObjectName(QStringLiteral("lblNoReply"));
     noReply_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
     noReply_->hide();
@@ -107,7 +105,7 @@ void MainWindow::showPortDevices()
         if (action == nullptr) {
             continue;
         }
-        const QString device = QString::fromStdString(map.device(n));
+        const QString device = QString::fromStdString(map.describe(n));
         action->setStatusTip(device);
         action->setToolTip(device);
     }
@@ -153,7 +151,9 @@ void MainWindow::render()
     settingsDialogs_->render();
     scope_->render();
     showMemoryManager();
-    noReply_->setVisible(radio_.panel.RadioNotAnswering);
+    const QString linkStatus = QString::fromStdString(PortWatch::StatusText(radio_.panel));
+    noReply_->setText(linkStatus);
+    noReply_->setVisible(!linkStatus.isEmpty());
     if (radio_.panel.ProgramEnded) {
         // The exit procedure ran to its end: every window goes at once.
         lockDialog_->hide();

@@ -30,7 +30,13 @@ bool PortRouter::open(const SerialSettings &settings)
     active_ = nullptr;
     error_.clear();
     // The map is read on every open, so an edited ports.conf counts at once.
-    const std::string device = PortMap::Load(dataDir_).device(settings.portNumber);
+    const PortMap map = PortMap::Load(dataDir_);
+    const std::string device = map.device(settings.portNumber);
+    if (!map.problem(settings.portNumber).empty()) {
+        error_ = "Port " + std::to_string(settings.portNumber) +
+                 " is unusable: " + map.problem(settings.portNumber);
+        return false;
+    }
     if (device.empty()) {
         error_ = "There is no serial port " + std::to_string(settings.portNumber);
         return false;

@@ -47,7 +47,7 @@ TEST_F(StatusLinkTest, meter_acknowledgementsNeverReadAsStatus)
 TEST_F(StatusLinkTest, unplugged_pollsGiveUpAndThePanelSaysSo)
 {
     pollMeter();
-    port.close(); // the cable is pulled: nothing arrives any more
+    port.setPresent(false); // the cable is pulled: nothing arrives any more
     const double start = host.now();
     host.run(Meters::kSilentPolls * 1.0 + 1.5);
     EXPECT_TRUE(p.RadioNotAnswering);
@@ -56,7 +56,7 @@ TEST_F(StatusLinkTest, unplugged_pollsGiveUpAndThePanelSaysSo)
     EXPECT_EQ(s.MainVfo, before);
     EXPECT_LT(host.now() - start, Meters::kSilentPolls + 3.0);
 
-    port.open({});
+    port.setPresent(true);
     pollMeter();
     EXPECT_FALSE(p.RadioNotAnswering);
 }

@@ -3,14 +3,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
-#include <system_error>
-
-#if __has_include(<unistd.h>)
 #include <fcntl.h>
+#include <memory>
+#include <sys/stat.h>
+#include <system_error>
 #include <unistd.h>
-#define DORV_HAVE_FSYNC 1
-#endif
 
 namespace dorv {
 
@@ -53,6 +50,46 @@ bool ReadAll(std::FILE *file, std::size_t limit, Bytes &data, std::string &error
     }
 }
 
+// A FIFO, a device or a socket is not a data file: reading one may block for ever or
+// never end, and a save would replace the node with a regular file.
+const char *const kNotRegular = "Not a regular file";
+
+// The description of why `status` is no place for a data file; empty when it is a regular
+// file, or nothing yet (a new name).
+std::string NotADataFile(const fs::file_status &status)
+{
+    if (fs::is_directory(status)) {
+        return SystemError(EISDIR);
+    }
+    if (fs::is_regular_file(status) || !fs::exists(status)) {
+        return {};
+    }
+    return kNotRegular;
+}
+
+// A stream on `fd` when it is a regular file; otherwise closes it and describes why not.
+// The descriptor is opened without blocking, so a FIFO without a writer cannot hang the
+// open; a regular file is then read as usual.
+std::FILE *OpenedRegularFile(int fd, std::string &error)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        error = SystemError(errno);
+    } else if (S_ISDIR(info.st_mode)) {
+        error = SystemError(EISDIR);
+    } else if (!S_ISREG(info.st_mode)) {
+        error = kNotRegular;
+    } else {
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+        if (std::FILE *file = ::fdopen(fd, "rb")) {
+            return file;
+        }
+        error = SystemError(errno);
+    }
+    ::close(fd);
+    return nullptr;
+}
+
 // The bytes a regular file holds beyond its first `offset` bytes.
 bool ReadTail(const fs::path &path, std::size_t offset, Bytes &tail, std::string &error)
 {
@@ -73,23 +110,23 @@ bool FlushToDisk(std::FILE *file)
     if (std::fflush(file) != 0) {
         return false;
     }
-#ifdef DORV_HAVE_FSYNC
     return ::fsync(::fileno(file)) == 0;
-#else
-    return true;
-#endif
 }
 
 // Makes the rename itself durable; a failure here loses nothing, so it is not reported.
-void FlushDirectory([[maybe_unused]] const fs::path &dir)
+void FlushDirectory(const fs::path &dir)
 {
-#ifdef DORV_HAVE_FSYNC
     const int fd = ::open(dir.empty() ? "." : dir.c_str(), O_RDONLY | O_DIRECTORY);
     if (fd >= 0) {
         ::fsync(fd);
         ::close(fd);
     }
-#endif
+}
+
+// An empty block writes nothing: fwrite must not be handed the null data of an empty vector.
+bool WriteBytes(std::FILE *file, const Bytes &bytes)
+{
+    return bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
 bool WriteFile(const fs::path &path, const Bytes &head, const Bytes &tail, std::string &error)
@@ -100,9 +137,8 @@ bool WriteFile(const fs::path &path, const Bytes &head, const Bytes &tail, std::
         return false;
     }
     errno = 0;
-    const bool written = std::fwrite(head.data(), 1, head.size(), file.get()) == head.size() &&
-                         std::fwrite(tail.data(), 1, tail.size(), file.get()) == tail.size() &&
-                         FlushToDisk(file.get());
+    const bool written =
+        WriteBytes(file.get(), head) && WriteBytes(file.get(), tail) && FlushToDisk(file.get());
     const int writeErrno = errno;
     const bool closed = std::fclose(file.release()) == 0;
     if (!written || !closed) {
@@ -117,16 +153,20 @@ bool WriteFile(const fs::path &path, const Bytes &head, const Bytes &tail, std::
 bool ReadRecords(const fs::path &path, std::size_t size, Bytes &records, std::string &error)
 {
     records.clear();
-    FilePtr file(std::fopen(path.c_str(), "rb"));
-    if (!file && errno == ENOENT) {
-        file.reset(std::fopen(path.c_str(), "ab"));
-        if (file) {
+    int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        FilePtr created(std::fopen(path.c_str(), "ab"));
+        if (created) {
             records.assign(size, 0);
             return true;
         }
     }
-    if (!file) {
+    if (fd < 0) {
         error = SystemError(errno);
+        return false;
+    }
+    FilePtr file(OpenedRegularFile(fd, error));
+    if (!file) {
         return false;
     }
     if (!ReadAll(file.get(), size, records, error)) {
@@ -149,6 +189,11 @@ bool Replace(const fs::path &link, const Bytes &records, bool keepTail, std::str
         if (!ec) {
             path = resolved;
         }
+    }
+    // Only a regular file is replaced: a device node or FIFO keeps what it is.
+    error = NotADataFile(fs::status(path, ec));
+    if (!error.empty()) {
+        return false;
     }
     Bytes tail;
     if (keepTail && !ReadTail(path, records.size(), tail, error)) {

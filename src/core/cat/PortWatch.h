@@ -1,0 +1,37 @@
+#pragma once
+
+#include "host/Timer.h"
+
+#include <string>
+
+namespace dorv {
+
+class Radio;
+struct PanelState;
+
+// Watches the serial device while the link is on. When the device goes away (adapter
+// unplugged, pseudo-terminal hung up) the panel says so and blanks the meter, and the
+// same device is tried again on every tick until it opens; then polling resumes.
+class PortWatch {
+public:
+    explicit PortWatch(Radio &radio);
+
+    // Time between two tries to open a device that went away, in milliseconds: often
+    // enough that the link is back within a second of the device returning.
+    static constexpr int kRetryMs = 500;
+
+    // The status bar's text for the link: the device gone (and which), the radio not
+    // answering, or empty while all is well.
+    static std::string StatusText(const PanelState &panel);
+
+    Timer TimerPortWatch{"TimerPortWatch"};
+
+private:
+    void TimerPortWatch_Timer();
+    void NoteDeviceGone();
+    void ReopenDevice();
+
+    Radio &radio_;
+};
+
+} // namespace dorv
