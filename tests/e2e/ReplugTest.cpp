@@ -63,8 +63,8 @@ void ExpectGoneThenBack(E2eSession &session, int stopSignal, const std::string &
     ASSERT_TRUE(e2e::WaitFor([&] { return FirstStatusRequestMs(session) >= 0; }, 5000))
         << "polling did not resume";
     EXPECT_LE(FirstStatusRequestMs(session), 1000) << "polling resumed too late";
+    // Back to normal once a reply came: until then it would say the radio is not answering.
     EXPECT_TRUE(session.waitForPanel("LinkStatus", "", 3000)) << session.panel("LinkStatus");
-    EXPECT_TRUE(session.waitForPanel("lblBusy", "1", 3000));
 }
 
 TEST(Replug, simulatorKilledThenHungUpAndRestarted_deviceNamedAndPollingResumes)

@@ -249,7 +249,9 @@ TEST(SimProcess, stray_partialFrameIsDroppedAfterAnIdleGapAndMarkedInTheLog)
     TempDir dir;
     const fs::path link = dir.path / "ft897";
     const fs::path log = dir.path / "frames.log";
-    SimProcess sim({"--link", link, "--log", log, "--signals", "/dev/null"});
+    const fs::path signals = dir.path / "signals.txt";
+    std::ofstream(signals) << "# nothing on the air\n";
+    SimProcess sim({"--link", link, "--log", log, "--signals", signals});
     ASSERT_FALSE(sim.firstLine().empty());
     Client client(link);
     ASSERT_TRUE(client.ok());

@@ -31,9 +31,12 @@ void PortWatch::TimerPortWatch_Timer()
 {
     const RadioState &s = radio_.state;
     if (!s.CatOn || !s.PortReady) {
-        // The link is off: a device that went away is tried again when it goes on.
-        if (radio_.panel.PortGone) {
-            radio_.panel.PortGone = false;
+        // The link is off: nothing is asked of the radio, so there is nothing to report; a
+        // device that went away is tried again when the link goes on.
+        PanelState &p = radio_.panel;
+        if (p.PortGone || p.RadioNotAnswering) {
+            p.PortGone = false;
+            p.RadioNotAnswering = false;
             radio_.host.panelChanged();
         }
         return;
