@@ -126,7 +126,8 @@ TEST(OperatingFunctions, keypadEntryModeShiftAndPushToTalk)
     ASSERT_TRUE(session.waitForLogSequence(
         {"RX 14 55 25 00 01", "RX 08 00 00 00 07", "RX 14 51 50 00 01", "RX 09 00 00 00 09"},
         10000));
-    EXPECT_EQ(session.panel("RptMinus"), "1");
+    // The panel dump is written on its own 100 ms timer, so it may trail the frame log.
+    EXPECT_TRUE(session.waitForPanel("RptMinus", "1", 5000));
 
     session.keyDown("space");
     ASSERT_TRUE(session.waitForLogSequence({"RX 00 00 00 00 08"}, 5000));
