@@ -23,8 +23,8 @@ public:
     void mnuPauseInterval_Click(int Index);
 
     // The chosen intervals in ms (0 = OFF) of TimerScanner and TimerScannerMR, and of
-    // TimerPriorityMonitor. The scan and priority timers take these when they are built.
-    int ScanInterval() const { return scanInterval_; }
+    // TimerPriorityMonitor. The priority timer takes its value when it is built.
+    int ScanInterval() const;
     int PriInterval() const { return priInterval_; }
 
 private:
@@ -33,7 +33,6 @@ private:
     bool Choose(MenuArray &menu, std::span<const MenuChoice> choices, int Index, int &value);
 
     Radio &radio_;
-    int scanInterval_ = kScanSpeedChoices[0].Value;
     int priInterval_ = kPriSpeedChoices[2].Value;
 };
 
