@@ -36,6 +36,11 @@ int UpdateIntervals::ScanInterval() const
     return radio_.scan.TimerScanner.interval();
 }
 
+int UpdateIntervals::PriInterval() const
+{
+    return radio_.pri.TimerPriorityMonitor.interval();
+}
+
 void UpdateIntervals::mnuMeterSpeed_Click(int Index)
 {
     int interval = 0;
@@ -49,10 +54,11 @@ void UpdateIntervals::mnuMeterSpeed_Click(int Index)
 
 void UpdateIntervals::mnuPRIspeed_Click(int Index)
 {
-    if (!Choose(radio_.panel.mnuPRIspeed, kPriSpeedChoices, Index, priInterval_)) {
+    int interval = 0;
+    if (!Choose(radio_.panel.mnuPRIspeed, kPriSpeedChoices, Index, interval)) {
         return;
     }
-    // TimerPriorityMonitor takes priInterval_ here once the priority monitor is built.
+    radio_.pri.TimerPriorityMonitor.setInterval(interval);
     radio_.state.Settings.PriSpeed = static_cast<std::int16_t>(Index);
 }
 

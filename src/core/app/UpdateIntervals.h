@@ -23,9 +23,9 @@ public:
     void mnuPauseInterval_Click(int Index);
 
     // The chosen intervals in ms (0 = OFF) of TimerScanner and TimerScannerMR, and of
-    // TimerPriorityMonitor. The priority timer takes its value when it is built.
+    // TimerPriorityMonitor.
     int ScanInterval() const;
-    int PriInterval() const { return priInterval_; }
+    int PriInterval() const;
 
 private:
     // Moves the check mark of `menu` to Index and returns the item's value; an index
@@ -33,7 +33,6 @@ private:
     bool Choose(MenuArray &menu, std::span<const MenuChoice> choices, int Index, int &value);
 
     Radio &radio_;
-    int priInterval_ = kPriSpeedChoices[2].Value;
 };
 
 } // namespace dorv

@@ -27,7 +27,9 @@ void Pms::PMSbutton_Click()
     if (radio_.keypad.DigitButton(kPmsDigit)) {
         return;
     }
-    if (s.OperatingState == StatePMS) {
+    if (s.MckOn) {
+        StoreLimits();
+    } else if (s.OperatingState == StatePMS) {
         Leave();
     } else {
         stateBeforePms_ = s.OperatingState;
@@ -62,7 +64,38 @@ void Pms::Leave()
 {
     SavePMSInfo();
     radio_.panel.ledMRnumberVisible = false;
-    radio_.vfo.ChangeToVFOfunction();
+    if (stateBeforePms_ == StateMR) {
+        radio_.memory.ChangeToMRfunction();
+    } else {
+        radio_.vfo.ChangeToVFOfunction();
+    }
+}
+
+void Pms::StoreLimits()
+{
+    RadioState &s = radio_.state;
+    const bool sharedBand = s.MainBand <= kLastSharedBand || s.SubBand <= kLastSharedBand;
+    const char *refusal = nullptr;
+    if (sharedBand && s.MainBand != s.SubBand) {
+        refusal = kSameBandText;
+    } else if (s.MainVfo.Frequency >= s.SubVfo.Frequency) {
+        refusal = kLowerFirstText;
+    }
+    if (refusal != nullptr) {
+        radio_.host.messageBox(refusal, "PMS Limit Warning", MsgIcon::Exclamation, MsgButtons::Ok);
+    } else {
+        SavePMSInfo();
+        BandRecord &t = s.BandTable;
+        const int band = s.MainBand;
+        t.PmsLower[band] = radio_.tuning.RoundFreqToStep(s.MainVfo.Frequency, kLimitGrid);
+        t.PmsUpper[band] = radio_.tuning.RoundFreqToStep(s.SubVfo.Frequency, kLimitGrid);
+        // Stored while in PMS on that band, the new range holds from now on.
+        if (s.OperatingState == StatePMS) {
+            t.TuneLower[band] = t.PmsLower[band];
+            t.TuneUpper[band] = t.PmsUpper[band];
+        }
+    }
+    radio_.mck.TurnOffMCK();
 }
 
 void Pms::SavePMSInfo()

@@ -22,6 +22,9 @@ public:
     void GetPMSInfo();
 
 private:
+    // The main band's limits from the main VFO (lower) and the sub VFO (upper), on the
+    // 10 kHz grid; refused with a message when the VFOs do not make a range. MCK ends.
+    void StoreLimits();
     void Leave();
 
     Radio &radio_;

@@ -49,11 +49,11 @@ void PriorityMonitor::Start()
     }
     if (!s.Memories[0].inUse()) {
         radio_.host.beep();
-        radio_.host.messageBox(kChannelZeroEmptyText, "Help", MsgIcon::Exclamation,
-                               MsgButtons::Ok);
+        radio_.host.messageBox(kChannelZeroEmptyText, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     ++run_;
+    checking_ = false;
     s.PriOn = true;
     s.ScanDirection = 1;
     if (s.OperatingState == StateVFO) {
@@ -81,7 +81,7 @@ void PriorityMonitor::EndPriorityMonitor()
     switch (s.OperatingState) {
     case StateMR:
         if (checking_) {
-            s.CurrentMemory = SavedMemory;
+            s.CurrentMemory = s.SavedMemory;
         }
         radio_.memory.ChangeToMRfunction();
         break;
@@ -126,7 +126,7 @@ void PriorityMonitor::TimerPriorityMonitor_Timer()
     } else if (s.OperatingState == StatePMS) {
         radio_.pms.SavePMSInfo();
     }
-    SavedMemory = s.CurrentMemory;
+    s.SavedMemory = s.CurrentMemory;
     checking_ = true;
     // From position 1 the previous memory in use is channel 0: loaded and sent.
     s.CurrentMemory = 1;
@@ -175,7 +175,7 @@ void PriorityMonitor::ReturnToOperator()
         break;
     case StateMR:
         // Back to the saved position, or to the next memory in use after it.
-        s.CurrentMemory = SavedMemory - 1;
+        s.CurrentMemory = s.SavedMemory - 1;
         radio_.memory.ChangeMemory(1);
         radio_.panel.lblCH.Visible = false;
         break;

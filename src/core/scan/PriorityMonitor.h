@@ -32,7 +32,6 @@ private:
     void SetTuningDuringCheck(bool enabled);
 
     Radio &radio_;
-    int SavedMemory = 0;   // CurrentMemory before the check under way
     bool checking_ = false; // a check has the radio on channel 0
     unsigned run_ = 0;      // counts starts and ends, so a check can tell PRI has ended
 };

@@ -1,6 +1,8 @@
 #include "scan/Scanner.h"
 
 #include "Radio.h"
+#include "model/MemoryStore.h"
+#include "panel/ReadoutFormat.h"
 
 namespace dorv {
 
@@ -13,6 +15,14 @@ constexpr Freq kSidebandScanStep = 5; // 50 Hz
 const char *const kIntervalOffText =
     "The scan interval under the Settings Menu has been turned off. You must select a scan "
     "interval before scanning can take place.";
+const char *const kNothingToScanText =
+    "No memory channel can be scanned: every memory in use is skipped or outside the "
+    "selected banks.";
+
+bool TakesPartInScanning(const MemoryChannel &m)
+{
+    return m.inUse() && !m.Skip && m.BankSelected;
+}
 
 } // namespace
 
@@ -23,6 +33,7 @@ Scanner::Scanner(Radio &radio) : radio_(radio)
         radio_.host.attachTimer(*timer);
     }
     TimerScanner.setTickHandler([this] { TimerScanner_Timer(); });
+    TimerScannerMR.setTickHandler([this] { TimerScannerMR_Timer(); });
 }
 
 void Scanner::SCANbutton_Click()
@@ -31,7 +42,12 @@ void Scanner::SCANbutton_Click()
     if (radio_.keypad.DigitButton(kScanDigit)) {
         return;
     }
-    const bool scannable = s.OperatingState == StateVFO || s.OperatingState == StatePMS;
+    if (s.OperatingState == StateMR && s.MckOn) {
+        ToggleSkip();
+        return;
+    }
+    const bool scannable = s.OperatingState == StateVFO || s.OperatingState == StatePMS ||
+                           (s.OperatingState == StateMR && s.MemoryCount > 1);
     if (!scannable) {
         return;
     }
@@ -43,6 +59,16 @@ void Scanner::SCANbutton_Click()
     radio_.host.panelChanged();
 }
 
+void Scanner::ToggleSkip()
+{
+    RadioState &s = radio_.state;
+    MemoryChannel &m = s.Memories[s.CurrentMemory];
+    m.Skip = !m.Skip;
+    radio_.panel.lblSKIP.Visible = m.Skip;
+    s.MemoryDirty = true;
+    radio_.host.panelChanged();
+}
+
 void Scanner::Arm()
 {
     RadioState &s = radio_.state;
@@ -51,6 +77,9 @@ void Scanner::Arm()
         radio_.host.messageBox(kIntervalOffText, "Scan Interval OFF", MsgIcon::Exclamation,
                                MsgButtons::Ok);
         return;
+    }
+    if (s.OperatingState == StateMR) {
+        p.lblMemoryDesc.Visible = false;
     }
     s.ScanOn = true;
     p.lblSCAN.Visible = true;
@@ -68,6 +97,12 @@ void Scanner::Disarm()
     p.lblSCAN.Visible = false;
     p.lblBusy.Visible = false;
     StopStepping();
+    if (s.OperatingState == StateMR) {
+        p.lblMemoryDesc.Visible = true;
+        if (s.currentMemoryIsSplit()) {
+            radio_.vfo.SendSubVfoOnOtherVfo();
+        }
+    }
     radio_.meters.TurnOnLMeter();
     radio_.enablement.ToggleFunctionButtons();
     radio_.tuning.ChangeTuningKnob();
@@ -105,6 +140,13 @@ void Scanner::StartScan(int direction)
     s.ScanDirection = direction;
     radio_.tuning.ChangeTuningKnob();
     radio_.enablement.ToggleFunctionButtons();
+    if (s.OperatingState == StateMR) {
+        ++run_;
+        if (ChangeMemoryScanning(direction)) {
+            TimerScannerMR.setEnabled(true);
+        }
+        return;
+    }
     const Freq step = s.MainVfo.Mode <= ModeCWR
                           ? kSidebandScanStep
                           : s.Settings.ChannelStep[s.MainBand][s.MainVfo.Mode];
@@ -116,10 +158,22 @@ void Scanner::StartScan(int direction)
 void Scanner::StopScan()
 {
     StopStepping();
+    if (radio_.state.OperatingState == StateMR) {
+        RestoreMemorySplit();
+    }
     radio_.tuning.ChangeTuningKnob();
     radio_.enablement.ToggleFunctionButtons();
     radio_.port.discardInput();
     radio_.meters.TurnOnLMeter();
+}
+
+void Scanner::RestoreMemorySplit()
+{
+    if (radio_.state.currentMemoryIsSplit()) {
+        radio_.vfo.SendSubVfoOnOtherVfo();
+    } else if (radio_.state.SplitAtRadio) {
+        radio_.cat.SplitOffToRadio();
+    }
 }
 
 void Scanner::StartVfoStepping()
@@ -173,6 +227,35 @@ void Scanner::TimerScanner_Timer()
             radio_.cat.StepFrequency();
             return true;
         });
+}
+
+void Scanner::TimerScannerMR_Timer()
+{
+    RunTick(
+        TimerScannerMR,
+        [this](bool &MoveOn, bool &SendRequest) {
+            radio_.meters.ReadRxStatusMR(MoveOn, SendRequest);
+        },
+        [this] { return ChangeMemoryScanning(radio_.state.ScanDirection); });
+}
+
+bool Scanner::ChangeMemoryScanning(int Direction)
+{
+    RadioState &s = radio_.state;
+    // One full round at most: with no memory to scan the search ends where it began.
+    for (int tried = 0; tried < kMemoryCount; ++tried) {
+        s.CurrentMemory = WrapChannel(s.CurrentMemory, Direction);
+        if (TakesPartInScanning(s.Memories[s.CurrentMemory])) {
+            radio_.panel.ledMRnumber = FormatChannel(s.CurrentMemory);
+            radio_.panel.lblMT.Visible = false; // each memory as stored
+            radio_.memory.GetMemoryInfo();
+            return true;
+        }
+        radio_.host.yield();
+    }
+    Disarm();
+    radio_.host.messageBox(kNothingToScanText, "Memory Scan", MsgIcon::Exclamation, MsgButtons::Ok);
+    return false;
 }
 
 } // namespace dorv

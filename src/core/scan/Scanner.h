@@ -22,6 +22,9 @@ public:
     // With SCAN armed: start a scan in the button's direction, or stop the running one.
     void btnJogUp_Click();
     void btnJogDown_Click();
+    // Loads the next memory in Direction (-1 or 1) that takes part in scanning. False when
+    // none does (every memory in use skipped or outside the selected banks).
+    bool ChangeMemoryScanning(int Direction);
 
     // One VFO step now and the next ones on TimerScanner's ticks; ends any step still
     // listening from an earlier run.
@@ -35,6 +38,7 @@ public:
 
 private:
     void TimerScanner_Timer();
+    void TimerScannerMR_Timer();
     // One tick of either scan: listen with `check` until it says move on, then `step`,
     // unless the scan stops or restarts meanwhile.
     template <typename Check, typename Step> void RunTick(Timer &timer, Check check, Step step);
@@ -42,6 +46,10 @@ private:
     void StartScan(int direction);
     void StopScan();
     void Arm();
+    // The split memory's transmit VFO back on the radio's other VFO, or the radio's split
+    // off: what a memory scan changed at the radio is put right when it stops.
+    void RestoreMemorySplit();
+    void ToggleSkip();
 
     Radio &radio_;
     unsigned run_ = 0; // counts starts and stops, so a tick can tell its run has ended

@@ -47,7 +47,7 @@ QVector<ButtonWiring> buildButtons()
         key("REVbutton", &P::REVbutton, [](Radio &r) { r.split.REVbutton_Click(); }),
         key("TONEbutton", &P::TONEbutton, [](Radio &r) { r.tone.TONEbutton_Click(); }),
         key("SCANbutton", &P::SCANbutton, [](Radio &r) { r.scan.SCANbutton_Click(); }),
-        key("PRIbutton", &P::PRIbutton), // priority monitor
+        key("PRIbutton", &P::PRIbutton, [](Radio &r) { r.pri.PRIbutton_Click(); }),
         key("PMSbutton", &P::PMSbutton, [](Radio &r) { r.pms.PMSbutton_Click(); }),
         key("BandDownButton", &P::BandDownButton, [](Radio &r) { r.bands.BandDownButton_Click(); }),
         key("BandUpButton", &P::BandUpButton, [](Radio &r) { r.bands.BandUpButton_Click(); }),

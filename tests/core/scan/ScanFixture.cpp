@@ -20,6 +20,18 @@ void ScanFixture::powerOn(int band, VfoInfo main)
     engine.clearLog();
 }
 
+MemoryChannel &ScanFixture::store(int position, Freq freq)
+{
+    MemoryChannel &m = s.Memories[position];
+    if (!m.inUse()) {
+        ++s.MemoryCount;
+    }
+    m.Vfo = {freq, ModeFM};
+    m.Band = 1;
+    m.BankSelected = true;
+    return m;
+}
+
 void ScanFixture::after(double seconds, std::function<void()> action)
 {
     Timer &timer = actions_.emplace_back("test action");

@@ -27,6 +27,8 @@ protected:
 
     // The link switched on with the main VFO at `main` on `band`.
     void powerOn(int band, VfoInfo main);
+    // An FM memory on 144 MHz at `position`, counted as in use and in a selected bank.
+    MemoryChannel &store(int position, Freq freq);
     // Runs `action` once, `seconds` from now on the virtual clock.
     void after(double seconds, std::function<void()> action);
     // Lets the clock run until `done` holds, at most `seconds`; false on timeout.
