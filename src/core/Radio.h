@@ -32,6 +32,10 @@
 #include "panel/ToneSquelch.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
+#include "scan/Pms.h"
+#include "scan/PriorityMonitor.h"
+#include "scan/Scanner.h"
+#include "scan/Search.h"
 #include "scope/BandScope.h"
 
 #include <string>
@@ -73,6 +77,10 @@ public:
     Mck mck;
     QuickMemory quick;
     HomeChannels home;
+    Scanner scan;
+    Search search;
+    Pms pms;
+    PriorityMonitor pri;
     UpdateIntervals intervals;
     DisplayLayout display;
     MemoryManager memmgr;

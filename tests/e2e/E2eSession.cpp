@@ -1,11 +1,14 @@
 #include "E2eSession.h"
 
+#include "app/PanelLayout.h"
 #include "model/files/BandDefaults.h"
 #include "model/files/RecordCodec.h"
 #include "model/files/SettingsDefaults.h"
 
 #include <csignal>
+#include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <unistd.h>
 
@@ -106,6 +109,15 @@ void E2eSession::seedLinkOnPort1()
 std::vector<std::string> E2eSession::displayEnv() const
 {
     return {"DISPLAY=" + display_, "QT_QPA_PLATFORM=xcb"};
+}
+
+void E2eSession::changeSettings(const std::function<void(dorv::SettingsRecord &)> &change)
+{
+    std::ifstream in(dir_ / "ft897.dorv", std::ios::binary);
+    const dorv::Bytes bytes((std::istreambuf_iterator<char>(in)), {});
+    dorv::SettingsRecord settings = dorv::DecodeSettingsRecord(bytes);
+    change(settings);
+    WriteBytes(dir_ / "ft897.dorv", dorv::EncodeSettingsRecord(settings));
 }
 
 bool E2eSession::startSimulator(const std::vector<std::string> &extra)
@@ -255,13 +267,42 @@ void E2eSession::keyInto(const std::string &window, const std::string &keys)
     usleep(200 * 1000);
 }
 
-std::vector<std::string> E2eSession::simLog() const
+bool E2eSession::clickOnFace(const std::string &control)
 {
-    std::vector<std::string> lines;
+    std::istringstream face(panel("FaceOnScreen"));
+    int x = 0, y = 0, width = 0, height = 0;
+    if (!(face >> x >> y >> width >> height)) {
+        return false;
+    }
+    const QPoint centre = dorv::gui::PanelLayout::place(
+                              dorv::gui::PanelLayout::onFace(QString::fromStdString(control)),
+                              QRect(x, y, width, height))
+                              .center();
+    Capture({"xdotool", "mousemove", "--sync", std::to_string(centre.x()),
+             std::to_string(centre.y()), "click", "1"},
+            displayEnv());
+    usleep(150 * 1000);
+    return true;
+}
+
+std::vector<std::pair<int, std::string>> E2eSession::timedSimLog() const
+{
+    std::vector<std::pair<int, std::string>> lines;
     std::istringstream in(ReadText(dir_ / "sim.log"));
     for (std::string line; std::getline(in, line);) {
         const auto space = line.find(' ');
-        lines.push_back(space == std::string::npos ? line : line.substr(space + 1));
+        if (space != std::string::npos) {
+            lines.emplace_back(std::atoi(line.c_str()), line.substr(space + 1));
+        }
+    }
+    return lines;
+}
+
+std::vector<std::string> E2eSession::simLog() const
+{
+    std::vector<std::string> lines;
+    for (const auto &[ms, line] : timedSimLog()) {
+        lines.push_back(line);
     }
     return lines;
 }

@@ -1,8 +1,10 @@
 #pragma once
 
 #include "Process.h"
+#include "model/SettingsRecord.h"
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -19,6 +21,9 @@ public:
     enum class Seed { LinkOnPort1, Nothing };
     explicit E2eSession(const std::string &signals, Seed seed = Seed::LinkOnPort1);
     ~E2eSession();
+
+    // Changes the seeded settings file before the program starts.
+    void changeSettings(const std::function<void(dorv::SettingsRecord &)> &change);
 
     // Starts ft897-sim on the link path with a fresh frame log; extra: more options.
     bool startSimulator(const std::vector<std::string> &extra = {});
@@ -39,6 +44,9 @@ public:
     void key(const std::string &keys);
     void keyDown(const std::string &keys);
     void keyUp(const std::string &keys);
+    // A left click on the middle of a face control ("SEARCHbutton"), found from the face's
+    // place on the screen in the panel dump.
+    bool clickOnFace(const std::string &control);
 
     // The main window's X window id, once waitForMainWindow found it.
     const std::string &mainWindow() const { return window_; }
@@ -54,6 +62,8 @@ public:
 
     // The simulator's log lines with the time stamp cut: "RX 14 54 30 00 01".
     std::vector<std::string> simLog() const;
+    // The same with the milliseconds since the simulator started.
+    std::vector<std::pair<int, std::string>> timedSimLog() const;
     // Waits until the log holds every line of `expected` in order (other lines between).
     bool waitForLogSequence(const std::vector<std::string> &expected, int timeoutMs) const;
     // A value from the program's panel dump, "" when absent.

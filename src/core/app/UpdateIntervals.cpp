@@ -22,11 +22,23 @@ bool UpdateIntervals::Choose(MenuArray &menu, std::span<const MenuChoice> choice
 // search waiting with the interval OFF continues once another interval is chosen.
 void UpdateIntervals::mnuScanSpeed_Click(int Index)
 {
-    if (!Choose(radio_.panel.mnuScanSpeed, kScanSpeedChoices, Index, scanInterval_)) {
+    int interval = 0;
+    if (!Choose(radio_.panel.mnuScanSpeed, kScanSpeedChoices, Index, interval)) {
         return;
     }
-    // TimerScanner and TimerScannerMR take scanInterval_ here once scanning is built.
+    radio_.scan.TimerScanner.setInterval(interval);
+    radio_.scan.TimerScannerMR.setInterval(interval);
     radio_.state.Settings.ScanSpeed = static_cast<std::int16_t>(Index);
+}
+
+int UpdateIntervals::ScanInterval() const
+{
+    return radio_.scan.TimerScanner.interval();
+}
+
+int UpdateIntervals::PriInterval() const
+{
+    return radio_.pri.TimerPriorityMonitor.interval();
 }
 
 void UpdateIntervals::mnuMeterSpeed_Click(int Index)
@@ -42,10 +54,11 @@ void UpdateIntervals::mnuMeterSpeed_Click(int Index)
 
 void UpdateIntervals::mnuPRIspeed_Click(int Index)
 {
-    if (!Choose(radio_.panel.mnuPRIspeed, kPriSpeedChoices, Index, priInterval_)) {
+    int interval = 0;
+    if (!Choose(radio_.panel.mnuPRIspeed, kPriSpeedChoices, Index, interval)) {
         return;
     }
-    // TimerPriorityMonitor takes priInterval_ here once the priority monitor is built.
+    radio_.pri.TimerPriorityMonitor.setInterval(interval);
     radio_.state.Settings.PriSpeed = static_cast<std::int16_t>(Index);
 }
 

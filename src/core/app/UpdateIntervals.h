@@ -23,9 +23,9 @@ public:
     void mnuPauseInterval_Click(int Index);
 
     // The chosen intervals in ms (0 = OFF) of TimerScanner and TimerScannerMR, and of
-    // TimerPriorityMonitor. The scan and priority timers take these when they are built.
-    int ScanInterval() const { return scanInterval_; }
-    int PriInterval() const { return priInterval_; }
+    // TimerPriorityMonitor.
+    int ScanInterval() const;
+    int PriInterval() const;
 
 private:
     // Moves the check mark of `menu` to Index and returns the item's value; an index
@@ -33,8 +33,6 @@ private:
     bool Choose(MenuArray &menu, std::span<const MenuChoice> choices, int Index, int &value);
 
     Radio &radio_;
-    int scanInterval_ = kScanSpeedChoices[0].Value;
-    int priInterval_ = kPriSpeedChoices[2].Value;
 };
 
 } // namespace dorv

@@ -268,13 +268,23 @@ void Meters::ShowSignalMeter(int S)
 
 int Meters::PollScanStatus(bool &SendRequest)
 {
+    const double now = radio_.host.now();
+    // A request left unanswered is asked again, so a reply that was lost does not keep
+    // the scan waiting for good, and a silent radio shows on the panel as with the meter.
+    if (!SendRequest && now - scanRequestTime_ >= kScanReplySeconds &&
+        radio_.port.bytesAvailable() == 0) {
+        NoteUnanswered();
+        SendRequest = true;
+    }
     if (SendRequest) {
         RequestStatus(Opcode::RxStatus);
+        scanRequestTime_ = now;
         SendRequest = false;
     }
     if (radio_.port.bytesAvailable() == 0) {
         return -1;
     }
+    NoteAnswered();
     return TakeStatusByte();
 }
 

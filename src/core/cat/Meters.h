@@ -34,6 +34,8 @@ public:
 
     // Consecutive polls left unanswered before the panel says the radio is silent.
     static constexpr int kSilentPolls = 3;
+    // How long a scan check waits for a status reply before it asks again, in seconds.
+    static constexpr double kScanReplySeconds = 0.5;
 
 private:
     // Forgets a request whose reply was discarded, so the next poll asks afresh.
@@ -66,6 +68,7 @@ private:
     bool rxRequestPending_ = false;
     bool txRequestPending_ = false;
     int unansweredPolls_ = 0;
+    double scanRequestTime_ = 0; // host clock, s: the scan checks' last status request
 };
 
 } // namespace dorv

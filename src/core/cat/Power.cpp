@@ -103,7 +103,9 @@ void Power::SwitchOff()
     radio_.files.SaveSessionFiles();
     radio_.meters.TurnOffLMeter();
     radio_.meters.TimerSignalMeter.setEnabled(false);
-    // The scanner and priority monitor timers are stopped here too once they exist.
+    radio_.scan.TimerScanner.setEnabled(false);
+    radio_.scan.TimerScannerMR.setEnabled(false);
+    radio_.pri.TimerPriorityMonitor.setEnabled(false);
     radio_.enablement.TimerDelay.setEnabled(false);
     radio_.tuning.tmrKnob.setEnabled(false);
     DarkenPanel();
@@ -125,10 +127,19 @@ void Power::EndRunningFunctions()
             radio_.cat.SetPTT(false);
         }
     }
-    // Still to join this list through their own handlers, in this order: SCAN before
-    // CLAR; PRI before MCK.
+    if (s.ScanOn) {
+        radio_.scan.Disarm();
+    }
+    // A search left running would keep polling a radio the panel no longer drives.
+    if (s.SearchOn) {
+        radio_.search.SEARCHbutton_Click();
+    }
     if (s.ClarOn) {
         radio_.clar.CLARbutton_Click();
+    }
+    // Ended here rather than through PRI, which an open keypad entry would take as its digit.
+    if (s.PriOn) {
+        radio_.pri.EndPriorityMonitor();
     }
     if (s.MckOn) {
         radio_.mck.TurnOffMCK();

@@ -50,8 +50,9 @@ void Transmit::startTransmitting()
 {
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
-    // The priority monitor retunes the radio on its own; never key up under it.
+    // The priority monitor retunes the radio on its own: MOX ends it and does not key up.
     if (s.PriOn) {
+        radio_.pri.EndPriorityMonitor();
         return;
     }
     radio_.meters.TurnOffLMeter();

@@ -60,7 +60,8 @@ void HomeChannels::recall()
     if (s.ClarOn) {
         radio_.clar.CLARbutton_Click();
     }
-    s.PriOn = false; // the priority monitor ends; its timer belongs to scanning
+    s.PriOn = false; // the priority monitor ends
+    radio_.pri.TimerPriorityMonitor.setEnabled(false);
     p.ledMRnumber.assign(1, kHomeReadout);
     p.ledMRnumberVisible = true;
     s.MainVfo = home.Vfo;
@@ -91,6 +92,7 @@ void HomeChannels::returnFromRecall()
             radio_.split.SPLITbutton_Click();
         }
         radio_.panel.ledMRnumberVisible = false;
+        radio_.pms.ChangeToPMSfunction();
         break;
     default:
         radio_.vfo.ChangeToVFOfunction();

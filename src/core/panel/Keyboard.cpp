@@ -98,9 +98,17 @@ void Keyboard::jogKeyDown(int KeyCode, int direction)
     if (!button.Enabled) {
         return;
     }
-    // With SCAN armed the jog keys start and stop the scan: wired with scanning. A held
-    // jog button owns the jog: its direction decides the wrap at the band edge.
-    if (s.ScanOn || s.JogHeld) {
+    // With SCAN armed the key starts or stops the scan, once per hold: its auto-repeats
+    // would otherwise stop and start it again and again.
+    if (s.ScanOn) {
+        if (jogKey_ != KeyCode) {
+            jogKey_ = KeyCode;
+            direction < 0 ? radio_.scan.btnJogDown_Click() : radio_.scan.btnJogUp_Click();
+        }
+        return;
+    }
+    // A held jog button owns the jog: its direction decides the wrap at the band edge.
+    if (s.JogHeld) {
         return;
     }
     jogKey_ = KeyCode;
@@ -113,11 +121,11 @@ void Keyboard::jogKeyDown(int KeyCode, int direction)
 void Keyboard::jogKeyUp(int KeyCode)
 {
     RadioState &s = radio_.state;
-    if (jogKey_ != KeyCode || s.ScanOn) {
+    if (jogKey_ != KeyCode) {
         return;
     }
     jogKey_ = 0;
-    if (s.JogHeld) {
+    if (s.ScanOn || s.JogHeld) {
         return; // a jog button pressed meanwhile ends the jog on its own release
     }
     s.ScanDirection = 0;
@@ -231,8 +239,6 @@ void Keyboard::letterKey(int KeyCode, int Shift)
         }
         break;
     default:
-        // D/U while SCAN is armed arrive with scanning; the digits 4, 5 and 6 (SCAN, PRI,
-        // PMS) are in digitKey.
         break;
     }
 }
@@ -256,16 +262,22 @@ void Keyboard::digitKey(int digit)
         press(p.TONEbutton, [this] { radio_.tone.TONEbutton_Click(); });
         break;
     case 4:
-    case 5:
-    case 6: {
-        // SCAN, PRI and PMS arrive with scanning; until then these keys do what those
-        // buttons do first: type their digit into an open keypad entry.
-        const ButtonState &button = digit == 4   ? p.SCANbutton
-                                    : digit == 5 ? p.PRIbutton
-                                                 : p.PMSbutton;
-        press(button, [this, digit] { radio_.keypad.DigitButton(digit); });
+        // During memory channel check in MR the key toggles the memory's skip flag,
+        // although the SCAN button itself is disabled there.
+        if (p.SCANbutton.Enabled || (s.MckOn && s.OperatingState == StateMR)) {
+            radio_.scan.SCANbutton_Click();
+        }
         break;
-    }
+    case 5:
+        press(p.PRIbutton, [this] { radio_.pri.PRIbutton_Click(); });
+        break;
+    case 6:
+        // During memory channel check the key stores the PMS limits, although the PMS
+        // button itself is disabled there.
+        if (p.PMSbutton.Enabled || s.MckOn) {
+            radio_.pms.PMSbutton_Click();
+        }
+        break;
     case 7:
         press(p.BandDownButton, [this] { radio_.bands.BandDownButton_Click(); });
         break;

@@ -30,17 +30,10 @@ void MemoryMode::VFOMRbutton_Click()
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
     if (s.PriOn) {
-        // VFO/M ends the priority monitor and goes back to what it interrupted. Its timer
-        // and the PMS state belong to scanning, which stops and re-enters them here.
-        s.PriOn = false;
-        if (s.OperatingState == StateMR) {
-            s.CurrentMemory = s.SavedMemory;
-            ChangeToMRfunction();
-        } else if (s.OperatingState == StateVFO) {
-            radio_.vfo.ChangeToVFOfunction();
-        }
+        // VFO/M ends the priority monitor and goes back to what it interrupted.
+        radio_.pri.EndPriorityMonitor();
     } else if (s.OperatingState == StatePMS) {
-        // PMS is left through its own button, which scanning provides.
+        radio_.pms.PMSbutton_Click(); // leaves PMS for the state it was entered from
     } else if (p.lblMT.Visible && s.OperatingState == StateMR) {
         p.lblMT.Visible = false; // back to the memory as stored
         ChangeToMRfunction();

@@ -44,6 +44,8 @@ std::string DumpPanel(const PanelState &p)
         << "lblOnAir=" << p.lblOnAir.Visible << '\n'
         << "lblSPLIT=" << p.lblSPLIT.Visible << '\n'
         << "LEDsub=" << p.LEDsub << '\n'
+        << "lblSCAN=" << p.lblSCAN.Visible << '\n'
+        << "lblSEARCH=" << p.lblSEARCH.Visible << '\n'
         << "LMeterVisible=" << p.LMeterVisible << '\n'
         << "RadioNotAnswering=" << p.RadioNotAnswering << '\n'
         << "LinkStatus=" << PortWatch::StatusText(p) << '\n'

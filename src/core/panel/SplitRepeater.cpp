@@ -77,6 +77,8 @@ void SplitRepeater::splitOff()
         radio_.vfo.ChangeToVFOfunction();
     } else if (s.OperatingState == StateMR) {
         radio_.memory.ChangeToMRfunction();
+    } else if (s.OperatingState == StatePMS) {
+        radio_.pms.ChangeToPMSfunction();
     }
 }
 

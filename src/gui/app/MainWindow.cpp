@@ -76,7 +76,7 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     // The window takes the size of its face; the display size menu changes it.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    PanelDumpWriter::installIfRequested(radio_.panel, this);
+    PanelDumpWriter::installIfRequested(radio_.panel, panel_, this);
 
     // Key preview: the window sees every key before its controls.
     qApp->installEventFilter(this);

@@ -10,18 +10,20 @@ namespace {
 constexpr int kDumpIntervalMs = 100;
 }
 
-PanelDumpWriter::PanelDumpWriter(const dorv::PanelState &panel, QString path, QObject *parent)
-    : QObject(parent), panel_(panel), path_(std::move(path))
+PanelDumpWriter::PanelDumpWriter(const dorv::PanelState &panel, const QWidget *face, QString path,
+                                 QObject *parent)
+    : QObject(parent), panel_(panel), face_(face), path_(std::move(path))
 {
     connect(&timer_, &QTimer::timeout, this, &PanelDumpWriter::writeIfChanged);
     timer_.start(kDumpIntervalMs);
 }
 
-void PanelDumpWriter::installIfRequested(const dorv::PanelState &panel, QObject *parent)
+void PanelDumpWriter::installIfRequested(const dorv::PanelState &panel, const QWidget *face,
+                                         QObject *parent)
 {
     const QString path = qEnvironmentVariable("DORV_PANEL_DUMP");
     if (!path.isEmpty()) {
-        new PanelDumpWriter(panel, path, parent);
+        new PanelDumpWriter(panel, face, path, parent);
     }
 }
 
@@ -29,6 +31,15 @@ void PanelDumpWriter::installIfRequested(const dorv::PanelState &panel, QObject 
 void PanelDumpWriter::writeIfChanged()
 {
     std::string text = dorv::DumpPanel(panel_);
+    if (face_ && face_->isVisible()) {
+        const QPoint at = face_->mapToGlobal(QPoint(0, 0));
+        text += QStringLiteral("FaceOnScreen=%1 %2 %3 %4\n")
+                    .arg(at.x())
+                    .arg(at.y())
+                    .arg(face_->width())
+                    .arg(face_->height())
+                    .toStdString();
+    }
     if (text == last_) {
         return;
     }

@@ -42,13 +42,13 @@ QVector<ButtonWiring> buildButtons()
         key("MOXbutton", &P::MOXbutton, [](Radio &r) { r.transmit.MOXbutton_Click(); }),
         key("SYNCbutton", &P::SYNCbutton, [](Radio &r) { r.power.SYNCbutton_Click(); }),
         key("SCOPEbutton", &P::SCOPEbutton, [](Radio &r) { r.scope.SCOPEbutton_Click(); }),
-        key("SEARCHbutton", &P::SEARCHbutton), // search
+        key("SEARCHbutton", &P::SEARCHbutton, [](Radio &r) { r.search.SEARCHbutton_Click(); }),
         key("RPTbutton", &P::RPTbutton, [](Radio &r) { r.split.RPTbutton_Click(); }),
         key("REVbutton", &P::REVbutton, [](Radio &r) { r.split.REVbutton_Click(); }),
         key("TONEbutton", &P::TONEbutton, [](Radio &r) { r.tone.TONEbutton_Click(); }),
-        key("SCANbutton", &P::SCANbutton), // scanning
-        key("PRIbutton", &P::PRIbutton),   // priority monitor
-        key("PMSbutton", &P::PMSbutton),   // programmable memory scan
+        key("SCANbutton", &P::SCANbutton, [](Radio &r) { r.scan.SCANbutton_Click(); }),
+        key("PRIbutton", &P::PRIbutton, [](Radio &r) { r.pri.PRIbutton_Click(); }),
+        key("PMSbutton", &P::PMSbutton, [](Radio &r) { r.pms.PMSbutton_Click(); }),
         key("BandDownButton", &P::BandDownButton, [](Radio &r) { r.bands.BandDownButton_Click(); }),
         key("BandUpButton", &P::BandUpButton, [](Radio &r) { r.bands.BandUpButton_Click(); }),
         key("MhzDownButton", &P::MhzDownButton, [](Radio &r) { r.bands.MhzDownButton_Click(); }),
@@ -71,11 +71,11 @@ QVector<ButtonWiring> buildButtons()
         key("ENTbutton", &P::ENTbutton, [](Radio &r) { r.keypad.ENTbutton_Click(); }),
         key("DOPbutton", &P::DOPbutton, [](Radio &r) { r.clar.DOPbutton_Click(); }),
         key(
-            "btnJogDown", &P::btnJogDown, {}, // btnJogDown_Click starts and stops a scan
+            "btnJogDown", &P::btnJogDown, [](Radio &r) { r.scan.btnJogDown_Click(); },
             [](Radio &r) { r.tuning.btnJogDown_MouseDown(); },
             [](Radio &r) { r.tuning.btnJogDown_MouseUp(); }),
         key(
-            "btnJogUp", &P::btnJogUp, {}, // btnJogUp_Click
+            "btnJogUp", &P::btnJogUp, [](Radio &r) { r.scan.btnJogUp_Click(); },
             [](Radio &r) { r.tuning.btnJogUp_MouseDown(); },
             [](Radio &r) { r.tuning.btnJogUp_MouseUp(); }),
     };

@@ -1,0 +1,74 @@
+#include "ScanFixture.h"
+
+using namespace dorv;
+using namespace dorv::test;
+
+namespace {
+
+constexpr int kBand144 = 1;
+
+class SearchTest : public ScanFixture {};
+
+TEST_F(SearchTest, search_outsideFmWarnsAndStartsNothing)
+{
+    powerOn(kBand144, {14430000, ModeUSB});
+    radio.search.SEARCHbutton_Click();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].text, "The search function can only be activated while in FM mode.");
+    EXPECT_EQ(host.messages[0].title, "Search Function Warning");
+    EXPECT_EQ(host.messages[0].icon, MsgIcon::Exclamation);
+    EXPECT_FALSE(s.SearchOn);
+    host.run(1.0);
+    EXPECT_TRUE(steps().empty());
+}
+
+// Positions 1, 3 and 5 hold memories, 5 on the frequency of a signal; position 0 holds the
+// frequency of another. The search stores the two signals not held in 1..999 into the
+// first two empty positions, 2 and 4, and never stops on a signal.
+TEST_F(SearchTest, search_storesNewFmSignalsIntoTheFirstEmptyPositions)
+{
+    engine.setSignals({{144950000, 9, 12000, 0},
+                       {145000000, 7, 12000, 0},
+                       {145050000, 5, 12000, 0},
+                       {145075000 + 2500, 5, 12000, 0}}); // between channels: off centre only
+    s.Memories[0].Vfo = {14505000, ModeFM};
+    s.Memories[1].Vfo = {14600000, ModeFM};
+    s.Memories[3].Vfo = {14610000, ModeFM};
+    s.Memories[5].Vfo = {14500000, ModeFM};
+    s.Memories[5].Description = "kept";
+    s.MemoryCount = 4;
+    powerOn(kBand144, {14490000, ModeFM});
+    s.BandTable.TuneLower[kBand144] = 14490000;
+    s.BandTable.TuneUpper[kBand144] = 14510000;
+
+    radio.search.SEARCHbutton_Click();
+    EXPECT_TRUE(s.SearchOn);
+    EXPECT_TRUE(p.lblSEARCH.Visible);
+    EXPECT_TRUE(p.SEARCHbutton.Enabled);
+    EXPECT_FALSE(p.MainKnob.Enabled);
+    EXPECT_FALSE(p.btnJogUp.Enabled);
+    // One round of the 200 kHz range and a little more.
+    ASSERT_TRUE(runUntil([&] { return steps().size() > 42; }, 20.0));
+    radio.search.SEARCHbutton_Click();
+
+    EXPECT_FALSE(s.SearchOn);
+    EXPECT_FALSE(p.lblSEARCH.Visible);
+    EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
+    EXPECT_TRUE(p.MainKnob.Enabled);
+    EXPECT_EQ(s.Memories[2].Vfo.Frequency, 14495000);
+    EXPECT_EQ(s.Memories[2].Vfo.Mode, ModeFM);
+    EXPECT_EQ(s.Memories[4].Vfo.Frequency, 14505000);
+    EXPECT_EQ(s.Memories[5].Description, "kept");
+    for (int pos = 6; pos < kMemoryCount; ++pos) {
+        ASSERT_FALSE(s.Memories[pos].inUse()) << pos;
+    }
+    EXPECT_EQ(s.MemoryCount, 6);
+    EXPECT_TRUE(s.MemoryDirty);
+
+    const std::vector<Step> all = steps();
+    for (std::size_t i = 1; i < all.size(); ++i) {
+        EXPECT_LT(all[i].time - all[i - 1].time, 0.3) << "held on " << all[i - 1].freq;
+    }
+}
+
+} // namespace
