@@ -37,6 +37,13 @@ public:
     void key(const std::string &keys);
     void keyDown(const std::string &keys);
     void keyUp(const std::string &keys);
+    // Turns the display's key auto-repeat on, as a desktop has it: first repeat after
+    // delayMs, then ratePerSecond repeats a second. False when xset failed.
+    bool autoRepeat(int delayMs, int ratePerSecond);
+    // Runs a command against the session's display; its standard output.
+    std::string onDisplay(const std::vector<std::string> &argv) const;
+    // The X window id of the program's main window, once waitForMainWindow found it.
+    const std::string &windowId() const { return window_; }
 
     // The simulator's log lines with the time stamp cut: "RX 14 54 30 00 01".
     std::vector<std::string> simLog() const;

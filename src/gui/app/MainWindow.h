@@ -6,6 +6,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 
 class QLabel;
 
@@ -13,9 +14,13 @@ namespace dorv::gui {
 
 class AboutDialog;
 class FrontPanel;
+class KeyHoldFilter;
+class LinkStatusField;
 class LockDialog;
 class MenuBarBuilder;
+class PortMenu;
 class SettingsDialogViews;
+class WindowPlacer;
 
 // The main window (frmRadio): the menus and the front panel. It owns the radio, forwards
 // every input to the core and redraws the panel state after every change.
@@ -43,7 +48,6 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
-    void showPortDevices();
     void applyLayout();
 
     // Declared in this order so the radio goes before the host and port it uses.
@@ -56,8 +60,14 @@ private:
     LockDialog *lockDialog_ = nullptr;
     AboutDialog *aboutDialog_ = nullptr;
     SettingsDialogViews *settingsDialogs_ = nullptr;
+    KeyHoldFilter *keyHold_ = nullptr;
+    LinkStatusField *linkStatus_ = nullptr;
+    PortMenu *portMenu_ = nullptr;
+    WindowPlacer *placer_ = nullptr;
     QLabel *noReply_ = nullptr;
-    QPoint placed_; // the window position last taken from the panel state, in pixels
+    // The frame position last taken from or given to the panel state, in pixels; none
+    // before the first layout, so that 0/0 is applied too.
+    std::optional<QPoint> placed_;
 };
 
 } // namespace dorv::gui
