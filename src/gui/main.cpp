@@ -1,3 +1,4 @@
+#include "app/InfoOptions.h"
 #include "app/MainWindow.h"
 #include "app/StartupSplash.h"
 #include "app/TerminationSignals.h"
@@ -5,9 +6,13 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <iostream>
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = dorv::gui::AnswerInfoOptions(argc, argv, std::cout)) {
+        return *status;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dorv-ft897"));
     QApplication::setOrganizationName(QStringLiteral("DORV"));

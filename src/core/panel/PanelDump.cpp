@@ -43,7 +43,8 @@ std::string DumpPanel(const PanelState &p)
         << "LMeterVisible=" << p.LMeterVisible << '\n'
         << "RadioNotAnswering=" << p.RadioNotAnswering << '\n'
         << "DisplayDark=" << (p.DisplayPanelColour == kPanelDark) << '\n'
-        << "SerialPort=" << CheckedCaption(p.mnuCommPortArray) << '\n';
+        << "SerialPort=" << CheckedCaption(p.mnuCommPortArray) << '\n'
+        << "LinkStatus=" << p.LinkStatus << '\n';
     for (std::size_t i = 0; i < p.LMeter.size(); ++i) {
         const MeterIndicator &m = p.LMeter[i];
         out << "LMeter" << i << '=' << m.Start << ' ' << m.End << ' ' << m.Value << '\n';

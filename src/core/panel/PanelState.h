@@ -120,6 +120,8 @@ struct PanelState {
     // Set while the radio leaves status requests unanswered: the link is on but nothing
     // comes back (cable pulled, radio off, wrong rate). Cleared by the next reply.
     bool RadioNotAnswering = false;
+    // The status bar's permanent field: "device · rate · on|off".
+    std::string LinkStatus;
 
     KnobState MainKnob, ClarKnob, ChannelKnob;
 
