@@ -248,7 +248,7 @@ TEST_F(MainWindowTest, displaySizeChange_keepsTheWindowWhereTheUserMovedIt)
     window->show();
     QElapsedTimer clock; // the first placement settles first
     clock.start();
-    while (clock.elapsed() < 1500) {
+    while (clock.elapsed() < 3500) {
         QApplication::processEvents(QEventLoop::AllEvents, 20);
     }
     window->move(300, 200);

@@ -10,7 +10,8 @@ namespace dorv::gui {
 
 namespace {
 constexpr int kSettleStepMs = 50;
-constexpr int kSettleSteps = 20; // a window manager slower than 1 s leaves the frame unknown
+constexpr int kSettleSteps = 60; // a window manager slower than 3 s leaves the frame unknown
+constexpr int kSteadySteps = 4;  // the frame stays put this long: the placement holds
 } // namespace
 
 WindowPlacer::WindowPlacer(QWidget *window) : QObject(window), window_(window)
@@ -57,23 +58,27 @@ bool WindowPlacer::eventFilter(QObject *watched, QEvent *event)
     if (watched == window_ && event->type() == QEvent::Show) {
         settling_ = true;
         waits_ = 0;
+        steady_ = 0;
         settle_.start();
     }
     return false;
 }
 
-// Waits for the frame, then puts it where it belongs.
+// Waits for the frame and puts it where it belongs, until it has stayed there a while:
+// the window manager may place the window more than once while it maps it.
 void WindowPlacer::settle()
 {
     const bool framed = window_->frameGeometry() != window_->geometry();
-    if (!framed && ++waits_ < kSettleSteps) {
-        return;
-    }
-    settle_.stop();
-    if (window_->frameGeometry().topLeft() != wanted_) {
+    if (framed && window_->frameGeometry().topLeft() != wanted_) {
         window_->move(wanted_);
+        steady_ = 0;
+    } else if (framed) {
+        ++steady_;
     }
-    settling_ = false;
+    if (steady_ >= kSteadySteps || ++waits_ >= kSettleSteps) {
+        settle_.stop();
+        settling_ = false;
+    }
 }
 
 } // namespace dorv::gui

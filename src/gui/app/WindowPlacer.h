@@ -34,7 +34,8 @@ private:
     QWidget *window_;
     QPoint wanted_;
     bool settling_ = true;
-    int waits_ = 0;
+    int waits_ = 0;  // settle steps since the window was shown
+    int steady_ = 0; // steps the frame has stayed where it belongs
     QTimer settle_;
 };
 
