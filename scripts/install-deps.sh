@@ -4,7 +4,7 @@
 set -euo pipefail
 packages=(
     build-essential cmake ccache pkg-config
-    qt6-base-dev libqt6serialport6-dev libgl1-mesa-dev
+    qt6-base-dev qt6-serialport-dev libgl1-mesa-dev
     libgtest-dev
     xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils python3
     libhamlib-utils

@@ -1,3 +1,4 @@
+#include "app/InfoOptions.h"
 #include "app/MainWindow.h"
 #include "app/StartupSplash.h"
 #include "app/TerminationSignals.h"
@@ -12,6 +13,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (const auto status = dorv::gui::AnswerInfoOptions(argc, argv, std::cout)) {
+        return *status;
+    }
     // The CSV exchange runs without a window.
     if (const auto code = dorv::RunCsvCommand({argv + 1, argv + argc}, std::cerr)) {
         return *code;

@@ -9,9 +9,11 @@
 namespace ft897sim {
 
 struct CommandLine {
-    std::string linkPath;    // where the pseudo-terminal's slave is linked
-    std::string logPath;     // frame log; empty = none
-    std::string signalsPath; // signals file; empty = the default band plan
+    enum class Request { Serve, Help, Version };
+    Request request = Request::Serve; // --help and --version answer and end at once
+    std::string linkPath;             // where the pseudo-terminal's slave is linked
+    std::string logPath;              // frame log; empty = none
+    std::string signalsPath;          // signals file; empty = the default band plan
     Options options;
 };
 
@@ -21,5 +23,7 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string> &args
                                             std::string &error);
 
 extern const char *const kUsage;
+// What --help prints: the usage and a line on each option.
+extern const char *const kHelp;
 
 } // namespace ft897sim

@@ -6,6 +6,7 @@
 #include "LogFormat.h"
 #include "PtyLink.h"
 #include "SignalFile.h"
+#include "app/Version.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -126,6 +127,14 @@ int main(int argc, char **argv)
     if (!line) {
         std::cerr << "ft897-sim: " << error << '\n' << kUsage;
         return 2;
+    }
+    if (line->request == CommandLine::Request::Help) {
+        std::cout << kUsage << '\n' << kHelp;
+        return 0;
+    }
+    if (line->request == CommandLine::Request::Version) {
+        std::cout << "ft897-sim " << dorv::VersionNumber() << '\n';
+        return 0;
     }
     std::vector<Signal> signals = DefaultBandPlan();
     if (!line->signalsPath.empty()) {

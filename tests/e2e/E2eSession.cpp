@@ -214,6 +214,21 @@ void E2eSession::keyUp(const std::string &keys)
     Capture({"xdotool", "keyup", keys}, displayEnv());
 }
 
+bool E2eSession::autoRepeat(int delayMs, int ratePerSecond)
+{
+    int on = -1;
+    int rate = -1;
+    Capture({"xset", "r", "on"}, displayEnv(), &on);
+    Capture({"xset", "r", "rate", std::to_string(delayMs), std::to_string(ratePerSecond)},
+            displayEnv(), &rate);
+    return on == 0 && rate == 0;
+}
+
+std::string E2eSession::onDisplay(const std::vector<std::string> &argv) const
+{
+    return Capture(argv, displayEnv());
+}
+
 std::string E2eSession::findWindow(const std::string &title, int timeoutMs) const
 {
     std::string found;

@@ -59,6 +59,13 @@ public:
     // Activates a window and types text into whatever has the focus there.
     void typeInto(const std::string &window, const std::string &text);
     void keyInto(const std::string &window, const std::string &keys);
+    // Turns the display's key auto-repeat on, as a desktop has it: first repeat after
+    // delayMs, then ratePerSecond repeats a second. False when xset failed.
+    bool autoRepeat(int delayMs, int ratePerSecond);
+    // Runs a command against the session's display; its standard output.
+    std::string onDisplay(const std::vector<std::string> &argv) const;
+    // The X window id of the program's main window, once waitForMainWindow found it.
+    const std::string &windowId() const { return window_; }
 
     // The simulator's log lines with the time stamp cut: "RX 14 54 30 00 01".
     std::vector<std::string> simLog() const;

@@ -50,11 +50,11 @@ void ExpectGoneThenBack(E2eSession &session, int stopSignal, const std::string &
 {
     session.stopSimulator(stopSignal);
     ASSERT_TRUE(e2e::WaitFor(
-        [&] { return StartsWith(session.panel("LinkStatus"), kDeviceGonePrefix); }, 3000))
-        << "status: " << session.panel("LinkStatus");
-    EXPECT_NE(session.panel("LinkStatus").find((session.dir() / "radio").string()),
+        [&] { return StartsWith(session.panel("StatusMessage"), kDeviceGonePrefix); }, 3000))
+        << "status: " << session.panel("StatusMessage");
+    EXPECT_NE(session.panel("StatusMessage").find((session.dir() / "radio").string()),
               std::string::npos)
-        << "the device is not named: " << session.panel("LinkStatus");
+        << "the device is not named: " << session.panel("StatusMessage");
     EXPECT_EQ(session.panel("lblBusy"), "0");
     EXPECT_EQ(session.panel("LMeter0"), "0 0 0");
     session.screenshot(shot);
@@ -64,7 +64,7 @@ void ExpectGoneThenBack(E2eSession &session, int stopSignal, const std::string &
         << "polling did not resume";
     EXPECT_LE(FirstStatusRequestMs(session), 1000) << "polling resumed too late";
     // Back to normal once a reply came: until then it would say the radio is not answering.
-    EXPECT_TRUE(session.waitForPanel("LinkStatus", "", 3000)) << session.panel("LinkStatus");
+    EXPECT_TRUE(session.waitForPanel("StatusMessage", "", 3000)) << session.panel("StatusMessage");
 }
 
 TEST(Replug, simulatorKilledThenHungUpAndRestarted_deviceNamedAndPollingResumes)
@@ -89,8 +89,8 @@ TEST(Replug, simulatorMuted_statusNamesTheRadioAndTheMeterIsBlank)
     ASSERT_TRUE(session.startProgram()) << session.diagnostics();
     session.key("p");
     ASSERT_TRUE(e2e::WaitFor(
-        [&] { return StartsWith(session.panel("LinkStatus"), kRadioSilentPrefix); }, 15000))
-        << "status: " << session.panel("LinkStatus");
+        [&] { return StartsWith(session.panel("StatusMessage"), kRadioSilentPrefix); }, 15000))
+        << "status: " << session.panel("StatusMessage");
     EXPECT_EQ(session.panel("lblBusy"), "0");
     EXPECT_EQ(session.panel("LMeter0"), "0 0 0");
     session.screenshot("radio-muted.png");

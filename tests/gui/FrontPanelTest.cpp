@@ -63,7 +63,7 @@ TEST_F(FrontPanelTest, everyKey_existsWithItsCaption)
     for (const auto &[name, caption] : keys) {
         EXPECT_EQ(find<FaceButton>(name)->text(), caption) << name.toStdString();
     }
-    const QStringList modes{"L S B", "U S B", "C W", "C W R", "A M", "F M", "D I G", "P K T"};
+    const QStringList modes{"LSB", "USB", "CW", "CWR", "AM", "FM", "DIG", "PKT"};
     for (int i = 0; i < modes.size(); ++i) {
         EXPECT_EQ(find<FaceButton>(QStringLiteral("ModeButton_%1").arg(i))->text(), modes[i]);
     }
@@ -87,6 +87,56 @@ TEST_F(FrontPanelTest, everyKey_existsWithItsCaption)
         auto *key = find<FaceButton>(numbered[i].first);
         EXPECT_EQ(key->text(), QString::number((i + 1) % 10));
         EXPECT_EQ(key->upperLegend(), numbered[i].second);
+    }
+}
+
+// Keys of one kind print their legends at one size, at every display size.
+TEST_F(FrontPanelTest, legends_ofOneKindOfKeyShareOneSize)
+{
+    window->show();
+    const std::vector<std::vector<const char *>> kinds{
+        {"VFOMRbutton", "ABbutton", "SWAPbutton", "MCKbutton", "CATbutton"},
+        {"ModeButton_0", "ModeButton_3", "ModeButton_7"},
+        {"BandButton_0", "BandButton_10", "BandButton_9"},
+        {"BandDownButton", "BandUpButton", "MhzDownButton", "RPTbutton"}};
+    for (int size : {2, 0}) { // Large, Small
+        menuItem("mnuResizeDisplayArray", size)->trigger();
+        for (const auto &kind : kinds) {
+            const FaceButton *first = find<FaceButton>(kind.front());
+            EXPECT_GT(first->legendSize(), 0);
+            for (const char *name : kind) {
+                const FaceButton *key = find<FaceButton>(name);
+                EXPECT_EQ(key->legendSize(), first->legendSize()) << name << " at size " << size;
+                EXPECT_EQ(key->upperLegendSize(), first->upperLegendSize()) << name;
+            }
+        }
+        // Each legend fits its key.
+        const FaceButton *swap = find<FaceButton>("SWAPbutton");
+        EXPECT_LE(swap->legendSize(), swap->fittedLegendSize());
+    }
+}
+
+// Every button and knob tells, on hovering, what it is and the key that works it.
+TEST_F(FrontPanelTest, everyControl_hasAToolTipWithItsKey)
+{
+    QStringList untipped;
+    for (QWidget *control : window->findChildren<QWidget *>()) {
+        if ((qobject_cast<FaceButton *>(control) || qobject_cast<Knob *>(control)) &&
+            control->toolTip().isEmpty()) {
+            untipped << control->objectName();
+        }
+    }
+    EXPECT_TRUE(untipped.isEmpty()) << untipped.join(' ').toStdString();
+    const std::pair<const char *, const char *> rows[] = {
+        {"VFOMRbutton", "VFO/M \u2014 Ctrl+V"},
+        {"MOXbutton", "MOX \u2014 Space (transmit while held)"},
+        {"BandButton_0", "430 MHz band \u2014 F12"},
+        {"BandButton_11", "1.8 MHz band \u2014 F1"},
+        {"BandDownButton", "BAND DOWN \u2014 7"},
+        {"MainKnob", "Main dial \u2014 Page Up / Page Down"},
+    };
+    for (const auto &[name, tip] : rows) {
+        EXPECT_EQ(find<QWidget>(name)->toolTip(), QString::fromUtf8(tip)) << name;
     }
 }
 
@@ -198,6 +248,7 @@ TEST_F(FrontPanelTest, lockDialog_refusesShortPasswordsAndUnlocksOnlyWithTheSame
     auto *dialog = find<QDialog>("frmLockUnLock");
     ASSERT_TRUE(dialog->isVisible());
     EXPECT_EQ(dialog->windowTitle(), "Lock Menus");
+    EXPECT_EQ(dialog->minimumSize(), dialog->maximumSize()) << "resizable";
     auto *password = find<QLineEdit>("txtPassword");
     EXPECT_EQ(password->maxLength(), 10);
     auto *ok = find<QPushButton>("cmdOK");
@@ -276,8 +327,9 @@ TEST_F(FrontPanelTest, aboutBox_showsNameAndVersionUntilOk)
     auto *about = find<QDialog>("frmAbout");
     ASSERT_TRUE(about->isVisible());
     EXPECT_EQ(about->windowTitle(), "About DORV");
+    EXPECT_EQ(about->minimumSize(), about->maximumSize()) << "resizable";
     EXPECT_EQ(about->findChild<QLabel *>("lblWhat")->text(), "DORV FT-897");
-    EXPECT_TRUE(about->findChild<QLabel *>("lblVersion")->text().startsWith("Version  "));
+    EXPECT_EQ(about->findChild<QLabel *>("lblVersion")->text(), "Version 0.1.0");
     about->findChild<QPushButton *>("btnOK")->click();
     EXPECT_FALSE(about->isVisible());
 }

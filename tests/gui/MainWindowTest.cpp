@@ -4,6 +4,8 @@
 #include "PseudoTerminal.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
@@ -139,9 +141,11 @@ TEST_F(MainWindowTest, menus_listTheirItemsByIndexWithTheirCaptions)
         }
         EXPECT_EQ(inMenu, shown) << array.toStdString();
     }
-    // Serial port items 1..9 and "None", the three rates.
+    // Serial port items 1..9 with their devices and "None", the three rates.
     for (int i = 1; i <= 10; ++i) {
-        EXPECT_EQ(portItem(i)->text(), i == 10 ? QString("None") : QString::number(i));
+        const QString text = portItem(i)->text();
+        EXPECT_TRUE(i == 10 ? text == "None" : text.startsWith(QString::number(i) + "  "))
+            << text.toStdString();
     }
     const QStringList rateCaptions{"4800 bps", "9600 bps", "38400 bps"};
     for (int i = 0; i < 3; ++i) {
@@ -155,11 +159,16 @@ TEST_F(MainWindowTest, portItems_showTheirDevicesFromThePortMap)
     EXPECT_EQ(portItem(2)->statusTip(), pty.slavePath());
     EXPECT_EQ(portItem(3)->statusTip(), "/dev/ttyUSB2");
     EXPECT_EQ(portItem(9)->statusTip(), "simulator");
+    EXPECT_EQ(portItem(2)->text(), "2  " + pty.slavePath());
+    EXPECT_EQ(portItem(9)->text(), "9  simulator");
 
     // An edit of the file shows the next time the menu opens.
     writePorts("3=/dev/ttyCAT\n");
     emit window->findChild<QMenu *>("mnuCommPortArray")->aboutToShow();
     EXPECT_EQ(portItem(3)->statusTip(), "/dev/ttyCAT");
+    EXPECT_EQ(portItem(3)->text(), "3  /dev/ttyCAT");
+    window->render();
+    EXPECT_EQ(portItem(3)->text(), "3  /dev/ttyCAT");
 }
 
 // A device name the serial library would take as a broken file name: the item says why
@@ -251,6 +260,28 @@ TEST_F(MainWindowTest, simulatorPort_answersAFrequencyRequest)
     EXPECT_EQ(radio.port.read(5).size(), 5u);
 }
 #endif
+
+// A display size change resizes the window where the user left it.
+TEST_F(MainWindowTest, displaySizeChange_keepsTheWindowWhereTheUserMovedIt)
+{
+    window->show();
+    QElapsedTimer clock; // the first placement settles first
+    clock.start();
+    while (clock.elapsed() < 3500) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+    window->move(300, 200);
+    QApplication::processEvents();
+    ASSERT_EQ(window->pos(), QPoint(300, 200));
+
+    for (int size : {0, 1}) { // Small, then Medium
+        action(QStringLiteral("mnuResizeDisplayArray_%1").arg(size))->trigger();
+        QApplication::processEvents();
+        EXPECT_EQ(window->pos(), QPoint(300, 200)) << "after size " << size;
+    }
+    EXPECT_EQ(window->radio().state.Settings.WindowLeft, 300 * 15);
+    EXPECT_EQ(window->radio().state.Settings.WindowTop, 200 * 15);
+}
 
 TEST_F(MainWindowTest, exit_closesTheWindow)
 {

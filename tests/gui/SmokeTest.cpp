@@ -38,3 +38,31 @@ TEST_P(ProgramSmokeTest, copiedProgram_runsInItsDirectoryAndEndsCleanly)
 INSTANTIATE_TEST_SUITE_P(Signals, ProgramSmokeTest, ::testing::Values(SIGTERM, SIGINT));
 
 } // namespace
+
+namespace {
+
+// --help and --version answer on standard output without a display and end at once.
+TEST(ProgramOptions, helpAndVersion_answerWithoutOpeningAWindow)
+{
+    const struct {
+        QString arg;
+        QString start;
+    } rows[] = {{"--help", "usage: dorv-ft897"},
+                {"-h", "usage: dorv-ft897"},
+                {"--version", "dorv-ft897 0."}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.arg.toStdString());
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.remove("DISPLAY");
+        env.remove("QT_QPA_PLATFORM");
+        process.setProcessEnvironment(env);
+        process.start(DORV_PROGRAM, {row.arg});
+        ASSERT_TRUE(process.waitForFinished(10000)) << "still running: a window opened";
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        EXPECT_TRUE(QString::fromUtf8(process.readAllStandardOutput()).startsWith(row.start));
+    }
+}
+
+} // namespace

@@ -324,3 +324,43 @@ TEST(SimProcess, logFailures_refusedAtStartOrReportedOnce)
                                                        "No space left on device; the log stops "
                                                        "here"});
 }
+namespace {
+
+struct Answer {
+    std::string out;
+    int exitCode = -1;
+};
+
+// Runs the program with these arguments and no radio to serve; its standard output.
+Answer RunToEnd(const std::string &args)
+{
+    Answer answer;
+    FILE *pipe = popen((std::string("timeout 20 ") + FT897_SIM_PATH + " " + args).c_str(), "r");
+    if (pipe == nullptr) {
+        return answer;
+    }
+    char buffer[512];
+    for (std::size_t n; (n = fread(buffer, 1, sizeof buffer, pipe)) > 0;) {
+        answer.out.append(buffer, n);
+    }
+    const int status = pclose(pipe);
+    answer.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return answer;
+}
+
+TEST(SimProcess, helpAndVersion_answerOnStandardOutputAndExitZero)
+{
+    for (const char *args : {"--help", "-h", "--link /tmp/unused --help"}) {
+        SCOPED_TRACE(args);
+        const Answer help = RunToEnd(args);
+        EXPECT_EQ(help.exitCode, 0);
+        EXPECT_EQ(help.out.rfind("usage: ft897-sim --link PATH", 0), 0u) << help.out;
+        EXPECT_NE(help.out.find("--signals FILE"), std::string::npos) << help.out;
+    }
+    const Answer version = RunToEnd("--version");
+    EXPECT_EQ(version.exitCode, 0);
+    EXPECT_TRUE(std::regex_match(version.out, std::regex("ft897-sim [0-9]+\\.[0-9]+\\.[0-9]+\n")))
+        << version.out;
+}
+
+} // namespace

@@ -2,19 +2,16 @@
 
 namespace dorv {
 
-namespace {
-
-// A number as the splash writes it: a minus sign or a blank, then the digits.
-std::string Signed(int value)
-{
-    return (value < 0 ? "-" : " ") + std::to_string(value < 0 ? -static_cast<long>(value) : value);
-}
-
-} // namespace
-
 std::string VersionText(int major, int minor, int revision)
 {
-    return "Version " + Signed(major) + "." + Signed(minor) + "." + Signed(revision);
+    return "Version " + std::to_string(major) + "." + std::to_string(minor) + "." +
+           std::to_string(revision);
+}
+
+std::string VersionNumber()
+{
+    return std::to_string(DORV_VERSION_MAJOR) + "." + std::to_string(DORV_VERSION_MINOR) + "." +
+           std::to_string(DORV_VERSION_PATCH);
 }
 
 std::string ProgramVersionText()

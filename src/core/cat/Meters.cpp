@@ -444,13 +444,21 @@ void Meters::ReadRadioFreqMode()
     const auto mode = static_cast<std::int16_t>(ModeFromReply(reply[4]));
     if (sub) {
         s.SubVfo.Frequency = *freq;
-        s.SubBand = static_cast<std::int16_t>(BandFromFreq(*freq, s.SubBand));
+        const int band = BandFromFreq(*freq, s.SubBand);
+        if (band != s.SubBand) { // the repeater offset belongs to the band
+            s.SubVfo.RptOffset = s.BandTable.BandSubVfo[band].RptOffset;
+        }
+        s.SubBand = static_cast<std::int16_t>(band);
         p.ledSubFreq = FormatFrequency(*freq);
         s.SubVfo.Mode = mode;
         radio_.cat.SendModeToRadioSB();
     } else {
         s.MainVfo.Frequency = *freq;
-        s.MainBand = static_cast<std::int16_t>(BandFromFreq(*freq, s.MainBand));
+        const int band = BandFromFreq(*freq, s.MainBand);
+        if (band != s.MainBand) {
+            s.MainVfo.RptOffset = s.BandTable.BandMainVfo[band].RptOffset;
+        }
+        s.MainBand = static_cast<std::int16_t>(band);
         p.ledFreq = FormatFrequency(*freq);
         s.MainVfo.Mode = mode;
         radio_.cat.SendModeToRadioMB();

@@ -49,6 +49,22 @@ Enablement::Enablement(Radio &radio) : radio_(radio)
 
 Enablement::PanelMode Enablement::CurrentPanelMode() const
 {
+    return panelMode(radio_.state.ClarOn);
+}
+
+bool Enablement::EnabledWithoutClarifier(ButtonState PanelState::*button) const
+{
+    const PanelMode mode = panelMode(false);
+    for (const ButtonRow &row : kButtonRows) {
+        if (row.button == button && mode != PanelMode::None) {
+            return row.cells[static_cast<int>(mode)] == '1';
+        }
+    }
+    return (radio_.panel.*button).Enabled;
+}
+
+Enablement::PanelMode Enablement::panelMode(bool clarOn) const
+{
     const RadioState &s = radio_.state;
     if (!s.CatOn || radio_.panel.lblOnAir.Visible) {
         return PanelMode::Off;
@@ -68,7 +84,7 @@ Enablement::PanelMode Enablement::CurrentPanelMode() const
     if (s.PriOn) {
         return PanelMode::PRI;
     }
-    if (s.ClarOn) {
+    if (clarOn) {
         return PanelMode::CLR;
     }
     if (s.JogHeld) {

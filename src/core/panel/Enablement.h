@@ -8,6 +8,8 @@
 namespace dorv {
 
 class Radio;
+struct ButtonState;
+struct PanelState;
 
 // Which function buttons may be pressed in the current state, and the blink timer.
 class Enablement {
@@ -23,6 +25,8 @@ public:
     // The state ToggleFunctionButtons picks from the flags; None for an operating state
     // outside MR, VFO and PMS.
     PanelMode CurrentPanelMode() const;
+    // Whether the button would be enabled in the current state with the clarifier off.
+    bool EnabledWithoutClarifier(ButtonState PanelState::*button) const;
 
     // Blinks the indicators of pending functions and ends quick memory selection.
     // 500 ms at start; SUB and MCK set it to 250 ms.
@@ -31,6 +35,8 @@ public:
     std::string TimerDelayTag = "OFF";
 
 private:
+    PanelMode panelMode(bool clarOn) const;
+
     Radio &radio_;
 };
 

@@ -42,6 +42,14 @@ template <typename Handler> void Keyboard::press(const ButtonState &button, Hand
     }
 }
 
+// BAND DOWN and BAND UP switch the clarifier off themselves, so their keys act where the
+// clarifier alone keeps the buttons disabled.
+bool Keyboard::bandKeyUsable(ButtonState PanelState::*button) const
+{
+    return (radio_.panel.*button).Enabled ||
+           (radio_.state.ClarOn && radio_.enablement.EnabledWithoutClarifier(button));
+}
+
 Keyboard::KnobKey Keyboard::knobKeyFor(int KeyCode)
 {
     switch (KeyCode) {
@@ -279,10 +287,14 @@ void Keyboard::digitKey(int digit)
         }
         break;
     case 7:
-        press(p.BandDownButton, [this] { radio_.bands.BandDownButton_Click(); });
+        if (bandKeyUsable(&PanelState::BandDownButton)) {
+            radio_.bands.BandDownButton_Click();
+        }
         break;
     case 8:
-        press(p.BandUpButton, [this] { radio_.bands.BandUpButton_Click(); });
+        if (bandKeyUsable(&PanelState::BandUpButton)) {
+            radio_.bands.BandUpButton_Click();
+        }
         break;
     case 9:
         press(p.MhzDownButton, [this] { radio_.bands.MhzDownButton_Click(); });

@@ -8,6 +8,7 @@ namespace dorv {
 
 class Radio;
 struct ButtonState;
+struct PanelState;
 
 // Keyboard control of the panel: every key calls the handler of its button. A key acts
 // only while its button (or knob) is usable, so the keyboard obeys the same enabling
@@ -39,6 +40,7 @@ private:
     void functionKey(int KeyCode);
 
     template <typename Handler> void press(const ButtonState &button, Handler handler);
+    bool bandKeyUsable(ButtonState PanelState::*button) const;
 
     std::array<bool, 3> knobKeyHeld_{}; // main, clarifier, channel
     int jogKey_ = 0;                    // D or U while a jog key is held, else 0

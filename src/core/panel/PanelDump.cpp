@@ -48,7 +48,7 @@ std::string DumpPanel(const PanelState &p)
         << "lblSEARCH=" << p.lblSEARCH.Visible << '\n'
         << "LMeterVisible=" << p.LMeterVisible << '\n'
         << "RadioNotAnswering=" << p.RadioNotAnswering << '\n'
-        << "LinkStatus=" << PortWatch::StatusText(p) << '\n'
+        << "StatusMessage=" << PortWatch::StatusText(p) << '\n'
         << "DisplayDark=" << (p.DisplayPanelColour == kPanelDark) << '\n'
         << "SerialPort=" << CheckedCaption(p.mnuCommPortArray) << '\n'
         << "ledMRnumber=" << (p.ledMRnumberVisible ? p.ledMRnumber : "") << '\n'
@@ -69,7 +69,8 @@ std::string DumpPanel(const PanelState &p)
         << "ScopeSpeed=" << CheckedCaption(scope.mnuScopeScanSpeedArray) << '\n'
         << "ScopeStep=" << scope.listSteps << '\n'
         << "ScopeWidth=" << scope.listScanWidth << '\n'
-        << "NetClients=" << p.NetClients << '\n';
+        << "NetClients=" << p.NetClients << '\n'
+        << "LinkStatus=" << p.LinkStatus << '\n';
     for (std::size_t i = 0; i < p.LMeter.size(); ++i) {
         const MeterIndicator &m = p.LMeter[i];
         out << "LMeter" << i << '=' << m.Start << ' ' << m.End << ' ' << m.Value << '\n';

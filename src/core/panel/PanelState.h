@@ -127,6 +127,8 @@ struct PanelState {
     std::string PortGoneDevice;
     // Clients connected to the network control server; -1 while the server is off.
     int NetClients = -1;
+    // The status bar's permanent field: "device · rate · on|off".
+    std::string LinkStatus;
 
     KnobState MainKnob, ClarKnob, ChannelKnob;
 

@@ -29,6 +29,8 @@ AboutDialog::AboutDialog(Radio &radio, QWidget *parent)
     layout->addWidget(what_, 0, Qt::AlignHCenter);
     layout->addWidget(version_, 0, Qt::AlignHCenter);
     layout->addWidget(ok, 0, Qt::AlignHCenter);
+    // A fixed size: the window manager draws no resize handle along the bottom.
+    layout->setSizeConstraint(QLayout::SetFixedSize);
     setModal(true);
 }
 

@@ -1,6 +1,7 @@
 #include "app/FrontPanel.h"
 
 #include "app/DisplayPanelView.h"
+#include "app/KeyTips.h"
 #include "app/PanelLayout.h"
 #include "app/PanelWiring.h"
 #include "app/RgbColour.h"
@@ -8,6 +9,8 @@
 #include "widgets/FaceWidget.h"
 #include "widgets/Knob.h"
 #include "widgets/Led.h"
+
+#include <map>
 
 namespace dorv::gui {
 
@@ -40,6 +43,7 @@ void FrontPanel::buildKeys()
     for (const ButtonWiring &wiring : panelButtons()) {
         auto *key = new FaceButton(QString(), face_);
         key->setObjectName(wiring.name);
+        key->setToolTip(KeyTip(wiring.name));
         keys_.insert(wiring.name, key);
         controls_.insert(wiring.name, key);
         connect(key, &FaceButton::clicked, this, [this, &wiring] { run(wiring.click); });
@@ -53,6 +57,7 @@ void FrontPanel::buildKnobs()
     for (const KnobWiring &wiring : panelKnobs()) {
         auto *knob = new Knob(face_);
         knob->setObjectName(wiring.name);
+        knob->setToolTip(KeyTip(wiring.name));
         if (wiring.number != 1)
             knob->setStepsPerTurn(24);
         knobs_.insert(wiring.name, knob);
@@ -103,17 +108,26 @@ void FrontPanel::setFace(FaceStyle style, ColourSet colours)
 void FrontPanel::render()
 {
     const PanelState &panel = radio_.panel;
+    bool relettered = false;
     for (const ButtonWiring &wiring : panelButtons()) {
         FaceButton *key = keys_.value(wiring.name);
         const ButtonState &state = wiring.state(panel);
-        const QString caption = QString::fromStdString(state.Caption);
+        QString caption = QString::fromStdString(state.Caption);
+        if (keyKind(wiring.name) == KeyKind::Mode)
+            caption.remove(u' '); // the face prints "LSB", not letter-spaced
         const QString digit = PanelLayout::digitOf(wiring.name);
         // A numbered key carries its digit; its function is printed above it.
-        key->setText(digit.isEmpty() ? caption : digit);
-        if (!digit.isEmpty())
-            key->setUpperLegend(caption);
+        const QString legend = digit.isEmpty() ? caption : digit;
+        const QString upper = digit.isEmpty() ? QString() : caption;
+        if (key->text() != legend || key->upperLegend() != upper) {
+            key->setText(legend);
+            key->setUpperLegend(upper);
+            relettered = true;
+        }
         key->setEnabled(state.Enabled);
     }
+    if (relettered)
+        matchLegendSizes();
     for (const KnobWiring &wiring : panelKnobs())
         knobs_.value(wiring.name)->setEnabled(wiring.state(panel).Enabled);
     leds_.value(QStringLiteral("LEDsub"))->setLit(panel.LEDsub);
@@ -132,6 +146,38 @@ void FrontPanel::placeControls()
     const QRect area = face_->rect();
     for (auto it = controls_.cbegin(); it != controls_.cend(); ++it)
         it.value()->setGeometry(PanelLayout::place(PanelLayout::onFace(it.key()), area));
+    matchLegendSizes();
+}
+
+FrontPanel::KeyKind FrontPanel::keyKind(const QString &name)
+{
+    if (name.startsWith(QLatin1String("ModeButton_")))
+        return KeyKind::Mode;
+    if (name.startsWith(QLatin1String("BandButton_")))
+        return KeyKind::Band;
+    return PanelLayout::digitOf(name).isEmpty() ? KeyKind::Function : KeyKind::Numbered;
+}
+
+// Keys of one kind print their legends at one size: the largest at which every key of the
+// kind fits its own, so a long legend no longer stands smaller than its neighbours.
+void FrontPanel::matchLegendSizes()
+{
+    struct Sizes {
+        qreal legend = 0;
+        qreal upper = 0; // 0: no key of the kind has an upper legend
+    };
+    std::map<KeyKind, Sizes> sizes;
+    const auto smallest = [](qreal now, qreal size) { return now > 0 ? qMin(now, size) : size; };
+    for (auto it = keys_.cbegin(); it != keys_.cend(); ++it) {
+        Sizes &kind = sizes[keyKind(it.key())];
+        kind.legend = smallest(kind.legend, it.value()->fittedLegendSize());
+        if (!it.value()->upperLegend().isEmpty())
+            kind.upper = smallest(kind.upper, it.value()->fittedUpperLegendSize());
+    }
+    for (auto it = keys_.cbegin(); it != keys_.cend(); ++it) {
+        const Sizes &kind = sizes[keyKind(it.key())];
+        it.value()->setLegendSizes(kind.legend, kind.upper);
+    }
 }
 
 void FrontPanel::resizeEvent(QResizeEvent *)

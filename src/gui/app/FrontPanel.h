@@ -47,6 +47,10 @@ private:
     void run(const std::function<void(Radio &)> &handler);
     void placeControls();
 
+    enum class KeyKind { Function, Mode, Band, Numbered };
+    static KeyKind keyKind(const QString &name);
+    void matchLegendSizes();
+
     Radio &radio_;
     FaceStyle style_ = FaceStyle::Radio;
     ColourSet colours_ = ColourSet::Full;

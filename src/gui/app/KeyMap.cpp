@@ -75,6 +75,8 @@ int mainCode(int key, bool shifted)
         return key::Enter;
     case Qt::Key_Escape:
         return key::Escape;
+    case Qt::Key_Period:
+        return key::NumpadDecimal; // the decimal key for keyboards without a numeric pad
     default:
         return shifted ? unshiftedDigit(key) : 0;
     }

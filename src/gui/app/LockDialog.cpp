@@ -35,6 +35,8 @@ LockDialog::LockDialog(Radio &radio, QWidget *parent)
     auto *form = new QFormLayout(this);
     form->addRow(label, password_);
     form->addRow(buttons);
+    // A fixed size: the window manager draws no resize handle along the bottom.
+    form->setSizeConstraint(QLayout::SetFixedSize);
     setModal(true);
 }
 

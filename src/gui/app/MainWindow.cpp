@@ -2,12 +2,15 @@
 
 #include "app/AboutDialog.h"
 #include "app/FrontPanel.h"
+#include "app/KeyHoldFilter.h"
 #include "app/KeyMap.h"
+#include "app/LinkStatusField.h"
 #include "app/LockDialog.h"
 #include "app/MenuBarBuilder.h"
 #include "app/PanelDumpWriter.h"
 #include "app/PanelWiring.h"
-#include "cat/PortMap.h"
+#include "app/PortMenu.h"
+#include "app/WindowPlacer.h"
 #include "dialogs/SettingsDialogViews.h"
 #include "memmgr/MemoryManagerWindow.h"
 #include "model/files/SettingsDefaults.h"
@@ -42,14 +45,22 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
       radio_(host_, port_, dataDir.toStdString())
 {
     setObjectName(QStringLiteral("frmRadio"));
+    // The window has a fixed size: no maximise button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint);
+    placer_ = new WindowPlacer(this);
     host_.setWindow(this);
     connect(&host_, &QtHost::panelStateChanged, this, &MainWindow::render);
 
+    // Device, rate and link state, always at the right end of the status bar.
+    linkStatus_ = new LinkStatusField(this);
+    statusBar()->addPermanentWidget(linkStatus_);
+
     menus_ = new MenuBarBuilder(menuBar(), radio_, this);
     connect(menus_, &MenuBarBuilder::acted, this, &MainWindow::render);
-    connect(menus_->menu(QStringLiteral("mnuCommPortArray")), &QMenu::aboutToShow, this,
-            &MainWindow::showPortDevices);
-    showPortDevices();
+    portMenu_ = new PortMenu(*menus_, radio_, this);
+    connect(portMenu_, &PortMenu::acted, this, &MainWindow::render);
 
     panel_ = new FrontPanel(radio_, this);
     connect(panel_, &FrontPanel::acted, this, &MainWindow::render);
@@ -79,6 +90,13 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     PanelDumpWriter::installIfRequested(radio_.panel, panel_, this);
 
     // Key preview: the window sees every key before its controls.
+    keyHold_ = new KeyHoldFilter(
+        [this](const KeyStroke &stroke, bool down) {
+            const KeyboardWiring &keyboard = panelKeyboard();
+            (down ? keyboard.down : keyboard.up)(radio_, stroke.code, stroke.shift);
+            render();
+        },
+        this);
     qApp->installEventFilter(this);
 
     // Until the settings file is read at start-up, the stored choices are the
@@ -94,21 +112,6 @@ MainWindow::~MainWindow()
     qApp->removeEventFilter(this);
     // The network server talks to the radio: it goes while the radio is still there.
     delete net_;
-}
-
-void MainWindow::showPortDevices()
-{
-    // Read each time the menu opens, so edits of ports.conf show at once.
-    const PortMap map = PortMap::Load(radio_.dataDir);
-    for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort; ++n) {
-        QAction *action = menus_->item(QStringLiteral("mnuCommPortArray"), n);
-        if (action == nullptr) {
-            continue;
-        }
-        const QString device = QString::fromStdString(map.describe(n));
-        action->setStatusTip(device);
-        action->setToolTip(device);
-    }
 }
 
 void MainWindow::load(const std::function<void()> &showMainWindow)
@@ -136,7 +139,7 @@ void MainWindow::applyLayout()
     const QPoint place(pixels(panel.WindowLeft), pixels(panel.WindowTop));
     if (place != placed_) {
         placed_ = place;
-        move(place);
+        placer_->place(place);
     }
 }
 
@@ -154,6 +157,8 @@ void MainWindow::render()
     const QString linkStatus = QString::fromStdString(PortWatch::StatusText(radio_.panel));
     noReply_->setText(linkStatus);
     noReply_->setVisible(!linkStatus.isEmpty());
+    portMenu_->render();
+    linkStatus_->render(radio_, portMenu_->device(radio_.state.Settings.CommPort));
     if (radio_.panel.ProgramEnded) {
         // The exit procedure ran to its end: every window goes at once.
         lockDialog_->hide();
@@ -192,13 +197,18 @@ void MainWindow::closeEvent(QCloseEvent *event)
     }
 }
 
-// The settings keep where the user left the window.
+// The panel and the settings keep where the user left the window's frame, so a later
+// display change keeps it there too.
 void MainWindow::moveEvent(QMoveEvent *event)
 {
     QMainWindow::moveEvent(event);
-    placed_ = pos();
-    radio_.panel.WindowLeft = placed_.x() * kTwipsPerPixel;
-    radio_.panel.WindowTop = placed_.y() * kTwipsPerPixel;
+    const std::optional<QPoint> corner = placer_->userPlace();
+    if (!corner) {
+        return;
+    }
+    placed_ = *corner;
+    radio_.panel.WindowLeft = radio_.state.Settings.WindowLeft = corner->x() * kTwipsPerPixel;
+    radio_.panel.WindowTop = radio_.state.Settings.WindowTop = corner->y() * kTwipsPerPixel;
 }
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
@@ -218,10 +228,10 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
     if (stroke.code == 0 || !handler) {
         return false;
     }
-    // Held keys repeat key-downs only, as the panel's keys expect.
-    if (!(key->isAutoRepeat() && !down)) {
-        handler(radio_, stroke.code, stroke.shift);
-        render();
+    if (down) {
+        keyHold_->press(stroke);
+    } else {
+        keyHold_->release(stroke, *key);
     }
     return true;
 }

@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 class QLabel;
 
@@ -14,12 +15,16 @@ namespace dorv::gui {
 
 class AboutDialog;
 class FrontPanel;
+class KeyHoldFilter;
+class LinkStatusField;
 class LockDialog;
 class MemoryManagerWindow;
 class MenuBarBuilder;
 class NetServerControl;
-class SettingsDialogViews;
+class PortMenu;
 class ScopeWindow;
+class SettingsDialogViews;
+class WindowPlacer;
 
 // The main window (frmRadio): the menus and the front panel. It owns the radio, forwards
 // every input to the core and redraws the panel state after every change.
@@ -51,7 +56,6 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
-    void showPortDevices();
     void applyLayout();
     void showMemoryManager();
 
@@ -67,9 +71,15 @@ private:
     SettingsDialogViews *settingsDialogs_ = nullptr;
     ScopeWindow *scope_ = nullptr;
     QPointer<MemoryManagerWindow> memoryManager_; // while the manager is open
-    QLabel *noReply_ = nullptr;
     NetServerControl *net_ = nullptr;
-    QPoint placed_; // the window position last taken from the panel state, in pixels
+    KeyHoldFilter *keyHold_ = nullptr;
+    LinkStatusField *linkStatus_ = nullptr;
+    PortMenu *portMenu_ = nullptr;
+    WindowPlacer *placer_ = nullptr;
+    QLabel *noReply_ = nullptr;
+    // The frame position last taken from or given to the panel state, in pixels; none
+    // before the first layout, so that 0/0 is applied too.
+    std::optional<QPoint> placed_;
 };
 
 } // namespace dorv::gui

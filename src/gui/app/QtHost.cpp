@@ -1,16 +1,15 @@
 #include "app/QtHost.h"
 
 #include "app/FileFilter.h"
+#include "app/HelpWindow.h"
 #include "host/Timer.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
-#include <QUrl>
 
 namespace dorv::gui {
 
@@ -179,15 +178,23 @@ void QtHost::setBusyPointer(bool busy)
     }
 }
 
+// A bare name is looked for beside the program, then where an installation keeps it.
 bool QtHost::showHelp(const std::string &path)
 {
-    // A bare name is looked for beside the program.
-    const QFileInfo file(QDir(QCoreApplication::applicationDirPath()),
-                         QString::fromStdString(path));
-    if (!file.isFile()) {
-        return false;
+    const QDir programDir(QCoreApplication::applicationDirPath());
+    const QString name = QString::fromStdString(path);
+    for (const QString &dir :
+         {programDir.path(), programDir.filePath(QStringLiteral("../share/dorv-ft897"))}) {
+        const QFileInfo file(QDir(dir), name);
+        if (file.isFile()) {
+            if (help_ == nullptr) {
+                help_ = new HelpWindow(window_);
+            }
+            help_->showFile(file.absoluteFilePath());
+            return true;
+        }
     }
-    return QDesktopServices::openUrl(QUrl::fromLocalFile(file.absoluteFilePath()));
+    return false;
 }
 
 void QtHost::attachTimer(Timer &timer)

@@ -10,6 +10,10 @@
 class QWidget;
 
 namespace dorv::gui {
+class HelpWindow;
+}
+
+namespace dorv::gui {
 
 // The platform services of the core, done with Qt on the one UI thread.
 class QtHost : public QObject, public Host {
@@ -45,6 +49,7 @@ private:
     QWidget *dialogParent() const;
 
     QPointer<QWidget> window_;
+    QPointer<HelpWindow> help_; // made when help is first asked for
     QElapsedTimer clock_;
     QTimer wake_; // bounds how long yield() sleeps when nothing is pending
     bool busy_ = false;

@@ -64,6 +64,39 @@ QSize FaceButton::minimumSizeHint() const
     return sizeHint() / 2;
 }
 
+qreal FaceButton::fittedLegendSize() const
+{
+    const QRectF key = keyRect();
+    const QStringList lines = text().split(u'\n');
+    const QFont font =
+        legendFont(key.height() * kLegend / qMax<qsizetype>(1, lines.size()) * 1.1, true);
+    qreal widest = 0;
+    for (const QString &line : lines)
+        widest = qMax(widest, QFontMetricsF(font).horizontalAdvance(line));
+    const qreal room = key.width() * 0.88;
+    return widest > room ? qMax(1, int(font.pixelSize() * room / widest)) : font.pixelSize();
+}
+
+qreal FaceButton::fittedUpperLegendSize() const
+{
+    if (m_upperLegend.isEmpty())
+        return 0;
+    const QRectF upper(0, 0, width(), height() * kUpperShare);
+    const QFont font = legendFont(upper.height() * 0.8, true);
+    const qreal needed = QFontMetricsF(font).horizontalAdvance(m_upperLegend);
+    return needed > upper.width() ? qMax(1, int(font.pixelSize() * upper.width() / needed))
+                                  : font.pixelSize();
+}
+
+void FaceButton::setLegendSizes(qreal legend, qreal upperLegend)
+{
+    if (legend == m_legendSize && upperLegend == m_upperLegendSize)
+        return;
+    m_legendSize = legend;
+    m_upperLegendSize = upperLegend;
+    update();
+}
+
 bool FaceButton::hitButton(const QPoint &pos) const
 {
     return keyRect().contains(pos);
@@ -78,11 +111,7 @@ void FaceButton::paintEvent(QPaintEvent *)
 
     if (!m_upperLegend.isEmpty()) {
         const QRectF upper(0, 0, width(), height() * kUpperShare);
-        QFont font = legendFont(upper.height() * 0.8, true);
-        const qreal needed = QFontMetricsF(font).horizontalAdvance(m_upperLegend);
-        if (needed > upper.width())
-            font.setPixelSize(qMax(1, int(font.pixelSize() * upper.width() / needed)));
-        painter.setFont(font);
+        painter.setFont(legendFont(upperLegendSize(), true));
         painter.setPen(enabled ? kUpperLegendColor : kUpperLegendColor.darker(180));
         painter.drawText(upper, Qt::AlignCenter, m_upperLegend);
     }
@@ -115,15 +144,7 @@ void FaceButton::paintEvent(QPaintEvent *)
                                 corner);
     }
 
-    const QStringList lines = text().split(u'\n');
-    QFont font = legendFont(h * kLegend / qMax<qsizetype>(1, lines.size()) * 1.1, true);
-    qreal widest = 0;
-    for (const QString &line : lines)
-        widest = qMax(widest, QFontMetricsF(font).horizontalAdvance(line));
-    const qreal room = key.width() * 0.88;
-    if (widest > room)
-        font.setPixelSize(qMax(1, int(font.pixelSize() * room / widest)));
-    painter.setFont(font);
+    painter.setFont(legendFont(legendSize(), true));
     painter.setPen(enabled ? kLegendColor : kLegendColor.darker(220));
     painter.drawText(key, Qt::AlignCenter, text());
 }

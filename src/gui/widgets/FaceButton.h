@@ -21,6 +21,20 @@ public:
     // The key's outline in widget coordinates (below the upper legend, if any).
     QRectF keyRect() const;
 
+    // The pixel sizes the legends take on this key alone: as large as the key allows,
+    // shrunk until the widest line fits.
+    qreal fittedLegendSize() const;
+    qreal fittedUpperLegendSize() const;
+    // Gives the legends a size shared with keys of the same kind; 0 returns to the fitted
+    // size.
+    void setLegendSizes(qreal legend, qreal upperLegend);
+    // The pixel sizes the legends are printed at.
+    qreal legendSize() const { return m_legendSize > 0 ? m_legendSize : fittedLegendSize(); }
+    qreal upperLegendSize() const
+    {
+        return m_upperLegendSize > 0 ? m_upperLegendSize : fittedUpperLegendSize();
+    }
+
     QSize sizeHint() const override;
     QSize minimumSizeHint() const override;
 
@@ -30,6 +44,8 @@ protected:
 
 private:
     QString m_upperLegend;
+    qreal m_legendSize = 0;
+    qreal m_upperLegendSize = 0;
 };
 
 } // namespace dorv

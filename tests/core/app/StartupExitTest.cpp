@@ -118,10 +118,11 @@ TEST_F(StartupExitTest, EndDORV_writesTheFilesTheNextStartReapplies)
     EXPECT_FALSE(next.state.Settings.TuneOnStartup);
 }
 
-TEST(VersionText, signBlankBeforeEachNumber)
+TEST(VersionText, numbersJoinedByPointsWithoutBlanks)
 {
-    EXPECT_EQ(VersionText(2, 0, 1), "Version  2. 0. 1");
-    EXPECT_EQ(VersionText(10, 12, 300), "Version  10. 12. 300");
+    EXPECT_EQ(VersionText(2, 0, 1), "Version 2.0.1");
+    EXPECT_EQ(VersionText(10, 12, 300), "Version 10.12.300");
+    EXPECT_EQ(ProgramVersionText(), "Version " + VersionNumber());
 }
 
 } // namespace

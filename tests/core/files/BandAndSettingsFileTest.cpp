@@ -119,6 +119,32 @@ TEST_F(FilesTest, OpenSettingsFile_commPortZero_replacesTheWholeRecord)
     EXPECT_FALSE(fs::exists(file("old.mem")));
 }
 
+// A port number outside the menu is one bad field: it becomes "None", the rest stays.
+TEST_F(FilesTest, OpenSettingsFile_portOutsideTheMenu_becomesNoneAndKeepsTheRest)
+{
+    for (const std::int16_t commPort : {11, -3}) {
+        SCOPED_TRACE(commPort);
+        host.messages.clear();
+        Bytes f = validSettings(file("kept.mem").string());
+        PutI16(f, 14, commPort);
+        PutI16(f, 8, 3);     // meter speed 300 ms
+        PutI32(f, 28, 100);  // a dial step of band 0
+        PutI32(f, 508, 700); // a channel step of band 0
+        WriteFileBytes(file("ft897.dorv"), f);
+
+        radio.files.OpenSettingsFile();
+
+        EXPECT_TRUE(host.messages.empty());
+        EXPECT_EQ(s.Settings.CommPort, 10);
+        EXPECT_TRUE(radio.panel.mnuCommPortArray[10].Checked);
+        EXPECT_EQ(s.Settings.MeterSpeed, 3);
+        EXPECT_EQ(s.Settings.DialStep[0][0], 100);
+        EXPECT_EQ(s.Settings.ChannelStep[0][0], 700);
+        ASSERT_TRUE(radio.files.MemoryFile());
+        EXPECT_EQ(*radio.files.MemoryFile(), file("kept.mem").string());
+    }
+}
+
 TEST_F(FilesTest, OpenSettingsFile_windowPosition_resetsWhenOutsideTheScreen)
 {
     host.screen = {1024, 768}; // 15360 x 11520 twips

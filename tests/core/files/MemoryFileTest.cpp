@@ -40,7 +40,7 @@ TEST_F(FilesTest, OpenMemoryFile_shortFile_loadsWhatIsThereAndTheRestEmpty)
     EXPECT_EQ(ReadFileBytes(file("short.mem")), f); // opening never writes
 }
 
-TEST_F(FilesTest, OpenMemoryFile_modeEightRecord_convertsEveryVfoModeButNeverSplitVfoMode)
+TEST_F(FilesTest, OpenMemoryFile_modeEightRecord_convertsTheModesOfBothVfos)
 {
     WriteFileBytes(file("old.mem"),
                    MemoryRecords({{4, 4}, {5, 6}, {6, 7}, {7, 2}, {8, 5}, {9, 3}, {2, 4}}));
@@ -48,7 +48,7 @@ TEST_F(FilesTest, OpenMemoryFile_modeEightRecord_convertsEveryVfoModeButNeverSpl
     ASSERT_TRUE(radio.files.OpenMemoryFile(file("old.mem").string()));
 
     const std::int16_t vfoModes[] = {3, 3, 4, 4, 5, 5, 2};
-    const std::int16_t splitModes[] = {4, 6, 7, 2, 5, 3, 4};
+    const std::int16_t splitModes[] = {3, 4, 4, 2, 3, 3, 3};
     for (int n = 0; n < 7; ++n) {
         EXPECT_EQ(s.Memories[n].Vfo.Mode, vfoModes[n]) << "memory " << n;
         EXPECT_EQ(s.Memories[n].SplitVfo.Mode, splitModes[n]) << "memory " << n;
@@ -75,6 +75,28 @@ TEST_F(FilesTest, OpenMemoryFile_largestModeSeven_isNeverConverted)
     EXPECT_EQ(s.Memories[2].Vfo.Mode, ModeFM);
     EXPECT_FALSE(s.MemoryDirty);
     EXPECT_TRUE(host.messages.empty());
+}
+
+// An index past its table is clamped for use only: a channel left alone is saved with
+// what the file held, an edited one as edited.
+TEST_F(FilesTest, SaveMemoryFile_writesBackOutOfRangeIndexesOfUnchangedChannels)
+{
+    Bytes f = MemoryRecords({{ModeUSB, 12}, {ModeFM, 40}, {ModeAM, ModeCW}});
+    PutI16(f, 103 + 14, 99); // the second channel's CTCSS tone index, past the table
+    WriteFileBytes(file("kept.mem"), f);
+
+    ASSERT_TRUE(radio.files.OpenMemoryFile(file("kept.mem").string()));
+    EXPECT_EQ(s.Memories[0].SplitVfo.Mode, ModeLSB); // what the program works with
+    EXPECT_FALSE(s.MemoryDirty);
+    s.Memories[1].Vfo.Frequency = 14600000; // the second channel is edited
+
+    ASSERT_TRUE(radio.files.SaveMemoryFile());
+    const Bytes saved = ReadFileBytes(file("kept.mem"));
+    EXPECT_EQ(I16(saved, 26), 12);
+    EXPECT_EQ(I32(saved, 103), 14600000);
+    EXPECT_EQ(I16(saved, 103 + 26), ModeLSB);
+    EXPECT_NE(I16(saved, 103 + 14), 99);
+    EXPECT_EQ(Bytes(saved.begin() + 206, saved.begin() + 309), Bytes(f.begin() + 206, f.end()));
 }
 
 TEST_F(FilesTest, OpenMemoryFile_unreadablePath_reportsItAndLeavesNoFileOpen)

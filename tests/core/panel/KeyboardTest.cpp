@@ -166,6 +166,34 @@ TEST(KeyboardTest, keys_ofDisabledButtonsAndKnobsDoNothing)
     EXPECT_FALSE(b.p.lblOnAir.Visible);
 }
 
+// BAND DOWN/UP switch the clarifier off themselves, so their keys work with it on; the
+// band keys F1-F12 and every other disabling reason still hold.
+TEST(KeyboardTest, bandStepKeys_actWithTheClarifierOnButNotWhileTransmitting)
+{
+    const struct {
+        int code;
+        int band;
+    } rows[] = {{key::Digit0 + 7, 2}, {key::Numpad0 + 8, 0}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.code);
+        Bench b;
+        b.down(key::C);
+        ASSERT_TRUE(b.s.ClarOn);
+        b.down(key::F1 + 4);
+        EXPECT_EQ(b.s.MainBand, 1) << "F5 acted with the clarifier on";
+
+        b.down(key::Space);
+        ASSERT_TRUE(b.p.lblOnAir.Visible);
+        b.down(row.code);
+        EXPECT_EQ(b.s.MainBand, 1) << "band changed while transmitting";
+        b.up(key::Space);
+
+        b.down(row.code);
+        EXPECT_EQ(b.s.MainBand, row.band);
+        EXPECT_FALSE(b.s.ClarOn);
+    }
+}
+
 TEST(KeyboardTest, knobKey_heldStepsPerRepeatResendsAndSendsOnceMoreAfterRelease)
 {
     Bench b;

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "host/Host.h"
+#include "model/MemoryChannel.h"
 
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace dorv {
 
@@ -38,7 +40,11 @@ public:
     // The shared "Save": asks for a name when no memory file is open, writes the memories
     // and clears MemoryDirty. Returns false, with MemoryDirty kept, when nothing was saved.
     bool SaveCurrentMemoryFile();
-    void CloseMemoryFile() { memoryFile_.reset(); }
+    void CloseMemoryFile()
+    {
+        memoryFile_.reset();
+        loadedMemories_.clear();
+    }
     const std::optional<std::string> &MemoryFile() const { return memoryFile_; }
 
     // File menu: 0 New, 1 Open..., 3 Save, 4 Save As...
@@ -73,8 +79,10 @@ private:
 
     Radio &radio_;
     std::optional<std::string> memoryFile_; // path of the open memory file
-    std::string captionName_ = kUntitled;   // the memory file's name as the caption shows it
-    std::string dialogFileName_;            // default of the next file dialog
+    // The memories as read from it, before indexes past a table were clamped for use.
+    std::vector<MemoryChannel> loadedMemories_;
+    std::string captionName_ = kUntitled; // the memory file's name as the caption shows it
+    std::string dialogFileName_;          // default of the next file dialog
 };
 
 } // namespace dorv

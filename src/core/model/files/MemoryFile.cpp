@@ -8,6 +8,25 @@
 
 namespace dorv {
 
+namespace {
+
+// A channel still as it was loaded is written back with the values it was read with: an
+// index clamped only so that it never points past a table keeps what the file held.
+std::vector<MemoryChannel> WithLoadedValues(const std::vector<MemoryChannel> &loaded,
+                                            std::vector<MemoryChannel> memories)
+{
+    for (std::size_t n = 0; n < memories.size() && n < loaded.size(); ++n) {
+        MemoryChannel clamped = loaded[n];
+        KeepIndexesInRange(clamped);
+        if (memories[n] == clamped) {
+            memories[n] = loaded[n];
+        }
+    }
+    return memories;
+}
+
+} // namespace
+
 bool DataFiles::OpenMemoryFile(const std::string &filename)
 {
     RadioState &s = radio_.state;
@@ -35,6 +54,7 @@ bool DataFiles::OpenMemoryFile(const std::string &filename)
                  "Database before you exit DORV.",
                  "Memory Database Update", MsgButtons::Ok);
     }
+    loadedMemories_.assign(s.Memories.begin(), s.Memories.end());
     for (MemoryChannel &memory : s.Memories) {
         KeepIndexesInRange(memory);
     }
@@ -47,7 +67,9 @@ bool DataFiles::SaveMemoryFile()
         return false;
     }
     std::string error;
-    if (!ReplaceRecords(*memoryFile_, EncodeMemoryChannels(radio_.state.Memories), error)) {
+    const std::vector<MemoryChannel> memories = WithLoadedValues(
+        loadedMemories_, {radio_.state.Memories.begin(), radio_.state.Memories.end()});
+    if (!ReplaceRecords(*memoryFile_, EncodeMemoryChannels(memories), error)) {
         Complain("Error encountered while trying to save file " + LowerAscii(*memoryFile_) + ". " +
                      error + ". The memory changes have NOT been saved.",
                  "Save Memory File", MsgButtons::OkCancel);

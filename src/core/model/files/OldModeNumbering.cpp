@@ -32,6 +32,7 @@ bool ConvertOldModeNumbering(std::span<MemoryChannel> memories)
     if (oldFormat) {
         for (MemoryChannel &memory : memories) {
             memory.Vfo.Mode = CurrentMode(memory.Vfo.Mode);
+            memory.SplitVfo.Mode = CurrentMode(memory.SplitVfo.Mode);
         }
     }
     return oldFormat;

@@ -7,8 +7,8 @@
 namespace dorv {
 
 // Files of an older numbering held modes 0..9 with two more modes between CW-R and AM.
-// When any receive mode is above PKT, every receive mode is renumbered (the transmit
-// modes never are). Returns whether the memories were converted.
+// When any receive mode is above PKT, the receive and transmit modes of every channel are
+// renumbered. Returns whether the memories were converted.
 bool ConvertOldModeNumbering(std::span<MemoryChannel> memories);
 
 } // namespace dorv

@@ -24,7 +24,9 @@ constexpr MenuField kMenuFields[] = {
 
 bool SettingsAreValid(const SettingsRecord &settings)
 {
-    return settings.CommPort >= 1 && settings.CommPort <= kNoCommPort;
+    // 0 marks a missing, empty or invalid file; any other port outside the menu is
+    // repaired to "None" with the rest of the record kept.
+    return settings.CommPort != 0;
 }
 
 SettingsRecord DefaultSettings()

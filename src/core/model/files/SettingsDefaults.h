@@ -6,8 +6,8 @@ namespace dorv {
 
 constexpr std::int16_t kNoCommPort = 10; // the port menu's "None"
 
-// A settings record is usable when it names a port menu item (1..9 or "None");
-// 0, as in a missing or empty file, and anything else marks an invalid file.
+// A settings record is usable unless its port is 0, as in a missing or empty file; a port
+// outside the menu is one bad field, which RepairSettings turns into "None".
 bool SettingsAreValid(const SettingsRecord &settings);
 
 // The settings of a new file: every field from its default, steps included.

@@ -1,0 +1,92 @@
+#include "app/PortMenu.h"
+
+#include "ModalCloser.h"
+#include "PseudoTerminal.h"
+#include "app/DeviceChooser.h"
+#include "app/MainWindow.h"
+#include "app/MenuBarBuilder.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QListWidget>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace dorv::gui {
+namespace {
+
+class PortMenuTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(pty.ok());
+        window = std::make_unique<MainWindow>(dir.path());
+        portMenu = window->findChild<PortMenu *>();
+        ASSERT_NE(portMenu, nullptr);
+    }
+    QString linkStatus() const
+    {
+        return window->statusBar()->findChild<QLabel *>("lblLinkStatus")->text();
+    }
+    QString portsConf() const
+    {
+        QFile file(QDir(dir.path()).filePath("ports.conf"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    }
+
+    test::PseudoTerminal pty;
+    QTemporaryDir dir;
+    std::unique_ptr<MainWindow> window;
+    PortMenu *portMenu = nullptr;
+};
+
+// "Choose device…" lists the devices present and stores the pick as the chosen port,
+// which is then opened; the status bar shows device, rate and link state throughout.
+TEST_F(PortMenuTest, chooseDevice_storesThePickInThePortMapAndOpensIt)
+{
+    test::ModalCloser closer;
+    EXPECT_EQ(linkStatus(), QString::fromUtf8("None \u00B7 4800 \u00B7 off"));
+    portMenu->setDeviceLister([this] {
+        return QList<DeviceChoice>{{"/dev/ttyUSB7", "ttyUSB7 \u2014 FT-232R (USB 0403:6001)"},
+                                   {pty.slavePath(), "the radio"}};
+    });
+
+    portMenu->chooseAction()->trigger();
+    auto *chooser = window->findChild<DeviceChooser *>();
+    ASSERT_NE(chooser, nullptr);
+    auto *list = chooser->findChild<QListWidget *>("lstDevices");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_TRUE(list->item(0)->text().contains("USB 0403:6001"));
+    list->setCurrentRow(1);
+    chooser->findChild<QSpinBox *>("spnPort")->setValue(4);
+    chooser->accept();
+
+    EXPECT_TRUE(closer.seen.empty());
+    EXPECT_TRUE(portsConf().contains("\n4=" + pty.slavePath() + "\n")) << portsConf().toStdString();
+    EXPECT_EQ(window->radio().state.Settings.CommPort, 4);
+    EXPECT_TRUE(window->radio().state.PortReady);
+    EXPECT_EQ(window->menus()->item("mnuCommPortArray", 4)->text(), "4  " + pty.slavePath());
+    EXPECT_EQ(linkStatus(), pty.slavePath() + QString::fromUtf8(" \u00B7 4800 \u00B7 off"));
+    EXPECT_EQ(window->radio().panel.LinkStatus, linkStatus().toStdString());
+}
+
+TEST_F(PortMenuTest, chooseDevice_withNoDevicePresentStoresNothing)
+{
+    portMenu->setDeviceLister([] { return QList<DeviceChoice>{}; });
+    const QString before = portsConf();
+    portMenu->chooseAction()->trigger();
+    auto *chooser = window->findChild<DeviceChooser *>();
+    ASSERT_NE(chooser, nullptr);
+    EXPECT_TRUE(chooser->device().isEmpty());
+    chooser->accept();
+    EXPECT_EQ(portsConf(), before);
+    EXPECT_EQ(window->radio().state.Settings.CommPort, 10);
+}
+
+} // namespace
+} // namespace dorv::gui
