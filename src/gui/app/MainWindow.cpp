@@ -139,10 +139,21 @@ void MainWindow::applyLayout()
 
 void MainWindow::render()
 {
-    setWindowTitle(QString::fromStdString(radio_.panel.Caption));
-    menus_->render();
-    applyLayout();
-    panel_->render();
+    // A status reading changes the meter and BUSY only: the rest is not drawn again.
+    switch (changes_.take(radio_.panel)) {
+    case PanelChanges::Change::Other:
+        setWindowTitle(QString::fromStdString(radio_.panel.Caption));
+        menus_->render();
+        applyLayout();
+        panel_->render();
+        break;
+    case PanelChanges::Change::Meter:
+        panel_->renderMeter();
+        break;
+    case PanelChanges::Change::None:
+        break;
+    }
+    // The dialogs draw from their own forms, which the panel state does not hold.
     lockDialog_->render();
     aboutDialog_->render();
     settingsDialogs_->render();

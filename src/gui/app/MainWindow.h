@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Radio.h"
+#include "app/PanelChanges.h"
 #include "app/PortRouter.h"
 #include "app/QtHost.h"
 
@@ -67,6 +68,7 @@ private:
     QPointer<MemoryManagerWindow> memoryManager_; // while the manager is open
     QLabel *noReply_ = nullptr;
     QPoint placed_; // the window position last taken from the panel state, in pixels
+    PanelChanges changes_;
 };
 
 } // namespace dorv::gui
