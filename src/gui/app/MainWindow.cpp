@@ -45,7 +45,10 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     connect(&host_, &QtHost::panelStateChanged, this, &MainWindow::render);
 
     menus_ = new MenuBarBuilder(menuBar(), radio_, this);
-    connect(menus_, &MenuBarBuilder::acted, this, &MainWindow::render);
+    connect(menus_, &MenuBarBuilder::acted, this, [this] {
+        changes_.forget();
+        render();
+    });
     connect(menus_->menu(QStringLiteral("mnuCommPortArray")), &QMenu::aboutToShow, this,
             &MainWindow::showPortDevices);
     showPortDevices();
