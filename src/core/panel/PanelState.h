@@ -13,11 +13,13 @@ struct LabelState {
     bool Visible = false;
     std::string Caption;
     std::string Tag;
+    bool operator==(const LabelState &) const = default;
 };
 
 struct ButtonState {
     bool Enabled = true;
     std::string Caption;
+    bool operator==(const ButtonState &) const = default;
 };
 
 struct KnobState {
@@ -25,6 +27,7 @@ struct KnobState {
     // Position value after the last handled value change; the GUI turns the knob to it
     // and reports a turn as this value plus or minus one.
     int Value = 0;
+    bool operator==(const KnobState &) const = default;
 };
 
 // One indicator of the meter gauge: a bar from Start to End, or a marker at Value,
@@ -34,6 +37,7 @@ struct MeterIndicator {
     double Start = 0;
     double End = 0;
     double Value = 0;
+    bool operator==(const MeterIndicator &) const = default;
 };
 
 // A background colour, 0..255 per channel.
@@ -69,6 +73,7 @@ struct LockDialogState {
     std::string Caption; // "Lock Menus" or "Unlock Menus"
     std::string txtPassword;
     bool PasswordSelected = false;
+    bool operator==(const LockDialogState &) const = default;
 };
 
 struct MenuItem {
@@ -76,6 +81,7 @@ struct MenuItem {
     bool Checked = false;
     bool Enabled = true;
     bool Visible = true;
+    bool operator==(const MenuItem &) const = default;
 };
 
 // A menu control array, indexed as the item indexes of the behaviour (index 0 may be unused).
@@ -208,6 +214,9 @@ struct PanelState {
     bool ProgramEnded = false;
 
     PanelState();
+    // Every member compares, so the window can tell what a change touched and redraw
+    // only that.
+    bool operator==(const PanelState &) const = default;
 };
 
 } // namespace dorv

@@ -13,12 +13,14 @@ struct MenuItem;
 struct ScopeReading {
     Freq Frequency = 0; // 10 Hz units
     int S = 0;
+    bool operator==(const ScopeReading &) const = default;
 };
 
 // The readings of one finished sweep and when it finished.
 struct ScopeSweep {
     std::vector<ScopeReading> Readings;
     std::string FinishedAt; // UTC, "2026-12-07T14:05:09Z"
+    bool operator==(const ScopeSweep &) const = default;
 };
 
 // The strip chart of the band scope. Horizontal values are in kHz. The visible range
@@ -34,6 +36,7 @@ struct ScopeChartState {
     int WrapWidth = 1; // kept for the menu and the file; a panning chart has no wrap cursor
     bool Fill = true;  // fill under the trace
     std::vector<ScopeReading> Samples; // the sweep being drawn
+    bool operator==(const ScopeChartState &) const = default;
 };
 
 // The band scope window frmBandScope as the GUI shows it.
@@ -56,6 +59,7 @@ struct ScopeWindowState {
     std::vector<MenuItem> mnuFileArray, mnuActiveSearchArray, mnuScopeScanSpeedArray,
         mnuContinuousScan, mnuDisplayModeArray, mnuHandleArray, mnuWrapWidthArray,
         mnuColorFillArray, mnuHelpArray;
+    bool operator==(const ScopeWindowState &) const = default;
 };
 
 } // namespace dorv

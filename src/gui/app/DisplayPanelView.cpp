@@ -117,6 +117,12 @@ void DisplayPanelView::render(const PanelState &panel)
                                    ? QColor(Qt::transparent)
                                    : toQColor(panel.LMeterColour));
     meter_->setUnlitColor(toQColor(panel.LMeterColour).darker(112));
+    renderMeter(panel);
+}
+
+void DisplayPanelView::renderMeter(const PanelState &panel)
+{
+    renderLabel(QStringLiteral("lblBusy"), panel.lblBusy);
     for (int n = 0; n < SignalMeter::kIndicatorCount; ++n) {
         const MeterIndicator &in = panel.LMeter[n];
         meter_->setIndicator(n, true, in.Start, in.End, in.Value);

@@ -22,6 +22,8 @@ public:
     explicit DisplayPanelView(QWidget *parent = nullptr);
 
     void render(const PanelState &panel);
+    // Only what a status reading changes: the meter's indicators and BUSY.
+    void renderMeter(const PanelState &panel);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

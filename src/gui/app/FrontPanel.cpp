@@ -137,6 +137,11 @@ void FrontPanel::render()
     display_->render(panel);
 }
 
+void FrontPanel::renderMeter()
+{
+    display_->renderMeter(radio_.panel);
+}
+
 void FrontPanel::placeControls()
 {
     face_->setGeometry(rect());

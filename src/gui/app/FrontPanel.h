@@ -31,6 +31,8 @@ public:
 
     // Redraws everything from the radio's panel state.
     void render();
+    // Redraws only the meter and BUSY, what a status reading changes.
+    void renderMeter();
 
 signals:
     // A core handler ran; the window redraws from the panel state.

@@ -58,9 +58,15 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     statusBar()->addPermanentWidget(linkStatus_);
 
     menus_ = new MenuBarBuilder(menuBar(), radio_, this);
-    connect(menus_, &MenuBarBuilder::acted, this, &MainWindow::render);
+    connect(menus_, &MenuBarBuilder::acted, this, [this] {
+        changes_.forget();
+        render();
+    });
     portMenu_ = new PortMenu(*menus_, radio_, this);
-    connect(portMenu_, &PortMenu::acted, this, &MainWindow::render);
+    connect(portMenu_, &PortMenu::acted, this, [this] {
+        changes_.forget();
+        render();
+    });
 
     panel_ = new FrontPanel(radio_, this);
     connect(panel_, &FrontPanel::acted, this, &MainWindow::render);
@@ -145,10 +151,22 @@ void MainWindow::applyLayout()
 
 void MainWindow::render()
 {
-    setWindowTitle(QString::fromStdString(radio_.panel.Caption));
-    menus_->render();
-    applyLayout();
-    panel_->render();
+    // A status reading changes the meter and BUSY only: the rest is not drawn again.
+    switch (changes_.take(radio_.panel)) {
+    case PanelChanges::Change::Other:
+        setWindowTitle(QString::fromStdString(radio_.panel.Caption));
+        menus_->render();
+        applyLayout();
+        panel_->render();
+        portMenu_->render();
+        break;
+    case PanelChanges::Change::Meter:
+        panel_->renderMeter();
+        break;
+    case PanelChanges::Change::None:
+        break;
+    }
+    // The dialogs draw from their own forms, which the panel state does not hold.
     lockDialog_->render();
     aboutDialog_->render();
     settingsDialogs_->render();
@@ -157,7 +175,6 @@ void MainWindow::render()
     const QString linkStatus = QString::fromStdString(PortWatch::StatusText(radio_.panel));
     noReply_->setText(linkStatus);
     noReply_->setVisible(!linkStatus.isEmpty());
-    portMenu_->render();
     linkStatus_->render(radio_, portMenu_->device(radio_.state.Settings.CommPort));
     if (radio_.panel.ProgramEnded) {
         // The exit procedure ran to its end: every window goes at once.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Radio.h"
+#include "app/PanelChanges.h"
 #include "app/PortRouter.h"
 #include "app/QtHost.h"
 
@@ -80,6 +81,7 @@ private:
     // The frame position last taken from or given to the panel state, in pixels; none
     // before the first layout, so that 0/0 is applied too.
     std::optional<QPoint> placed_;
+    PanelChanges changes_;
 };
 
 } // namespace dorv::gui

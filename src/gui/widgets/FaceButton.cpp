@@ -35,6 +35,8 @@ FaceButton::FaceButton(const QString &legend, QWidget *parent) : QAbstractButton
 
 void FaceButton::setUpperLegend(const QString &legend)
 {
+    if (legend == m_upperLegend)
+        return;
     m_upperLegend = legend;
     updateGeometry();
     update();

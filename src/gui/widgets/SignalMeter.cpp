@@ -93,6 +93,8 @@ void SignalMeter::setIndicatorColor(int n, const QColor &color)
 
 void SignalMeter::setBackgroundColor(const QColor &color)
 {
+    if (color == m_backgroundColor)
+        return;
     m_backgroundColor = color;
     m_background.invalidate();
     update();
@@ -100,6 +102,8 @@ void SignalMeter::setBackgroundColor(const QColor &color)
 
 void SignalMeter::setUnlitColor(const QColor &color)
 {
+    if (color == m_unlitColor)
+        return;
     m_unlitColor = color;
     m_background.invalidate();
     update();
