@@ -96,17 +96,6 @@ std::string FuzzLine(std::mt19937 &random)
     return line;
 }
 
-std::vector<std::string> Lines(const std::string &text)
-{
-    std::vector<std::string> lines;
-    std::istringstream in(text);
-    std::string line;
-    while (std::getline(in, line)) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 // The log lines with their time stamps, from line `from` on.
 std::vector<std::pair<long, std::string>> TimedLog(const std::filesystem::path &path,
                                                    std::size_t from)

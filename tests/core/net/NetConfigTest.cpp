@@ -30,8 +30,8 @@ TEST(NetConfigTest, listenPlace_takesPortOrAddressAndPort)
     struct Row {
         const char *text;
         bool valid;
-        const char *address;
-        int port;
+        const char *address = "";
+        int port = 0;
     };
     for (const Row &row :
          {Row{"4532", true, "127.0.0.1", 4532}, Row{"0.0.0.0:4533", true, "0.0.0.0", 4533},
