@@ -94,7 +94,7 @@ TEST_F(ScanControlTest, silentRadio_neverHangsThePanel)
     radio.scan.SCANbutton_Click();
     host.run(1.0);
     // The step waits inside its tick from here on: what the test does next is scheduled.
-    port.close();
+    engine.setDropShare(1.0); // the radio stops answering
     Freq heldAt = 0;
     after(0.5, [&] {
         heldAt = s.MainVfo.Frequency;
@@ -105,12 +105,12 @@ TEST_F(ScanControlTest, silentRadio_neverHangsThePanel)
         checked = true;
         EXPECT_TRUE(p.RadioNotAnswering);
         EXPECT_EQ(s.MainVfo.Frequency, heldAt);
-        port.open({});
+        engine.setDropShare(0.0);
     });
     ASSERT_TRUE(runUntil([&] { return checked && s.MainVfo.Frequency != heldAt; }, 5.0));
     EXPECT_FALSE(p.RadioNotAnswering);
 
-    port.close();
+    engine.setDropShare(1.0);
     after(2.0, [&] { radio.scan.SCANbutton_Click(); });
     ASSERT_TRUE(runUntil([&] { return !s.ScanOn; }, 5.0));
     EXPECT_FALSE(radio.scan.TimerScanner.enabled());
