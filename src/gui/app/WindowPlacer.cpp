@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
+#include <QWindow>
 #include <algorithm>
 
 namespace dorv::gui {
@@ -21,6 +22,28 @@ WindowPlacer::WindowPlacer(QWidget *window) : QObject(window), window_(window)
     window_->installEventFilter(this);
 }
 
+// The frame as the window system knows it now. The widget's own copy of the frame margins
+// is refreshed only on a move or resize, so a window manager that reports its frame after
+// the last of those leaves it stale; the native window reads them afresh.
+QRect WindowPlacer::frame() const
+{
+    const QWindow *handle = window_->windowHandle();
+    return handle != nullptr ? handle->frameGeometry() : window_->frameGeometry();
+}
+
+// Moves the frame's corner to `corner`: the inner area goes that far inside it by the frame
+// margins known now.
+void WindowPlacer::moveFrame(const QPoint &corner)
+{
+    QWindow *handle = window_->windowHandle();
+    if (handle != nullptr && window_->isVisible()) {
+        const QMargins margins = handle->frameMargins();
+        handle->setPosition(corner + QPoint(margins.left(), margins.top()));
+    } else {
+        window_->move(corner);
+    }
+}
+
 QPoint WindowPlacer::onScreen(const QPoint &corner) const
 {
     const QScreen *screen = QGuiApplication::screenAt(corner);
@@ -31,7 +54,7 @@ QPoint WindowPlacer::onScreen(const QPoint &corner) const
         return corner;
     }
     const QRect area = screen->availableGeometry();
-    const QSize size = window_->frameGeometry().size();
+    const QSize size = frame().size();
     // Right and bottom first, so a window larger than the screen keeps its top-left corner
     // on it.
     const int x = std::max(area.left(), std::min(corner.x(), area.right() + 1 - size.width()));
@@ -42,7 +65,7 @@ QPoint WindowPlacer::onScreen(const QPoint &corner) const
 void WindowPlacer::place(const QPoint &corner)
 {
     wanted_ = onScreen(corner);
-    window_->move(wanted_);
+    moveFrame(wanted_);
 }
 
 std::optional<QPoint> WindowPlacer::userPlace() const
@@ -50,7 +73,7 @@ std::optional<QPoint> WindowPlacer::userPlace() const
     if (settling_ || !window_->isVisible()) {
         return std::nullopt;
     }
-    return window_->frameGeometry().topLeft();
+    return frame().topLeft();
 }
 
 bool WindowPlacer::eventFilter(QObject *watched, QEvent *event)
@@ -68,9 +91,11 @@ bool WindowPlacer::eventFilter(QObject *watched, QEvent *event)
 // the window manager may place the window more than once while it maps it.
 void WindowPlacer::settle()
 {
-    const bool framed = window_->frameGeometry() != window_->geometry();
-    if (framed && window_->frameGeometry().topLeft() != wanted_) {
-        window_->move(wanted_);
+    const QRect now = frame();
+    const QWindow *handle = window_->windowHandle();
+    const bool framed = now != (handle != nullptr ? handle->geometry() : window_->geometry());
+    if (framed && now.topLeft() != wanted_) {
+        moveFrame(wanted_);
         steady_ = 0;
     } else if (framed) {
         ++steady_;

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QPoint>
+#include <QRect>
 #include <QTimer>
 #include <optional>
 
@@ -28,6 +29,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QRect frame() const;
+    void moveFrame(const QPoint &corner);
     QPoint onScreen(const QPoint &corner) const;
     void settle();
 
