@@ -127,6 +127,10 @@ TEST_F(CatCommandsTest, rptOffset_unencodableOffsetResendsPreviousParameters)
     EXPECT_EQ(frames(), (std::vector<CatFrame>{F(0, 0, 0, 0, 0xF9), F(0x00, 0x06, 0x20, 0x00, 0xF9),
                                                F(0x00, 0x06, 0x20, 0x00, 0xF9)}));
     EXPECT_EQ(s.SentMain.RptOffset, 10000000);
+    // An offset of nothing is sent as such, not as the last offset the radio had.
+    port.written.clear();
+    radio.cat.SendRptOffsetToRadio(0);
+    EXPECT_EQ(frames(), (std::vector<CatFrame>{F(0, 0, 0, 0, 0xF9)}));
 }
 
 TEST_F(CatCommandsTest, rptDirection_sendsCodeSetsArrowsAndRecordsEvenUnknown)

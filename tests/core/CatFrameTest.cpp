@@ -33,6 +33,7 @@ TEST(CatFrame, offsetEncoding_keepsLeadingDigitsOnlyForFourToSevenDigits)
     EXPECT_EQ(EncodeRptOffset(1000000), (CatParams{0x01, 0x00, 0x00, 0x00}));
     EXPECT_EQ(EncodeRptOffset(1500000), (CatParams{0x01, 0x50, 0x00, 0x00}));
     EXPECT_EQ(EncodeRptOffset(9999999), (CatParams{0x09, 0x99, 0x90, 0x00}));
+    EXPECT_EQ(EncodeRptOffset(0), (CatParams{0x00, 0x00, 0x00, 0x00}));
     EXPECT_FALSE(EncodeRptOffset(999));
     EXPECT_FALSE(EncodeRptOffset(10000000));
 }

@@ -62,6 +62,10 @@ std::optional<CatParams> EncodeRptOffset(Freq offset)
     if (offset < 0) {
         return std::nullopt;
     }
+    // No offset is all zeros; re-sending the previous offset would shift the radio still.
+    if (offset == 0) {
+        return CatParams{};
+    }
     const int digits = DecimalDigits(offset);
     if (digits < 4 || digits > 7) {
         return std::nullopt;
