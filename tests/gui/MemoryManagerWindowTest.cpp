@@ -149,6 +149,22 @@ TEST_F(MemoryManagerWindowTest, cancelAndCloseBox_changeNothing)
     }
 }
 
+TEST_F(MemoryManagerWindowTest, choosingItAgain_bringsTheOpenWindowToTheFrontWithItsEdits)
+{
+    MemoryManagerWindow *manager = open();
+    ASSERT_NE(manager, nullptr);
+    auto *bank = find<QCheckBox>(manager, "chkBank_5");
+    bank->click();
+    ASSERT_TRUE(bank->isChecked());
+    window->show();
+    window->activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QApplication::activeWindow(), window.get());
+    EXPECT_EQ(open(), manager);
+    EXPECT_EQ(QApplication::activeWindow(), manager);
+    EXPECT_TRUE(bank->isChecked()) << "the working copy was loaded again";
+}
+
 TEST_F(MemoryManagerWindowTest, dragUpwards_selectsAndCutsNothing)
 {
     MemoryManagerWindow *manager = open();

@@ -14,8 +14,8 @@
 #include "dialogs/SettingsDialogViews.h"
 #include "memmgr/MemoryManagerWindow.h"
 #include "model/files/SettingsDefaults.h"
-#include "scope/ScopeWindow.h"
 #include "net/NetServerControl.h"
+#include "scope/ScopeWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -62,6 +62,9 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
         changes_.forget();
         render();
     });
+    // Choosing the manager while it is open brings it to the front, edits and all.
+    connect(menus_->item(QStringLiteral("mnuMemoryArray"), 0), &QAction::triggered, this,
+            &MainWindow::raiseMemoryManager);
     portMenu_ = new PortMenu(*menus_, radio_, this);
     connect(portMenu_, &PortMenu::acted, this, [this] {
         changes_.forget();
@@ -201,6 +204,14 @@ void MainWindow::showMemoryManager()
         memoryManager_->show();
     } else if (!open && memoryManager_ != nullptr) {
         memoryManager_->close();
+    }
+}
+
+void MainWindow::raiseMemoryManager()
+{
+    if (memoryManager_ != nullptr) {
+        memoryManager_->raise();
+        memoryManager_->activateWindow();
     }
 }
 

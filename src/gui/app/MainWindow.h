@@ -59,6 +59,7 @@ protected:
 private:
     void applyLayout();
     void showMemoryManager();
+    void raiseMemoryManager();
 
     // Declared in this order so the radio goes before the host and port it uses.
     QtHost host_;
