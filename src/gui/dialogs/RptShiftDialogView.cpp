@@ -16,8 +16,7 @@ constexpr int kBoxCharacters = 7; // room for "20.00" and a little more
 } // namespace
 
 RptShiftDialogView::RptShiftDialogView(Radio &radio, QWidget *parent)
-    : SettingsDialogView(radio, QStringLiteral("frmRPTshift"), parent),
-      dialog_(radio.dialogs.frmRPTshift)
+    : FormDialogView(radio, radio.dialogs.frmRPTshift, QStringLiteral("frmRPTshift"), parent)
 {
     setWindowTitle(QStringLiteral("Repeater Shift"));
     auto *layout = new QVBoxLayout(this);

@@ -13,7 +13,7 @@ namespace dorv::gui {
 // frmRPTshift: the shift of each repeater band in MHz (29 MHz at the top, 430 MHz at the
 // foot) and the On/Off pairs of the automatic shift. Every edit goes to the form at once;
 // leaving a box reformats it through the core.
-class RptShiftDialogView : public SettingsDialogView {
+class RptShiftDialogView : public FormDialogView<RptShiftDialog> {
     Q_OBJECT
 public:
     RptShiftDialogView(Radio &radio, QWidget *parent);
@@ -22,10 +22,6 @@ public:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    bool formVisible() const override { return dialog_.form.Visible; }
-    void save() override { dialog_.cmdSAVE_Click(); }
-    void restoreDefaults() override { dialog_.cmdDEFAULT_Click(); }
-    void cancel() override { dialog_.cmdCancel_Click(); }
     QWidget *firstFocus() override;
 
 private:
@@ -34,7 +30,6 @@ private:
     std::array<QRadioButton *, 2> addPair(QGridLayout *grid, int row, const char *band,
                                           const char *name, bool RptShiftForm::*field);
 
-    RptShiftDialog &dialog_;
     std::array<QLineEdit *, kShiftRows> boxes_{};
     std::array<QRadioButton *, 2> ars144_{};
     std::array<QRadioButton *, 2> ars430_{};

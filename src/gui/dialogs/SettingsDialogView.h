@@ -50,4 +50,22 @@ private:
     void centre();
 };
 
+// A settings dialog drawn from one core dialog: its form says whether it shows, and the
+// three buttons run the dialog's SAVE, DEFAULT and CANCEL handlers.
+template <typename Dialog> class FormDialogView : public SettingsDialogView {
+public:
+    FormDialogView(Radio &radio, Dialog &dialog, const QString &name, QWidget *parent)
+        : SettingsDialogView(radio, name, parent), dialog_(dialog)
+    {
+    }
+
+protected:
+    bool formVisible() const override { return dialog_.form.Visible; }
+    void save() override { dialog_.cmdSAVE_Click(); }
+    void restoreDefaults() override { dialog_.cmdDEFAULT_Click(); }
+    void cancel() override { dialog_.cmdCancel_Click(); }
+
+    Dialog &dialog_;
+};
+
 } // namespace dorv::gui

@@ -10,7 +10,7 @@ namespace dorv::gui {
 
 ToneDialogView::ToneDialogView(Radio &radio, ToneDialog &dialog, const QString &name, int columns,
                                QWidget *parent)
-    : SettingsDialogView(radio, name, parent), dialog_(dialog), options_(new QButtonGroup(this))
+    : FormDialogView(radio, dialog, name, parent), options_(new QButtonGroup(this))
 {
     auto *frame = new QGroupBox(QString::fromLatin1(dialog.FrameCaption()), this);
     auto *grid = new QGridLayout(frame);

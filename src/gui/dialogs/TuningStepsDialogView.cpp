@@ -18,8 +18,7 @@ const char *const kGroupTitles[] = {"430 MHz - MEM / VFO CH", "144 MHz - MEM / V
 } // namespace
 
 TuningStepsDialogView::TuningStepsDialogView(Radio &radio, QWidget *parent)
-    : SettingsDialogView(radio, QStringLiteral("frmTuningSteps"), parent),
-      dialog_(radio.dialogs.frmTuningSteps)
+    : FormDialogView(radio, radio.dialogs.frmTuningSteps, QStringLiteral("frmTuningSteps"), parent)
 {
     setWindowTitle(QStringLiteral("Tuning Steps"));
     TuningStepsForm &form = dialog_.form;

@@ -11,7 +11,7 @@ namespace dorv::gui {
 
 // frmTuningSteps: the MAIN DIAL frame and the four band groups' frames, each with one
 // combo box per group of modes. Picking an item (mouse or keys) writes its index to the form.
-class TuningStepsDialogView : public SettingsDialogView {
+class TuningStepsDialogView : public FormDialogView<TuningStepsDialog> {
     Q_OBJECT
 public:
     TuningStepsDialogView(Radio &radio, QWidget *parent);
@@ -19,10 +19,6 @@ public:
     void render() override;
 
 protected:
-    bool formVisible() const override { return dialog_.form.Visible; }
-    void save() override { dialog_.cmdSAVE_Click(); }
-    void restoreDefaults() override { dialog_.cmdDEFAULT_Click(); }
-    void cancel() override { dialog_.cmdCancel_Click(); }
     QWidget *firstFocus() override;
 
 private:
@@ -33,7 +29,6 @@ private:
     QWidget *frame(const QString &title, const QString &names, const std::array<int *, 3> &fields,
                    const std::array<std::span<const StepItem>, 3> &items);
 
-    TuningStepsDialog &dialog_;
     QVector<Box> boxes_;
 };
 
