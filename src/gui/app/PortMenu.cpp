@@ -39,11 +39,10 @@ void PortMenu::setDeviceLister(std::function<QList<DeviceChoice>()> lister)
 void PortMenu::readDevices()
 {
     const PortMap map = PortMap::Load(radio_.dataDir);
-    devices_ = {QString()};
-    tips_ = {QString()};
+    ports_ = {Port{}};
     for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort; ++n) {
-        devices_.append(QString::fromStdString(map.device(n)));
-        tips_.append(QString::fromStdString(map.describe(n)));
+        ports_.append(
+            {QString::fromStdString(map.device(n)), QString::fromStdString(map.describe(n))});
     }
 }
 
@@ -54,12 +53,12 @@ void PortMenu::render()
         if (action == nullptr) {
             continue;
         }
-        const QString device = devices_.value(n);
+        const Port port = ports_.value(n);
         const QString number = QString::fromStdString(radio_.panel.mnuCommPortArray[n].Caption);
-        action->setText(number + QStringLiteral("  ") + device);
+        action->setText(number + QStringLiteral("  ") + port.device);
         // The tip names the device, or why the port map's line for it cannot be used.
-        action->setStatusTip(tips_.value(n));
-        action->setToolTip(tips_.value(n));
+        action->setStatusTip(port.tip);
+        action->setToolTip(port.tip);
     }
 }
 

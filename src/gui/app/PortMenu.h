@@ -32,7 +32,7 @@ public:
     void setDeviceLister(std::function<QList<DeviceChoice>()> lister);
     QAction *chooseAction() const { return choose_; }
     // The device of serial port n as the port map had it when last read.
-    QString device(int n) const { return devices_.value(n); }
+    QString device(int n) const { return ports_.value(n).device; }
 
 signals:
     // The port map or the chosen port changed; the window redraws.
@@ -47,8 +47,11 @@ private:
     Radio &radio_;
     QWidget *window_;
     QAction *choose_ = nullptr;
-    QStringList devices_; // by port number, index 0 unused
-    QStringList tips_;    // device or the reason it is unusable, by port number
+    struct Port {
+        QString device;
+        QString tip; // the device, or the reason the port map's line is unusable
+    };
+    QList<Port> ports_; // by port number, index 0 unused
     std::function<QList<DeviceChoice>()> lister_ = PresentSerialDevices;
 };
 
