@@ -1,4 +1,5 @@
 #include "PanelFixture.h"
+#include "support/FunctionButtons.h"
 
 #include <functional>
 #include <set>
@@ -10,51 +11,11 @@ namespace {
 
 class EnablementTest : public test::PanelFixture {
 protected:
-    std::vector<std::pair<std::string, ButtonState *>> buttons()
-    {
-        std::vector<std::pair<std::string, ButtonState *>> all = {
-            {"CAT", &p.CATbutton},           {"MOX", &p.MOXbutton},
-            {"SEARCH", &p.SEARCHbutton},     {"SYNC", &p.SYNCbutton},
-            {"SCOPE", &p.SCOPEbutton},       {"RCL", &p.RCLbutton},
-            {"STO", &p.STObutton},           {"FAST", &p.FASTbutton},
-            {"LOCK", &p.LOCKbutton},         {"HOME", &p.HOMEbutton},
-            {"VFOMR", &p.VFOMRbutton},       {"AB", &p.ABbutton},
-            {"SPLIT", &p.SPLITbutton},       {"MCK", &p.MCKbutton},
-            {"SWAP", &p.SWAPbutton},         {"SUB", &p.SUBbutton},
-            {"RPT", &p.RPTbutton},           {"REV", &p.REVbutton},
-            {"TONE", &p.TONEbutton},         {"SCAN", &p.SCANbutton},
-            {"PRI", &p.PRIbutton},           {"PMS", &p.PMSbutton},
-            {"BANDDOWN", &p.BandDownButton}, {"BANDUP", &p.BandUpButton},
-            {"MHZDOWN", &p.MhzDownButton},   {"MHZUP", &p.MhzUpButton},
-            {"ENT", &p.ENTbutton},           {"DOP", &p.DOPbutton},
-            {"CLAR", &p.CLARbutton}};
-        for (int m = 0; m < kModeCount; ++m) {
-            all.emplace_back("MODE", &p.ModeButton[m]);
-        }
-        for (int b = 0; b < kBandCount; ++b) {
-            all.emplace_back("BAND", &p.BandButton[b]);
-        }
-        return all;
-    }
-
-    // Names of the enabled buttons; "MODE" and "BAND" only when all of their group are.
-    std::set<std::string> enabledButtons()
-    {
-        std::set<std::string> on, off;
-        for (auto &[name, button] : buttons()) {
-            (button->Enabled ? on : off).insert(name);
-        }
-        for (const char *group : {"MODE", "BAND"}) {
-            if (off.count(group)) {
-                on.erase(group);
-            }
-        }
-        return on;
-    }
+    std::set<std::string> enabledButtons() { return test::EnabledButtons(p); }
 
     void setAll(bool enabled)
     {
-        for (auto &entry : buttons()) {
+        for (auto &entry : test::FunctionButtons(p)) {
             entry.second->Enabled = enabled;
         }
     }

@@ -1,4 +1,5 @@
 #include "ScanFixture.h"
+#include "support/FunctionButtons.h"
 
 #include <set>
 #include <string>
@@ -12,33 +13,7 @@ constexpr int kBand144 = 1;
 
 class ScanControlTest : public ScanFixture {
 protected:
-    // The function buttons that are enabled, by panel name.
-    std::set<std::string> enabledButtons() const
-    {
-        const std::pair<const char *, const ButtonState *> buttons[] = {
-            {"CAT", &p.CATbutton},       {"MOX", &p.MOXbutton},
-            {"SEARCH", &p.SEARCHbutton}, {"SYNC", &p.SYNCbutton},
-            {"SCOPE", &p.SCOPEbutton},   {"RCL", &p.RCLbutton},
-            {"STO", &p.STObutton},       {"FAST", &p.FASTbutton},
-            {"LOCK", &p.LOCKbutton},     {"HOME", &p.HOMEbutton},
-            {"VFOMR", &p.VFOMRbutton},   {"AB", &p.ABbutton},
-            {"SPLIT", &p.SPLITbutton},   {"MCK", &p.MCKbutton},
-            {"SWAP", &p.SWAPbutton},     {"SUB", &p.SUBbutton},
-            {"RPT", &p.RPTbutton},       {"REV", &p.REVbutton},
-            {"TONE", &p.TONEbutton},     {"SCAN", &p.SCANbutton},
-            {"PRI", &p.PRIbutton},       {"PMS", &p.PMSbutton},
-            {"ENT", &p.ENTbutton},       {"DOP", &p.DOPbutton},
-            {"CLAR", &p.CLARbutton},     {"MODE", &p.ModeButton[ModeFM]},
-            {"BAND", &p.BandButton[0]},  {"BANDUP", &p.BandUpButton},
-            {"MHZUP", &p.MhzUpButton}};
-        std::set<std::string> on;
-        for (const auto &[name, button] : buttons) {
-            if (button->Enabled) {
-                on.insert(name);
-            }
-        }
-        return on;
-    }
+    std::set<std::string> enabledButtons() { return EnabledButtons(p); }
 };
 
 TEST_F(ScanControlTest, enablement_runningScanOrSearchLeavesOnlyItsOwnButton)
