@@ -69,11 +69,12 @@ protected:
     // What the window shows now, as painted into its backing store.
     QImage shown() const { return window->screen()->grabWindow(window->winId()).toImage(); }
 
-    // The window as a whole repaint draws it.
+    // The window as a whole repaint draws it: every widget painted afresh into an image of
+    // the backing store's format. (A repaint or update of the top-level window leaves the
+    // backing store's stale pixels in place on the offscreen platform, so it cannot serve.)
     QImage repainted() const
     {
-        window->repaint();
-        return shown();
+        return window->grab().toImage().convertToFormat(shown().format());
     }
 
     QWidget *child(const char *name) const
@@ -122,6 +123,36 @@ TEST_F(PanelRepaintTest, statusReading_repaintsOnlyTheMeterAndBusy)
     EXPECT_TRUE(counter.painted.isEmpty()) << counter.painted.firstKey().toStdString();
 }
 
+// A knob step repaints the digit cells that changed (with the face under them), not the
+// whole readout and nothing outside it.
+TEST_F(PanelRepaintTest, frequencyStep_repaintsOnlyTheDigitsThatChanged)
+{
+    PanelState &panel = window->radio().panel;
+    panel.ledFreq = "145.500.00";
+    changed();
+    QWidget *readout = child("ledFreq");
+    const QRect whole(readout->mapTo(window.get(), QPoint(0, 0)), readout->size());
+    PaintCounter counter(window.get());
+    panel.ledFreq = "145.500.10"; // one cell, the tens of hertz
+    changed();
+    EXPECT_GE(counter.painted.value("ledFreq"), 1);
+    const QRect outside = (counter.region - whole).boundingRect();
+    EXPECT_TRUE(outside.isEmpty())
+        << "painted outside the readout at " << outside.x() << "," << outside.y() << " "
+        << outside.width() << "x" << outside.height();
+    // One cell of eight and the lean of its neighbours: well under a quarter of the width,
+    // and right of the middle where that digit stands.
+    const QRect painted = counter.region.boundingRect();
+    EXPECT_LT(painted.width(), whole.width() / 4);
+    EXPECT_GT(painted.left(), whole.center().x());
+
+    // A step across a hundred kilohertz changes four cells: still not the first three.
+    counter.region = QRegion();
+    panel.ledFreq = "145.499.90";
+    changed();
+    EXPECT_GT(counter.region.boundingRect().left(), whole.left() + whole.width() / 4);
+}
+
 // A reading that comes with another change (here the frequency) draws both.
 TEST_F(PanelRepaintTest, readingWithAnotherChange_drawsBoth)
 {
@@ -146,9 +177,9 @@ TEST_F(PanelRepaintTest, partialRepaints_leaveTheWindowAsAWholeRepaintDoes)
             settle();
             const double readings[] = {9, 3, 15, 0, 11};
             const char *freqs[] = {"145.500.00", "145.500.10", "145.501.00", "14.200.00",
-                                   "145.499.90"};
-            for (int i = 0; i < 5; ++i) {
-                panel.LMeter[0].End = readings[i];
+                                   "145.499.90", "1.800.00",   "",           "438.999.99"};
+            for (int i = 0; i < 8; ++i) {
+                panel.LMeter[0].End = readings[i % 5];
                 panel.LMeter[1] = i % 2 ? MeterIndicator{2.25, 2.75, 0} : MeterIndicator{};
                 panel.lblBusy.Visible = i % 2 == 0;
                 const QImage before = shown();

@@ -83,11 +83,8 @@ void DisplayPanelView::render(const PanelState &panel)
     const QColor unlit = toQColor(panel.ledBackColour).darker(112);
     for (SevenSegmentDisplay *readout : {ledFreq_, ledSubFreq_, ledMRnumber_})
         readout->setUnlitColor(unlit);
-    ledFreq_->setText(text(panel.ledFreq));
     ledFreq_->setVisible(panel.ledFreqVisible);
-    ledSubFreq_->setText(text(panel.ledSubFreq));
     ledSubFreq_->setVisible(panel.ledSubFreqVisible);
-    ledMRnumber_->setText(text(panel.ledMRnumber));
     ledMRnumber_->setVisible(panel.ledMRnumberVisible);
 
     for (int i = 0; i < kModeCount; ++i) {
@@ -117,6 +114,14 @@ void DisplayPanelView::render(const PanelState &panel)
                                    ? QColor(Qt::transparent)
                                    : toQColor(panel.LMeterColour));
     meter_->setUnlitColor(toQColor(panel.LMeterColour).darker(112));
+    renderReadouts(panel);
+}
+
+void DisplayPanelView::renderReadouts(const PanelState &panel)
+{
+    ledFreq_->setText(text(panel.ledFreq));
+    ledSubFreq_->setText(text(panel.ledSubFreq));
+    ledMRnumber_->setText(text(panel.ledMRnumber));
     renderMeter(panel);
 }
 

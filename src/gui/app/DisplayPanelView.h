@@ -24,6 +24,8 @@ public:
     void render(const PanelState &panel);
     // Only what a status reading changes: the meter's indicators and BUSY.
     void renderMeter(const PanelState &panel);
+    // The readouts' texts with the meter and BUSY.
+    void renderReadouts(const PanelState &panel);
 
 protected:
     void resizeEvent(QResizeEvent *event) override;

@@ -142,6 +142,11 @@ void FrontPanel::renderMeter()
     display_->renderMeter(radio_.panel);
 }
 
+void FrontPanel::renderReadouts()
+{
+    display_->renderReadouts(radio_.panel);
+}
+
 void FrontPanel::placeControls()
 {
     face_->setGeometry(rect());

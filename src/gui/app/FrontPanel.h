@@ -33,6 +33,8 @@ public:
     void render();
     // Redraws only the meter and BUSY, what a status reading changes.
     void renderMeter();
+    // Redraws the readouts' texts, the meter and BUSY: what a knob step changes.
+    void renderReadouts();
 
 signals:
     // A core handler ran; the window redraws from the panel state.

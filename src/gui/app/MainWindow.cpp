@@ -154,7 +154,8 @@ void MainWindow::applyLayout()
 
 void MainWindow::render()
 {
-    // A status reading changes the meter and BUSY only: the rest is not drawn again.
+    // A status reading changes the meter and BUSY only, a knob step a readout: the rest is
+    // not drawn again.
     switch (changes_.take(radio_.panel)) {
     case PanelChanges::Change::Other:
         setWindowTitle(QString::fromStdString(radio_.panel.Caption));
@@ -162,6 +163,9 @@ void MainWindow::render()
         applyLayout();
         panel_->render();
         portMenu_->render();
+        break;
+    case PanelChanges::Change::Readouts:
+        panel_->renderReadouts();
         break;
     case PanelChanges::Change::Meter:
         panel_->renderMeter();

@@ -1,6 +1,17 @@
 #include "app/PanelChanges.h"
 
+#include <tuple>
+
 namespace dorv::gui {
+
+namespace {
+
+template <typename Panel> auto readoutTexts(Panel &panel)
+{
+    return std::tie(panel.ledFreq, panel.ledSubFreq, panel.ledMRnumber);
+}
+
+} // namespace
 
 PanelChanges::Change PanelChanges::take(const PanelState &panel)
 {
@@ -10,13 +21,22 @@ PanelChanges::Change PanelChanges::take(const PanelState &panel)
     }
     PanelState &last = *last_;
     const bool meter = last.LMeter != panel.LMeter || last.lblBusy != panel.lblBusy;
-    // With the meter's part taken over, the two compare equal when nothing else changed.
+    const bool readouts = readoutTexts(last) != readoutTexts(panel);
+    // With those parts taken over, the two compare equal when nothing else changed. The
+    // knobs' positions are the core's count of handled turns: the face does not draw them.
     last.LMeter = panel.LMeter;
     last.lblBusy = panel.lblBusy;
-    if (last == panel)
-        return meter ? Change::Meter : Change::None;
-    last = panel;
-    return Change::Other;
+    readoutTexts(last) = readoutTexts(panel);
+    for (KnobState PanelState::*knob :
+         {&PanelState::MainKnob, &PanelState::ClarKnob, &PanelState::ChannelKnob})
+        (last.*knob).Value = (panel.*knob).Value;
+    if (last != panel) {
+        last = panel;
+        return Change::Other;
+    }
+    if (readouts)
+        return Change::Readouts;
+    return meter ? Change::Meter : Change::None;
 }
 
 } // namespace dorv::gui

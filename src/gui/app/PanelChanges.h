@@ -7,13 +7,15 @@
 namespace dorv::gui {
 
 // What a change of the panel state touched since the window last drew it. A status
-// reading moves only the meter and BUSY; the window then redraws those and nothing else.
+// reading moves only the meter and BUSY, a knob step only a readout; the window then
+// redraws those and nothing else.
 class PanelChanges {
 public:
     enum class Change {
-        None,  // nothing the window draws from the panel state
-        Meter, // the meter's indicators or BUSY only
-        Other, // anything else: the window redraws everything
+        None,     // nothing the window draws from the panel state
+        Meter,    // the meter's indicators or BUSY only
+        Readouts, // the readouts' texts, perhaps with the meter and BUSY
+        Other,    // anything else: the window redraws everything
     };
 
     // Compares the panel with the state taken last time and keeps it for the next call.

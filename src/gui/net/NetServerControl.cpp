@@ -158,12 +158,20 @@ void NetServerControl::showStatus()
         const int clients = radio_.panel.NetClients < 0 ? 0 : radio_.panel.NetClients;
         status_->setText(clients == 1 ? tr("rigctld %1: 1 client").arg(listening_)
                                       : tr("rigctld %1: %2 clients").arg(listening_).arg(clients));
-        status_->setStyleSheet(QString());
+        setStatusStyle(QString());
     } else {
         status_->setText(failure_);
-        status_->setStyleSheet(QStringLiteral("color: #b00000;"));
+        setStatusStyle(QStringLiteral("color: #b00000;"));
     }
     status_->setVisible(listening || !failure_.isEmpty());
+}
+
+// This runs on every change of the panel state, status readings included; setting a style
+// sheet polishes the field again even when the sheet is the same.
+void NetServerControl::setStatusStyle(const QString &sheet)
+{
+    if (status_->styleSheet() != sheet)
+        status_->setStyleSheet(sheet);
 }
 
 } // namespace dorv::gui

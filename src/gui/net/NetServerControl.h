@@ -49,6 +49,7 @@ private:
     void stop();
     void save();
     void showStatus();
+    void setStatusStyle(const QString &sheet);
 
     Radio &radio_;
     QWidget *window_;

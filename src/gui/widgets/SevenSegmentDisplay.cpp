@@ -1,5 +1,6 @@
 #include "SevenSegmentDisplay.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 #include <QtMath>
 
@@ -135,8 +136,23 @@ void SevenSegmentDisplay::setText(const QString &text)
     const QList<Cell> cells = layoutText(text, m_digitCount);
     if (cells == m_cells)
         return;
+    updateChangedCells(m_cells, cells);
     m_cells = cells;
-    update();
+}
+
+// A knob step changes one or two digits: only their cells are painted again, which keeps a
+// held knob cheap. The cells lean into their neighbours, so paintEvent draws every cell
+// that reaches into the region.
+void SevenSegmentDisplay::updateChangedCells(const QList<Cell> &before, const QList<Cell> &after)
+{
+    if (m_shapes.size() != after.size() || before.size() != after.size()) {
+        update();
+        return;
+    }
+    for (int i = 0; i < after.size(); ++i) {
+        if (before[i] != after[i])
+            update(m_shapes[i].bounds);
+    }
 }
 
 void SevenSegmentDisplay::setDigitCount(int count)
@@ -230,6 +246,11 @@ void SevenSegmentDisplay::computeGeometry()
         const qreal dotSize = t * 1.1;
         const QPointF dotCentre = at(w + digitHeight * kCellSpacing / 2, digitHeight - dotSize / 2);
         shape.dot = QRectF(dotCentre - QPointF(dotSize / 2, dotSize / 2), QSizeF(dotSize, dotSize));
+        QRectF bounds = shape.dot;
+        for (const QPolygonF &segment : shape.segments)
+            bounds |= segment.boundingRect();
+        // Antialiasing reaches into the pixels the outline crosses; one more for rounding.
+        shape.bounds = bounds.toAlignedRect().adjusted(-1, -1, 1, 1);
         m_shapes.append(shape);
     }
 }
@@ -246,7 +267,7 @@ void SevenSegmentDisplay::drawBackground(QPainter &painter) const
     }
 }
 
-void SevenSegmentDisplay::paintEvent(QPaintEvent *)
+void SevenSegmentDisplay::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     painter.drawPixmap(0, 0, m_background.get(*this, [this](QPainter &p) { drawBackground(p); }));
@@ -254,6 +275,8 @@ void SevenSegmentDisplay::paintEvent(QPaintEvent *)
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_segmentColor);
     for (int i = 0; i < m_cells.size() && i < m_shapes.size(); ++i) {
+        if (!event->region().intersects(m_shapes[i].bounds))
+            continue;
         for (int s = 0; s < 7; ++s) {
             if (m_cells[i].segments & (1 << s))
                 painter.drawPolygon(m_shapes[i].segments[s]);

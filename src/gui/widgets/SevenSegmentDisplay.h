@@ -71,10 +71,14 @@ private:
     struct CellShape {
         std::array<QPolygonF, 7> segments;
         QRectF dot;
+        QRect bounds; // every pixel the cell's segments and point can touch
     };
 
     void computeGeometry();
     void drawBackground(QPainter &painter) const;
+    // Repaints the cells that differ between the two layouts, or the whole widget while
+    // the cells have no geometry yet.
+    void updateChangedCells(const QList<Cell> &before, const QList<Cell> &after);
 
     int m_digitCount;
     QString m_text;
