@@ -21,7 +21,6 @@ import argparse
 import collections
 import os
 import shutil
-import signal
 import statistics
 import subprocess
 import sys
@@ -75,6 +74,16 @@ def frames(log_path):
     return result
 
 
+def stop(process, seconds=5):
+    """Asks a process to end and kills it if it has not ended within `seconds`."""
+    process.terminate()
+    try:
+        process.wait(seconds)
+    except subprocess.TimeoutExpired:
+        process.kill()
+        process.wait()
+
+
 class Display:
     """A private X display with a window manager; auto-repeat as a desktop has it."""
 
@@ -104,11 +113,7 @@ class Display:
 
     def close(self):
         for process in (self.wm, self.xvfb):
-            process.terminate()
-            try:
-                process.wait(5)
-            except subprocess.TimeoutExpired:
-                process.kill()
+            stop(process)
 
 
 class Session:
@@ -159,13 +164,8 @@ class Session:
         }
 
     def close(self):
-        self.program.send_signal(signal.SIGTERM)
-        try:
-            self.program.wait(10)
-        except subprocess.TimeoutExpired:
-            self.program.kill()
-        self.sim.terminate()
-        self.sim.wait(5)
+        stop(self.program, 10)
+        stop(self.sim)
         shutil.rmtree(self.dir, ignore_errors=True)
 
 
@@ -212,8 +212,7 @@ def run_bare(build, seconds, knob=False):
                     "cpu_ms_per_reading": float("nan"),
                     "peak_rss_mb": peak_rss_mb(window.pid), "frames_per_s": {}}
         finally:
-            window.terminate()
-            window.wait(5)
+            stop(window)
     finally:
         display.close()
 

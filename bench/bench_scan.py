@@ -19,7 +19,7 @@ import sys
 import tempfile
 import time
 
-from bench_panel import Display, frames, wait_for
+from bench_panel import Display, frames, stop, wait_for
 
 SCAN_INDEX = {1000: 0, 500: 1, 400: 2, 300: 3, 250: 4, 200: 5}  # Update Intervals > Scanning
 SCAN_SPEED_OFFSET = 10  # the settings record's ScanSpeed field, 16-bit little-endian
@@ -72,11 +72,7 @@ def run_once(build, interval_ms, seconds):
     finally:
         for process in (program, sim):
             if process is not None:
-                process.terminate()
-                try:
-                    process.wait(10)
-                except subprocess.TimeoutExpired:
-                    process.kill()
+                stop(process, 10)
         display.close()
         shutil.rmtree(directory, ignore_errors=True)
 
