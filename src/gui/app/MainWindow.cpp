@@ -58,31 +58,25 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     statusBar()->addPermanentWidget(linkStatus_);
 
     menus_ = new MenuBarBuilder(menuBar(), radio_, this);
-    connect(menus_, &MenuBarBuilder::acted, this, [this] {
-        changes_.forget();
-        render();
-    });
+    connect(menus_, &MenuBarBuilder::acted, this, &MainWindow::renderAll);
     // Choosing the manager while it is open brings it to the front, edits and all.
     connect(menus_->item(QStringLiteral("mnuMemoryArray"), 0), &QAction::triggered, this,
             &MainWindow::raiseMemoryManager);
     portMenu_ = new PortMenu(*menus_, radio_, this);
-    connect(portMenu_, &PortMenu::acted, this, [this] {
-        changes_.forget();
-        render();
-    });
+    connect(portMenu_, &PortMenu::acted, this, &MainWindow::renderAll);
 
     panel_ = new FrontPanel(radio_, this);
     connect(panel_, &FrontPanel::acted, this, &MainWindow::render);
     setCentralWidget(panel_);
     // frmAbout is loaded hidden, ready when asked for.
     lockDialog_ = new LockDialog(radio_, this);
-    connect(lockDialog_, &LockDialog::acted, this, &MainWindow::render);
+    connect(lockDialog_, &LockDialog::acted, this, &MainWindow::renderAll);
     aboutDialog_ = new AboutDialog(radio_, this);
-    connect(aboutDialog_, &AboutDialog::acted, this, &MainWindow::render);
+    connect(aboutDialog_, &AboutDialog::acted, this, &MainWindow::renderAll);
     settingsDialogs_ = new SettingsDialogViews(radio_, this);
-    connect(settingsDialogs_, &SettingsDialogViews::acted, this, &MainWindow::render);
+    connect(settingsDialogs_, &SettingsDialogViews::acted, this, &MainWindow::renderAll);
     scope_ = new ScopeWindow(radio_, this);
-    connect(scope_, &ScopeWindow::acted, this, &MainWindow::render);
+    connect(scope_, &ScopeWindow::acted, this, &MainWindow::renderAll);
     // Shown while the serial device is gone or the radio stops answering the status polls.
     noReply_ = new QLabel(this);
     noReply_->setObjectName(QStringLiteral("lblNoReply"));
@@ -156,7 +150,8 @@ void MainWindow::render()
 {
     // A status reading changes the meter and BUSY only, a knob step a readout: the rest is
     // not drawn again.
-    switch (changes_.take(radio_.panel)) {
+    const PanelChanges::Change change = changes_.take(radio_.panel);
+    switch (change) {
     case PanelChanges::Change::Other:
         setWindowTitle(QString::fromStdString(radio_.panel.Caption));
         menus_->render();
@@ -173,16 +168,21 @@ void MainWindow::render()
     case PanelChanges::Change::None:
         break;
     }
+    const QString linkStatus = QString::fromStdString(PortWatch::StatusText(radio_.panel));
+    noReply_->setText(linkStatus);
+    noReply_->setVisible(!linkStatus.isEmpty());
+    linkStatus_->render(radio_, portMenu_->device(radio_.state.Settings.CommPort));
+    // Nothing the other windows draw changes with a reading or a knob step; their own
+    // actions redraw everything.
+    if (change == PanelChanges::Change::Meter || change == PanelChanges::Change::Readouts) {
+        return;
+    }
     // The dialogs draw from their own forms, which the panel state does not hold.
     lockDialog_->render();
     aboutDialog_->render();
     settingsDialogs_->render();
     scope_->render();
     showMemoryManager();
-    const QString linkStatus = QString::fromStdString(PortWatch::StatusText(radio_.panel));
-    noReply_->setText(linkStatus);
-    noReply_->setVisible(!linkStatus.isEmpty());
-    linkStatus_->render(radio_, portMenu_->device(radio_.state.Settings.CommPort));
     if (radio_.panel.ProgramEnded) {
         // The exit procedure ran to its end: every window goes at once.
         lockDialog_->hide();
@@ -191,6 +191,14 @@ void MainWindow::render()
         scope_->hide();
         close();
     }
+}
+
+// After an action in a menu or another window everything is drawn again: a menu item
+// ticks itself, and the dialogs' forms lie outside the panel state.
+void MainWindow::renderAll()
+{
+    changes_.forget();
+    render();
 }
 
 MemoryManagerWindow *MainWindow::memoryManager() const
@@ -204,7 +212,7 @@ void MainWindow::showMemoryManager()
     const bool open = radio_.panel.frmMemoryManagerVisible && !radio_.panel.ProgramEnded;
     if (open && memoryManager_ == nullptr) {
         memoryManager_ = new MemoryManagerWindow(radio_, this);
-        connect(memoryManager_, &MemoryManagerWindow::acted, this, &MainWindow::render);
+        connect(memoryManager_, &MemoryManagerWindow::acted, this, &MainWindow::renderAll);
         memoryManager_->show();
     } else if (!open && memoryManager_ != nullptr) {
         memoryManager_->close();

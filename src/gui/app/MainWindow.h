@@ -58,6 +58,7 @@ protected:
 
 private:
     void applyLayout();
+    void renderAll();
     void showMemoryManager();
     void raiseMemoryManager();
 
