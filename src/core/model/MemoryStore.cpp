@@ -23,6 +23,17 @@ int NextUsedMemory(const RadioState &s, int from, int direction)
     return -1;
 }
 
+void CopyVfosToChannel(const RadioState &s, MemoryChannel &channel)
+{
+    channel.Split = s.SplitOn;
+    channel.Vfo = s.MainVfo;
+    channel.Band = s.MainBand;
+    if (s.SplitOn) {
+        channel.SplitVfo = s.SubVfo;
+        channel.SplitBand = s.SubBand;
+    }
+}
+
 void SaveVFOInfoToMemory(RadioState &s, int MemoryPosition)
 {
     if (MemoryPosition < 0 || MemoryPosition >= kMemoryCount) {
@@ -32,13 +43,7 @@ void SaveVFOInfoToMemory(RadioState &s, int MemoryPosition)
     if (!m.inUse()) {
         ++s.MemoryCount;
     }
-    m.Split = s.SplitOn;
-    m.Vfo = s.MainVfo;
-    m.Band = s.MainBand;
-    if (s.SplitOn) {
-        m.SplitVfo = s.SubVfo;
-        m.SplitBand = s.SubBand;
-    }
+    CopyVfosToChannel(s, m);
     m.Skip = false;
 }
 

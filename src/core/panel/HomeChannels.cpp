@@ -2,6 +2,7 @@
 
 #include "Radio.h"
 #include "model/BandCopies.h"
+#include "model/MemoryStore.h"
 
 namespace dorv {
 
@@ -28,14 +29,7 @@ void HomeChannels::HOMEbutton_Click()
 void HomeChannels::store()
 {
     RadioState &s = radio_.state;
-    MemoryChannel &home = s.HomeChannels[s.MainBand];
-    home.Vfo = s.MainVfo;
-    home.Band = s.MainBand;
-    home.Split = s.SplitOn;
-    if (s.SplitOn) {
-        home.SplitVfo = s.SubVfo;
-        home.SplitBand = s.SubBand;
-    }
+    CopyVfosToChannel(s, s.HomeChannels[s.MainBand]);
     radio_.mck.TurnOffMCK();
 }
 
