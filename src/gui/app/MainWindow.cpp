@@ -172,9 +172,10 @@ void MainWindow::render()
     noReply_->setText(linkStatus);
     noReply_->setVisible(!linkStatus.isEmpty());
     linkStatus_->render(radio_, portMenu_->device(radio_.state.Settings.CommPort));
-    // Nothing the other windows draw changes with a reading or a knob step; their own
-    // actions redraw everything.
-    if (change == PanelChanges::Change::Meter || change == PanelChanges::Change::Readouts) {
+    // The other windows draw from the panel state or from forms that only their own actions
+    // and the menus change, and those redraw everything: a reading, a knob step or a second
+    // render after a key leaves them as they are.
+    if (change != PanelChanges::Change::Other) {
         return;
     }
     // The dialogs draw from their own forms, which the panel state does not hold.
