@@ -6,8 +6,6 @@ using namespace dorv::test;
 
 namespace {
 
-constexpr int kBand144 = 1;
-
 class MemoryScanTest : public ScanFixture {
 protected:
     // The link on, then MR on `position`.

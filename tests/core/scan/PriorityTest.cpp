@@ -5,7 +5,6 @@ using namespace dorv::test;
 
 namespace {
 
-constexpr int kBand144 = 1;
 constexpr int kPri5s = 2;
 constexpr int kPriOff = 3;
 constexpr Freq kChannelZero = 14550000;

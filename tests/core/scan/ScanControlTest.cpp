@@ -9,8 +9,6 @@ using namespace dorv::test;
 
 namespace {
 
-constexpr int kBand144 = 1;
-
 class ScanControlTest : public ScanFixture {
 protected:
     std::set<std::string> enabledButtons() { return EnabledButtons(p); }

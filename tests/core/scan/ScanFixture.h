@@ -18,6 +18,7 @@ struct Step {
 // that they happen inside a scan step's waits, as clicks do.
 class ScanFixture : public LiveFixture {
 protected:
+    static constexpr int kBand144 = 1; // the band table's 144 MHz entry
     static constexpr int kScan200ms = 5;
     static constexpr int kPause5s = 2;
     static constexpr int kPause3s = 3;

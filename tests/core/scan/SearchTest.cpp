@@ -5,8 +5,6 @@ using namespace dorv::test;
 
 namespace {
 
-constexpr int kBand144 = 1;
-
 class SearchTest : public ScanFixture {};
 
 TEST_F(SearchTest, search_outsideFmWarnsAndStartsNothing)

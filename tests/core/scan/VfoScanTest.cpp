@@ -7,7 +7,6 @@ using namespace dorv::test;
 
 namespace {
 
-constexpr int kBand144 = 1;
 constexpr int kBand14 = 7;
 constexpr Freq kFmStep = 500; // the 5 kHz channel step of FM
 
