@@ -1,9 +1,11 @@
 #include "net/RigctlTcpServer.h"
 
 #include "net/RigctlServer.h"
+#include "net/TcpConnection.h"
 
-#include <QHostAddress>
-#include <QTcpSocket>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 
 namespace dorv::gui {
 
@@ -11,27 +13,15 @@ RigctlTcpServer::RigctlTcpServer(RigctlServer &protocol, QObject *parent)
     : QObject(parent), protocol_(protocol)
 {
     protocol_.Send = [this](int id, const std::string &bytes) -> std::size_t {
-        QTcpSocket *socket = sockets_.value(id);
-        if (socket == nullptr) {
-            return 0;
-        }
-        socket->write(bytes.data(), static_cast<qint64>(bytes.size()));
-        return static_cast<std::size_t>(socket->bytesToWrite());
+        TcpConnection *connection = connections_.value(id);
+        return connection != nullptr ? connection->write(bytes) : 0;
     };
     protocol_.Drop = [this](int id) {
         // Closed from the event loop: the request that asked for it may still be running.
         QMetaObject::invokeMethod(
-            this,
-            [this, id] {
-                if (QTcpSocket *socket = sockets_.value(id)) {
-                    forget(id);
-                    socket->abort();
-                    socket->deleteLater();
-                }
-            },
-            Qt::QueuedConnection);
+            this, [this, id] { forget(id); }, Qt::QueuedConnection);
     };
-    connect(&server_, &QTcpServer::newConnection, this, &RigctlTcpServer::accept);
+    listener_.accepted = [this](int fd) { accept(fd); };
 }
 
 RigctlTcpServer::~RigctlTcpServer()
@@ -44,18 +34,18 @@ RigctlTcpServer::~RigctlTcpServer()
 bool RigctlTcpServer::listen(const QString &address, quint16 port, QString &error)
 {
     close();
-    QHostAddress host;
-    if (address == QStringLiteral("localhost")) {
-        host = QHostAddress::LocalHost;
-    } else if (!host.setAddress(address)) {
+    const std::optional<SocketAddress> place = IpSocketAddress(address, port);
+    if (!place) {
         error = tr("\"%1\" is not an IP address.").arg(address);
         return false;
     }
-    if (!server_.listen(host, port)) {
+    if (const int failure = listener_.listen(*place); failure != 0) {
         error =
-            server_.serverError() == QAbstractSocket::AddressInUseError
+            failure == EADDRINUSE
                 ? tr("Port %1 on %2 is already in use by another program.").arg(port).arg(address)
-                : server_.errorString();
+                : tr("Cannot listen on port %1 of %2: %3.")
+                      .arg(port)
+                      .arg(address, QString::fromLocal8Bit(std::strerror(failure)));
         return false;
     }
     protocol_.SetListening(true);
@@ -64,50 +54,49 @@ bool RigctlTcpServer::listen(const QString &address, quint16 port, QString &erro
 
 void RigctlTcpServer::close()
 {
-    server_.close();
-    const QList<int> ids = sockets_.keys();
+    listener_.close();
+    const QList<int> ids = connections_.keys();
     for (const int id : ids) {
-        QTcpSocket *socket = sockets_.value(id);
         forget(id);
-        socket->abort();
-        socket->deleteLater();
     }
     protocol_.SetListening(false);
 }
 
-void RigctlTcpServer::accept()
+void RigctlTcpServer::accept(int fd)
 {
-    while (QTcpSocket *socket = server_.nextPendingConnection()) {
-        if (sockets_.size() >= kMaxClients) {
-            socket->abort();
-            socket->deleteLater();
-            continue;
-        }
-        const int id = protocol_.OpenClient();
-        sockets_.insert(id, socket);
-        connect(socket, &QTcpSocket::readyRead, this, [this, id] { readFrom(id); });
-        connect(socket, &QTcpSocket::disconnected, this, [this, id, socket] {
-            forget(id);
-            socket->deleteLater();
-        });
-    }
-}
-
-void RigctlTcpServer::readFrom(int id)
-{
-    QTcpSocket *socket = sockets_.value(id);
-    if (socket == nullptr) {
+    if (connections_.size() >= kMaxClients) {
+        ::close(fd);
         return;
     }
-    const QByteArray bytes = socket->readAll();
-    protocol_.Receive(id, bytes.toStdString());
+    auto *connection = new TcpConnection(fd, this);
+    const int id = protocol_.OpenClient();
+    connections_.insert(id, connection);
+    connect(connection, &TcpConnection::received, this,
+            [this, id](const std::string &bytes, bool ended) { receive(id, bytes, ended); });
+    connect(connection, &TcpConnection::closed, this, [this, id] { forget(id); });
+}
+
+void RigctlTcpServer::receive(int id, const std::string &bytes, bool ended)
+{
+    if (!bytes.empty()) {
+        // May run events, in which this client can go: it is looked up again below.
+        protocol_.Receive(id, bytes);
+    }
+    if (ended) {
+        forget(id);
+    }
 }
 
 void RigctlTcpServer::forget(int id)
 {
-    if (sockets_.remove(id) > 0) {
-        protocol_.CloseClient(id);
+    TcpConnection *connection = connections_.take(id);
+    if (connection == nullptr) {
+        return;
     }
+    // Deleted later: its own signal may be what brought us here.
+    connection->abort();
+    connection->deleteLater();
+    protocol_.CloseClient(id);
 }
 
 } // namespace dorv::gui

@@ -1,17 +1,19 @@
 #pragma once
 
+#include "net/TcpListener.h"
+
 #include <QHash>
 #include <QObject>
 #include <QString>
-#include <QTcpServer>
-
-class QTcpSocket;
+#include <string>
 
 namespace dorv {
 class RigctlServer;
 }
 
 namespace dorv::gui {
+
+class TcpConnection;
 
 // The socket side of the network control server, on the UI thread's event loop: accepts
 // clients, hands what they send to the core's protocol and writes its answers back.
@@ -29,16 +31,17 @@ public:
     bool listen(const QString &address, quint16 port, QString &error);
     // Stops listening and disconnects every client.
     void close();
-    bool isListening() const { return server_.isListening(); }
+    bool isListening() const { return listener_.isListening(); }
 
 private:
-    void accept();
-    void readFrom(int id);
+    void accept(int fd);
+    void receive(int id, const std::string &bytes, bool ended);
+    // Closes a client's connection and tells the protocol it has gone.
     void forget(int id);
 
     RigctlServer &protocol_;
-    QTcpServer server_;
-    QHash<int, QTcpSocket *> sockets_;
+    TcpListener listener_;
+    QHash<int, TcpConnection *> connections_;
 };
 
 } // namespace dorv::gui

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QObject>
+#include <QSocketNotifier>
+#include <cstddef>
+#include <string>
+
+namespace dorv::gui {
+
+// One accepted TCP connection on the UI thread's event loop, never blocking it: what comes
+// in is read as soon as the socket has it, what goes out is written as far as the socket
+// takes it and the rest kept until it is writable again.
+//
+// After `received` the connection may be gone (its handler can run events and close it),
+// so nothing is touched after that signal.
+class TcpConnection : public QObject {
+    Q_OBJECT
+public:
+    // Owns the non-blocking descriptor `fd` from now on.
+    explicit TcpConnection(int fd, QObject *parent = nullptr);
+    ~TcpConnection() override;
+
+    // Queues bytes and writes what the socket takes now; returns the bytes still waiting.
+    // A failure to write shows as `closed` from the event loop, not from here.
+    std::size_t write(const std::string &bytes);
+    // Closes at once; anything unsent is dropped and no signal follows.
+    void abort();
+
+signals:
+    // Everything the socket had; `ended` when the peer has gone after it.
+    void received(const std::string &bytes, bool ended);
+    // The peer went away while writing to it.
+    void closed();
+
+private:
+    void readAll();
+    void flush();
+
+    int fd_;
+    QSocketNotifier reader_;
+    QSocketNotifier writer_;
+    std::string unsent_;
+};
+
+} // namespace dorv::gui

@@ -1,0 +1,88 @@
+#include "net/TcpListener.h"
+
+#include <QSocketNotifier>
+#include <arpa/inet.h>
+#include <cerrno>
+#include <cstring>
+#include <netinet/in.h>
+#include <unistd.h>
+
+namespace dorv::gui {
+
+std::optional<SocketAddress> IpSocketAddress(const QString &address, quint16 port)
+{
+    const QByteArray text =
+        address == QStringLiteral("localhost") ? QByteArray("127.0.0.1") : address.toLatin1();
+    SocketAddress result;
+    auto *v4 = reinterpret_cast<sockaddr_in *>(&result.storage);
+    auto *v6 = reinterpret_cast<sockaddr_in6 *>(&result.storage);
+    if (inet_pton(AF_INET, text.constData(), &v4->sin_addr) == 1) {
+        v4->sin_family = AF_INET;
+        v4->sin_port = htons(port);
+        result.length = sizeof(sockaddr_in);
+    } else if (inet_pton(AF_INET6, text.constData(), &v6->sin6_addr) == 1) {
+        v6->sin6_family = AF_INET6;
+        v6->sin6_port = htons(port);
+        result.length = sizeof(sockaddr_in6);
+    } else {
+        return std::nullopt;
+    }
+    return result;
+}
+
+TcpListener::~TcpListener()
+{
+    close();
+}
+
+int TcpListener::listen(const SocketAddress &address)
+{
+    close();
+    const int family = address.storage.ss_family;
+    const int fd = ::socket(family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0) {
+        return errno;
+    }
+    const int on = 1;
+    const bool ready =
+        ::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) == 0 &&
+        (family != AF_INET6 || ::setsockopt(fd, IPPROTO_IPV6, IPV6_V6ONLY, &on, sizeof on) == 0) &&
+        ::bind(fd, reinterpret_cast<const sockaddr *>(&address.storage), address.length) == 0 &&
+        ::listen(fd, SOMAXCONN) == 0;
+    if (!ready) {
+        const int error = errno;
+        ::close(fd);
+        return error;
+    }
+    fd_ = fd;
+    notifier_ = std::make_unique<QSocketNotifier>(fd_, QSocketNotifier::Read);
+    QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
+                     [this] { acceptAll(); });
+    return 0;
+}
+
+void TcpListener::close()
+{
+    if (fd_ < 0) {
+        return;
+    }
+    notifier_.reset();
+    ::close(fd_);
+    fd_ = -1;
+}
+
+void TcpListener::acceptAll()
+{
+    while (fd_ >= 0) {
+        const int client = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
+        if (client >= 0) {
+            accepted(client);
+        } else if (errno != EINTR && errno != ECONNABORTED) {
+            // EAGAIN: none left. Anything else (out of descriptors) is tried again when
+            // the notifier fires next.
+            return;
+        }
+    }
+}
+
+} // namespace dorv::gui

@@ -1,0 +1,184 @@
+// The network control server's sockets on the event loop, with plain POSIX clients in the
+// same thread: the server only runs while the test lets events run.
+
+#include "net/RigctlTcpServer.h"
+
+#include "Radio.h"
+#include "support/FakeHost.h"
+#include "support/RecordingPort.h"
+#include "support/TempDir.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <algorithm>
+#include <arpa/inet.h>
+#include <cerrno>
+#include <functional>
+#include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+namespace dorv::test {
+namespace {
+
+// Runs events until `done` holds or 5 s pass.
+bool RunUntil(const std::function<bool()> &done)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!done() && timer.elapsed() < 5000) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    return done();
+}
+
+// A non-blocking client socket connected to port on the loopback address of `family`.
+int Connect(quint16 port, int family = AF_INET)
+{
+    const int fd = ::socket(family, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    sockaddr_in v4{AF_INET, htons(port), {htonl(INADDR_LOOPBACK)}, {}};
+    sockaddr_in6 v6{};
+    v6.sin6_family = AF_INET6;
+    v6.sin6_port = htons(port);
+    v6.sin6_addr = in6addr_loopback;
+    const bool isV4 = family == AF_INET;
+    ::connect(fd, isV4 ? reinterpret_cast<sockaddr *>(&v4) : reinterpret_cast<sockaddr *>(&v6),
+              isV4 ? sizeof v4 : sizeof v6);
+    return fd;
+}
+
+// Runs events until the client has `count` line ends, or has been closed. What it read.
+std::string ReadLines(int fd, int count)
+{
+    std::string text;
+    bool closed = false;
+    RunUntil([&] {
+        char chunk[4096];
+        ssize_t got = 0;
+        while ((got = ::recv(fd, chunk, sizeof chunk, 0)) > 0) {
+            text.append(chunk, static_cast<std::size_t>(got));
+        }
+        closed = got == 0 || (got < 0 && errno != EAGAIN);
+        return closed || std::count(text.begin(), text.end(), '\n') >= count;
+    });
+    return closed ? text + "<closed>" : text;
+}
+
+// A port on which nothing listens at the moment of asking.
+quint16 FreePort()
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{AF_INET, 0, {htonl(INADDR_LOOPBACK)}, {}};
+    socklen_t length = sizeof address;
+    ::bind(fd, reinterpret_cast<sockaddr *>(&address), length);
+    ::getsockname(fd, reinterpret_cast<sockaddr *>(&address), &length);
+    ::close(fd);
+    return ntohs(address.sin_port);
+}
+
+class RigctlTcpServerTest : public ::testing::Test {
+protected:
+    FakeHost host;
+    RecordingPort port;
+    TempDir temp{"dorv-rigctl-tcp"};
+    Radio radio{host, port, temp.path().string()};
+    gui::RigctlTcpServer server{radio.net};
+    quint16 tcpPort = FreePort();
+    QString error;
+};
+
+TEST_F(RigctlTcpServerTest, listen_servesIpv4AndIpv6LiteralsAndNamesEachFailure)
+{
+    ASSERT_TRUE(server.listen(QStringLiteral("::1"), tcpPort, error)) << error.toStdString();
+    const int v6 = Connect(tcpPort, AF_INET6);
+    ::send(v6, "f\n", 2, 0);
+    const std::string frequency = ReadLines(v6, 1);
+    EXPECT_NE(frequency.find_first_of("0123456789"), std::string::npos) << frequency;
+    // The IPv6 listener leaves IPv4 on the same port to others.
+    const int v4 = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in any{AF_INET, htons(tcpPort), {htonl(INADDR_ANY)}, {}};
+    EXPECT_EQ(::bind(v4, reinterpret_cast<sockaddr *>(&any), sizeof any), 0) << errno;
+
+    // That socket now holds the port on every IPv4 address, localhost included.
+    ::listen(v4, 1);
+    EXPECT_FALSE(server.listen(QStringLiteral("localhost"), tcpPort, error));
+    EXPECT_EQ(error.toStdString(), "Port " + std::to_string(tcpPort) +
+                                       " on localhost is already in use by another program.");
+    EXPECT_FALSE(server.isListening());
+    EXPECT_EQ(ReadLines(v6, 1), "<closed>"); // listening anew dropped the earlier client
+    EXPECT_FALSE(server.listen(QStringLiteral("radio.local"), tcpPort, error));
+    EXPECT_EQ(error, QStringLiteral("\"radio.local\" is not an IP address."));
+    EXPECT_FALSE(server.listen(QStringLiteral("192.0.2.1"), tcpPort, error));
+    EXPECT_EQ(error.toStdString(), "Cannot listen on port " + std::to_string(tcpPort) +
+                                       " of 192.0.2.1: Cannot assign requested address.");
+    ::close(v4);
+    ::close(v6);
+}
+
+TEST_F(RigctlTcpServerTest, clientThatNeverReads_isCutOffWhileOthersAreServed)
+{
+    ASSERT_TRUE(server.listen(QStringLiteral("127.0.0.1"), tcpPort, error));
+    const int reader = Connect(tcpPort);
+    const int hog = Connect(tcpPort);
+    // A small receive window, so the hog's answers back up soon.
+    const int window = 4096;
+    ::setsockopt(hog, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
+    ASSERT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 2; }));
+    ::send(reader, "f\n", 2, 0);
+    const std::string frequency = ReadLines(reader, 1);
+
+    std::string requests;
+    for (int i = 0; i < 100; ++i) {
+        requests += "\\dump_state\n";
+    }
+    int rounds = 0;
+    while (radio.net.ClientCount() == 2 && rounds++ < 500) {
+        ::send(hog, requests.data(), requests.size(), MSG_NOSIGNAL);
+        QCoreApplication::processEvents();
+        ::send(reader, "f\n", 2, 0);
+        ASSERT_EQ(ReadLines(reader, 1), frequency) << "round " << rounds;
+    }
+    EXPECT_EQ(radio.net.ClientCount(), 1) << "the hog was not cut off in " << rounds << " rounds";
+    EXPECT_EQ(radio.panel.NetClients, 1);
+    ::close(hog);
+    ::close(reader);
+}
+
+TEST_F(RigctlTcpServerTest, clientsThatGoOrAreTooMany_areForgottenAndTheProgramLives)
+{
+    ASSERT_TRUE(server.listen(QStringLiteral("127.0.0.1"), tcpPort, error));
+    std::vector<int> clients;
+    for (int i = 0; i <= gui::RigctlTcpServer::kMaxClients; ++i) {
+        clients.push_back(Connect(tcpPort));
+    }
+    ASSERT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 32; }));
+    EXPECT_EQ(ReadLines(clients.back(), 1), "<closed>");
+
+    // One half-closes after a request and still gets its answer; one resets after its
+    // requests, so the answers meet a dead socket (a SIGPIPE would end the test program).
+    ::send(clients[0], "f\n", 2, 0);
+    ::shutdown(clients[0], SHUT_WR);
+    ::send(clients[1], "f\nf\n", 4, 0);
+    const linger reset{1, 0};
+    ::setsockopt(clients[1], SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
+    ::close(clients[1]);
+    const std::string answer = ReadLines(clients[0], 2);
+    EXPECT_EQ(answer.substr(answer.find('\n') + 1), "<closed>") << answer;
+    EXPECT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 30; }));
+
+    server.close();
+    EXPECT_EQ(radio.net.ClientCount(), 0);
+    EXPECT_EQ(radio.panel.NetClients, -1);
+    EXPECT_EQ(ReadLines(clients[2], 1), "<closed>");
+    const int late = Connect(tcpPort);
+    EXPECT_EQ(ReadLines(late, 1), "<closed>"); // refused
+    for (std::size_t i = 2; i < clients.size(); ++i) {
+        ::close(clients[i]);
+    }
+    ::close(clients[0]);
+    ::close(late);
+}
+
+} // namespace
+} // namespace dorv::test
