@@ -22,21 +22,25 @@
 namespace dorv::test {
 namespace {
 
-// Runs events until `done` holds or 5 s pass.
-bool RunUntil(const std::function<bool()> &done)
+// Runs events until `done` holds or `ms` pass.
+bool RunUntil(const std::function<bool()> &done, int ms = 5000)
 {
     QElapsedTimer timer;
     timer.start();
-    while (!done() && timer.elapsed() < 5000) {
+    while (!done() && timer.elapsed() < ms) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
     }
     return done();
 }
 
-// A non-blocking client socket connected to port on the loopback address of `family`.
-int Connect(quint16 port, int family = AF_INET)
+// A non-blocking client socket connected to port on the loopback address of `family`,
+// with the receive buffer made `window` bytes small where it is not 0.
+int Connect(quint16 port, int family = AF_INET, int window = 0)
 {
     const int fd = ::socket(family, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    if (window > 0) {
+        ::setsockopt(fd, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
+    }
     sockaddr_in v4{AF_INET, htons(port), {htonl(INADDR_LOOPBACK)}, {}};
     sockaddr_in6 v6{};
     v6.sin6_family = AF_INET6;
@@ -90,12 +94,12 @@ protected:
 
 TEST_F(RigctlTcpServerTest, listen_servesIpv4AndIpv6LiteralsAndNamesEachFailure)
 {
-    ASSERT_TRUE(server.listen(QStringLiteral("::1"), tcpPort, error)) << error.toStdString();
+    ASSERT_TRUE(server.listen(QStringLiteral("::"), tcpPort, error)) << error.toStdString();
     const int v6 = Connect(tcpPort, AF_INET6);
     ::send(v6, "f\n", 2, 0);
     const std::string frequency = ReadLines(v6, 1);
-    EXPECT_NE(frequency.find_first_of("0123456789"), std::string::npos) << frequency;
-    // The IPv6 listener leaves IPv4 on the same port to others.
+    EXPECT_EQ(frequency.find_first_not_of("0123456789"), frequency.size() - 1) << frequency;
+    // An IPv6 listener leaves IPv4 on the same port to others, even on the any-address.
     const int v4 = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in any{AF_INET, htons(tcpPort), {htonl(INADDR_ANY)}, {}};
     EXPECT_EQ(::bind(v4, reinterpret_cast<sockaddr *>(&any), sizeof any), 0) << errno;
@@ -120,26 +124,27 @@ TEST_F(RigctlTcpServerTest, clientThatNeverReads_isCutOffWhileOthersAreServed)
 {
     ASSERT_TRUE(server.listen(QStringLiteral("127.0.0.1"), tcpPort, error));
     const int reader = Connect(tcpPort);
-    const int hog = Connect(tcpPort);
-    // A small receive window, so the hog's answers back up soon.
-    const int window = 4096;
-    ::setsockopt(hog, SOL_SOCKET, SO_RCVBUF, &window, sizeof window);
+    // A small receive window, so that the hog's answers soon fill the sockets' buffers.
+    const int hog = Connect(tcpPort, AF_INET, 4096);
     ASSERT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 2; }));
     ::send(reader, "f\n", 2, 0);
     const std::string frequency = ReadLines(reader, 1);
 
+    // Bursts of 1.7 MB of answers to fewer request bytes than the server holds for a
+    // client: once the sockets' buffers are full, the hog is cut off for what it leaves
+    // unread. A write that blocked would hang the test here.
     std::string requests;
-    for (int i = 0; i < 100; ++i) {
+    for (int i = 0; i < 1000; ++i) {
         requests += "\\dump_state\n";
     }
-    int rounds = 0;
-    while (radio.net.ClientCount() == 2 && rounds++ < 500) {
-        ::send(hog, requests.data(), requests.size(), MSG_NOSIGNAL);
-        QCoreApplication::processEvents();
+    ASSERT_LT(requests.size(), RigctlServer::kMaxQueued);
+    for (int burst = 0; burst < 20 && radio.net.ClientCount() == 2; ++burst) {
+        ASSERT_EQ(::send(hog, requests.data(), requests.size(), 0), ssize_t(requests.size()));
+        RunUntil([&] { return radio.net.ClientCount() == 1; }, 200);
         ::send(reader, "f\n", 2, 0);
-        ASSERT_EQ(ReadLines(reader, 1), frequency) << "round " << rounds;
+        ASSERT_EQ(ReadLines(reader, 1), frequency) << "burst " << burst;
     }
-    EXPECT_EQ(radio.net.ClientCount(), 1) << "the hog was not cut off in " << rounds << " rounds";
+    EXPECT_EQ(radio.net.ClientCount(), 1);
     EXPECT_EQ(radio.panel.NetClients, 1);
     ::close(hog);
     ::close(reader);
@@ -155,11 +160,16 @@ TEST_F(RigctlTcpServerTest, clientsThatGoOrAreTooMany_areForgottenAndTheProgramL
     ASSERT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 32; }));
     EXPECT_EQ(ReadLines(clients.back(), 1), "<closed>");
 
-    // One half-closes after a request and still gets its answer; one resets after its
-    // requests, so the answers meet a dead socket (a SIGPIPE would end the test program).
+    // One half-closes after a request and still gets its answer. One resets after as many
+    // request bytes as the server holds: they fill a whole read, so the read meets the
+    // reset too and the answers go to a dead socket (a SIGPIPE would end the test program).
     ::send(clients[0], "f\n", 2, 0);
     ::shutdown(clients[0], SHUT_WR);
-    ::send(clients[1], "f\nf\n", 4, 0);
+    std::string requests;
+    while (requests.size() < RigctlServer::kMaxQueued) {
+        requests += "f\n";
+    }
+    ASSERT_EQ(::send(clients[1], requests.data(), requests.size(), 0), ssize_t(requests.size()));
     const linger reset{1, 0};
     ::setsockopt(clients[1], SOL_SOCKET, SO_LINGER, &reset, sizeof reset);
     ::close(clients[1]);
