@@ -10,12 +10,16 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
+#include <QTimer>
 #include <algorithm>
 #include <arpa/inet.h>
 #include <cerrno>
+#include <ctime>
 #include <functional>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -188,6 +192,35 @@ TEST_F(RigctlTcpServerTest, clientsThatGoOrAreTooMany_areForgottenAndTheProgramL
     }
     ::close(clients[0]);
     ::close(late);
+}
+
+TEST_F(RigctlTcpServerTest, outOfDescriptors_waitsWithoutSpinningThenAccepts)
+{
+    ASSERT_TRUE(server.listen(QStringLiteral("127.0.0.1"), tcpPort, error));
+    const int client = Connect(tcpPort);
+    // No descriptor can be opened: the limit is the lowest free one.
+    rlimit limit{};
+    ::getrlimit(RLIMIT_NOFILE, &limit);
+    const int lowestFree = ::dup(0);
+    ::close(lowestFree);
+    const rlimit none{static_cast<rlim_t>(lowestFree), limit.rlim_max};
+    ASSERT_EQ(::setrlimit(RLIMIT_NOFILE, &none), 0);
+
+    // Half a second of waiting events: the waiting connection must not keep the loop busy.
+    timespec start{}, end{};
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &start);
+    QEventLoop loop;
+    QTimer::singleShot(500, &loop, &QEventLoop::quit);
+    loop.exec();
+    ::clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &end);
+    ::setrlimit(RLIMIT_NOFILE, &limit);
+    const double cpuMs = (end.tv_sec - start.tv_sec) * 1e3 + (end.tv_nsec - start.tv_nsec) / 1e6;
+    EXPECT_LT(cpuMs, 100) << "processor time while the accept failed";
+
+    EXPECT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 1; }));
+    ::send(client, "f\n", 2, 0);
+    EXPECT_NE(ReadLines(client, 1).find('\n'), std::string::npos);
+    ::close(client);
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "net/TcpListener.h"
 
 #include <QSocketNotifier>
+#include <QTimer>
 #include <arpa/inet.h>
 #include <cerrno>
 #include <cstring>
@@ -77,9 +78,14 @@ void TcpListener::acceptAll()
         const int client = ::accept4(fd_, nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC);
         if (client >= 0) {
             accepted(client);
+        } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+            return; // none left
         } else if (errno != EINTR && errno != ECONNABORTED) {
-            // EAGAIN: none left. Anything else (out of descriptors) is tried again when
-            // the notifier fires next.
+            // Out of descriptors or memory: the connection stays waiting and would wake the
+            // notifier at once, over and over. It is tried again in a second.
+            notifier_->setEnabled(false);
+            QTimer::singleShot(kAcceptRetryMs, notifier_.get(),
+                               [notifier = notifier_.get()] { notifier->setEnabled(true); });
             return;
         }
     }

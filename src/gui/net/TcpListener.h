@@ -24,6 +24,9 @@ std::optional<SocketAddress> IpSocketAddress(const QString &address, quint16 por
 // connection that comes in is accepted at once and handed on as a non-blocking descriptor.
 class TcpListener {
 public:
+    // After an accept failed for want of descriptors or memory, the wait before the next try.
+    static constexpr int kAcceptRetryMs = 1000;
+
     TcpListener() = default;
     TcpListener(const TcpListener &) = delete;
     TcpListener &operator=(const TcpListener &) = delete;
