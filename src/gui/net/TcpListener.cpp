@@ -4,7 +4,6 @@
 #include <QTimer>
 #include <arpa/inet.h>
 #include <cerrno>
-#include <cstring>
 #include <netinet/in.h>
 #include <unistd.h>
 
