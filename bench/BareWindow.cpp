@@ -1,18 +1,27 @@
-// The benchmark's baseline: a plain Qt widgets window of the panel's size that does
-// nothing, started the same way as the program.
+// The benchmark's baseline: a plain Qt widgets main window that does nothing, with a menu
+// bar and a status bar as the panel has, started the same way as the program:
+//   bare-qt-window [WIDTHxHEIGHT]
+// The benchmark gives it the panel's size, so both hold the same image of the window.
 #include <QApplication>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenuBar>
 #include <QStatusBar>
+#include <QStringList>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Bare Qt window"));
+    window.menuBar()
+        ->addMenu(QStringLiteral("&File"))
+        ->addAction(QStringLiteral("E&xit"), &app, &QApplication::quit);
     window.setCentralWidget(new QLabel(QStringLiteral("baseline")));
     window.statusBar()->showMessage(QStringLiteral("ready"));
-    window.resize(800, 360);
+    const QStringList size = QApplication::arguments().value(1).split(QLatin1Char('x'));
+    const int width = size.value(0).toInt(), height = size.value(1).toInt();
+    window.resize(width > 0 ? width : 800, height > 0 ? height : 360);
     window.show();
     return QApplication::exec();
 }

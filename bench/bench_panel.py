@@ -7,7 +7,8 @@ seeded data directory, switches the link on with the P key, and measures
   * idle polling for a window at the 500 ms and at the 100 ms meter interval,
   * Page Up held for a window (the main knob turning with the keyboard's auto-repeat),
   * a bare Qt window started the same way, as the baseline, idle and with Page Up held
-    (what the key events alone cost),
+    (what the key events alone cost); it has a menu bar and a status bar and the panel
+    window's size, so both keep the same image of the window,
 
 each the given number of times; it prints the median of the runs.
 
@@ -136,6 +137,8 @@ class Session:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for(lambda: display.window("^DORV FT-897") is not None, 30 * patience, "the panel")
         self.window = display.window("^DORV FT-897")
+        geometry = display.run(["xdotool", "getwindowgeometry", self.window]).stdout
+        self.size = geometry.split("Geometry:")[1].split()[0]  # WIDTHxHEIGHT
         display.run(["xdotool", "windowactivate", "--sync", self.window])
         time.sleep(1.0)
         display.run(["xdotool", "key", "p"])  # POWER: link on, polling starts
@@ -179,10 +182,14 @@ def hold_key(display, window, key, seconds):
     return action
 
 
+panel_sizes = []  # the panel window's size, from the first session
+
+
 def run_panel(build, meter_ms, seconds, knob):
     display = Display()
     try:
         session = Session(build, display, meter_ms)
+        panel_sizes.append(session.size)
         try:
             action = hold_key(display, session.window, "Prior", seconds) if knob else None
             return session.measure(seconds, action)
@@ -195,9 +202,12 @@ def run_panel(build, meter_ms, seconds, knob):
 def run_bare(build, seconds, knob=False):
     """The bare window idle, or with Page Up held on it: what Qt and the kernel spend on
     the auto-repeated key events alone."""
+    if not panel_sizes:
+        run_panel(build, 500, 1.0, False)
     display = Display()
     try:
-        window = subprocess.Popen([os.path.join(build, "bench/bare-qt-window")], env=display.env,
+        window = subprocess.Popen([os.path.join(build, "bench/bare-qt-window"), panel_sizes[0]],
+                                  env=display.env,
                                   stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         try:
             wait_for(lambda: display.window("^Bare Qt window$") is not None, 30, "the window")

@@ -45,23 +45,26 @@ int main(int argc, char *argv[])
     window.netServer()->start();
 
     // The splash stays up while the main window loads; the load shows the main window.
-    dorv::gui::StartupSplash splash;
-    window.radio().app.frmStartup_Load();
-    splash.render(window.radio().panel);
-    splash.show();
-    splash.repaint();
+    // It is destroyed once the load is over, so its window and its image of the screen go.
     // A termination signal during the load closes the splash: the program then ends
     // the orderly way without showing the panel.
     bool terminated = false;
-    window.load([&] {
-        terminated = !splash.isVisible();
-        if (terminated) {
-            return;
-        }
-        splash.hide();
-        window.show();
-        window.repaint();
-    });
+    {
+        dorv::gui::StartupSplash splash;
+        window.radio().app.frmStartup_Load();
+        splash.render(window.radio().panel);
+        splash.show();
+        splash.repaint();
+        window.load([&] {
+            terminated = !splash.isVisible();
+            if (terminated) {
+                return;
+            }
+            splash.hide();
+            window.show();
+            window.repaint();
+        });
+    }
     if (terminated) {
         window.radio().app.EndDORV();
         return 0;

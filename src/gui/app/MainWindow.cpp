@@ -42,7 +42,13 @@ int pixels(int twips)
 
 MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     : QMainWindow(parent), port_(dataDir.toStdString(), [this] { return host_.now(); }),
-      radio_(host_, port_, dataDir.toStdString())
+      radio_(host_, port_, dataDir.toStdString()),
+      lockDialog_([this] { return radio_.panel.frmLockUnLock.Visible; },
+                  [this] { return wired(new LockDialog(radio_, this)); }),
+      aboutDialog_([this] { return radio_.panel.frmAboutVisible; },
+                   [this] { return wired(new AboutDialog(radio_, this)); }),
+      scope_([this] { return radio_.panel.frmBandScope.Visible; },
+             [this] { return wired(new ScopeWindow(radio_, this)); })
 {
     setObjectName(QStringLiteral("frmRadio"));
     // The window has a fixed size: no maximise button.
@@ -68,15 +74,7 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     panel_ = new FrontPanel(radio_, this);
     connect(panel_, &FrontPanel::acted, this, &MainWindow::render);
     setCentralWidget(panel_);
-    // frmAbout is loaded hidden, ready when asked for.
-    lockDialog_ = new LockDialog(radio_, this);
-    connect(lockDialog_, &LockDialog::acted, this, &MainWindow::renderAll);
-    aboutDialog_ = new AboutDialog(radio_, this);
-    connect(aboutDialog_, &AboutDialog::acted, this, &MainWindow::renderAll);
-    settingsDialogs_ = new SettingsDialogViews(radio_, this);
-    connect(settingsDialogs_, &SettingsDialogViews::acted, this, &MainWindow::renderAll);
-    scope_ = new ScopeWindow(radio_, this);
-    connect(scope_, &ScopeWindow::acted, this, &MainWindow::renderAll);
+    settingsDialogs_ = wired(new SettingsDialogViews(radio_, this));
     // Shown while the serial device is gone or the radio stops answering the status polls.
     noReply_ = new QLabel(this);
     noReply_->setObjectName(QStringLiteral("lblNoReply"));
@@ -179,17 +177,17 @@ void MainWindow::render()
         return;
     }
     // The dialogs draw from their own forms, which the panel state does not hold.
-    lockDialog_->render();
-    aboutDialog_->render();
+    lockDialog_.render();
+    aboutDialog_.render();
     settingsDialogs_->render();
-    scope_->render();
+    scope_.render();
     showMemoryManager();
     if (radio_.panel.ProgramEnded) {
         // The exit procedure ran to its end: every window goes at once.
-        lockDialog_->hide();
-        aboutDialog_->hide();
+        lockDialog_.hide();
+        aboutDialog_.hide();
         settingsDialogs_->hideAll();
-        scope_->hide();
+        scope_.hide();
         close();
     }
 }
@@ -202,6 +200,12 @@ void MainWindow::renderAll()
     render();
 }
 
+template <typename Window> Window *MainWindow::wired(Window *window)
+{
+    connect(window, &Window::acted, this, &MainWindow::renderAll);
+    return window;
+}
+
 MemoryManagerWindow *MainWindow::memoryManager() const
 {
     return memoryManager_.data();
@@ -212,8 +216,7 @@ void MainWindow::showMemoryManager()
 {
     const bool open = radio_.panel.frmMemoryManagerVisible && !radio_.panel.ProgramEnded;
     if (open && memoryManager_ == nullptr) {
-        memoryManager_ = new MemoryManagerWindow(radio_, this);
-        connect(memoryManager_, &MemoryManagerWindow::acted, this, &MainWindow::renderAll);
+        memoryManager_ = wired(new MemoryManagerWindow(radio_, this));
         memoryManager_->show();
     } else if (!open && memoryManager_ != nullptr) {
         memoryManager_->close();

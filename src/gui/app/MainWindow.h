@@ -4,6 +4,7 @@
 #include "app/PanelChanges.h"
 #include "app/PortRouter.h"
 #include "app/QtHost.h"
+#include "widgets/OnDemandWindow.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -39,7 +40,6 @@ public:
     QtHost &host() { return host_; }
     FrontPanel *frontPanel() const { return panel_; }
     MenuBarBuilder *menus() const { return menus_; }
-    ScopeWindow *scopeWindow() const { return scope_; }
     // The memory manager window while it is open, else null.
     MemoryManagerWindow *memoryManager() const;
     NetServerControl *netServer() const { return net_; }
@@ -61,6 +61,8 @@ private:
     void renderAll();
     void showMemoryManager();
     void raiseMemoryManager();
+    // Connects a window made on demand to the redraw after its actions.
+    template <typename Window> Window *wired(Window *window);
 
     // Declared in this order so the radio goes before the host and port it uses.
     QtHost host_;
@@ -69,10 +71,10 @@ private:
 
     FrontPanel *panel_ = nullptr;
     MenuBarBuilder *menus_ = nullptr;
-    LockDialog *lockDialog_ = nullptr;
-    AboutDialog *aboutDialog_ = nullptr;
+    OnDemandWindow<LockDialog> lockDialog_;
+    OnDemandWindow<AboutDialog> aboutDialog_;
     SettingsDialogViews *settingsDialogs_ = nullptr;
-    ScopeWindow *scope_ = nullptr;
+    OnDemandWindow<ScopeWindow> scope_;
     QPointer<MemoryManagerWindow> memoryManager_; // while the manager is open
     NetServerControl *net_ = nullptr;
     KeyHoldFilter *keyHold_ = nullptr;

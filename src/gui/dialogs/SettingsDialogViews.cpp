@@ -14,27 +14,42 @@ constexpr int kDcsColumns = 8;
 SettingsDialogViews::SettingsDialogViews(Radio &radio, QWidget *window) : QObject(window)
 {
     SettingsDialogs &dialogs = radio.dialogs;
-    views_ = {
-        new TuningStepsDialogView(radio, window), new RptShiftDialogView(radio, window),
-        new ToneDialogView(radio, dialogs.frmCTCSS, QStringLiteral("frmCTCSS"), kCtcssColumns,
-                           window),
-        new ToneDialogView(radio, dialogs.frmDCS, QStringLiteral("frmDCS"), kDcsColumns, window)};
-    for (SettingsDialogView *view : std::as_const(views_)) {
-        connect(view, &SettingsDialogView::acted, this, &SettingsDialogViews::acted);
-    }
+    add(dialogs.frmTuningSteps,
+        [&radio, window] { return new TuningStepsDialogView(radio, window); });
+    add(dialogs.frmRPTshift, [&radio, window] { return new RptShiftDialogView(radio, window); });
+    add(dialogs.frmCTCSS, [&radio, window] {
+        return new ToneDialogView(radio, radio.dialogs.frmCTCSS, QStringLiteral("frmCTCSS"),
+                                  kCtcssColumns, window);
+    });
+    add(dialogs.frmDCS, [&radio, window] {
+        return new ToneDialogView(radio, radio.dialogs.frmDCS, QStringLiteral("frmDCS"),
+                                  kDcsColumns, window);
+    });
+}
+
+template <typename Form>
+void SettingsDialogViews::add(const Form &form, std::function<SettingsDialogView *()> make)
+{
+    views_.emplace_back([&form] { return form.form.Visible; },
+                        [this, make = std::move(make)] {
+                            SettingsDialogView *view = make();
+                            connect(view, &SettingsDialogView::acted, this,
+                                    &SettingsDialogViews::acted);
+                            return view;
+                        });
 }
 
 void SettingsDialogViews::render()
 {
-    for (SettingsDialogView *view : std::as_const(views_)) {
-        view->render();
+    for (OnDemandWindow<SettingsDialogView> &view : views_) {
+        view.render();
     }
 }
 
 void SettingsDialogViews::hideAll()
 {
-    for (SettingsDialogView *view : std::as_const(views_)) {
-        view->hide();
+    for (OnDemandWindow<SettingsDialogView> &view : views_) {
+        view.hide();
     }
 }
 

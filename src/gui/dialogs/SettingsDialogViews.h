@@ -1,9 +1,10 @@
 #pragma once
 
 #include "Radio.h"
+#include "widgets/OnDemandWindow.h"
 
 #include <QObject>
-#include <QVector>
+#include <vector>
 
 class QWidget;
 
@@ -11,7 +12,8 @@ namespace dorv::gui {
 
 class SettingsDialogView;
 
-// The four dialogs of the Settings menu, made once with the main window as their parent.
+// The four dialogs of the Settings menu, each made the first time it opens, with the main
+// window as its parent.
 class SettingsDialogViews : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +26,10 @@ signals:
     void acted();
 
 private:
-    QVector<SettingsDialogView *> views_;
+    // Adds a dialog shown while its core form is visible.
+    template <typename Form> void add(const Form &form, std::function<SettingsDialogView *()> make);
+
+    std::vector<OnDemandWindow<SettingsDialogView>> views_;
 };
 
 } // namespace dorv::gui

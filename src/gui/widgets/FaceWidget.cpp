@@ -1,5 +1,6 @@
 #include "FaceWidget.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 namespace dorv {
@@ -11,7 +12,7 @@ FaceWidget::FaceWidget(QWidget *parent) : QWidget(parent)
 
 void FaceWidget::restyle()
 {
-    m_background.invalidate();
+    m_tiles.invalidate();
     update();
 }
 
@@ -48,16 +49,16 @@ QRect FaceWidget::displayRect() const
 
 void FaceWidget::resizeEvent(QResizeEvent *)
 {
-    m_background.invalidate();
+    m_tiles.invalidate();
 }
 
-void FaceWidget::paintEvent(QPaintEvent *)
+void FaceWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black);
-    painter.drawPixmap(0, 0, m_background.get(*this, [this](QPainter &p) {
+    m_tiles.paint(painter, *this, event->region(), [this](QPainter &p) {
+        p.fillRect(rect(), Qt::black);
         RadioFacePainter(m_style, m_set).paint(p, rect(), m_layout, m_displayColor);
-    }));
+    });
 }
 
 } // namespace dorv

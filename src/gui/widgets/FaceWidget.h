@@ -1,7 +1,7 @@
 #pragma once
 
-#include "BackgroundCache.h"
 #include "RadioFacePainter.h"
+#include "TileCache.h"
 
 #include <QColor>
 #include <QWidget>
@@ -39,7 +39,8 @@ private:
     ColourSet m_set = ColourSet::Full;
     FaceLayout m_layout;
     QColor m_displayColor = FaceColors::displayDark(ColourSet::Full);
-    BackgroundCache m_background;
+    // Enough tiles for the display window and the knobs at the largest size.
+    TileCache m_tiles{192};
 };
 
 } // namespace dorv

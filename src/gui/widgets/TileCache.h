@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QHash>
+#include <QPixmap>
+#include <QPoint>
+#include <functional>
+
+class QPainter;
+class QRegion;
+class QWidget;
+
+namespace dorv {
+
+// Keeps the pieces of a widget's static drawing that are painted again and again, such as
+// the face under a readout's digits or under a turning knob, as small tiles made the first
+// time a partial repaint needs them. A repaint of the whole widget draws straight onto the
+// window and keeps nothing. The face is costly to draw even in a small clip, but a pixmap
+// of all of it would hold memory for parts that are painted once.
+class TileCache {
+public:
+    using Painter = std::function<void(QPainter &)>;
+
+    // At most maxTiles tiles are kept; the least recently used goes first.
+    explicit TileCache(int maxTiles) : m_maxTiles(maxTiles) {}
+
+    void invalidate() { m_tiles.clear(); }
+
+    // Paints the drawing where region needs it. draw paints the whole drawing in widget
+    // coordinates (logical pixels), opaque.
+    void paint(QPainter &painter, const QWidget &widget, const QRegion &region,
+               const Painter &draw);
+
+    int tileCount() const { return m_tiles.size(); }
+
+    // Tile edge in logical pixels.
+    static constexpr int kTileSize = 32;
+
+private:
+    struct Tile {
+        QPixmap pixmap;
+        quint64 lastUse = 0;
+    };
+
+    const QPixmap &tile(QPoint index, qreal ratio, const Painter &draw);
+    void dropLeastRecentlyUsed();
+
+    int m_maxTiles;
+    quint64 m_clock = 0;
+    qreal m_ratio = 0;
+    QHash<QPoint, Tile> m_tiles;
+};
+
+} // namespace dorv
