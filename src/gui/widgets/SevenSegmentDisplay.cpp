@@ -246,11 +246,13 @@ void SevenSegmentDisplay::computeGeometry()
         const qreal dotSize = t * 1.1;
         const QPointF dotCentre = at(w + digitHeight * kCellSpacing / 2, digitHeight - dotSize / 2);
         shape.dot = QRectF(dotCentre - QPointF(dotSize / 2, dotSize / 2), QSizeF(dotSize, dotSize));
-        QRectF bounds = shape.dot;
-        for (const QPolygonF &segment : shape.segments)
-            bounds |= segment.boundingRect();
         // Antialiasing reaches into the pixels the outline crosses; one more for rounding.
-        shape.bounds = bounds.toAlignedRect().adjusted(-1, -1, 1, 1);
+        shape.bounds = shape.dot.toAlignedRect().adjusted(-1, -1, 1, 1);
+        for (int s = 0; s < 7; ++s) {
+            shape.segmentBounds[s] =
+                shape.segments[s].boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
+            shape.bounds |= shape.segmentBounds[s];
+        }
         m_shapes.append(shape);
     }
 }
@@ -274,15 +276,19 @@ void SevenSegmentDisplay::paintEvent(QPaintEvent *event)
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
     painter.setBrush(m_segmentColor);
+    const QRegion &region = event->region();
     for (int i = 0; i < m_cells.size() && i < m_shapes.size(); ++i) {
-        if (!event->region().intersects(m_shapes[i].bounds))
+        const CellShape &shape = m_shapes[i];
+        if (!region.intersects(shape.bounds))
             continue;
+        // A neighbour's cell leans into a repainted one: only its segments that reach in
+        // are drawn.
         for (int s = 0; s < 7; ++s) {
-            if (m_cells[i].segments & (1 << s))
-                painter.drawPolygon(m_shapes[i].segments[s]);
+            if ((m_cells[i].segments & (1 << s)) && region.intersects(shape.segmentBounds[s]))
+                painter.drawPolygon(shape.segments[s]);
         }
         if (m_cells[i].dot)
-            painter.drawRect(m_shapes[i].dot);
+            painter.drawRect(shape.dot);
     }
 }
 

@@ -70,6 +70,7 @@ protected:
 private:
     struct CellShape {
         std::array<QPolygonF, 7> segments;
+        std::array<QRect, 7> segmentBounds; // every pixel each segment can touch
         QRectF dot;
         QRect bounds; // every pixel the cell's segments and point can touch
     };
