@@ -16,6 +16,7 @@
 #include "model/files/SettingsDefaults.h"
 #include "net/NetServerControl.h"
 #include "scope/ScopeWindow.h"
+#include "widgets/TextColour.h"
 
 #include <QAction>
 #include <QApplication>
@@ -78,7 +79,10 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     // Shown while the serial device is gone or the radio stops answering the status polls.
     noReply_ = new QLabel(this);
     noReply_->setObjectName(QStringLiteral("lblNoReply"));
-    noReply_->setStyleSheet(QStringLiteral("color: #b00000; font-weight: bold;"));
+    setTextColour(*noReply_, kWarningColour);
+    QFont bold = noReply_->font();
+    bold.setBold(true);
+    noReply_->setFont(bold);
     noReply_->hide();
     statusBar()->addWidget(noReply_);
     net_ = new NetServerControl(radio_, host_, menus_->menu(QStringLiteral("mnuSettings")),

@@ -4,6 +4,7 @@
 #include "app/QtHost.h"
 #include "net/NetServerDialog.h"
 #include "net/RigctlTcpServer.h"
+#include "widgets/TextColour.h"
 
 #include <QAction>
 #include <QLabel>
@@ -158,20 +159,12 @@ void NetServerControl::showStatus()
         const int clients = radio_.panel.NetClients < 0 ? 0 : radio_.panel.NetClients;
         status_->setText(clients == 1 ? tr("rigctld %1: 1 client").arg(listening_)
                                       : tr("rigctld %1: %2 clients").arg(listening_).arg(clients));
-        setStatusStyle(QString());
+        setTextColour(*status_, QColor());
     } else {
         status_->setText(failure_);
-        setStatusStyle(QStringLiteral("color: #b00000;"));
+        setTextColour(*status_, kWarningColour);
     }
     status_->setVisible(listening || !failure_.isEmpty());
-}
-
-// This runs on every change of the panel state, status readings included; setting a style
-// sheet polishes the field again even when the sheet is the same.
-void NetServerControl::setStatusStyle(const QString &sheet)
-{
-    if (status_->styleSheet() != sheet)
-        status_->setStyleSheet(sheet);
 }
 
 } // namespace dorv::gui

@@ -49,7 +49,6 @@ private:
     void stop();
     void save();
     void showStatus();
-    void setStatusStyle(const QString &sheet);
 
     Radio &radio_;
     QWidget *window_;

@@ -1,5 +1,7 @@
 #include "net/NetServerDialog.h"
 
+#include "widgets/TextColour.h"
+
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
@@ -26,7 +28,7 @@ NetServerDialog::NetServerDialog(const NetConfig &config, QWidget *parent)
                           this);
     warning_->setObjectName(QStringLiteral("lblWarning"));
     warning_->setWordWrap(true);
-    warning_->setStyleSheet(QStringLiteral("color: #b00000;"));
+    setTextColour(*warning_, kWarningColour);
 
     auto *form = new QFormLayout;
     form->addRow(tr("&Address:"), address_);
