@@ -1,5 +1,6 @@
-// Painting from tiles: the same pixels as drawing straight onto the window, each tile
-// drawn once while it is kept, and no more tiles kept than allowed.
+// Painting from tiles: the same pixels as drawing straight onto the window, the missing
+// tiles of a row drawn together once while they are kept, and no more tiles kept than
+// allowed.
 #include "widgets/TileCache.h"
 
 #include "widgets/FaceWidget.h"
@@ -60,7 +61,7 @@ protected:
     Drawing drawing;
 };
 
-TEST_F(TileCacheTest, partialRepaint_matchesTheDirectDrawingAndDrawsEachTileOnce)
+TEST_F(TileCacheTest, partialRepaint_matchesTheDirectDrawingAndDrawsEachRowOnce)
 {
     TileCache cache(64);
     // Crosses tile edges and the ellipse's antialiased outline.
@@ -71,11 +72,20 @@ TEST_F(TileCacheTest, partialRepaint_matchesTheDirectDrawingAndDrawsEachTileOnce
         EXPECT_EQ(first.copy(rect), whole.copy(rect)) << "in " << rect.x() << "," << rect.y();
     }
     const int tiles = cache.tileCount();
-    EXPECT_EQ(tiles, 10); // 3 x 2 for the first rectangle, 2 x 2 for the second
-    EXPECT_EQ(drawing.draws, tiles);
+    EXPECT_EQ(tiles, 10);        // 3 x 2 for the first rectangle, 2 x 2 for the second
+    EXPECT_EQ(drawing.draws, 4); // one strip for each of the four rows of tiles
 
     EXPECT_EQ(painted(cache, region), first);
-    EXPECT_EQ(drawing.draws, tiles) << "kept tiles are not drawn again";
+    EXPECT_EQ(drawing.draws, 4) << "kept tiles are not drawn again";
+}
+
+TEST_F(TileCacheTest, rowWiderThanTheCache_isStillPaintedWhole)
+{
+    TileCache cache(2);
+    const QRect strip(10, 40, 4 * kTile, 8); // five tiles of one row
+    const QImage image = painted(cache, QRegion(strip));
+    EXPECT_EQ(image.copy(strip), direct().copy(strip));
+    EXPECT_LE(cache.tileCount(), 2);
 }
 
 TEST_F(TileCacheTest, wholeRepaint_drawsStraightAndKeepsNothing)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QHash>
+#include <QList>
 #include <QPixmap>
 #include <QPoint>
 #include <functional>
@@ -41,8 +42,9 @@ private:
         quint64 lastUse = 0;
     };
 
-    const QPixmap &tile(QPoint index, qreal ratio, const Painter &draw);
+    void makeTiles(int row, const QList<int> &columns, qreal ratio, const Painter &draw);
     void dropLeastRecentlyUsed();
+    static QRect area(QPoint index);
 
     int m_maxTiles;
     quint64 m_clock = 0;
