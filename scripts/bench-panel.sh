@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Measures what the running panel costs (CPU, CPU per status reading, peak memory,
 # traffic) against ft897-sim under Xvfb, beside a bare Qt window; prints medians.
-# Not part of ./test: it takes about seven minutes. Options go to bench/bench_panel.py.
+# Not part of ./test: it takes about ten minutes. Options go to bench/bench_panel.py.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
