@@ -33,9 +33,9 @@ std::size_t TcpConnection::write(const std::string &bytes)
     }
     unsent_ += bytes;
     if (!writer_.isEnabled()) {
-        const ssize_t sent = ::send(fd_, unsent_.data(), unsent_.size(), MSG_NOSIGNAL);
-        unsent_.erase(0, sent > 0 ? static_cast<std::size_t>(sent) : 0);
-        // A failed send is tried again from the writable notifier, which reports it.
+        // A failed send leaves the bytes waiting: the writable notifier tries again and
+        // reports it.
+        sendWaiting();
         writer_.setEnabled(!unsent_.empty());
     }
     return unsent_.size();
@@ -85,14 +85,22 @@ void TcpConnection::readAll()
 
 void TcpConnection::flush()
 {
-    const ssize_t sent = ::send(fd_, unsent_.data(), unsent_.size(), MSG_NOSIGNAL);
-    if (sent < 0 && errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
+    if (!sendWaiting()) {
         writer_.setEnabled(false);
         emit closed();
         return;
     }
-    unsent_.erase(0, sent > 0 ? static_cast<std::size_t>(sent) : 0);
     writer_.setEnabled(!unsent_.empty());
+}
+
+bool TcpConnection::sendWaiting()
+{
+    const ssize_t sent = ::send(fd_, unsent_.data(), unsent_.size(), MSG_NOSIGNAL);
+    if (sent < 0) {
+        return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
+    }
+    unsent_.erase(0, static_cast<std::size_t>(sent));
+    return true;
 }
 
 } // namespace dorv::gui

@@ -35,6 +35,8 @@ signals:
 private:
     void readAll();
     void flush();
+    // Sends what the socket takes now of the waiting bytes; false when the peer is gone.
+    bool sendWaiting();
 
     int fd_;
     QSocketNotifier reader_;

@@ -141,7 +141,7 @@ void SevenSegmentDisplay::setText(const QString &text)
 }
 
 // A knob step changes one or two digits: only their cells are painted again, which keeps a
-// held knob cheap. The cells lean into their neighbours, so paintEvent draws every cell
+// held knob cheap. The cells lean into their neighbours, so paintEvent draws every segment
 // that reaches into the region.
 void SevenSegmentDisplay::updateChangedCells(const QList<Cell> &before, const QList<Cell> &after)
 {
