@@ -20,6 +20,7 @@ peak memory is VmHWM at the end of the run.
 
 import argparse
 import collections
+import contextlib
 import os
 import shutil
 import statistics
@@ -199,6 +200,21 @@ def run_panel(build, meter_ms, seconds, knob):
         display.close()
 
 
+@contextlib.contextmanager
+def bare_window(build, display, size):
+    """The bare window at `size` (WIDTHxHEIGHT) on `display`, shown and settled; it ends
+    when the block does."""
+    window = subprocess.Popen([os.path.join(build, "bench/bare-qt-window"), size],
+                              env=display.env, stdout=subprocess.DEVNULL,
+                              stderr=subprocess.DEVNULL)
+    try:
+        wait_for(lambda: display.window("^Bare Qt window$") is not None, 30, "the bare window")
+        time.sleep(3.0)
+        yield window
+    finally:
+        stop(window)
+
+
 def run_bare(build, seconds, knob=False):
     """The bare window idle, or with Page Up held on it: what Qt and the kernel spend on
     the auto-repeated key events alone."""
@@ -206,12 +222,7 @@ def run_bare(build, seconds, knob=False):
         run_panel(build, 500, 1.0, False)
     display = Display()
     try:
-        window = subprocess.Popen([os.path.join(build, "bench/bare-qt-window"), panel_sizes[0]],
-                                  env=display.env,
-                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        try:
-            wait_for(lambda: display.window("^Bare Qt window$") is not None, 30, "the window")
-            time.sleep(3.0)
+        with bare_window(build, display, panel_sizes[0]) as window:
             cpu0, t0 = cpu_seconds(window.pid), time.monotonic()
             if knob:
                 hold_key(display, display.window("^Bare Qt window$"), "Prior", seconds)()
@@ -221,8 +232,6 @@ def run_bare(build, seconds, knob=False):
             return {"cpu_percent": 100.0 * (cpu1 - cpu0) / (t1 - t0),
                     "cpu_ms_per_reading": float("nan"),
                     "peak_rss_mb": peak_rss_mb(window.pid), "frames_per_s": {}}
-        finally:
-            stop(window)
     finally:
         display.close()
 

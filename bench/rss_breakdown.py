@@ -10,7 +10,6 @@ stack, the window's shared image) and the differences of at least 64 kB, largest
 import argparse
 import collections
 import os
-import subprocess
 import sys
 import time
 
@@ -46,16 +45,8 @@ def measure_panel(build, display):
 
 
 def measure_bare(build, display, size):
-    window = subprocess.Popen([os.path.join(build, "bench/bare-qt-window"), size],
-                              env=display.env, stdout=subprocess.DEVNULL,
-                              stderr=subprocess.DEVNULL)
-    try:
-        bench_panel.wait_for(lambda: display.window("^Bare Qt window$") is not None, 30,
-                             "the bare window")
-        time.sleep(3.0)
+    with bench_panel.bare_window(build, display, size) as window:
         return resident_by_mapping(window.pid), peak_kb(window.pid)
-    finally:
-        bench_panel.stop(window)
 
 
 def main():
