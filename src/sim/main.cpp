@@ -6,7 +6,6 @@
 #include "LogFormat.h"
 #include "PtyLink.h"
 #include "SignalFile.h"
-#include "app/Version.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -133,7 +132,7 @@ int main(int argc, char **argv)
         return 0;
     }
     if (line->request == CommandLine::Request::Version) {
-        std::cout << "ft897-sim " << dorv::VersionNumber() << '\n';
+        std::cout << "ft897-sim " << DORV_VERSION_STRING << '\n';
         return 0;
     }
     std::vector<Signal> signals = DefaultBandPlan();

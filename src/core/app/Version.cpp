@@ -10,8 +10,7 @@ std::string VersionText(int major, int minor, int revision)
 
 std::string VersionNumber()
 {
-    return std::to_string(DORV_VERSION_MAJOR) + "." + std::to_string(DORV_VERSION_MINOR) + "." +
-           std::to_string(DORV_VERSION_PATCH);
+    return DORV_VERSION_STRING;
 }
 
 std::string ProgramVersionText()
