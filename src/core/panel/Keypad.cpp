@@ -192,9 +192,11 @@ Freq Keypad::enteredFrequency()
 {
     std::int64_t value = KeypadText.empty() ? 0 : std::stoll(KeypadText);
     const std::string &buffer = entry_;
-    std::size_t i = 0;
-    while (i < buffer.size() && buffer[i] == '-') {
-        ++i;
+    // Places before the first digit, points included, are not part of the number: one
+    // digit alone on "---.--5.--" is 5 kHz.
+    std::size_t i = buffer.find_first_not_of("-.");
+    if (i == std::string::npos) {
+        i = buffer.size();
     }
     for (; i < buffer.size(); ++i) {
         if (buffer[i] == '-') {

@@ -81,6 +81,23 @@ TEST_F(KeypadTest, keySequences_showEachStepAndTuneOrExplain)
          {F(0x00, 0x01, 0x42, 0x00, 0x01)},
          "",
          false},
+        // One and two digits are the kHz the readout shows: below 0.1 MHz, refused.
+        {"E5E",
+         {"---.---.--", "---.--5.--", "145.000.00"},
+         14500000,
+         1,
+         {},
+         "The frequency .5.00 that you entered is not in a valid range for this software "
+         "and possibly this radio.",
+         false},
+        {"E50E",
+         {"---.---.--", "---.--5.--", "---.-50.--", "145.000.00"},
+         14500000,
+         1,
+         {},
+         "The frequency .50.00 that you entered is not in a valid range for this software "
+         "and possibly this radio.",
+         false},
         {"E14.5.7E",
          {"---.---.--", "---.--1.--", "---.-14.--", "-14.---.--", "-14.5--.--", "-14.---.--",
           "-14.7--.--", "14.700.00"},
