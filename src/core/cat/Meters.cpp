@@ -1,6 +1,7 @@
 #include "cat/Meters.h"
 
 #include "Radio.h"
+#include "model/BandCopies.h"
 #include "model/CodeTables.h"
 #include "model/MemoryStore.h"
 #include "panel/ReadoutFormat.h"
@@ -444,21 +445,13 @@ void Meters::ReadRadioFreqMode()
     const auto mode = static_cast<std::int16_t>(ModeFromReply(reply[4]));
     if (sub) {
         s.SubVfo.Frequency = *freq;
-        const int band = BandFromFreq(*freq, s.SubBand);
-        if (band != s.SubBand) { // the repeater offset belongs to the band
-            s.SubVfo.RptOffset = s.BandTable.BandSubVfo[band].RptOffset;
-        }
-        s.SubBand = static_cast<std::int16_t>(band);
+        MoveSubVfoToBand(s, BandFromFreq(*freq, s.SubBand));
         p.ledSubFreq = FormatFrequency(*freq);
         s.SubVfo.Mode = mode;
         radio_.cat.SendModeToRadioSB();
     } else {
         s.MainVfo.Frequency = *freq;
-        const int band = BandFromFreq(*freq, s.MainBand);
-        if (band != s.MainBand) {
-            s.MainVfo.RptOffset = s.BandTable.BandMainVfo[band].RptOffset;
-        }
-        s.MainBand = static_cast<std::int16_t>(band);
+        MoveMainVfoToBand(s, BandFromFreq(*freq, s.MainBand));
         p.ledFreq = FormatFrequency(*freq);
         s.MainVfo.Mode = mode;
         radio_.cat.SendModeToRadioMB();

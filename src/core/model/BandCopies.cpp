@@ -13,10 +13,17 @@ void LoadMainVfo(RadioState &s)
     s.MainVfo = s.BandTable.BandMainVfo[s.MainBand];
 }
 
+void StoreKeepingOffset(VfoInfo &entry, const VfoInfo &vfo)
+{
+    const Freq offset = entry.RptOffset;
+    entry = vfo;
+    entry.RptOffset = offset;
+}
+
 void SaveMainVfo(RadioState &s)
 {
     VfoInfo &entry = s.BandTable.BandMainVfo[s.MainBand];
-    entry = s.MainVfo;
+    StoreKeepingOffset(entry, s.MainVfo);
     if (entry.RptDirection == kRptSplit) {
         entry.RptDirection = kRptSimplex;
     }
@@ -30,8 +37,24 @@ void LoadSubVfo(RadioState &s)
 
 void SaveSubVfo(RadioState &s)
 {
-    s.BandTable.BandSubVfo[s.SubBand] = s.SubVfo;
+    StoreKeepingOffset(s.BandTable.BandSubVfo[s.SubBand], s.SubVfo);
     s.BandTable.LastSubBand = s.SubBand;
+}
+
+void MoveMainVfoToBand(RadioState &s, int b)
+{
+    if (b != s.MainBand) {
+        s.MainVfo.RptOffset = s.BandTable.BandMainVfo[b].RptOffset;
+        s.MainBand = static_cast<std::int16_t>(b);
+    }
+}
+
+void MoveSubVfoToBand(RadioState &s, int b)
+{
+    if (b != s.SubBand) {
+        s.SubVfo.RptOffset = s.BandTable.BandSubVfo[b].RptOffset;
+        s.SubBand = static_cast<std::int16_t>(b);
+    }
 }
 
 void LoadPmsState(RadioState &s)
@@ -44,7 +67,7 @@ void LoadPmsState(RadioState &s)
 
 void SavePmsState(RadioState &s)
 {
-    s.BandTable.BandPmsVfo[s.MainBand] = s.MainVfo;
+    StoreKeepingOffset(s.BandTable.BandPmsVfo[s.MainBand], s.MainVfo);
 }
 
 void UseVfoLimits(RadioState &s)

@@ -257,8 +257,8 @@ void Keypad::refuse(Freq freq)
     radio_.host.messageBox(text, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
-// Only the frequency and the band change: mode, repeater settings, tones and the clarifier
-// offset stay as they were, even across bands.
+// Only the frequency and the band change: mode, repeater direction, tones and the clarifier
+// offset stay as they were, even across bands. The repeater offset is the new band's.
 void Keypad::tuneTo(Freq freq, int band)
 {
     RadioState &s = radio_.state;
@@ -266,7 +266,7 @@ void Keypad::tuneTo(Freq freq, int band)
     radio_.meters.TurnOffLMeter();
     if (s.SubActive) {
         vfo.SaveInfoVFOSB();
-        s.SubBand = static_cast<std::int16_t>(band);
+        MoveSubVfoToBand(s, band);
         s.SubVfo.Frequency = freq;
         vfo.SendInfoToRadioVFOSB(freq);
     } else {
@@ -275,7 +275,7 @@ void Keypad::tuneTo(Freq freq, int band)
         } else if (s.OperatingState == StatePMS) {
             SavePmsState(s);
         }
-        s.MainBand = static_cast<std::int16_t>(band);
+        MoveMainVfoToBand(s, band);
         s.MainVfo.Frequency = freq;
         vfo.SendInfoToRadioVFOMB(freq);
         if (s.HomeActive) {

@@ -23,6 +23,17 @@ std::string DescriptionText(const MemoryChannel &m)
                                                  : m.Description.substr(0, end + 1));
 }
 
+// A memory with a repeater shift keeps its own offset, as a radio's memories do; one
+// stored without an offset, or without a shift, takes its band's.
+Freq RecalledOffset(const RadioState &s, const MemoryChannel &m)
+{
+    const bool shifted = m.Vfo.RptDirection == kRptMinus || m.Vfo.RptDirection == kRptPlus;
+    if (shifted && m.Vfo.RptOffset != 0) {
+        return m.Vfo.RptOffset;
+    }
+    return s.BandTable.BandMainVfo[m.Band].RptOffset;
+}
+
 } // namespace
 
 void MemoryMode::VFOMRbutton_Click()
@@ -136,8 +147,7 @@ void MemoryMode::GetMemoryInfo()
     const MemoryChannel &m = s.Memories[s.CurrentMemory];
     s.MainVfo = m.Vfo;
     s.MainBand = m.Band;
-    // The repeater offset belongs to the band, not to the memory.
-    s.MainVfo.RptOffset = s.BandTable.BandMainVfo[s.MainBand].RptOffset;
+    s.MainVfo.RptOffset = RecalledOffset(s, m);
     radio_.vfo.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
     if (m.Split) {
         s.SubVfo = m.SplitVfo;

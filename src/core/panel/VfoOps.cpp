@@ -50,9 +50,10 @@ void VfoOps::SwapVFOMBSB()
 {
     RadioState &s = radio_.state;
     BandRecord &t = s.BandTable;
+    // Each VFO moves onto the other's band and takes that band's repeater offset.
     const VfoInfo oldMain = t.BandMainVfo[s.MainBand];
-    t.BandMainVfo[s.SubBand] = t.BandSubVfo[s.SubBand];
-    t.BandSubVfo[s.MainBand] = oldMain;
+    StoreKeepingOffset(t.BandMainVfo[s.SubBand], t.BandSubVfo[s.SubBand]);
+    StoreKeepingOffset(t.BandSubVfo[s.MainBand], oldMain);
     t.LastMainBand = s.SubBand;
     t.LastSubBand = s.MainBand;
 }

@@ -26,6 +26,7 @@ FunctionsTest::FunctionsTest()
     s.CatOn = true;
     s.MainBand = 1;
     s.SubBand = 9;
+    s.BandTable.BandMainVfo[1].RptOffset = s.BandTable.BandPmsVfo[1].RptOffset = 60000;
     s.MainVfo = {14500000, ModeFM, 60000};
     s.SubVfo = {705000, ModeLSB};
     s.SentMain = {ModeFM, kRptSimplex, 60000};

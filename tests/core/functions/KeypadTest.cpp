@@ -15,6 +15,9 @@ const char *const kNoDigit =
     "frequency. If the desired frequency is less that 1 MHz then enter the frequency without "
     "pressing the decimal key.";
 
+// The HF bands have no repeater offset: an entry onto one of them sends offset 0.
+const CatFrame kNoOffset = F(0, 0, 0, 0, 0xF9);
+
 class KeypadTest : public FunctionsTest {
 protected:
     // E = ENT, '.' = DOP, X = Escape. Digits 1 to 3 go through RPT, REV and TONE, which
@@ -55,7 +58,7 @@ TEST_F(KeypadTest, keySequences_showEachStepAndTuneOrExplain)
          {"---.---.--", "---.--1.--", "---.-14.--", "-14.---.--", "-14.2--.--", "14.200.00"},
          1420000,
          7,
-         {F(0x01, 0x42, 0x00, 0x00, 0x01)},
+         {F(0x01, 0x42, 0x00, 0x00, 0x01), kNoOffset},
          "",
          false},
         {"E14552500",
@@ -78,7 +81,7 @@ TEST_F(KeypadTest, keySequences_showEachStepAndTuneOrExplain)
          {"---.---.--", "---.--1.--", "---.-14.--", "---.142.--", ".142.00"},
          14200,
          11,
-         {F(0x00, 0x01, 0x42, 0x00, 0x01)},
+         {F(0x00, 0x01, 0x42, 0x00, 0x01), kNoOffset},
          "",
          false},
         // One and two digits are the kHz the readout shows: below 0.1 MHz, refused.
@@ -103,7 +106,7 @@ TEST_F(KeypadTest, keySequences_showEachStepAndTuneOrExplain)
           "-14.7--.--", "14.700.00"},
          1470000,
          7,
-         {F(0x01, 0x47, 0x00, 0x00, 0x01)},
+         {F(0x01, 0x47, 0x00, 0x00, 0x01), kNoOffset},
          "",
          false},
         {"E90.E",
@@ -174,6 +177,35 @@ TEST_F(KeypadTest, subActive_entersOnTheSubReadoutAndTunesTheSubVfo)
     ASSERT_EQ(host.messages.size(), 1u);
     EXPECT_EQ(host.messages[0].text, "The frequency 80.000.00 that you entered is not with in a "
                                      "valid range for this software and possibly this radio.");
+}
+
+// A band's repeater offset stays the band's: an entry onto another band gives the VFO that
+// band's offset, on the radio too, and leaves every band's entry its own.
+TEST_F(KeypadTest, entryOntoAnotherBand_takesThatBandsOffsetAndLeavesEachBandItsOwn)
+{
+    BandRecord &t = s.BandTable;
+    t.BandMainVfo[0].RptOffset = 760000; // 430 MHz: 7.6 MHz
+    t.BandSubVfo[0].RptOffset = 500000;
+    for (char key : std::string("E439.1E")) {
+        press(key);
+    }
+    EXPECT_EQ(s.MainVfo.RptOffset, 760000);
+    EXPECT_EQ(engine.rig().rptOffset, 760000);
+    for (char key : std::string("E145.25E")) {
+        press(key);
+    }
+    EXPECT_EQ(s.MainVfo.RptOffset, 60000);
+    EXPECT_EQ(engine.rig().rptOffset, 60000);
+    EXPECT_EQ(t.BandMainVfo[0].Frequency, 43910000);
+    EXPECT_EQ(t.BandMainVfo[0].RptOffset, 760000);
+    EXPECT_EQ(t.BandMainVfo[1].RptOffset, 60000);
+
+    s.SubActive = true;
+    for (char key : std::string("E439.1EE7.05E")) {
+        press(key);
+    }
+    EXPECT_EQ(t.BandSubVfo[0].RptOffset, 500000);
+    EXPECT_EQ(s.SubVfo.RptOffset, 0);
 }
 
 TEST_F(KeypadTest, pmsState_quotesThePmsLimitsAndKeepsThePmsState)

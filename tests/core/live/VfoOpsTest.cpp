@@ -76,6 +76,21 @@ TEST_F(VfoOpsTest, swapButton_exchangesVfosInVfoStateOnly)
     EXPECT_EQ(engine.rig().vfo[1], (ft897sim::VfoState{14500000, 0x08}));
 }
 
+// Each VFO moves onto the other's band and takes that band's repeater offset: the main VFO
+// the one the Repeater Shifts dialog set, not the sub VFO's entry's.
+TEST_F(VfoOpsTest, swapButton_eachVfoTakesTheOffsetOfItsNewBand)
+{
+    s.BandTable.BandMainVfo[0].RptOffset = 760000; // 430 MHz set to 7.6 MHz
+    s.SubBand = 0;
+    s.SubVfo = s.BandTable.BandSubVfo[0]; // with the 5 MHz it had before
+    radio.vfo.SWAPbutton_Click();
+    EXPECT_EQ(s.MainBand, 0);
+    EXPECT_EQ(s.MainVfo.RptOffset, 760000);
+    EXPECT_EQ(engine.rig().rptOffset, 760000);
+    EXPECT_EQ(s.SubVfo.RptOffset, s.BandTable.BandSubVfo[1].RptOffset);
+    EXPECT_EQ(s.BandTable.BandSubVfo[0].RptOffset, 500000);
+}
+
 TEST_F(VfoOpsTest, subButton_doublePressTogglesTwiceAndBlinksTheSubMode)
 {
     radio.vfo.SUBbutton_Click();

@@ -85,14 +85,31 @@ TEST_F(MemoryModeTest, channelKnob_splitMemoryReachesTheRadioOnRelease)
     EXPECT_FALSE(p.lblRXTX.Visible);
 }
 
-TEST_F(MemoryModeTest, recall_takesTheRepeaterOffsetOfTheBand)
+// A recalled memory with a repeater shift transmits with its own offset; stored without an
+// offset, or without a shift, it takes its band's. Nothing of it reaches the band's entry.
+TEST_F(MemoryModeTest, recall_usesTheMemorysOwnOffsetWhenItHasAShift)
 {
-    s.MainVfo.RptOffset = 50000; // the 144 MHz band's offset, kept on entering MR
-    MemoryChannel &m = store(7, 14570000);
-    m.Vfo.RptOffset = 12345;
-    radio.memory.VFOMRbutton_Click();
-    EXPECT_EQ(s.MainVfo.RptOffset, 50000);
-    EXPECT_EQ(engine.rig().rptOffset, 50000);
+    s.BandTable.BandMainVfo[0].RptOffset = 500000; // 430 MHz: 5 MHz
+    const struct {
+        std::int16_t direction;
+        Freq stored;
+        Freq used;
+    } rows[] = {{kRptMinus, 760000, 760000}, {kRptPlus, 0, 500000}, {kRptSimplex, 760000, 500000}};
+    for (const auto &row : rows) {
+        SCOPED_TRACE(row.direction);
+        MemoryChannel &m = store(7, 43910000, ModeFM, 0);
+        m.Vfo.RptDirection = row.direction;
+        m.Vfo.RptOffset = row.stored;
+        radio.memory.VFOMRbutton_Click();
+        EXPECT_EQ(s.MainVfo.RptOffset, row.used);
+        EXPECT_EQ(engine.rig().rptOffset, row.used);
+        EXPECT_EQ(engine.rig().rptDirection, row.direction);
+
+        radio.vfo.ABbutton_Click(); // stores the main VFO in the band table, in MR too
+        radio.memory.VFOMRbutton_Click();
+        EXPECT_EQ(s.BandTable.BandMainVfo[0].RptOffset, 500000);
+        EXPECT_EQ(s.BandTable.BandSubVfo[0].RptOffset, 500000); // A>B copied the band's
+    }
 }
 
 TEST_F(MemoryModeTest, vfoMr_withMemoryTuneReturnsToTheMemoryAsStored)

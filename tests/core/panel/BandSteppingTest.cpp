@@ -20,10 +20,10 @@ protected:
 TEST_F(BandSteppingTest, bandButton_savesTheBandLeftAndLoadsClampsAndSavesTheNewOne)
 {
     s.MainBand = 1;
-    s.MainVfo = {14525000, ModeFM};
+    s.MainVfo = {14525000, ModeFM, 60000};
     t.BandMainVfo[7] = {1440000, ModeCW}; // above the 14.350 MHz band edge
     b.BandButton_Click(7);
-    EXPECT_EQ(t.BandMainVfo[1], (VfoInfo{14525000, ModeFM}));
+    EXPECT_EQ(t.BandMainVfo[1], (VfoInfo{14525000, ModeFM, 60000}));
     EXPECT_EQ(s.MainBand, 7);
     EXPECT_EQ(s.MainVfo, (VfoInfo{1435000, ModeCW}));
     EXPECT_EQ(t.BandMainVfo[7].Frequency, 1435000);
@@ -66,10 +66,10 @@ TEST_F(BandSteppingTest, bandButton_withSubOnChangesOnlyTheSubVfo)
     const std::int16_t mainBand = s.MainBand;
     s.SubActive = true;
     s.SubBand = 1;
-    s.SubVfo = {14600000, ModeFM};
+    s.SubVfo = {14600000, ModeFM, 60000};
     p.lblSBmode[ModeFM].Visible = true;
     b.BandButton_Click(0);
-    EXPECT_EQ(t.BandSubVfo[1], (VfoInfo{14600000, ModeFM}));
+    EXPECT_EQ(t.BandSubVfo[1], (VfoInfo{14600000, ModeFM, 60000}));
     EXPECT_EQ(s.SubBand, 0);
     EXPECT_EQ(s.SubVfo, t.BandSubVfo[0]);
     EXPECT_EQ(t.LastSubBand, 0);
