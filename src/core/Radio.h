@@ -3,6 +3,7 @@
 #include "app/AppFrame.h"
 #include "app/DisplayLayout.h"
 #include "app/MenuLock.h"
+#include "app/TransmitTimeOut.h"
 #include "app/UpdateIntervals.h"
 #include "cat/CatCommands.h"
 #include "cat/CatLink.h"
@@ -82,6 +83,7 @@ public:
     Pms pms;
     PriorityMonitor pri;
     UpdateIntervals intervals;
+    TransmitTimeOut txTimeOut;
     DisplayLayout display;
     MemoryManager memmgr;
     MenuLock lock;

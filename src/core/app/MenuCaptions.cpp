@@ -33,6 +33,19 @@ MenuArray FromChoices(std::span<const MenuChoice> choices)
 
 } // namespace
 
+bool CheckChoice(MenuArray &menu, std::span<const MenuChoice> choices, int Index, int &value)
+{
+    if (Index < 0 || Index >= static_cast<int>(choices.size())) {
+        return false;
+    }
+    for (MenuItem &item : menu) {
+        item.Checked = false;
+    }
+    menu[Index].Checked = true;
+    value = choices[Index].Value;
+    return true;
+}
+
 void AddProgramMenus(PanelState &panel)
 {
     panel.mnuSettingsArray = Indexed({{0, "Serial Port"},
@@ -46,13 +59,15 @@ void AddProgramMenus(PanelState &panel)
                                       {11, "CTCSS Tones..."},
                                       {12, "DCS Codes..."},
                                       {13, "-"},
-                                      {kTuneOnStartupItem, "Tune to Radio on Start-up"}});
+                                      {kTuneOnStartupItem, "Tune to Radio on Start-up"},
+                                      {kTxTimeOutItem, "Transmit Time-out"}});
     panel.mnuDelayArray =
         Indexed({{0, "Scanning"}, {1, "Meter"}, {2, "PRI Monitor"}, {4, "Pause"}});
     panel.mnuScanSpeed = FromChoices(kScanSpeedChoices);
     panel.mnuMeterSpeed = FromChoices(kMeterSpeedChoices);
     panel.mnuPRIspeed = FromChoices(kPriSpeedChoices);
     panel.mnuPauseInterval = FromChoices(kPauseIntervalChoices);
+    panel.mnuTxTimeOut = FromChoices(kTxTimeOutChoices);
     panel.mnuResizeDisplayArray = Indexed({{0, "Small"},
                                            {1, "Medium"},
                                            {2, "Large"},

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "panel/PanelState.h"
+
 #include <span>
 
 namespace dorv {
-
-struct PanelState;
 
 // One item of a choice menu: its caption and the value choosing it puts into effect.
 struct MenuChoice {
@@ -25,8 +25,19 @@ inline constexpr MenuChoice kPriSpeedChoices[] = {
 inline constexpr MenuChoice kPauseIntervalChoices[] = {
     {"30 sec.", 30}, {"15 sec.", 15}, {"5 sec.", 5}, {"3 sec.", 3}, {"OFF", 0}};
 
+// The transmit time-out menu, in minutes; 0 is "OFF".
+inline constexpr MenuChoice kTxTimeOutChoices[] = {{"OFF", 0},     {"1 min.", 1}, {"2 min.", 2},
+                                                   {"3 min.", 3},  {"5 min.", 5}, {"10 min.", 10},
+                                                   {"15 min.", 15}};
+
 // The item of the Settings menu that ticks TuneOnStartup.
 inline constexpr int kTuneOnStartupItem = 14;
+// The item of the Settings menu that opens the transmit time-out menu.
+inline constexpr int kTxTimeOutItem = 15;
+
+// Moves the check mark of a choice menu to Index and gives the choice's value; an index
+// outside the choices changes nothing and returns false.
+bool CheckChoice(MenuArray &menu, std::span<const MenuChoice> choices, int Index, int &value);
 
 // Fills the Settings tree, the Memory and the Help menus of a new panel.
 void AddProgramMenus(PanelState &panel);

@@ -37,6 +37,7 @@ void AppFrame::frmRadio_Load(const std::function<void()> &showMainWindow)
 
     radio_.display.RecordDesignLayout();
     radio_.files.OpenSettingsFile();
+    radio_.txTimeOut.Open();
     radio_.files.OpenHomeFile();
 
     panel.DisplayPanelColour = kPanelDark;

@@ -1,29 +1,18 @@
 #include "app/UpdateIntervals.h"
 
 #include "Radio.h"
+#include "app/MenuCaptions.h"
+
+#include <cstdint>
 
 namespace dorv {
-
-bool UpdateIntervals::Choose(MenuArray &menu, std::span<const MenuChoice> choices, int Index,
-                             int &value)
-{
-    if (Index < 0 || Index >= static_cast<int>(choices.size())) {
-        return false;
-    }
-    for (MenuItem &item : menu) {
-        item.Checked = false;
-    }
-    menu[Index].Checked = true;
-    value = choices[Index].Value;
-    return true;
-}
 
 // An interval of 0 stops a timer firing but leaves its Enabled flag alone, so a scan or
 // search waiting with the interval OFF continues once another interval is chosen.
 void UpdateIntervals::mnuScanSpeed_Click(int Index)
 {
     int interval = 0;
-    if (!Choose(radio_.panel.mnuScanSpeed, kScanSpeedChoices, Index, interval)) {
+    if (!CheckChoice(radio_.panel.mnuScanSpeed, kScanSpeedChoices, Index, interval)) {
         return;
     }
     radio_.scan.TimerScanner.setInterval(interval);
@@ -44,7 +33,7 @@ int UpdateIntervals::PriInterval() const
 void UpdateIntervals::mnuMeterSpeed_Click(int Index)
 {
     int interval = 0;
-    if (!Choose(radio_.panel.mnuMeterSpeed, kMeterSpeedChoices, Index, interval)) {
+    if (!CheckChoice(radio_.panel.mnuMeterSpeed, kMeterSpeedChoices, Index, interval)) {
         return;
     }
     radio_.meters.TimerSignalMeter.setInterval(interval);
@@ -55,7 +44,7 @@ void UpdateIntervals::mnuMeterSpeed_Click(int Index)
 void UpdateIntervals::mnuPRIspeed_Click(int Index)
 {
     int interval = 0;
-    if (!Choose(radio_.panel.mnuPRIspeed, kPriSpeedChoices, Index, interval)) {
+    if (!CheckChoice(radio_.panel.mnuPRIspeed, kPriSpeedChoices, Index, interval)) {
         return;
     }
     radio_.pri.TimerPriorityMonitor.setInterval(interval);
@@ -64,8 +53,8 @@ void UpdateIntervals::mnuPRIspeed_Click(int Index)
 
 void UpdateIntervals::mnuPauseInterval_Click(int Index)
 {
-    if (!Choose(radio_.panel.mnuPauseInterval, kPauseIntervalChoices, Index,
-                radio_.state.PauseTime)) {
+    if (!CheckChoice(radio_.panel.mnuPauseInterval, kPauseIntervalChoices, Index,
+                     radio_.state.PauseTime)) {
         return;
     }
     radio_.state.Settings.PauseInterval = static_cast<std::int16_t>(Index);

@@ -1,11 +1,5 @@
 #pragma once
 
-#include "app/MenuCaptions.h"
-#include "panel/PanelState.h"
-
-#include <cstdint>
-#include <span>
-
 namespace dorv {
 
 class Radio;
@@ -28,10 +22,6 @@ public:
     int PriInterval() const;
 
 private:
-    // Moves the check mark of `menu` to Index and returns the item's value; an index
-    // outside the menu changes nothing and returns false.
-    bool Choose(MenuArray &menu, std::span<const MenuChoice> choices, int Index, int &value);
-
     Radio &radio_;
 };
 

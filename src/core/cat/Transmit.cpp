@@ -3,23 +3,79 @@
 #include "Radio.h"
 #include "panel/ReadoutFormat.h"
 
+#include <string>
+
 namespace dorv {
 
 namespace {
 const char *const kOutsideBandLimit =
     "The transmit frequency is outside the current band limit. This may be due to the PMS "
     "frequency limits. Please adjust your offset, the frequency, or your PMS limits.";
+
+std::string TimeOutMessage(int minutes)
+{
+    return "The transmit time-out has switched the transmitter back to receive after " +
+           std::to_string(minutes) + (minutes == 1 ? " minute" : " minutes") +
+           " on the air. The time-out can be changed or switched off under Settings > "
+           "Transmit Time-out.";
+}
 } // namespace
+
+Transmit::Transmit(Radio &radio) : radio_(radio)
+{
+    SetTimeOut(kDefaultTimeOut);
+    TimerTxTimeOut.setTickHandler([this] { TimerTxTimeOut_Timer(); });
+    radio_.host.attachTimer(TimerTxTimeOut);
+}
+
+bool Transmit::onAir() const
+{
+    return radio_.panel.lblOnAir.Visible;
+}
 
 void Transmit::MOXbutton_Click()
 {
+    if (!onAir()) {
+        Hold(kMoxButtonHolder);
+        return;
+    }
+    stopTransmitting();
+    radio_.host.panelChanged();
+}
+
+bool Transmit::Hold(PttHolder holder)
+{
     // The menu lock keeps others from keying up; it never keeps a transmission going.
-    if (radio_.panel.lblOnAir.Visible) {
-        stopTransmitting();
-    } else if (!radio_.state.MenusLocked) {
+    if (!onAir() && !radio_.state.MenusLocked) {
         startTransmitting();
     }
+    if (onAir()) {
+        holders_.insert(holder);
+    }
     radio_.host.panelChanged();
+    return onAir();
+}
+
+void Transmit::LetGo(PttHolder holder)
+{
+    if (holders_.erase(holder) == 1 && holders_.empty() && onAir()) {
+        stopTransmitting();
+        radio_.host.panelChanged();
+    }
+}
+
+void Transmit::SetTimeOut(int minutes)
+{
+    TimerTxTimeOut.setInterval(minutes * kMsPerMinute);
+}
+
+void Transmit::TimerTxTimeOut_Timer()
+{
+    const int minutes = TimeOut();
+    stopTransmitting();
+    radio_.host.panelChanged();
+    radio_.host.messageBox(TimeOutMessage(minutes), "Transmit Time-out", MsgIcon::Exclamation,
+                           MsgButtons::Ok);
 }
 
 bool Transmit::insideBandLimits(Freq transmitFreq) const
@@ -84,12 +140,15 @@ void Transmit::startTransmitting()
     radio_.enablement.ToggleFunctionButtons();
     radio_.cat.SetPTT(true);
     radio_.meters.TimerPowerMeter.setEnabled(true);
+    TimerTxTimeOut.setEnabled(true);
 }
 
 void Transmit::stopTransmitting()
 {
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
+    holders_.clear();
+    TimerTxTimeOut.setEnabled(false);
     p.lblOnAir.Visible = false;
     radio_.meters.TimerPowerMeter.setEnabled(false);
     p.LMeter[0].End = 0;

@@ -135,7 +135,7 @@ RigctlAnswer RigctlCommands::Execute(const RigctlRequest &request, RigctlClient 
         return getPtt();
     }
     if (c == "set_ptt") {
-        return setPtt(a[0]);
+        return setPtt(client, a[0]);
     }
     if (c == "get_level") {
         return getLevel(a[0]);
@@ -322,23 +322,25 @@ RigctlAnswer RigctlCommands::getPtt()
     return Values({{"PTT", transmitting() ? "1" : "0"}});
 }
 
-RigctlAnswer RigctlCommands::setPtt(const std::string &ptt)
+// A client holds the transmitter from its PTT on to its PTT off (or until its connection
+// ends); other holders (the space bar, MOX, other clients) keep it on the air after that.
+RigctlAnswer RigctlCommands::setPtt(const RigctlClient &client, const std::string &ptt)
 {
     // 1 keys the transmitter; 2 and 3 (microphone and data keying) key it the same way.
     if (ptt != "0" && ptt != "1" && ptt != "2" && ptt != "3") {
         return Result(RigInvalid);
     }
-    const bool on = ptt != "0";
-    if (on == transmitting()) {
+    const PttHolder holder = NetClientHolder(client.Id);
+    if (ptt == "0") {
+        radio_.transmit.LetGo(holder); // never refused
         return Result(RigOk);
     }
-    // Ending a transmission is never refused; starting one only where MOX would.
-    if (on && (!radio_.state.CatOn || !radio_.panel.MOXbutton.Enabled ||
-               !radio_.transmit.MayStartTransmitting())) {
+    // Starting a transmission only where MOX would; joining one always.
+    if (!transmitting() && (!radio_.state.CatOn || !radio_.panel.MOXbutton.Enabled ||
+                            !radio_.transmit.MayStartTransmitting())) {
         return Result(RigRejected);
     }
-    radio_.transmit.MOXbutton_Click();
-    return Result(transmitting() == on ? RigOk : RigRejected);
+    return Result(radio_.transmit.Hold(holder) ? RigOk : RigRejected);
 }
 
 RigctlAnswer RigctlCommands::getLevel(const std::string &level)

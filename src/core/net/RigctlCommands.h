@@ -12,6 +12,7 @@ class Radio;
 
 // What the server remembers about one client between its requests.
 struct RigctlClient {
+    int Id = 0;              // the server's number for the connection
     bool VfoChecked = false; // the client asked chk_vfo: the state dump ends in its key list
     // The VFO the client's frequency and mode requests are for: -1 the one the panel
     // operates (the sub VFO while SUB is on), 0 the main VFO (VFOA), 1 the sub VFO (VFOB).
@@ -44,7 +45,7 @@ private:
     RigctlAnswer getSplitMode();
     RigctlAnswer setSplitMode(const std::string &name, const std::string &passband);
     RigctlAnswer getPtt();
-    RigctlAnswer setPtt(const std::string &ptt);
+    RigctlAnswer setPtt(const RigctlClient &client, const std::string &ptt);
     RigctlAnswer getLevel(const std::string &level);
     RigctlAnswer getPowerStat();
 

@@ -14,13 +14,15 @@ constexpr char kRefusedLine[] = "\x01";
 int RigctlServer::OpenClient()
 {
     const int id = nextId_++;
-    clients_[id];
+    clients_[id].state.Id = id;
     ShowCount();
     return id;
 }
 
 void RigctlServer::CloseClient(int client)
 {
+    // A client that keyed the transmitter and went (closed, reset, timed out) lets go of it.
+    radio_.transmit.LetGo(NetClientHolder(client));
     clients_.erase(client);
     ShowCount();
 }

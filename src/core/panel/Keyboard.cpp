@@ -142,6 +142,27 @@ void Keyboard::jogKeyUp(int KeyCode)
     }
 }
 
+// The space bar holds the transmitter from its first key-down to its key-up. The repeated
+// key-downs between try nothing again: a refused start shows its message once per press, and
+// a transmission ended meanwhile (MOX, the time-out) stays ended while the key is down.
+void Keyboard::spaceKeyDown()
+{
+    if (spaceKeyHeld_) {
+        return;
+    }
+    spaceKeyHeld_ = true;
+    if (radio_.panel.MOXbutton.Enabled) {
+        radio_.transmit.Hold(kSpaceBarHolder);
+    }
+}
+
+// Letting go is never refused: the transmission ends unless another input still holds it.
+void Keyboard::spaceKeyUp()
+{
+    spaceKeyHeld_ = false;
+    radio_.transmit.LetGo(kSpaceBarHolder);
+}
+
 // Ctrl+M is the MCK button: held down it is one press, however often the key repeats,
 // and its release comes with the key-up, whichever modifier is still down then.
 void Keyboard::mckKeyDown()
@@ -328,9 +349,7 @@ void Keyboard::Form_KeyDown(int KeyCode, int Shift)
     } else {
         switch (KeyCode) {
         case key::Space:
-            if (p.MOXbutton.Enabled && !p.lblOnAir.Visible) {
-                radio_.transmit.MOXbutton_Click();
-            }
+            spaceKeyDown();
             break;
         case key::NumpadDecimal:
             press(p.DOPbutton, [this] { radio_.clar.DOPbutton_Click(); });
@@ -354,13 +373,10 @@ void Keyboard::Form_KeyDown(int KeyCode, int Shift)
 
 void Keyboard::Form_KeyUp(int KeyCode, int /*Shift*/)
 {
-    PanelState &p = radio_.panel;
     if (const KnobKey k = knobKeyFor(KeyCode); k.which != 0) {
         knobKeyUp(k);
     } else if (KeyCode == key::Space) {
-        if (p.MOXbutton.Enabled && p.lblOnAir.Visible) {
-            radio_.transmit.MOXbutton_Click();
-        }
+        spaceKeyUp();
     } else if (KeyCode == key::D || KeyCode == key::U) {
         jogKeyUp(KeyCode);
     } else if (KeyCode == key::M) {

@@ -35,6 +35,8 @@ private:
     void jogKeyUp(int KeyCode);
     void mckKeyDown();
     void mckKeyUp();
+    void spaceKeyDown();
+    void spaceKeyUp();
     void letterKey(int KeyCode, int Shift);
     void digitKey(int digit);
     void functionKey(int KeyCode);
@@ -45,6 +47,7 @@ private:
     std::array<bool, 3> knobKeyHeld_{}; // main, clarifier, channel
     int jogKey_ = 0;                    // D or U while a jog key is held, else 0
     bool mckKeyHeld_ = false;           // Ctrl+M pressed MCK and its key is still down
+    bool spaceKeyHeld_ = false;         // the space bar is down
     Radio &radio_;
 };
 

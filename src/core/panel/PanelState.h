@@ -178,11 +178,12 @@ struct PanelState {
     MenuArray mnuFileArray;
     // The Settings, Memory and Help menus as a whole (the lock disables the first two).
     MenuItem mnuSettings{"Settings"}, mnuMemory{"Memory"}, mnuHelp{"Help"};
-    // Settings items 0..14, "Update Intervals" 0..4, "Display" 0..8, Memory 0, Help 0..2.
-    // Indexes without an item are invisible.
+    // Settings items 0..15, "Update Intervals" 0..4, "Display" 0..8, "Transmit Time-out"
+    // 0..6, Memory 0, Help 0..2. Indexes without an item are invisible.
     MenuArray mnuSettingsArray;
     MenuArray mnuDelayArray;
     MenuArray mnuScanSpeed, mnuMeterSpeed, mnuPRIspeed, mnuPauseInterval;
+    MenuArray mnuTxTimeOut;
     MenuArray mnuResizeDisplayArray;
     MenuArray mnuMemoryArray;
     MenuArray mnuHelpArray;

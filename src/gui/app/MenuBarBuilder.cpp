@@ -43,7 +43,8 @@ MenuBarBuilder::MenuBarBuilder(QMenuBar *bar, Radio &radio, QObject *parent)
              {{0, "mnuCommPortArray"},
               {1, "mnuCatRate"},
               {2, "mnuDelayArray"},
-              {3, "mnuResizeDisplayArray"}});
+              {3, "mnuResizeDisplayArray"},
+              {kTxTimeOutItem, "mnuTxTimeOut"}});
     addArray(
         menu("mnuCommPortArray"), "mnuCommPortArray", &P::mnuCommPortArray,
         [](Radio &r, int i) { r.link.mnuCommPortArray_Click(i); }, kAllChecked, 1);
@@ -68,6 +69,10 @@ MenuBarBuilder::MenuBarBuilder(QMenuBar *bar, Radio &radio, QObject *parent)
     addArray(
         menu("mnuResizeDisplayArray"), "mnuResizeDisplayArray", &P::mnuResizeDisplayArray,
         [](Radio &r, int i) { r.display.mnuResizeDisplayArray_Click(i); }, kAllChecked);
+
+    addArray(
+        menu("mnuTxTimeOut"), "mnuTxTimeOut", &P::mnuTxTimeOut,
+        [](Radio &r, int i) { r.txTimeOut.mnuTxTimeOut_Click(i); }, kAllChecked);
 
     QMenu *memory = addMenu(nullptr, "mnuMemory", "&Memory");
     topMenus_.insert("mnuMemory", &P::mnuMemory);

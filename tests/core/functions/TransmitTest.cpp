@@ -1,4 +1,5 @@
 #include "FunctionsFixture.h"
+#include "panel/KeyCodes.h"
 
 namespace dorv::test {
 namespace {
@@ -124,6 +125,115 @@ TEST_F(TransmitTest, mox_menusLockedNeverKeysUpButAlwaysEndsATransmission)
     radio.transmit.MOXbutton_Click();
     EXPECT_EQ(takeFrames(), (std::vector<CatFrame>{kPttOn, kPttOff}));
     EXPECT_FALSE(engine.rig().ptt);
+}
+
+// The space bar, the MOX button and each network client hold the transmitter; it stays on
+// the air until the last of them lets go, and MOX pressed while on the air ends it for all.
+TEST_F(TransmitTest, holders_keepTheTransmitterKeyedUntilTheLastLetsGo)
+{
+    const int client = radio.net.OpenClient();
+    radio.keyboard.Form_KeyDown(key::Space, 0);
+    radio.net.Receive(client, "T 1\n"); // joins the transmission
+    radio.keyboard.Form_KeyUp(key::Space, 0);
+    EXPECT_TRUE(engine.rig().ptt) << "the client still holds it";
+    radio.net.Receive(client, "T 0\n");
+    EXPECT_FALSE(engine.rig().ptt);
+    EXPECT_EQ(takeFrames(), (std::vector<CatFrame>{kPttOn, kPttOff}));
+
+    // The other way round: the client keys, the space bar joins, the client goes.
+    radio.net.Receive(client, "T 1\n");
+    radio.keyboard.Form_KeyDown(key::Space, 0);
+    radio.net.CloseClient(client);
+    EXPECT_TRUE(p.lblOnAir.Visible) << "the space bar still holds it";
+    radio.keyboard.Form_KeyUp(key::Space, 0);
+    EXPECT_FALSE(p.lblOnAir.Visible);
+
+    // A latched MOX outlasts the space bar; pressed again it ends the transmission for every
+    // holder, and a holder letting go later changes nothing.
+    const int other = radio.net.OpenClient();
+    radio.transmit.MOXbutton_Click();
+    radio.keyboard.Form_KeyDown(key::Space, 0);
+    radio.keyboard.Form_KeyUp(key::Space, 0);
+    radio.net.Receive(other, "T 1\n");
+    EXPECT_TRUE(p.lblOnAir.Visible);
+    radio.transmit.MOXbutton_Click();
+    EXPECT_FALSE(p.lblOnAir.Visible);
+    takeFrames();
+    radio.net.Receive(other, "T 0\n");
+    radio.net.CloseClient(other);
+    EXPECT_EQ(takeFrames(), std::vector<CatFrame>{});
+}
+
+// A client that never keyed cannot end what others hold; a refused start leaves no hold
+// behind that a later transmission would inherit.
+TEST_F(TransmitTest, holders_onlyTheirOwnLetGoCountsAndARefusedStartHoldsNothing)
+{
+    const int bystander = radio.net.OpenClient();
+    radio.keyboard.Form_KeyDown(key::Space, 0);
+    radio.net.Receive(bystander, "T 0\n");
+    radio.net.CloseClient(bystander);
+    EXPECT_TRUE(engine.rig().ptt);
+    radio.keyboard.Form_KeyUp(key::Space, 0);
+
+    s.MenusLocked = true;
+    const int refused = radio.net.OpenClient();
+    radio.net.Receive(refused, "T 1\n");
+    s.MenusLocked = false;
+    radio.keyboard.Form_KeyDown(key::Space, 0);
+    radio.keyboard.Form_KeyUp(key::Space, 0);
+    EXPECT_FALSE(engine.rig().ptt) << "the refused client's T 1 held the transmitter";
+    EXPECT_EQ(takeFrames(), (std::vector<CatFrame>{kPttOn, kPttOff, kPttOn, kPttOff}));
+}
+
+TEST_F(TransmitTest, timeOut_endsATransmissionWhoeverHoldsItAndSaysSo)
+{
+    radio.transmit.SetTimeOut(1);
+    const int client = radio.net.OpenClient();
+    radio.transmit.MOXbutton_Click();
+    radio.keyboard.Form_KeyDown(key::Space, 0);
+    radio.net.Receive(client, "T 1\n");
+    host.run(59);
+    EXPECT_TRUE(engine.rig().ptt);
+    EXPECT_TRUE(host.messages.empty());
+    host.run(2);
+    EXPECT_FALSE(engine.rig().ptt);
+    EXPECT_FALSE(p.lblOnAir.Visible);
+    EXPECT_FALSE(radio.meters.TimerPowerMeter.enabled());
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_EQ(host.messages[0].title, "Transmit Time-out");
+    EXPECT_EQ(host.messages[0].text,
+              "The transmit time-out has switched the transmitter back to receive after 1 "
+              "minute on the air. The time-out can be changed or switched off under Settings > "
+              "Transmit Time-out.");
+
+    // The key still held does not key up again with its repeats; a new press does.
+    radio.keyboard.Form_KeyDown(key::Space, 0);
+    EXPECT_FALSE(engine.rig().ptt);
+    radio.keyboard.Form_KeyUp(key::Space, 0);
+    radio.net.Receive(client, "T 0\n");
+    EXPECT_EQ(takeFrames(), (std::vector<CatFrame>{kPttOn, kPttOff}));
+    radio.keyboard.Form_KeyDown(key::Space, 0);
+    EXPECT_TRUE(engine.rig().ptt);
+
+    // Each transmission has its own time: this one started a minute after the first.
+    host.run(59);
+    EXPECT_TRUE(engine.rig().ptt);
+    host.run(2);
+    EXPECT_FALSE(engine.rig().ptt);
+    EXPECT_EQ(host.messages.size(), 2u);
+    radio.keyboard.Form_KeyUp(key::Space, 0);
+}
+
+TEST_F(TransmitTest, timeOut_offLetsATransmissionRunAndFiveMinutesIsTheDefault)
+{
+    EXPECT_EQ(radio.transmit.TimeOut(), 5);
+    radio.transmit.SetTimeOut(0);
+    radio.transmit.MOXbutton_Click();
+    host.yieldStep = 0.01;
+    host.run(6 * 60);
+    EXPECT_TRUE(engine.rig().ptt);
+    EXPECT_TRUE(host.messages.empty());
+    radio.transmit.MOXbutton_Click();
 }
 
 } // namespace
