@@ -92,11 +92,13 @@ TEST_F(RigctlServerE2e, hamlibsClient_setsAndReadsAndThePanelFollows)
     EXPECT_TRUE(session.waitForPanel("ledSubFreq", "14.200.00", 5000));
     EXPECT_TRUE(logged({"RX 00 00 00 00 02", kToggle, "RX 01 42 00 00 01", kToggle}));
 
-    EXPECT_EQ(rigctl({"T", "1", "t"}), "1");
-    EXPECT_TRUE(session.waitForPanel("lblOnAir", "1", 5000));
-    EXPECT_EQ(rigctl({"T", "0", "t"}), "0");
-    EXPECT_TRUE(session.waitForPanel("lblOnAir", "0", 5000));
+    EXPECT_EQ(rigctl({"T", "1", "t", "T", "0", "t"}), "1\n0");
     EXPECT_TRUE(logged({"RX 00 00 00 00 08", "RX 00 00 00 00 88"}));
+    // A client that keys and goes takes its transmission with it.
+    EXPECT_EQ(rigctl({"T", "1", "t"}), "1");
+    EXPECT_TRUE(logged(
+        {"RX 00 00 00 00 08", "RX 00 00 00 00 88", "RX 00 00 00 00 08", "RX 00 00 00 00 88"}));
+    EXPECT_TRUE(session.waitForPanel("lblOnAir", "0", 5000));
 
     EXPECT_EQ(rigctl({"S", "0", "VFOA", "s"}), "0\nVFOA");
     EXPECT_TRUE(logged({"RX 00 00 00 00 82"}));
