@@ -4,6 +4,7 @@
 
 #include "E2eSession.h"
 #include "app/DisplayLayout.h"
+#include "panel/ReadoutFormat.h"
 #include "scope/ScopeGeometry.h"
 
 #include <algorithm>
@@ -159,7 +160,8 @@ TEST(BandScope, sweepExportClickToTuneAndPicture)
     usleep(500 * 1000);
     EXPECT_TRUE(session.screenshot("band-scope-two-sweeps.png"));
 
-    // A click on the chart at the first signal tunes the radio there.
+    // A click on the chart at the first signal tunes the radio to the clicked point, to
+    // the nearest 10 Hz.
     dorv::ScopeChartState chart;
     chart.Origin = kStartHz / 1000.0;
     chart.Span = 50;
@@ -168,6 +170,9 @@ TEST(BandScope, sweepExportClickToTuneAndPicture)
     const int chartX =
         dorv::kScopeChartRect.Left + int(std::lround(dorv::XOfKHz(chart, area, 14140.0)));
     const int chartY = dorv::kScopeChartRect.Top + int(area.Top + area.Height / 2);
+    const auto clicked = static_cast<dorv::Freq>(
+        std::lround(dorv::KHzAtX(chart, area, chartX - dorv::kScopeChartRect.Left) * 100));
+    ASSERT_LT(std::labs(clicked - 1414000), 10) << "within a pixel of 14.140 MHz";
     const std::size_t beforeClick = session.simLog().size();
     const auto [clickX, clickY] = OnScopeFace(session, scope, chartX, chartY);
     session.clickAt(scope, clickX, clickY);
@@ -175,10 +180,10 @@ TEST(BandScope, sweepExportClickToTuneAndPicture)
         [&] {
             const auto now = session.simLog();
             return std::find(now.begin() + long(beforeClick), now.end(),
-                             FrequencyFrame(14140000)) != now.end();
+                             FrequencyFrame(clicked * 10L)) != now.end();
         },
         5000));
-    EXPECT_TRUE(session.waitForPanel("ledFreq", "14.140.00", 5000));
+    EXPECT_TRUE(session.waitForPanel("ledFreq", dorv::FormatFrequency(clicked), 5000));
     EXPECT_EQ(session.stopProgram(), 0);
 }
 

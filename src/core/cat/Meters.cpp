@@ -91,8 +91,13 @@ void Meters::TimerPowerMeter_Timer()
     TimerPowerMeter.setEnabled(true);
 }
 
+// While the band scope sweeps, its steps alone ask for the receiver status: a poll of the
+// meter would discard the reply a step waits for.
 void Meters::TurnOnLMeter()
 {
+    if (radio_.state.ScopeSweeping) {
+        return;
+    }
     radio_.port.discardInput();
     ForgetRequests();
     TimerSignalMeter.setEnabled(true);

@@ -62,6 +62,9 @@ struct RadioState {
     bool RclPending = false;  // quick memory recall selection pending
     bool JogHeld = false;     // an UP/DOWN jog button is held down
     bool HomeActive = false;  // a HOME channel is recalled
+    // The band scope's sweep runs. It has its own step and timer: only the panel's own
+    // scanning, search, jog and priority monitor use ScanDirection and ScanStep.
+    bool ScopeSweeping = false;
     bool SignalCentred = false;
     double PressTime = 0.0; // host clock, s: when STO, RCL or MCK went down
     int PauseTime = 0;      // seconds a scan stays on a busy signal; 0 = OFF

@@ -1,6 +1,7 @@
 #include "scan/PriorityMonitor.h"
 
 #include "Radio.h"
+#include "scan/SweepGuard.h"
 
 namespace dorv {
 
@@ -50,6 +51,9 @@ void PriorityMonitor::Start()
     if (!s.Memories[0].inUse()) {
         radio_.host.beep();
         radio_.host.messageBox(kChannelZeroEmptyText, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
+    if (RefusedWhileSweeping(radio_)) {
         return;
     }
     ++run_;

@@ -3,6 +3,7 @@
 #include "Radio.h"
 #include "model/MemoryStore.h"
 #include "panel/ReadoutFormat.h"
+#include "scan/SweepGuard.h"
 
 namespace dorv {
 
@@ -76,6 +77,9 @@ void Scanner::Arm()
     if (TimerScanner.interval() == 0) {
         radio_.host.messageBox(kIntervalOffText, "Scan Interval OFF", MsgIcon::Exclamation,
                                MsgButtons::Ok);
+        return;
+    }
+    if (RefusedWhileSweeping(radio_)) {
         return;
     }
     if (s.OperatingState == StateMR) {

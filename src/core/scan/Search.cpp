@@ -1,6 +1,7 @@
 #include "scan/Search.h"
 
 #include "Radio.h"
+#include "scan/SweepGuard.h"
 
 namespace dorv {
 
@@ -14,7 +15,9 @@ void Search::SEARCHbutton_Click()
     if (s.SearchOn) {
         Stop();
     } else if (s.MainVfo.Mode == ModeFM) {
-        Start();
+        if (!RefusedWhileSweeping(radio_)) {
+            Start();
+        }
     } else {
         radio_.host.messageBox(kFmOnlyText, "Search Function Warning", MsgIcon::Exclamation,
                                MsgButtons::Ok);

@@ -48,15 +48,20 @@ void BandScope::Form_Load()
     mnuDisplayModeArray_Click(0);
 }
 
+// Only the sweep ends: a scan or search the panel runs meanwhile goes on.
 void BandScope::Form_Unload()
 {
-    radio_.state.ScanDirection = 0;
-    ++sweepGeneration_;
-    TimerScope.setEnabled(false);
+    if (Sweeping()) {
+        StopSweep();
+    }
     view().Visible = false;
     view().NotAnswering = false;
-    TurnOnMeterIfLinked();
     radio_.host.panelChanged();
+}
+
+bool BandScope::Sweeping() const
+{
+    return radio_.state.ScopeSweeping;
 }
 
 // The meter polls only while the link is on; the link may have gone off while the
@@ -102,14 +107,14 @@ void BandScope::ChangeXScale()
     ScopeEnd = ScopeCentre + width;
     radio_.state.MainVfo.Frequency = ScopeStart;
     v.stripScope.Origin = ScopeStart / 100;
-    ShowCurrent(ScopeStart);
+    v.txtCurrent = FormatFrequency(ScopeStart);
     v.stripScope.Step = kScopeSteps[v.listSteps].Value / 100.0;
     v.stripScope.Span = 2.0 * (width / 100);
 }
 
 void BandScope::ChangeScanStep()
 {
-    radio_.state.ScanStep = kScopeSteps[view().listSteps].Value;
+    ScopeStep = kScopeSteps[view().listSteps].Value;
 }
 
 // The current frequency readout shows whole kHz here, as the readout of a Long.
@@ -121,8 +126,7 @@ void BandScope::ShowCurrent(Freq freq)
 
 void BandScope::stripScope_PointSelected(double kHz)
 {
-    const Freq step = kScopeSteps[view().listSteps].Value;
-    const Freq freq = NearestReading(ScopeStart, ScopeEnd, step, kHz);
+    const auto freq = static_cast<Freq>(std::lround(kHz * 100.0));
     view().txtCurrent = FormatFrequency(freq);
     radio_.state.MainVfo.Frequency = freq;
     radio_.cat.SendFreqToRadioMB(freq);

@@ -31,9 +31,12 @@ public:
     void listScanWidth_Click(int Index);
     void listSteps_Click(int Index);
     void ChangeXScale();
+    // The sweep's step from the STEP list.
     void ChangeScanStep();
-    // A click on the chart at `kHz`: the radio is tuned to the nearest reading's place.
+    // A click on the chart at `kHz`: the radio is tuned there, to the nearest 10 Hz.
     void stripScope_PointSelected(double kHz);
+    // A sweep is under way (START was pressed and the sweep has not ended).
+    bool Sweeping() const;
 
     // File: 0 Exit (saves the settings), 2 Export Readings...; 1 (Save Picture...) is the
     // GUI's, as only it has the picture.
@@ -61,6 +64,7 @@ public:
     Freq ScopeCentre = 0; // 10 Hz units
     Freq ScopeStart = 0;
     Freq ScopeEnd = 0;
+    Freq ScopeStep = 0;  // what one sweep step adds, 10 Hz units
     long CurrentKHz = 0; // the main VFO's frequency in whole kHz
 
     // Sweeps kept in the waterfall.
@@ -73,6 +77,9 @@ private:
     void StartSweep();
     void StopSweep();
     void TimerScope_Timer();
+    // Tunes the main VFO one step up; false, with nothing sent, when the step would reach
+    // the band's upper tuning limit, where the sweep ends.
+    bool StepSweep();
     // One status check: asks when ScopeSendRequest, then takes a waiting reply.
     void ReadRxStatusScope();
     // Keeps the finished sweep for the waterfall and the export.

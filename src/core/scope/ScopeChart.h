@@ -12,8 +12,4 @@ void ChartRestart(ScopeChartState &chart, double originKHz);
 void ChartSetPosition(ScopeChartState &chart, double kHz);
 void ChartAddSample(ScopeChartState &chart, const ScopeReading &reading);
 
-// The reading place of a sweep from `start` to `end` by `step` nearest to `kHz`: start
-// plus a whole number of steps, not past the end. Frequencies in 10 Hz units.
-Freq NearestReading(Freq start, Freq end, Freq step, double kHz);
-
 } // namespace dorv

@@ -61,9 +61,9 @@ void BandScope::UntickAndTick(MenuArray &menu, int Index)
 void BandScope::mnuFileArray_Click(int Index)
 {
     if (Index == ScopeFileExit) {
-        radio_.state.ScanDirection = 0;
-        ++sweepGeneration_;
-        TimerScope.setEnabled(false);
+        if (Sweeping()) {
+            StopSweep();
+        }
         SaveScopeSettingsFile();
         Form_Unload();
     } else if (Index == ScopeFileExportReadings) {

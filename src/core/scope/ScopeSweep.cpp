@@ -10,30 +10,40 @@ namespace dorv {
 namespace {
 // Bits of the RX status byte that are not the S value: no signal, tone, off centre.
 constexpr std::uint8_t kSValueMask = 0x1F;
+const char *const kPanelBusyText =
+    "The band scope cannot sweep while the panel is scanning, searching or watching the "
+    "priority channel. Stop that function first.";
 } // namespace
 
 void BandScope::cmdSCAN_Click()
 {
-    if (radio_.state.ScanDirection == 0) {
-        StartSweep();
-    } else {
+    if (Sweeping()) {
         StopSweep();
+    } else {
+        StartSweep();
     }
     radio_.host.panelChanged();
 }
 
+// Both would retune the radio and take each other's status replies: a sweep waits until
+// the panel's scan, search or priority monitor has ended.
 void BandScope::StartSweep()
 {
     RadioState &s = radio_.state;
+    if (s.ScanOn || s.SearchOn || s.PriOn) {
+        radio_.host.beep();
+        radio_.host.messageBox(kPanelBusyText, "Band Scope", MsgIcon::Exclamation, MsgButtons::Ok);
+        return;
+    }
     view().cmdSCAN = "STOP";
     radio_.meters.TurnOffLMeter();
-    s.ScanStep = kScopeSteps[view().listSteps].Value;
+    ChangeScanStep();
     s.MainVfo.Frequency = ScopeStart;
     radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
     ShowCurrent(s.MainVfo.Frequency);
     RestartChart();
     sweep_ = {};
-    s.ScanDirection = 1;
+    s.ScopeSweeping = true;
     ++sweepGeneration_;
     TimerScope.setEnabled(true);
 }
@@ -42,7 +52,7 @@ void BandScope::StopSweep()
 {
     view().cmdSCAN = "START";
     view().NotAnswering = false;
-    radio_.state.ScanDirection = 0;
+    radio_.state.ScopeSweeping = false;
     ++sweepGeneration_;
     TimerScope.setEnabled(false);
     TurnOnMeterIfLinked();
@@ -71,7 +81,7 @@ void BandScope::TimerScope_Timer()
     const unsigned generation = sweepGeneration_;
     while (!ScopeStatusIn) {
         radio_.host.yield();
-        if (s.ScanDirection == 0 || generation != sweepGeneration_) {
+        if (generation != sweepGeneration_) {
             return;
         }
         if (!s.CatOn) {
@@ -81,8 +91,7 @@ void BandScope::TimerScope_Timer()
         }
         ReadRxStatusScope();
     }
-    if (s.MainVfo.Frequency < ScopeEnd) {
-        radio_.cat.StepFrequency();
+    if (s.MainVfo.Frequency < ScopeEnd && StepSweep()) {
         TimerScope.setEnabled(true);
         return;
     }
@@ -92,13 +101,28 @@ void BandScope::TimerScope_Timer()
         ShowCurrent(ScopeStart);
         RestartChart();
         ChartAddSample(view().stripScope, {ScopeStart, 0});
-        radio_.cat.StepFrequency();
+        StepSweep();
         TimerScope.setEnabled(true);
     } else {
         ShowCurrent(s.MainVfo.Frequency);
         StopSweep();
     }
     radio_.host.panelChanged();
+}
+
+bool BandScope::StepSweep()
+{
+    RadioState &s = radio_.state;
+    const Freq next = s.MainVfo.Frequency + ScopeStep;
+    if (next >= s.BandTable.TuneUpper[s.MainBand]) {
+        return false;
+    }
+    s.MainVfo.Frequency = next;
+    radio_.cat.SendFreqToRadioMB(next);
+    if (ArsRuleHolds(s)) {
+        radio_.cat.AutoRepeaterShift();
+    }
+    return true;
 }
 
 void BandScope::ReadRxStatusScope()

@@ -41,7 +41,7 @@ void ScopeFixture::openScope(int stepIndex)
 void ScopeFixture::runUntilStopped(double limit)
 {
     const double end = host.clock + limit;
-    while (host.clock < end && s.ScanDirection != 0) {
+    while (host.clock < end && scope.Sweeping()) {
         host.yield();
     }
 }

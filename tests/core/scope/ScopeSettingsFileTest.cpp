@@ -109,7 +109,6 @@ TEST_F(ScopeSettingsFileTest, exitSavesTheChoicesButTheCloseBoxDoesNot)
     scope.Form_Unload();
     EXPECT_EQ(scopeFile(), before);
     EXPECT_FALSE(view.Visible);
-    EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
 
     scope.SCOPEbutton_Click(); // the change was lost with the close box
     EXPECT_EQ(Ticked(view.mnuScopeScanSpeedArray), std::vector<int>{0});

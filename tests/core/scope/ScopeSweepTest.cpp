@@ -114,26 +114,35 @@ TEST_F(ScopeSweepTest, continuousScan_restartsAndKeepsTheNewest100Sweeps)
     EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
 }
 
-TEST_F(ScopeSweepTest, clickOnTheChart_tunesToTheNearestReadingPlace)
+TEST_F(ScopeSweepTest, clickOnTheChart_tunesToTheClickedFrequency)
 {
     openScope(kStep1KHz);
     const std::size_t before = engine.receivedFrames().size();
-    scope.stripScope_PointSelected(145010.38);
-    EXPECT_EQ(s.MainVfo.Frequency, 14501000);
-    EXPECT_EQ(view.txtCurrent, "145.010.00");
-    scope.stripScope_PointSelected(145100.0); // past the end: the last reading
-    EXPECT_EQ(frequenciesSent(before), (std::vector<Freq>{14501000, 14502500}));
-    EXPECT_EQ(p.ledFreq, "145.025.00");
+    scope.stripScope_PointSelected(145010.384);
+    EXPECT_EQ(s.MainVfo.Frequency, 14501038);
+    EXPECT_EQ(view.txtCurrent, "145.010.38");
+    EXPECT_EQ(frequenciesSent(before), (std::vector<Freq>{14501038}));
+    EXPECT_EQ(p.ledFreq, "145.010.38");
 }
 
-TEST_F(ScopeSweepTest, reset_centresOnTheMainVfo)
+// The current frequency shows the sweep's start exactly, to 10 Hz, whenever the range is
+// laid out again: at load, on RESET and on a new width.
+TEST_F(ScopeSweepTest, reset_centresOnTheMainVfoAndShowsTheExactStart)
 {
     openScope(kStep1KHz);
-    s.MainVfo.Frequency = 14420000;
+    s.MainVfo.Frequency = 14512345;
     scope.SSCommand1_Click();
-    EXPECT_EQ(view.txtCentre, "144.200.00");
-    EXPECT_EQ(scope.ScopeStart, 14417500);
-    EXPECT_EQ(s.MainVfo.Frequency, 14417500);
+    EXPECT_EQ(view.txtCentre, "145.123.45");
+    EXPECT_EQ(scope.ScopeStart, 14509845);
+    EXPECT_EQ(s.MainVfo.Frequency, 14509845);
+    EXPECT_EQ(view.txtCurrent, "145.098.45");
+    scope.listScanWidth_Click(kWidth5KHz);
+    EXPECT_EQ(view.txtCurrent, "145.118.45");
+
+    scope.Form_Unload();
+    s.MainVfo.Frequency = 14512345;
+    scope.SCOPEbutton_Click();
+    EXPECT_EQ(view.txtCurrent, "145.098.45");
 }
 
 TEST_F(ScopeSweepTest, exportReadings_writesTheLastCompleteSweepAsCsv)
@@ -222,7 +231,7 @@ TEST_F(SilentRadioScopeTest, closeBoxAndMainWindowWorkWhileTheStepWaits)
     operatorActs.setEnabled(true);
     host.run(8);
     EXPECT_FALSE(view.Visible);
-    EXPECT_EQ(s.ScanDirection, 0);
+    EXPECT_FALSE(scope.Sweeping());
     EXPECT_FALSE(scope.TimerScope.enabled());
     EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
     EXPECT_EQ(s.MainBand, 7);
@@ -237,7 +246,7 @@ TEST_F(ScopeSweepTest, linkSwitchedOff_endsTheSweep)
     s.CatOn = false;
     host.run(1);
     EXPECT_EQ(view.cmdSCAN, "START");
-    EXPECT_EQ(s.ScanDirection, 0);
+    EXPECT_FALSE(scope.Sweeping());
 }
 
 // A port whose radio answers each status request with the next scripted byte.

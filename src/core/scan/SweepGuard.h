@@ -1,0 +1,12 @@
+#pragma once
+
+namespace dorv {
+
+class Radio;
+
+// SCAN, SEARCH and PRI retune the radio and read its status as the band scope's sweep
+// does: none of them starts while a sweep runs. True, with the operator told, when the
+// sweep is running.
+bool RefusedWhileSweeping(Radio &radio);
+
+} // namespace dorv
