@@ -20,7 +20,7 @@ void HomeChannels::HOMEbutton_Click()
     } else if (!s.HomeActive) {
         recall();
     } else {
-        returnFromRecall();
+        ReturnFromRecall();
     }
     radio_.host.panelChanged();
 }
@@ -44,6 +44,11 @@ void HomeChannels::recall()
         radio_.host.messageBox(kNoHomeText, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
+    // The priority monitor ends as its own button ends it: the operator's frequency, knobs
+    // and meter come back first, so that is what the recall saves.
+    if (s.PriOn) {
+        radio_.pri.EndPriorityMonitor();
+    }
     s.HomeActive = true;
     if (s.OperatingState == StateVFO) {
         vfo.SaveInfoVFOMB();
@@ -54,8 +59,6 @@ void HomeChannels::recall()
     if (s.ClarOn) {
         radio_.clar.CLARbutton_Click();
     }
-    s.PriOn = false; // the priority monitor ends
-    radio_.pri.TimerPriorityMonitor.setEnabled(false);
     p.ledMRnumber.assign(1, kHomeReadout);
     p.ledMRnumberVisible = true;
     s.MainVfo = home.Vfo;
@@ -73,7 +76,7 @@ void HomeChannels::recall()
 
 // VFO and MR states are re-entered, which ends the recall and a split it switched on.
 // PMS ends the recall the same way before its own state is restored.
-void HomeChannels::returnFromRecall()
+void HomeChannels::ReturnFromRecall()
 {
     RadioState &s = radio_.state;
     switch (s.OperatingState) {

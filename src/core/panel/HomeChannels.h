@@ -12,11 +12,14 @@ public:
     explicit HomeChannels(Radio &radio) : radio_(radio) {}
 
     void HOMEbutton_Click();
+    // Ends a HOME recall: the operating state is entered again, which brings back the VFOs
+    // (or the memory) in use before the recall and switches off a split the recall
+    // switched on.
+    void ReturnFromRecall();
 
 private:
     void store();
     void recall();
-    void returnFromRecall();
 
     Radio &radio_;
 };

@@ -29,7 +29,15 @@ void Pms::PMSbutton_Click()
     }
     if (s.MckOn) {
         StoreLimits();
-    } else if (s.OperatingState == StatePMS) {
+        radio_.host.panelChanged();
+        return;
+    }
+    // A recalled HOME channel ends first, so that entering or leaving PMS saves the
+    // operator's own VFO and not the HOME channel.
+    if (s.HomeActive) {
+        radio_.home.ReturnFromRecall();
+    }
+    if (s.OperatingState == StatePMS) {
         Leave();
     } else {
         stateBeforePms_ = s.OperatingState;

@@ -56,6 +56,11 @@ void PriorityMonitor::Start()
     if (RefusedWhileSweeping(radio_)) {
         return;
     }
+    // A recalled HOME channel is not the operator's VFO: the recall ends before the
+    // monitor saves what it returns to.
+    if (s.HomeActive) {
+        radio_.home.ReturnFromRecall();
+    }
     ++run_;
     checking_ = false;
     s.PriOn = true;
@@ -132,9 +137,13 @@ void PriorityMonitor::TimerPriorityMonitor_Timer()
     }
     s.SavedMemory = s.CurrentMemory;
     checking_ = true;
+    const unsigned run = run_;
     // From position 1 the previous memory in use is channel 0: loaded and sent.
     s.CurrentMemory = 1;
     radio_.memory.ChangeMemory(-1);
+    if (run != run_) {
+        return; // ended while channel 0 was being sent: the ending restored the panel
+    }
     radio_.panel.lblCH.Visible = true;
     radio_.host.panelChanged();
     if (!ListenOnChannelZero()) {

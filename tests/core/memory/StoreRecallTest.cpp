@@ -147,6 +147,46 @@ TEST_F(StoreRecallTest, homeInMrThenHome_recallsTheMemoryAgain)
     EXPECT_EQ(engine.rig().vfo[0].frequency, 14540000);
 }
 
+// A recalled HOME channel is never saved as the operator's own VFO: PMS, VFO/M in PMS and
+// PRI end the recall first, so the band table keeps what the operator was using.
+TEST_F(StoreRecallTest, pmsAndPri_endTheHomeRecallBeforeSavingTheOperatorsVfo)
+{
+    constexpr Freq kHome = 14620000;
+    constexpr Freq kPmsVfo = 14459000;
+    s.HomeChannels[1].Vfo = {kHome, ModeFM};
+    s.BandTable.PmsLower[1] = 14450000;
+    s.BandTable.PmsUpper[1] = 14460000;
+    s.BandTable.BandPmsVfo[1] = {kPmsVfo, ModeFM};
+
+    radio.home.HOMEbutton_Click();
+    ASSERT_EQ(s.MainVfo.Frequency, kHome);
+    radio.pms.PMSbutton_Click();
+    EXPECT_EQ(s.OperatingState, StatePMS);
+    EXPECT_FALSE(s.HomeActive);
+    EXPECT_EQ(s.BandTable.BandMainVfo[1].Frequency, 14500000) << "VFO saved on entering PMS";
+    EXPECT_EQ(s.MainVfo.Frequency, kPmsVfo);
+
+    // HOME in PMS, then VFO/M: the PMS VFO saved on leaving is PMS's own.
+    radio.home.HOMEbutton_Click();
+    ASSERT_EQ(s.MainVfo.Frequency, kHome);
+    radio.memory.VFOMRbutton_Click();
+    EXPECT_EQ(s.OperatingState, StateVFO);
+    EXPECT_FALSE(s.HomeActive);
+    EXPECT_EQ(s.BandTable.BandPmsVfo[1].Frequency, kPmsVfo) << "PMS VFO saved on leaving";
+    EXPECT_EQ(s.MainVfo.Frequency, 14500000);
+    EXPECT_EQ(engine.rig().vfo[0].frequency, 14500000);
+
+    // PRI started with HOME recalled watches from the operator's VFO, not from HOME.
+    store(0, 14550000);
+    radio.home.HOMEbutton_Click();
+    radio.pri.PRIbutton_Click();
+    EXPECT_TRUE(s.PriOn);
+    EXPECT_FALSE(s.HomeActive);
+    EXPECT_EQ(s.BandTable.BandMainVfo[1].Frequency, 14500000) << "VFO saved by PRI";
+    radio.pri.PRIbutton_Click();
+    EXPECT_EQ(s.MainVfo.Frequency, 14500000);
+}
+
 // Walks the states of memory work and checks the buttons against the table.
 TEST_F(StoreRecallTest, enablement_followsMemoryStates)
 {

@@ -156,6 +156,49 @@ TEST_F(PriorityTest, priDuringACheck_endsAtOnceBackOnTheOperatorsFrequency)
     EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
 }
 
+// HOME during a check ends the monitor as PRI does (operator's frequency, knobs, meter and
+// buttons back), then recalls HOME; the next HOME returns to the operator's frequency.
+TEST_F(PriorityTest, homeDuringACheck_endsTheMonitorLikePriThenRecallsHome)
+{
+    constexpr Freq kHome = 14620000;
+    channelZero();
+    s.HomeChannels[kBand144].Vfo = {kHome, ModeFM};
+    s.HomeChannels[kBand144].Band = kBand144;
+    engine.setSignals({{145500000, 9, 12000, 0}});
+    powerOn(kBand144, {kOperator, ModeFM});
+    radio.pri.PRIbutton_Click();
+    bool pressed = false;
+    after(6.0, [&] {
+        ASSERT_EQ(s.MainVfo.Frequency, kChannelZero);
+        radio.home.HOMEbutton_Click();
+        pressed = true;
+    });
+    ASSERT_TRUE(runUntil([&] { return pressed; }, 10.0));
+    host.run(0.5);
+    EXPECT_FALSE(s.PriOn);
+    EXPECT_TRUE(s.HomeActive);
+    EXPECT_EQ(s.ScanDirection, 0);
+    EXPECT_EQ(p.ledMRnumber, "H");
+    EXPECT_EQ(s.MainVfo.Frequency, kHome);
+    EXPECT_EQ(engine.rig().vfo[0].frequency, kHome);
+    EXPECT_TRUE(p.MainKnob.Enabled);
+    EXPECT_TRUE(p.ChannelKnob.Enabled);
+    EXPECT_TRUE(p.btnJogUp.Enabled);
+    EXPECT_TRUE(p.SCANbutton.Enabled) << "the PRI layout of the buttons is gone";
+    EXPECT_FALSE(p.lblCH.Visible);
+    EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
+    EXPECT_EQ(s.BandTable.BandMainVfo[kBand144].Frequency, kOperator);
+
+    // No check comes back, and the second HOME returns to the operator's frequency.
+    const std::size_t before = mainSteps().size();
+    host.run(12.0);
+    EXPECT_EQ(mainSteps().size(), before);
+    radio.home.HOMEbutton_Click();
+    EXPECT_FALSE(s.HomeActive);
+    EXPECT_EQ(s.MainVfo.Frequency, kOperator);
+    EXPECT_EQ(engine.rig().vfo[0].frequency, kOperator);
+}
+
 TEST_F(PriorityTest, moxWhilePriIsOn_endsItWithoutTransmitting)
 {
     channelZero();
