@@ -1,8 +1,8 @@
 #include "memmgr/MemoryManagerWindow.h"
 
 #include "app/MainWindow.h"
-#include "memmgr/DescriptionText.h"
 #include "memmgr/MemoryGridView.h"
+#include "model/DescriptionText.h"
 
 #include <QAction>
 #include <QApplication>

@@ -3,6 +3,7 @@
 #include "Radio.h"
 #include "model/BandCopies.h"
 #include "model/CodeTables.h"
+#include "model/DescriptionText.h"
 #include "model/MemoryStore.h"
 #include "panel/ReadoutFormat.h"
 
@@ -56,12 +57,6 @@ constexpr BandRange kBandRanges[] = {
     {1200000, 1600000, 7}, {1600000, 1950000, 6}, {1950000, 2300000, 5},   {2300000, 2650000, 4},
     {2650000, 3699999, 3}, {3700000, 7600000, 2}, {10800000, 17400000, 1}, {42000000, 51200000, 0},
 };
-
-std::string TrimRight(std::string text)
-{
-    text.erase(text.find_last_not_of(' ') + 1);
-    return text;
-}
 
 } // namespace
 
@@ -322,7 +317,7 @@ void Meters::ReadRxStatusMR(bool &MoveOn, bool &SendRequest)
     if (b < kNoSignal) {
         b = ApplyCentring(b);
         p.lblBusy.Visible = true;
-        p.lblMemoryDesc.Caption = TrimRight(s.Memories[s.CurrentMemory].Description);
+        p.lblMemoryDesc.Caption = DescriptionText(s.Memories[s.CurrentMemory]);
         p.lblMemoryDesc.Visible = true;
         if (s.PauseTime >= 1) {
             if (!HoldOnBusyChannel(false)) {
@@ -337,7 +332,9 @@ void Meters::ReadRxStatusMR(bool &MoveOn, bool &SendRequest)
         }
         SendRequest = true;
     } else {
+        // A hold with the pause OFF ends when the signal goes: its description goes too.
         p.lblBusy.Visible = false;
+        p.lblMemoryDesc.Visible = false;
         b = ApplyCentring(b - kNoSignal);
         MoveOn = true;
         SendRequest = true;

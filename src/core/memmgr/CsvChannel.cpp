@@ -1,8 +1,8 @@
 #include "memmgr/CsvChannel.h"
 
-#include "memmgr/DescriptionText.h"
 #include "memmgr/FrequencyBand.h"
 #include "model/CodeTables.h"
+#include "model/DescriptionText.h"
 
 #include <array>
 #include <cmath>

@@ -2,7 +2,7 @@
 
 #include "Radio.h"
 #include "memmgr/CsvMemoryList.h"
-#include "memmgr/DescriptionText.h"
+#include "model/DescriptionText.h"
 #include "panel/ReadoutFormat.h"
 
 #include <algorithm>

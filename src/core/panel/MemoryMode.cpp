@@ -3,8 +3,8 @@
 #include "Radio.h"
 #include "model/BandCopies.h"
 #include "model/CodeTables.h"
+#include "model/DescriptionText.h"
 #include "model/MemoryStore.h"
-#include "model/files/Cp1252.h"
 #include "panel/ReadoutFormat.h"
 
 namespace dorv {
@@ -14,14 +14,6 @@ namespace {
 const char *const kNoMemoriesText =
     "You must either open a memory (*.MEM) file containing saved frequency information, or "
     "save some frequency information to memory before selecting the MR function.";
-
-// The description as the display shows it: without its blank padding, in UTF-8.
-std::string DescriptionText(const MemoryChannel &m)
-{
-    const std::size_t end = m.Description.find_last_not_of(' ');
-    return Cp1252ToUtf8(end == std::string::npos ? std::string()
-                                                 : m.Description.substr(0, end + 1));
-}
 
 // A memory with a repeater shift keeps its own offset, as a radio's memories do; one
 // stored without an offset, or without a shift, takes its band's.

@@ -191,6 +191,8 @@ void PriorityMonitor::ReturnToOperator()
         s.CurrentMemory = s.SavedMemory - 1;
         radio_.memory.ChangeMemory(1);
         radio_.panel.lblCH.Visible = false;
+        // The check's hold hid channel 0's description; memory state shows the memory's.
+        radio_.panel.lblMemoryDesc.Visible = true;
         break;
     default:
         break;

@@ -1,7 +1,7 @@
 #include "memmgr/CsvMemoryList.h"
 
-#include "memmgr/DescriptionText.h"
 #include "model/CodeTables.h"
+#include "model/DescriptionText.h"
 #include "model/files/BandDefaults.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 #include "core/files/FilesFixture.h"
-#include "memmgr/DescriptionText.h"
+#include "model/DescriptionText.h"
 
 #include <gtest/gtest.h>
 

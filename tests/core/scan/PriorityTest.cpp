@@ -199,6 +199,29 @@ TEST_F(PriorityTest, homeDuringACheck_endsTheMonitorLikePriThenRecallsHome)
     EXPECT_EQ(engine.rig().vfo[0].frequency, kOperator);
 }
 
+// With the pause OFF a check stays on channel 0 while it is busy, however long; when the
+// signal goes the radio returns and channel 0's description goes with it.
+TEST_F(PriorityTest, pauseOff_staysWhileChannelZeroIsBusyThenClearsItsDescription)
+{
+    radio.intervals.mnuPauseInterval_Click(kPauseOff);
+    channelZero();
+    engine.setSignals({{145500000, 9, 12000, 0}});
+    powerOn(kBand144, {kOperator, ModeFM});
+    radio.pri.PRIbutton_Click();
+    bool stillThere = false;
+    after(14.0, [&] {
+        stillThere = s.MainVfo.Frequency == kChannelZero && p.lblMemoryDesc.Visible;
+        engine.setSignals({});
+    });
+    ASSERT_TRUE(runUntil([&] { return mainSteps().size() >= 2; }, 20.0));
+    EXPECT_TRUE(stillThere) << "9 s into the check, still on the busy channel 0";
+    EXPECT_GE(mainSteps()[1].time - mainSteps()[0].time, 9.0);
+    EXPECT_EQ(mainSteps()[1].freq, kOperator);
+    host.run(0.5);
+    EXPECT_FALSE(p.lblMemoryDesc.Visible) << "no description on the VFO display";
+    EXPECT_FALSE(p.lblBusy.Visible);
+}
+
 TEST_F(PriorityTest, moxWhilePriIsOn_endsItWithoutTransmitting)
 {
     channelZero();

@@ -1,4 +1,4 @@
-#include "memmgr/DescriptionText.h"
+#include "model/DescriptionText.h"
 
 #include "model/files/Cp1252.h"
 
