@@ -47,17 +47,19 @@ void Scanner::SCANbutton_Click()
         ToggleSkip();
         return;
     }
-    const bool scannable = s.OperatingState == StateVFO || s.OperatingState == StatePMS ||
-                           (s.OperatingState == StateMR && s.MemoryCount > 1);
-    if (!scannable) {
-        return;
-    }
+    // Disarming always works: the memories may have dropped to one or none while armed
+    // (manager SAVE, File > Open, a delete in MCK).
     if (s.ScanOn) {
         Disarm();
-    } else {
-        Arm();
+        radio_.host.panelChanged();
+        return;
     }
-    radio_.host.panelChanged();
+    const bool scannable = s.OperatingState == StateVFO || s.OperatingState == StatePMS ||
+                           (s.OperatingState == StateMR && s.MemoryCount > 1);
+    if (scannable) {
+        Arm();
+        radio_.host.panelChanged();
+    }
 }
 
 void Scanner::ToggleSkip()

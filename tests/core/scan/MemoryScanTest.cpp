@@ -129,6 +129,29 @@ TEST_F(MemoryScanTest, noMemoryTakesPart_scanStopsAndSaysWhy)
     EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
 }
 
+// Armed in MR, SCAN disarms even after the memories in use dropped to one (as a manager
+// SAVE, File > Open or a delete in MCK can make them): nothing else could free the panel.
+TEST_F(MemoryScanTest, scan_disarmsAfterTheMemoriesDroppedToOne)
+{
+    store(10, 14510000);
+    store(20, 14520000);
+    memoryStateAt(10);
+    radio.scan.SCANbutton_Click();
+    ASSERT_TRUE(s.ScanOn);
+    s.Memories[10] = MemoryChannel{};
+    s.MemoryCount = 1;
+    radio.scan.SCANbutton_Click();
+    EXPECT_FALSE(s.ScanOn);
+    EXPECT_FALSE(p.lblSCAN.Visible);
+    EXPECT_EQ(s.ScanDirection, 0);
+    EXPECT_FALSE(radio.scan.TimerScannerMR.enabled());
+    EXPECT_TRUE(p.VFOMRbutton.Enabled);
+    EXPECT_TRUE(p.MainKnob.Enabled);
+    engine.clearLog();
+    host.run(2.0);
+    EXPECT_TRUE(steps().empty());
+}
+
 TEST_F(MemoryScanTest, scanDuringMck_togglesTheSkipFlagOfTheMemoryShown)
 {
     store(1, 14500000);
