@@ -205,6 +205,22 @@ TEST_F(SettingsDialogsTest, shiftDialog_refusesABadTextAndGivesItsBoxTheFocus)
     EXPECT_FALSE(shift->isVisible());
 }
 
+// A mouse click on SAVE takes the focus from the box first, which reformats it to two
+// decimals; what is stored is still the amount typed.
+TEST_F(SettingsDialogsTest, shiftDialog_saveByMouseStoresTheAmountAsTyped)
+{
+    QDialog *shift = open(RepeaterShifts, "frmRPTshift");
+    ASSERT_NE(shift, nullptr);
+    auto *box50 = child<QLineEdit>(shift, "txtRPToffset_2");
+    box50->setFocus();
+    box50->selectAll();
+    QTest::keyClicks(box50, "1.234");
+    QTest::mouseClick(child<QPushButton>(shift, "cmdSAVE"), Qt::LeftButton);
+    EXPECT_EQ(box50->text(), "1.23") << "reformatted as the focus left it";
+    EXPECT_FALSE(shift->isVisible());
+    EXPECT_EQ(window->radio().state.BandTable.BandMainVfo[2].RptOffset, 123400);
+}
+
 // Changes made in the dialogs are in the files at their offsets after exit, and the next
 // start shows them.
 TEST_F(SettingsDialogsTest, savedShiftAndSteps_reachTheFilesAndTheNextStart)

@@ -28,6 +28,7 @@ void RptShiftDialog::Form_Load()
 void RptShiftDialog::DisplayRPTinfo()
 {
     const RadioState &s = radio_.state;
+    typed_ = {};
     form.ssopt144On = s.Settings.Ars144;
     form.ssopt430On = s.Settings.Ars430;
     for (int i = 0; i < kShiftRows; ++i) {
@@ -35,20 +36,38 @@ void RptShiftDialog::DisplayRPTinfo()
     }
 }
 
+void RptShiftDialog::txtRPToffset_Change(int Index, const std::string &text)
+{
+    if (Index < 0 || Index >= kShiftRows) {
+        return;
+    }
+    form.txtRPToffset[Index] = text;
+    typed_[Index].reset();
+}
+
 void RptShiftDialog::txtRPToffset_LostFocus(int Index)
 {
     if (Index < 0 || Index >= kShiftRows) {
         return;
     }
+    const std::string before = AmountText(Index);
     if (const auto text = ReformatShiftText(form.txtRPToffset[Index])) {
         form.txtRPToffset[Index] = *text;
+        typed_[Index] = Typed{before, *text};
     }
+}
+
+const std::string &RptShiftDialog::AmountText(int i) const
+{
+    const auto &typed = typed_[i];
+    return typed && typed->shown == form.txtRPToffset[i] ? typed->before : form.txtRPToffset[i];
 }
 
 void RptShiftDialog::cmdDEFAULT_Click()
 {
     form.ssopt144On = true;
     form.ssopt430On = true;
+    typed_ = {};
     for (int i = 0; i < kShiftRows; ++i) {
         form.txtRPToffset[i] = ShiftRows()[i].DefaultText;
     }
@@ -61,7 +80,7 @@ bool RptShiftDialog::refuseBadBox()
 {
     for (int i = kShiftRows - 1; i >= 0; --i) {
         const ShiftRow &row = ShiftRows()[i];
-        const auto units = ParseShiftMhz(form.txtRPToffset[i]);
+        const auto units = ParseShiftMhz(AmountText(i));
         if (units && *units >= 0 && *units <= row.Largest) {
             continue;
         }
@@ -86,7 +105,7 @@ void RptShiftDialog::cmdSAVE_Click()
     s.Settings.Ars144 = form.ssopt144On;
     s.Settings.Ars430 = form.ssopt430On;
     for (int i = 0; i < kShiftRows; ++i) {
-        const auto offset = static_cast<Freq>(*ParseShiftMhz(form.txtRPToffset[i]));
+        const auto offset = static_cast<Freq>(*ParseShiftMhz(AmountText(i)));
         s.BandTable.BandMainVfo[i].RptOffset = offset;
         s.BandTable.BandPmsVfo[i].RptOffset = offset;
     }

@@ -3,6 +3,7 @@
 #include "model/Units.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 namespace dorv {
@@ -37,7 +38,11 @@ public:
     explicit RptShiftDialog(Radio &radio) : radio_(radio) {}
 
     void Form_Load();
-    // Reformats the box's number with two decimals; any other text stays as typed.
+    // The operator edited the box: `text` is what it holds now.
+    void txtRPToffset_Change(int Index, const std::string &text);
+    // Reformats the box's number with two decimals; any other text stays as typed. SAVE
+    // still stores the amount as typed ("1.234" shows "1.23" and stores 1.234 MHz), whether
+    // it is pressed with Enter or with the mouse, which first takes the focus from the box.
     void txtRPToffset_LostFocus(int Index);
     // Stores the switches and the offsets in the band table's main and PMS entries, gives the
     // main VFO its band's new offset, and sends it when a serial port is chosen. A box that
@@ -52,9 +57,19 @@ public:
 private:
     void DisplayRPTinfo();
     bool refuseBadBox();
+    // The text whose amount SAVE stores for box i: what was typed before the box was
+    // reformatted, while the box still shows that reformatted text.
+    const std::string &AmountText(int i) const;
     void close();
 
+    // What a box held before leaving it reformatted it, and the text it then showed.
+    struct Typed {
+        std::string before;
+        std::string shown;
+    };
+
     Radio &radio_;
+    std::array<std::optional<Typed>, kShiftRows> typed_;
 };
 
 } // namespace dorv

@@ -32,8 +32,11 @@ void WriteSlots(std::array<Freq, kModeSlotCount> &row, const int (&slots)[N],
 
 } // namespace
 
+// Each opening starts from a fresh form: a stored step that matches no item shows no
+// choice (and SAVE keeps it), never one left from an earlier opening.
 void TuningStepsDialog::Form_Load()
 {
+    form = TuningStepsForm{};
     DisplayStepValues();
     form.Visible = true;
     radio_.host.panelChanged();

@@ -43,7 +43,7 @@ QWidget *RptShiftDialogView::magnitudeFrame()
                              (kBoxCharacters + 2));
         box->installEventFilter(this);
         connect(box, &QLineEdit::textEdited, this, [this, i](const QString &text) {
-            dialog_.form.txtRPToffset[i] = text.toStdString();
+            dialog_.txtRPToffset_Change(i, text.toStdString());
         });
         auto *label = new QLabel(QString::fromLatin1(row.BandLabel), frame);
         label->setBuddy(box);

@@ -81,6 +81,24 @@ TEST_F(RptShiftDialogTest, save_keepsTenHertzUnitsAndReopeningCutsToTwoDecimals)
     EXPECT_EQ(dialog.form.txtRPToffset[k50], "1.23");
 }
 
+// Leaving a box reformats it, as a mouse click on SAVE does first: SAVE still stores the
+// amount typed. An edit after that is what was typed.
+TEST_F(RptShiftDialogTest, save_afterTheBoxWasReformattedStoresWhatWasTyped)
+{
+    dialog.Form_Load();
+    type(k50, "1.234");
+    dialog.txtRPToffset_LostFocus(k50); // left a second time
+    dialog.cmdSAVE_Click();
+    EXPECT_EQ(s.BandTable.BandMainVfo[k50].RptOffset, 123400);
+
+    dialog.Form_Load();
+    type(k50, "1.234");
+    dialog.txtRPToffset_Change(k50, "1.23");
+    dialog.txtRPToffset_LostFocus(k50);
+    dialog.cmdSAVE_Click();
+    EXPECT_EQ(s.BandTable.BandMainVfo[k50].RptOffset, 123000);
+}
+
 // No offset reaches the radio for a main VFO off the four bands, nor without a port.
 TEST_F(RptShiftDialogTest, save_sendsNoOffsetOffTheFourBandsOrWithoutAPort)
 {

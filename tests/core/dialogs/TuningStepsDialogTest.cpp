@@ -139,8 +139,7 @@ TEST_F(TuningStepsDialogTest, defaultThenCancel_leavesTheDefaultsInForce)
     }
 }
 
-// A step no item offers leaves its box as it was; a box that never showed an item leaves its
-// table entries alone on SAVE.
+// A step no item offers shows no choice, and SAVE leaves its table entries alone.
 TEST_F(TuningStepsDialogTest, stepsWithoutAnItemAreLeftAlone)
 {
     RecordingRadio fresh;
@@ -154,9 +153,15 @@ TEST_F(TuningStepsDialogTest, stepsWithoutAnItemAreLeftAlone)
     EXPECT_EQ(fresh.s.Settings.ChannelStep[1][ModeFM], 300);
     EXPECT_EQ(fresh.s.Settings.ChannelStep[1][ModePKT], 300);
 
+    // Each opening starts from the stored steps: a choice made in an earlier, cancelled
+    // opening is not shown, nor written over the stored step.
+    dialog.form.CHboxAM[0] = 4;
+    dialog.cmdCancel_Click();
     s.Settings.ChannelStep[0][ModeAM] = 333;
     dialog.Form_Load();
-    EXPECT_EQ(dialog.form.CHboxAM[0], 1); // still the item shown before
+    EXPECT_EQ(dialog.form.CHboxAM[0], -1);
+    dialog.cmdSAVE_Click();
+    EXPECT_EQ(s.Settings.ChannelStep[0][ModeAM], 333);
 }
 
 } // namespace
