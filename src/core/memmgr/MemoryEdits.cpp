@@ -47,7 +47,7 @@ int PasteAt(MemoryTable &table, int row, const std::vector<MemoryChannel> &scrat
         if (pos >= kMemoryCount) {
             break;
         }
-        PlaceMemory(table, pos, memory);
+        table[pos] = memory;
         ++pasted;
     }
     return pasted;

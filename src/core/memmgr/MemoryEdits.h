@@ -27,14 +27,15 @@ constexpr int BankFirst(int bank)
 // skipped. BankSelected stays: it belongs to the position's bank, not to the memory.
 void DeleteAMemory(MemoryTable &table, int pos);
 
-// Puts a memory onto a position. The position keeps its BankSelected, so a memory moved
-// into another bank scans as that bank's tick box says.
+// Puts a memory onto a position. The position keeps its BankSelected: COMPRESS and INSERT
+// move memories within their bank, and an imported row carries no bank flag.
 void PlaceMemory(MemoryTable &table, int pos, const MemoryChannel &memory);
 
 // The edit buttons on the positions row..rowSel; the range is empty when rowSel < row.
 std::vector<MemoryChannel> CopyRange(const MemoryTable &table, int row, int rowSel);
 std::vector<MemoryChannel> CutRange(MemoryTable &table, int row, int rowSel);
-// Pastes onto row, row + 1, ... up to position 999; returns how many were pasted.
+// Pastes onto row, row + 1, ... up to position 999, each record whole, its bank flag
+// included; returns how many were pasted.
 int PasteAt(MemoryTable &table, int row, const std::vector<MemoryChannel> &scratch);
 // Closes the gaps in every bank, keeping the order; nothing crosses a bank boundary.
 void CompressBanks(MemoryTable &table);

@@ -25,10 +25,15 @@ void MemoryManager::Form_Load()
     scratch_.clear();
     row_ = rowSel_ = 0;
     editVisible_ = false;
-    // Every box runs its click handler, so each position scans exactly as its bank's box
-    // shows, also in a file whose flags disagree within a bank.
+    // A box is ticked when its bank's first position is selected, and ticking runs the
+    // box's click handler, which selects all 50. A box left clear runs nothing: the flags
+    // of its positions stay as they are until the user clicks the box.
     for (int bank = 1; bank <= kBankCount; ++bank) {
-        chkBank_Click(bank, work_[BankFirst(bank)].BankSelected);
+        if (work_[BankFirst(bank)].BankSelected) {
+            chkBank_Click(bank, true);
+        } else {
+            banks_[bank - 1] = false;
+        }
     }
     radio_.panel.frmMemoryManagerVisible = true;
     radio_.host.setBusyPointer(false);

@@ -61,9 +61,13 @@ TEST_F(MemoryManagerTest, opening_fillsGridAndBanksFromMemories)
     EXPECT_EQ(MemoryManager::BankCaption(20), "20 - (950-999)");
     EXPECT_TRUE(mm.BankTicked(1) && mm.BankTicked(20));
     EXPECT_FALSE(mm.BankTicked(2));
-    // A ticked box selects its whole bank; a clear one clears it.
+    // A ticked box selects its whole bank; a clear one leaves its flags alone, so SAVE
+    // keeps position 51 in the scan.
     EXPECT_TRUE(mm.WorkingCopy()[999].BankSelected && mm.WorkingCopy()[49].BankSelected);
-    EXPECT_FALSE(mm.WorkingCopy()[51].BankSelected);
+    EXPECT_TRUE(mm.WorkingCopy()[51].BankSelected);
+    EXPECT_FALSE(mm.WorkingCopy()[52].BankSelected);
+    mm.cmdSAVE_Click();
+    EXPECT_TRUE(s.Memories[51].BankSelected);
 }
 
 TEST_F(MemoryManagerTest, cutCopyPaste_rangeFromRowToRowSel)
@@ -82,12 +86,13 @@ TEST_F(MemoryManagerTest, cutCopyPaste_rangeFromRowToRowSel)
     EXPECT_TRUE(mm.WorkingCopy()[10].BankSelected) << "clearing keeps the bank flag";
     EXPECT_EQ(freqAt(12), 120);
 
-    // Pasted into the clear bank 2: the memories take that bank's flag.
+    // Pasted into the clear bank 2: each record comes whole, its bank flag included.
     mm.MSFlexGrid1_SelChange(60, 60);
     mm.btnMemoryEdit_Click(MemoryManager::Paste);
     EXPECT_EQ(freqAt(60), 100);
     EXPECT_EQ(freqAt(61), 110);
-    EXPECT_FALSE(mm.WorkingCopy()[60].BankSelected);
+    EXPECT_TRUE(mm.WorkingCopy()[60].BankSelected && mm.WorkingCopy()[61].BankSelected);
+    EXPECT_FALSE(mm.WorkingCopy()[62].BankSelected);
 
     mm.MSFlexGrid1_SelChange(12, 12);
     mm.btnMemoryEdit_Click(MemoryManager::Copy);
