@@ -29,6 +29,30 @@ TEST_F(ModeAndToneTest, modeButton_fmSetsAutomaticMinusShiftUsbBackToSimplex)
     EXPECT_FALSE(p.lblMBmode[ModeFM].Visible);
 }
 
+// Every mode button puts its own code on the wire, and the radio's read-back of it lights
+// the same mode on the panel.
+TEST_F(ModeAndToneTest, modeButton_everyModeReachesTheRadioWithItsCode)
+{
+    s.MainBand = 7;
+    s.MainVfo = {1420000, ModeUSB};
+    s.SentMain.Mode = ModeUSB;
+    matchRadio();
+    const struct {
+        int mode;
+        std::uint8_t code;
+    } rows[] = {{ModeLSB, 0x00}, {ModeUSB, 0x01}, {ModeCW, 0x02},  {ModeCWR, 0x03},
+                {ModeAM, 0x04},  {ModeFM, 0x08},  {ModeDIG, 0x0A}, {ModePKT, 0x0C}};
+    for (const auto &row : rows) {
+        radio.mode.ModeButton_Click(row.mode);
+        const std::vector<CatFrame> frames = takeFrames();
+        ASSERT_FALSE(frames.empty()) << row.mode;
+        EXPECT_EQ(frames.front(), F(row.code, 0, 0, 0, 0x07)) << row.mode;
+        EXPECT_EQ(engine.rig().vfo[0].modeCode, row.code) << row.mode;
+        EXPECT_EQ(s.MainVfo.Mode, row.mode) << "read back as " << s.MainVfo.Mode;
+        EXPECT_TRUE(p.lblMBmode[row.mode].Visible) << row.mode;
+    }
+}
+
 TEST_F(ModeAndToneTest, modeButton_subActiveChangesOnlyTheSubVfoAndRetagsItsBlink)
 {
     s.MainVfo.Frequency = 14670000; // a shift the main VFO would take in FM

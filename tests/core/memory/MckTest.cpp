@@ -97,6 +97,35 @@ TEST_F(MckTest, longSecondPress_withSplitOnWritesASplitChannel)
     EXPECT_EQ(written.SplitBand, 9);
 }
 
+// While MCK is on its label blinks at every 250 ms tick. A write with split off into a
+// former split channel makes it a plain channel but keeps its old transmit side stored.
+TEST_F(MckTest, blinksAndAWriteWithoutSplitKeepsAFormerTransmitSide)
+{
+    MemoryChannel &former = store(6, 14530000);
+    former.Split = true;
+    former.SplitVfo = {14390000, ModeUSB};
+    former.SplitBand = 1;
+    const VfoInfo transmit = former.SplitVfo;
+    s.CurrentMemory = 5;
+    pressMck();
+    int changes = 0;
+    bool shown = p.lblMCK.Visible;
+    for (int i = 0; i < 1000; ++i) { // one second
+        host.yield();
+        changes += p.lblMCK.Visible != shown;
+        shown = p.lblMCK.Visible;
+    }
+    EXPECT_EQ(changes, 4);
+
+    turnChannelKnob(1);
+    pressMck(0.7);
+    const MemoryChannel &written = s.Memories[6];
+    EXPECT_FALSE(written.Split);
+    EXPECT_EQ(written.Vfo, s.MainVfo);
+    EXPECT_EQ(written.SplitVfo, transmit);
+    EXPECT_EQ(written.SplitBand, 1);
+}
+
 // Browsing must not leave the last-sent record claiming what the radio never got: a
 // browsed USB channel and then its recall still sends the mode.
 TEST_F(MckTest, browsing_keepsLaterSendsComplete)

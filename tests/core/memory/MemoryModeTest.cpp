@@ -85,6 +85,38 @@ TEST_F(MemoryModeTest, channelKnob_splitMemoryReachesTheRadioOnRelease)
     EXPECT_FALSE(p.lblRXTX.Visible);
 }
 
+// VFO/M onto a split memory: its transmit side goes to the radio's other VFO between two
+// toggles, then the radio's split goes on. A clarifier on in VFO state goes off first, so
+// the VFO kept for the way back is the frequency without the clarifier's offset.
+TEST_F(MemoryModeTest, vfoMr_ontoASplitMemoryWithTheClarifierOn)
+{
+    MemoryChannel &split = store(3, 14560000);
+    split.Split = true;
+    split.SplitVfo = {14390000, ModeUSB};
+    split.SplitBand = 1;
+    s.MainVfo.ClarOffset = 100;
+    radio.clar.CLARbutton_Click();
+    ASSERT_EQ(s.MainVfo.Frequency, 14500100);
+    takeFrames();
+
+    radio.memory.VFOMRbutton_Click();
+    EXPECT_FALSE(s.ClarOn);
+    EXPECT_FALSE(p.lblCLAR.Visible);
+    EXPECT_EQ(s.BandTable.BandMainVfo[1].Frequency, 14500000);
+    const std::vector<CatFrame> frames = takeFrames();
+    ASSERT_GE(frames.size(), 6u);
+    EXPECT_EQ(frames.front(), F(0x14, 0x50, 0x00, 0x00, 0x01)) << "the clarifier off";
+    const std::vector<CatFrame> tail(frames.end() - 5, frames.end());
+    EXPECT_EQ(tail, (std::vector<CatFrame>{kToggle, F(0x01, 0, 0, 0, 0x07),
+                                           F(0x14, 0x39, 0x00, 0x00, 0x01), kToggle,
+                                           F(0, 0, 0, 0, 0x02)}));
+    EXPECT_TRUE(engine.rig().split);
+    EXPECT_EQ(engine.rig().vfo[0].frequency, 14560000);
+    EXPECT_EQ(engine.rig().vfo[1].frequency, 14390000);
+    EXPECT_TRUE(p.lblRXTX.Visible);
+    EXPECT_EQ(p.ledSubFreq, "143.900.00");
+}
+
 // A recalled memory with a repeater shift transmits with its own offset; stored without an
 // offset, or without a shift, it takes its band's. Nothing of it reaches the band's entry.
 TEST_F(MemoryModeTest, recall_usesTheMemorysOwnOffsetWhenItHasAShift)

@@ -222,6 +222,40 @@ TEST_F(PriorityTest, pauseOff_staysWhileChannelZeroIsBusyThenClearsItsDescriptio
     EXPECT_FALSE(p.lblBusy.Visible);
 }
 
+// In PMS each check returns to the PMS VFO; VFO/M during a check ends the monitor there.
+TEST_F(PriorityTest, pmsState_checksReturnToThePmsVfoAndVfoMEndsTheMonitor)
+{
+    constexpr Freq kPmsVfo = 14459000;
+    s.BandTable.PmsLower[kBand144] = 14450000;
+    s.BandTable.PmsUpper[kBand144] = 14460000;
+    s.BandTable.BandPmsVfo[kBand144] = {kPmsVfo, ModeFM};
+    channelZero();
+    powerOn(kBand144, {kOperator, ModeFM});
+    radio.pms.PMSbutton_Click();
+    ASSERT_EQ(s.MainVfo.Frequency, kPmsVfo);
+    engine.clearLog();
+    radio.pri.PRIbutton_Click();
+    ASSERT_TRUE(runUntil([&] { return stepFrequencies().size() >= 2; }, 8.0));
+    EXPECT_EQ(stepFrequencies(), (std::vector<Freq>{kChannelZero, kPmsVfo}));
+    EXPECT_EQ(s.OperatingState, StatePMS);
+    EXPECT_EQ(p.ledMRnumber, "Pr");
+
+    engine.setSignals({{145500000, 9, 12000, 0}});
+    bool pressed = false;
+    after(6.0, [&] {
+        ASSERT_EQ(s.MainVfo.Frequency, kChannelZero);
+        radio.memory.VFOMRbutton_Click();
+        pressed = true;
+    });
+    ASSERT_TRUE(runUntil([&] { return pressed; }, 10.0));
+    EXPECT_FALSE(s.PriOn);
+    EXPECT_EQ(s.OperatingState, StatePMS);
+    EXPECT_EQ(p.ledMRnumber, "LU");
+    EXPECT_EQ(s.MainVfo.Frequency, kPmsVfo);
+    EXPECT_EQ(engine.rig().vfo[0].frequency, kPmsVfo);
+    EXPECT_TRUE(p.MainKnob.Enabled);
+}
+
 TEST_F(PriorityTest, moxWhilePriIsOn_endsItWithoutTransmitting)
 {
     channelZero();

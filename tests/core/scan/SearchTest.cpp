@@ -69,4 +69,38 @@ TEST_F(SearchTest, search_storesNewFmSignalsIntoTheFirstEmptyPositions)
     }
 }
 
+// In PMS the search runs between the PMS limits. With every position 1..999 in use it
+// passes the signal it finds without storing anything.
+TEST_F(SearchTest, searchInPms_staysBetweenTheLimitsAndStoresNothingWithoutAFreePosition)
+{
+    engine.setSignals({{144550000, 9, 12000, 0}});
+    for (int pos = 1; pos < kMemoryCount; ++pos) {
+        s.Memories[pos].Vfo = {14600000 + pos, ModeFM};
+    }
+    s.MemoryCount = kMemoryCount - 1;
+    s.BandTable.PmsLower[kBand144] = 14450000;
+    s.BandTable.PmsUpper[kBand144] = 14460000;
+    s.BandTable.BandPmsVfo[kBand144] = {14450000, ModeFM};
+    powerOn(kBand144, {14500000, ModeFM});
+    radio.pms.PMSbutton_Click();
+    engine.clearLog();
+    const auto before = s.Memories;
+
+    radio.search.SEARCHbutton_Click();
+    ASSERT_TRUE(s.SearchOn);
+    ASSERT_TRUE(runUntil([&] { return steps().size() > 12; }, 10.0));
+    radio.search.SEARCHbutton_Click();
+    // 5 kHz channels from 144.500: 144.505 .. 144.595, then the lower limit again.
+    const std::vector<Freq> sent = stepFrequencies();
+    EXPECT_EQ(std::vector<Freq>(sent.begin(), sent.begin() + 3),
+              (std::vector<Freq>{14450500, 14451000, 14451500}));
+    for (Freq f : sent) {
+        EXPECT_GE(f, 14450000);
+        EXPECT_LT(f, 14460000);
+    }
+    EXPECT_EQ(s.Memories, before);
+    EXPECT_FALSE(s.MemoryDirty);
+    EXPECT_EQ(s.OperatingState, StatePMS);
+}
+
 } // namespace
