@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTemporaryDir>
+#include <functional>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -70,6 +71,26 @@ TEST(KeyHoldFilterTest, releasePressPairs_areOneHoldAndTheLastReleaseComesAlone)
     EXPECT_EQ(seen, QStringList({"+32", "-32", "+33"}));
 }
 
+// The window lost the keyboard: every key still down comes up once, a release held back
+// first, and the real releases that follow elsewhere are never awaited.
+TEST(KeyHoldFilterTest, releaseAll_releasesEachKeyStillDownOnce)
+{
+    QStringList seen;
+    KeyHoldFilter filter([&](const KeyStroke &stroke, bool down) {
+        seen << QStringLiteral("%1%2").arg(down ? "+" : "-").arg(stroke.code);
+    });
+    const QKeyEvent release(QEvent::KeyRelease, Qt::Key_PageUp, Qt::NoModifier);
+    filter.press({key::Space, 0});
+    filter.press({key::PageUp, 0});
+    filter.press({key::PageUp, 0}); // a repeat: still one key down
+    filter.release({key::PageUp, 0}, release);
+    filter.press({key::D, key::ShiftMask});
+    filter.releaseAll();
+    filter.releaseAll();
+    Wait(KeyHoldFilter::kReleaseHoldMs * 3);
+    EXPECT_EQ(seen, QStringList({"+32", "+33", "+33", "-33", "+68", "-32", "-68"}));
+}
+
 #ifdef DORV_WITH_SIMULATOR
 class KeyHoldWindowTest : public ::testing::Test {
 protected:
@@ -103,6 +124,39 @@ TEST_F(KeyHoldWindowTest, heldSpaceWithUnflaggedRepeats_transmitsUntilTheRealRel
         Wait(5);
         EXPECT_TRUE(onAir) << "dropped out of transmit at repeat " << i;
     }
+    Send(target, QEvent::KeyRelease, Qt::Key_Space, " ");
+    Wait(KeyHoldFilter::kReleaseHoldMs * 4);
+    EXPECT_FALSE(onAir);
+}
+
+// Space held while the window loses the keyboard (another window takes the focus, the
+// screen locks, the window is hidden or minimised): the transmission ends at once, and the
+// release that then comes to another window is not needed.
+TEST_F(KeyHoldWindowTest, heldSpace_endsTransmittingWhenTheWindowLosesTheKeyboard)
+{
+    const bool &onAir = window->radio().panel.lblOnAir.Visible;
+    const std::pair<const char *, std::function<void()>> losses[] = {
+        {"deactivated",
+         [&] {
+             QEvent deactivate(QEvent::WindowDeactivate);
+             QApplication::sendEvent(window.get(), &deactivate);
+         }},
+        {"minimised", [&] { window->showMinimized(); }},
+        {"hidden", [&] { window->hide(); }},
+    };
+    for (const auto &[what, loseKeyboard] : losses) {
+        window->showNormal();
+        Send(target, QEvent::KeyPress, Qt::Key_Space, " ");
+        ASSERT_TRUE(onAir) << what;
+        loseKeyboard();
+        EXPECT_FALSE(onAir) << what;
+        Wait(KeyHoldFilter::kReleaseHoldMs * 2);
+        EXPECT_FALSE(onAir) << what;
+    }
+    // Back with the keyboard, the next press transmits as ever.
+    window->showNormal();
+    Send(target, QEvent::KeyPress, Qt::Key_Space, " ");
+    EXPECT_TRUE(onAir);
     Send(target, QEvent::KeyRelease, Qt::Key_Space, " ");
     Wait(KeyHoldFilter::kReleaseHoldMs * 4);
     EXPECT_FALSE(onAir);

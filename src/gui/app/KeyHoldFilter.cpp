@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <algorithm>
+#include <utility>
 
 namespace dorv::gui {
 
@@ -22,7 +24,7 @@ void KeyHoldFilter::press(const KeyStroke &stroke)
     } else {
         flush(); // another key's release comes first, in the order it happened
     }
-    deliver_(stroke, true);
+    deliver(stroke, true);
 }
 
 void KeyHoldFilter::release(const KeyStroke &stroke, const QKeyEvent &event)
@@ -44,7 +46,28 @@ void KeyHoldFilter::flush()
     const KeyStroke stroke = pending_;
     pending_ = {};
     hold_.stop();
-    deliver_(stroke, false);
+    deliver(stroke, false);
+}
+
+void KeyHoldFilter::releaseAll()
+{
+    flush();
+    // Taken first: a delivery may run events in which new key events come.
+    const QList<KeyStroke> down = std::exchange(down_, {});
+    for (const KeyStroke &stroke : down) {
+        deliver_(stroke, false);
+    }
+}
+
+void KeyHoldFilter::deliver(const KeyStroke &stroke, bool down)
+{
+    const auto same = [&stroke](const KeyStroke &held) { return held.code == stroke.code; };
+    if (!down) {
+        down_.removeIf(same);
+    } else if (std::none_of(down_.cbegin(), down_.cend(), same)) {
+        down_.append(stroke);
+    }
+    deliver_(stroke, down);
 }
 
 void KeyHoldFilter::releaseTimedOut()

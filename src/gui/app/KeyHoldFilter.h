@@ -2,6 +2,7 @@
 
 #include "app/KeyMap.h"
 
+#include <QList>
 #include <QObject>
 #include <QTimer>
 #include <functional>
@@ -30,14 +31,20 @@ public:
 
     // Delivers a release still held back, so nothing is left pending.
     void flush();
+    // Delivers the release of every key still down, as though it came up now: the window no
+    // longer has the keyboard (it lost the focus, was hidden or minimised, the screen was
+    // locked), so the real releases will go elsewhere.
+    void releaseAll();
 
 private:
     void releaseTimedOut();
+    void deliver(const KeyStroke &stroke, bool down);
 
     Deliver deliver_;
     QTimer hold_;
-    KeyStroke pending_;    // code 0: no release held back
-    quint64 releases_ = 0; // releases held back so far, to tell them apart
+    KeyStroke pending_;     // code 0: no release held back
+    quint64 releases_ = 0;  // releases held back so far, to tell them apart
+    QList<KeyStroke> down_; // keys whose press was delivered and whose release was not
 };
 
 } // namespace dorv::gui

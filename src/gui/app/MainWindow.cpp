@@ -39,6 +39,22 @@ int pixels(int twips)
     return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
 }
 
+// Whether the window stops receiving the keyboard: another window (of this program or
+// another) takes the focus, a screen locker grabs the keyboard, the window is hidden or
+// minimised. The releases of keys held down then go elsewhere.
+bool losesKeyboard(const QWidget &window, const QEvent &event)
+{
+    switch (event.type()) {
+    case QEvent::WindowDeactivate:
+    case QEvent::Hide:
+        return true;
+    case QEvent::WindowStateChange:
+        return window.isMinimized();
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
@@ -261,6 +277,10 @@ void MainWindow::moveEvent(QMoveEvent *event)
 
 bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == this && losesKeyboard(*this, *event)) {
+        keyHold_->releaseAll(); // the space bar held for transmit lets go with the rest
+        return false;
+    }
     const bool down = event->type() == QEvent::KeyPress;
     if (!down && event->type() != QEvent::KeyRelease) {
         return false;
