@@ -4,6 +4,7 @@
 #include "net/RigctlTcpServer.h"
 
 #include "Radio.h"
+#include "net/TcpConnection.h"
 #include "support/FakeHost.h"
 #include "support/RecordingPort.h"
 #include "support/TempDir.h"
@@ -19,6 +20,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <sys/resource.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -221,6 +223,31 @@ TEST_F(RigctlTcpServerTest, outOfDescriptors_waitsWithoutSpinningThenAccepts)
     ::send(client, "f\n", 2, 0);
     EXPECT_NE(ReadLines(client, 1).find('\n'), std::string::npos);
     ::close(client);
+}
+
+// A client whose computer vanishes without a word (crashed, unplugged) never closes its
+// connection. The server probes the idle connection and drops it, so that the transmitter
+// the client held lets go. The vanishing: a socket put in repair mode closes silently.
+TEST_F(RigctlTcpServerTest, clientThatVanishesSilently_isFoundOutByProbes)
+{
+    ASSERT_TRUE(server.listen(QStringLiteral("127.0.0.1"), tcpPort, error));
+    const int client = Connect(tcpPort);
+    ASSERT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 1; }));
+    radio.state.CatOn = true;
+    radio.enablement.ToggleFunctionButtons();
+    ::send(client, "T 1\n", 4, 0);
+    ASSERT_EQ(ReadLines(client, 1), "RPRT 0\n");
+    ASSERT_TRUE(radio.panel.lblOnAir.Visible);
+
+    const int repair = 1;
+    if (::setsockopt(client, IPPROTO_TCP, TCP_REPAIR, &repair, sizeof repair) != 0) {
+        ::close(client);
+        GTEST_SKIP() << "a socket cannot vanish silently here (needs CAP_NET_ADMIN)";
+    }
+    ::close(client);
+    const int probing = (gui::TcpConnection::kProbeIdleSeconds + 2) * 1000;
+    EXPECT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 0; }, probing));
+    EXPECT_FALSE(radio.panel.lblOnAir.Visible);
 }
 
 } // namespace

@@ -16,6 +16,15 @@ TcpConnection::TcpConnection(int fd, QObject *parent)
     // hold the second of two answers to pipelined requests for up to its delayed-ACK time.
     const int on = 1;
     ::setsockopt(fd_, IPPROTO_TCP, TCP_NODELAY, &on, sizeof on);
+    // A peer that vanishes without closing (its computer crashed, its network went) is found
+    // out: an idle connection is probed, and one whose data or probes go unacknowledged ends
+    // (the read then fails), so that a client holding the transmitter lets go of it.
+    ::setsockopt(fd_, SOL_SOCKET, SO_KEEPALIVE, &on, sizeof on);
+    ::setsockopt(fd_, IPPROTO_TCP, TCP_KEEPIDLE, &kProbeIdleSeconds, sizeof kProbeIdleSeconds);
+    ::setsockopt(fd_, IPPROTO_TCP, TCP_KEEPINTVL, &kProbeIntervalSeconds,
+                 sizeof kProbeIntervalSeconds);
+    ::setsockopt(fd_, IPPROTO_TCP, TCP_KEEPCNT, &kProbes, sizeof kProbes);
+    ::setsockopt(fd_, IPPROTO_TCP, TCP_USER_TIMEOUT, &kUnacknowledgedMs, sizeof kUnacknowledgedMs);
     writer_.setEnabled(false);
     connect(&reader_, &QSocketNotifier::activated, this, &TcpConnection::readAll);
     connect(&writer_, &QSocketNotifier::activated, this, &TcpConnection::flush);

@@ -16,6 +16,14 @@ namespace dorv::gui {
 class TcpConnection : public QObject {
     Q_OBJECT
 public:
+    // A silent peer is probed after kProbeIdleSeconds, then every kProbeIntervalSeconds; the
+    // connection ends after kProbes unanswered probes, or when sent data stays unacknowledged
+    // for kUnacknowledgedMs.
+    static constexpr int kProbeIdleSeconds = 5;
+    static constexpr int kProbeIntervalSeconds = 2;
+    static constexpr int kProbes = 3;
+    static constexpr int kUnacknowledgedMs = 11000;
+
     // Owns the non-blocking descriptor `fd` from now on.
     explicit TcpConnection(int fd, QObject *parent = nullptr);
     ~TcpConnection() override;
