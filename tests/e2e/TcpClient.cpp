@@ -58,6 +58,15 @@ void TcpClient::close()
     }
 }
 
+void TcpClient::reset()
+{
+    if (fd_ >= 0) {
+        const linger abort{1, 0};
+        setsockopt(fd_, SOL_SOCKET, SO_LINGER, &abort, sizeof abort);
+    }
+    close();
+}
+
 bool TcpClient::send(const std::string &bytes)
 {
     std::size_t done = 0;

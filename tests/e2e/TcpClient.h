@@ -15,6 +15,8 @@ public:
     // Connects to 127.0.0.1:port, retrying until timeoutMs passes.
     bool connectTo(int port, int timeoutMs = 5000);
     void close();
+    // Ends the connection with a reset instead of an orderly close.
+    void reset();
     bool send(const std::string &bytes);
     // Reads what has come: waits up to firstMs for the first byte, then until nothing more
     // arrives for quietMs. Empty when nothing came.

@@ -170,6 +170,52 @@ TEST_F(FrontPanelTest, displayItems_existWithTheirCaptions)
     }
 }
 
+// While transmitting a lit red lamp stands on the display of both faces, at every size and
+// in both colour sets, and the title says so; while receiving neither shows.
+TEST_F(FrontPanelTest, transmitting_lightsTheLampOnEveryFaceAndNamesItInTheTitle)
+{
+    window->show();
+    Radio &radio = window->radio();
+    PanelState &panel = radio.panel;
+    panel.Caption = "DORV FT-897 (club.mem)";
+    const auto *lamp = find<QWidget>("lblOnAir");
+    for (int size : {0, 1, 2}) {
+        for (int face : {4, 5}) {
+            for (int colours : {7, 8}) {
+                radio.display.mnuResizeDisplayArray_Click(size);
+                radio.display.mnuResizeDisplayArray_Click(face);
+                radio.display.mnuResizeDisplayArray_Click(colours);
+                for (bool onAir : {true, false}) {
+                    panel.lblOnAir.Visible = onAir;
+                    window->render();
+                    const QImage image = window->grab().toImage();
+                    const QRect place(lamp->mapTo(window.get(), QPoint(0, 0)), lamp->size());
+                    int lit = 0;
+                    for (int y = place.top(); y <= place.bottom(); ++y) {
+                        for (int x = place.left(); x <= place.right(); ++x) {
+                            const QColor c = image.pixelColor(x, y);
+                            lit += c.red() > 150 && c.red() > 2 * std::max(c.green(), c.blue());
+                        }
+                    }
+                    const std::string where = "size " + std::to_string(size) + " face " +
+                                              std::to_string(face) + " colours " +
+                                              std::to_string(colours);
+                    EXPECT_EQ(lamp->isVisible(), true) << where;
+                    if (onAir) {
+                        EXPECT_GT(lit, place.width() * place.height() / 3)
+                            << where << ": the lamp is not lit red at " << place.x() << ","
+                            << place.y();
+                        EXPECT_EQ(window->windowTitle(), "ON AIR - DORV FT-897 (club.mem)");
+                    } else {
+                        EXPECT_EQ(lit, 0) << where;
+                        EXPECT_EQ(window->windowTitle(), "DORV FT-897 (club.mem)");
+                    }
+                }
+            }
+        }
+    }
+}
+
 // The panel shows the panel state after each change, and only that.
 TEST_F(FrontPanelTest, focusChain_followsTheFaceColumnByColumnAndRowByRow)
 {

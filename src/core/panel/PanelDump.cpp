@@ -34,6 +34,7 @@ std::string DumpPanel(const PanelState &p)
 {
     std::ostringstream out;
     out << "Caption=" << p.Caption << '\n'
+        << "WindowTitle=" << p.WindowTitle() << '\n'
         << "ledFreq=" << (p.ledFreqVisible ? p.ledFreq : "") << '\n'
         << "ledSubFreq=" << (p.ledSubFreqVisible ? p.ledSubFreq : "") << '\n'
         << "MainMode=" << VisibleIndex(p.lblMBmode) << '\n'

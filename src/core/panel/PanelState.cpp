@@ -23,4 +23,9 @@ PanelState::PanelState()
     AddProgramMenus(*this);
 }
 
+std::string PanelState::WindowTitle() const
+{
+    return lblOnAir.Visible ? "ON AIR - " + Caption : Caption;
+}
+
 } // namespace dorv

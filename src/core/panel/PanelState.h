@@ -215,6 +215,9 @@ struct PanelState {
     bool ProgramEnded = false;
 
     PanelState();
+    // The main window's title: the caption, after "ON AIR - " while transmitting, so that the
+    // task bar shows the transmission too.
+    std::string WindowTitle() const;
     // Every member compares, so the window can tell what a change touched and redraw
     // only that.
     bool operator==(const PanelState &) const = default;

@@ -2,6 +2,7 @@
 
 #include "app/PanelLayout.h"
 #include "app/RgbColour.h"
+#include "widgets/OnAirLamp.h"
 #include "widgets/PanelLabel.h"
 #include "widgets/SevenSegmentDisplay.h"
 #include "widgets/SignalMeter.h"
@@ -38,12 +39,16 @@ DisplayPanelView::DisplayPanelView(QWidget *parent) : QWidget(parent)
         addLabel(QStringLiteral("lblSBmode_%1").arg(i), text(design.lblSBmode[i].Caption));
     }
     for (const char *name :
-         {"lblMainENC", "lblMainDEC", "lblMainDCS", "lblSubENC", "lblSubDEC",
-          "lblSubDCS",  "lblMT",      "lblSKIP",    "lblMCK",    "lblQMB",
-          "lblRXTX",    "lblTXRX",    "lblSPLIT",   "lblSCAN",   "lblSEARCH",
-          "lblCLAR",    "lblBusy",    "lblOnAir",   "lblCH",     "lblMemoryDesc"}) {
+         {"lblMainENC", "lblMainDEC", "lblMainDCS", "lblSubENC", "lblSubDEC", "lblSubDCS", "lblMT",
+          "lblSKIP", "lblMCK", "lblQMB", "lblRXTX", "lblTXRX", "lblSPLIT", "lblSCAN", "lblSEARCH",
+          "lblCLAR", "lblBusy", "lblCH", "lblMemoryDesc"}) {
         addLabel(QLatin1String(name), QString());
     }
+    // Made after BUSY, whose place it shares: BUSY never shows while transmitting.
+    lamp_ = new OnAirLamp(QString(), this);
+    lamp_->setObjectName(QStringLiteral("lblOnAir"));
+    lamp_->setShown(false);
+    items_.insert(QStringLiteral("lblOnAir"), lamp_);
     static_cast<PanelLabel *>(items_["lblMemoryDesc"])->setAlignment(Qt::AlignLeft);
     static_cast<PanelLabel *>(items_["lblRXTX"])->setAlignment(Qt::AlignRight);
     static_cast<PanelLabel *>(items_["lblTXRX"])->setAlignment(Qt::AlignRight);
@@ -80,6 +85,7 @@ void DisplayPanelView::renderLabel(const QString &name, const LabelState &label)
 
 void DisplayPanelView::render(const PanelState &panel)
 {
+    lamp_->setShaded(!panel.ReducedColours);
     const QColor unlit = toQColor(panel.ledBackColour).darker(112);
     for (SevenSegmentDisplay *readout : {ledFreq_, ledSubFreq_, ledMRnumber_})
         readout->setUnlitColor(unlit);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 namespace dorv {
+class OnAirLamp;
 class PanelLabel;
 class SevenSegmentDisplay;
 class SignalMeter;
@@ -40,6 +41,7 @@ private:
     SevenSegmentDisplay *ledSubFreq_ = nullptr;
     SevenSegmentDisplay *ledMRnumber_ = nullptr;
     SignalMeter *meter_ = nullptr;
+    OnAirLamp *lamp_ = nullptr; // lblOnAir
 };
 
 } // namespace dorv::gui

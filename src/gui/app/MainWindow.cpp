@@ -171,7 +171,7 @@ void MainWindow::render()
     const PanelChanges::Change change = changes_.take(radio_.panel);
     switch (change) {
     case PanelChanges::Change::Other:
-        setWindowTitle(QString::fromStdString(radio_.panel.Caption));
+        setWindowTitle(QString::fromStdString(radio_.panel.WindowTitle()));
         menus_->render();
         applyLayout();
         panel_->render();

@@ -1,6 +1,7 @@
 #include "app/PanelDumpWriter.h"
 
 #include "panel/PanelDump.h"
+#include "widgets/OnAirLamp.h"
 
 #include <QSaveFile>
 
@@ -31,6 +32,9 @@ void PanelDumpWriter::installIfRequested(const dorv::PanelState &panel, const QW
 void PanelDumpWriter::writeIfChanged()
 {
     std::string text = dorv::DumpPanel(panel_);
+    const auto *lamp = face_ ? face_->findChild<const dorv::OnAirLamp *>("lblOnAir") : nullptr;
+    text += std::string("OnAirLamp=") + (lamp && lamp->isShown() && lamp->isVisible() ? "1" : "0") +
+            "\n";
     if (face_ && face_->isVisible()) {
         const QPoint at = face_->mapToGlobal(QPoint(0, 0));
         text += QStringLiteral("FaceOnScreen=%1 %2 %3 %4\n")

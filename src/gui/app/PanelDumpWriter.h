@@ -12,8 +12,9 @@ namespace dorv::gui {
 
 // Keeps a text dump of the panel in a file, rewritten whenever it changes, for
 // end-to-end tests and bug reports. Enabled by the DORV_PANEL_DUMP environment variable.
-// The last line, FaceOnScreen, is where the face lies on the screen (x y width height in
-// pixels), so that a test driving the mouse can find the keys.
+// Two lines come from the face as drawn: OnAirLamp, whether the transmit lamp is lit, and
+// last, FaceOnScreen, where the face lies on the screen (x y width height in pixels), so
+// that a test driving the mouse can find the keys.
 class PanelDumpWriter : public QObject {
     Q_OBJECT
 public:

@@ -94,6 +94,9 @@ QHash<QString, QRectF> buildDisplay()
                              "lblSEARCH", "lblMT",    "lblSKIP",  "lblMCK",  "lblQMB"};
     for (int i = 0; i < status.size(); ++i)
         at[status[i]] = {0.545 + (i % 5) * 0.09, 0.05 + (i / 5) * 0.11, 0.085, 0.095};
+    // The transmit lamp is larger than a legend: it takes BUSY's place as well, which is
+    // never shown while transmitting, and stands a little taller than the row.
+    at["lblOnAir"] = {0.545, 0.02, 0.175, 0.15};
     at["lblMemoryDesc"] = {0.02, 0.29, 0.70, 0.075};
 
     for (int i = 0; i < 8; ++i) {
