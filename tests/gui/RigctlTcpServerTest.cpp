@@ -102,9 +102,8 @@ TEST_F(RigctlTcpServerTest, listen_servesIpv4AndIpv6LiteralsAndNamesEachFailure)
 {
     ASSERT_TRUE(server.listen(QStringLiteral("::"), tcpPort, error)) << error.toStdString();
     const int v6 = Connect(tcpPort, AF_INET6);
-    ::send(v6, "f\n", 2, 0);
-    const std::string frequency = ReadLines(v6, 1);
-    EXPECT_EQ(frequency.find_first_not_of("0123456789"), frequency.size() - 1) << frequency;
+    ::send(v6, "\\chk_vfo\n", 9, 0);
+    EXPECT_EQ(ReadLines(v6, 1), "0\n");
     // An IPv6 listener leaves IPv4 on the same port to others, even on the any-address.
     const int v4 = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in any{AF_INET, htons(tcpPort), {htonl(INADDR_ANY)}, {}};
@@ -124,6 +123,16 @@ TEST_F(RigctlTcpServerTest, listen_servesIpv4AndIpv6LiteralsAndNamesEachFailure)
                                        " of 192.0.2.1: Cannot assign requested address.");
     ::close(v4);
     ::close(v6);
+}
+
+TEST_F(RigctlTcpServerTest, quit_isAnsweredBeforeTheConnectionCloses)
+{
+    ASSERT_TRUE(server.listen(QStringLiteral("127.0.0.1"), tcpPort, error));
+    const int client = Connect(tcpPort);
+    ::send(client, "q\n", 2, 0);
+    EXPECT_EQ(ReadLines(client, 2), "RPRT 0\n<closed>");
+    EXPECT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 0; }));
+    ::close(client);
 }
 
 TEST_F(RigctlTcpServerTest, clientThatNeverReads_isCutOffWhileOthersAreServed)

@@ -103,6 +103,7 @@ void Meters::TurnOffLMeter()
     TimerSignalMeter.setEnabled(false);
     radio_.port.discardInput();
     ForgetRequests();
+    txStatus_ = 0;
     PanelState &p = radio_.panel;
     p.LMeter[0].End = 0;
     p.LMeter[2].Value = 0;
@@ -242,8 +243,8 @@ void Meters::ReadTxStatus(bool &GotReply)
     GotReply = true;
     txRequestPending_ = false;
     NoteAnswered();
-    const int p = TakeStatusByte() & 0x1F;
-    SetIndicator1(0, SteppedPower(p));
+    txStatus_ = TakeStatusByte();
+    SetIndicator1(0, SteppedPower(txStatus_ & 0x1F));
     radio_.host.panelChanged();
 }
 

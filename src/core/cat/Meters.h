@@ -26,6 +26,9 @@ public:
     void ReadRxStatusSearch(bool &MoveOn, bool &SendRequest);
     void ReadRadioFreqMode();
     int BandFromFreq(Freq freq, int Default);
+    // The transmit status byte last read in this transmission (power output, high SWR);
+    // 0 until the first reading.
+    std::uint8_t TxStatus() const { return txStatus_; }
     void FindFreeMemory(bool &NotStored, int &FreePos);
 
     // Both poll at the interval of the Meter menu (0 = OFF) and start disabled.
@@ -67,6 +70,7 @@ private:
     int HoldTicks = 0; // ticks the peak marker still holds before it falls
     bool rxRequestPending_ = false;
     bool txRequestPending_ = false;
+    std::uint8_t txStatus_ = 0;
     int unansweredPolls_ = 0;
     double scanRequestTime_ = 0; // host clock, s: the scan checks' last status request
 };

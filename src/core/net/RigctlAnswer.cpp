@@ -27,9 +27,6 @@ std::string UnknownCommandAnswer()
 
 std::string FormatRigctlAnswer(const RigctlRequest &request, const RigctlAnswer &answer)
 {
-    if (answer.Close) {
-        return {};
-    }
     if (answer.Bare) {
         return answer.Text;
     }

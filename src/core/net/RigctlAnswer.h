@@ -12,6 +12,7 @@ namespace dorv {
 enum RigctlCode {
     RigOk = 0,
     RigInvalid = -1,     // a malformed or out-of-range argument
+    RigTimeout = -5,     // the radio does not answer: the link is off or the radio silent
     RigRejected = -9,    // the panel refuses the change now (link off, transmitting, locked)
     RigUnavailable = -11 // a command or level this server does not offer
 };
@@ -23,7 +24,7 @@ struct RigctlAnswer {
     std::vector<std::pair<std::string, std::string>> Values; // label, value
     std::string Text;   // answered as it stands, after the extended header
     bool Bare = false;  // Text is the whole answer: no header, no result line
-    bool Close = false; // the client ends the connection
+    bool Close = false; // the connection ends once the answer is sent
 };
 
 // The bytes a request's answer goes out as: a get's values one a line, a set's "RPRT 0",

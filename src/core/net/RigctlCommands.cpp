@@ -4,7 +4,9 @@
 #include "net/RigctlDumpState.h"
 #include "net/RigctlModes.h"
 
+#include <array>
 #include <cmath>
+#include <cstdio>
 #include <cstdlib>
 #include <optional>
 
@@ -86,6 +88,55 @@ int StrengthDb(int s)
     return s <= 9 ? (s - 9) * 6 : (s - 9) * 10;
 }
 
+// A level that is a fraction or a ratio, written as hamlib's server writes it ("0.666667").
+std::string Real(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%f", value);
+    return text;
+}
+
+// The radio's transmit status byte: the power output reading in bits 0..3, 0..15, and the
+// high-SWR flag in bit 6.
+constexpr int kPowerBits = 0x0F;
+constexpr int kHighSwrBit = 0x40;
+// What the high-SWR flag reads as, as hamlib has it for this radio; below it the SWR is 1.
+constexpr double kHighSwr = 30.0;
+
+// The levels the state dump offers for reading.
+bool OfferedLevel(const std::string &level)
+{
+    return level == "STRENGTH" || level == "RAWSTR" || level == "RFPOWER" || level == "SWR";
+}
+
+// Reads of the radio's state: unanswerable while it is out of reach.
+bool ReadsTheRadio(const std::string &command)
+{
+    static const std::array<const char *, 7> kReads{
+        "get_freq",       "get_mode", "get_split_vfo", "get_split_freq",
+        "get_split_mode", "get_ptt",  "get_level"};
+    for (const char *read : kReads) {
+        if (command == read) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The operations hamlib names for its vfo_op command; only TOGGLE is offered here.
+bool IsVfoOperation(const std::string &name)
+{
+    static const std::array<const char *, 13> kOperations{
+        "CPY",     "XCHG",      "FROM_VFO", "TO_VFO", "MCL",  "UP",    "DOWN",
+        "BAND_UP", "BAND_DOWN", "LEFT",     "RIGHT",  "TUNE", "TOGGLE"};
+    for (const char *operation : kOperations) {
+        if (name == operation) {
+            return true;
+        }
+    }
+    return false;
+}
+
 } // namespace
 
 RigctlAnswer RigctlCommands::Execute(const RigctlRequest &request, RigctlClient &client)
@@ -95,6 +146,13 @@ RigctlAnswer RigctlCommands::Execute(const RigctlRequest &request, RigctlClient 
         return Result(RigInvalid);
     }
     const std::string &c = request.Command;
+    // A level not offered is refused before the radio is asked, as hamlib's server does.
+    if (c == "get_level" && !OfferedLevel(a[0])) {
+        return Result(RigInvalid);
+    }
+    if (ReadsTheRadio(c) && radioSilent()) {
+        return Result(RigTimeout);
+    }
     if (c == "get_freq") {
         return getFreq(client);
     }
@@ -143,17 +201,35 @@ RigctlAnswer RigctlCommands::Execute(const RigctlRequest &request, RigctlClient 
     if (c == "get_powerstat") {
         return getPowerStat();
     }
+    if (c == "vfo_op") {
+        return vfoOp(client, a[0]);
+    }
+    if (c == "get_lock_mode") {
+        return getLockMode(request.Prefix);
+    }
+    if (c == "set_lock_mode") {
+        return setLockMode(a[0]);
+    }
     RigctlAnswer answer;
+    answer.Bare = true;
     if (c == "chk_vfo") {
         client.VfoChecked = true;
-        answer.Bare = true;
         answer.Text = request.Prefix != 0 ? "ChkVFO: 0\n" : "0\n";
     } else if (c == "dump_state") {
+        answer.Bare = false;
         answer.Text = RigctlDumpState(client.VfoChecked);
     } else {
-        answer.Close = true; // quit
+        // quit: the client waits for this line before it closes its end.
+        answer.Text = "RPRT 0\n";
+        answer.Close = true;
     }
     return answer;
+}
+
+bool RigctlCommands::radioSilent() const
+{
+    const PanelState &p = radio_.panel;
+    return !radio_.state.CatOn || !radio_.state.PortReady || p.PortGone || p.RadioNotAnswering;
 }
 
 bool RigctlCommands::transmitting() const
@@ -210,6 +286,9 @@ int RigctlCommands::selectMode(int mode)
 RigctlAnswer RigctlCommands::setMode(const RigctlClient &client, const std::string &name,
                                      const std::string &passband)
 {
+    if (lockMode_ != 0) {
+        return Result(RigOk);
+    }
     const std::optional<int> mode = RigctlModeIndex(name);
     if (!mode || !DefaultPassband(passband)) {
         return Result(RigInvalid);
@@ -345,20 +424,63 @@ RigctlAnswer RigctlCommands::setPtt(const RigctlClient &client, const std::strin
 
 RigctlAnswer RigctlCommands::getLevel(const std::string &level)
 {
-    // While transmitting the meter shows power, and no signal is read.
-    const int s = transmitting() ? 0 : static_cast<int>(radio_.panel.LMeter[0].End);
+    // While transmitting the meter shows power, and no signal is read; while receiving the
+    // transmitter's readings are zero.
+    const bool tx = transmitting();
+    const int s = tx ? 0 : static_cast<int>(radio_.panel.LMeter[0].End);
+    const int status = tx ? radio_.meters.TxStatus() : 0;
     if (level == "STRENGTH") {
         return Values({{"", std::to_string(StrengthDb(s))}});
     }
     if (level == "RAWSTR") {
         return Values({{"", std::to_string(s)}});
     }
-    return Result(RigInvalid);
+    if (level == "RFPOWER") {
+        return Values({{"", Real((status & kPowerBits) / 15.0)}});
+    }
+    // SWR, the last offered level.
+    const double swr = !tx ? 0 : (status & kHighSwrBit) != 0 ? kHighSwr : 1;
+    return Values({{"", Real(swr)}});
 }
 
 RigctlAnswer RigctlCommands::getPowerStat()
 {
     return Values({{"Power Status", radio_.state.CatOn ? "1" : "0"}});
+}
+
+RigctlAnswer RigctlCommands::vfoOp(RigctlClient &client, const std::string &op)
+{
+    if (op != "TOGGLE") {
+        return Result(IsVfoOperation(op) ? RigUnavailable : RigInvalid);
+    }
+    // The client's requests go to the other VFO from now on, as after V.
+    client.Vfo = onSub(client) ? 0 : 1;
+    return Result(RigOk);
+}
+
+RigctlAnswer RigctlCommands::getLockMode(char prefix) const
+{
+    // hamlib's server ends the value with a line end in every form, and follows the plain
+    // value with a result line as well.
+    const std::string value = std::to_string(lockMode_) + "\n";
+    RigctlAnswer answer;
+    if (prefix == 0) {
+        answer.Bare = true;
+        answer.Text = value + "RPRT 0\n";
+    } else {
+        answer.Text = "Locked: " + value;
+    }
+    return answer;
+}
+
+RigctlAnswer RigctlCommands::setLockMode(const std::string &lock)
+{
+    const std::optional<int> value = ParseInteger(lock);
+    if (!value) {
+        return Result(RigInvalid);
+    }
+    lockMode_ = *value;
+    return Result(RigOk);
 }
 
 } // namespace dorv

@@ -21,9 +21,14 @@ struct RigctlClient {
 };
 
 // Carries out the protocol's commands on the radio. Reads answer from the panel's state at
-// once, without asking the radio. Sets go through the handlers of the panel's own keys and
-// buttons, and only when the panel would take them (link on, not transmitting, the button
-// enabled, the dial not locked); otherwise they answer RigRejected and change nothing.
+// once, without asking the radio; while the radio cannot be reached (link off, device gone,
+// radio silent) they answer RigTimeout, as a server whose radio does not answer, rather than
+// values the radio may no longer hold. Sets go through the handlers of the panel's own keys
+// and buttons, and only when the panel would take them (link on, not transmitting, the
+// button enabled, the dial not locked); otherwise they answer RigRejected and change nothing.
+//
+// The mode lock is one for all clients: while it is set (non-zero), mode sets are taken and
+// answered RigOk without changing the mode, so one program can keep the mode it needs.
 class RigctlCommands {
 public:
     explicit RigctlCommands(Radio &radio) : radio_(radio) {}
@@ -48,6 +53,12 @@ private:
     RigctlAnswer setPtt(const RigctlClient &client, const std::string &ptt);
     RigctlAnswer getLevel(const std::string &level);
     RigctlAnswer getPowerStat();
+    RigctlAnswer vfoOp(RigctlClient &client, const std::string &op);
+    RigctlAnswer getLockMode(char prefix) const;
+    RigctlAnswer setLockMode(const std::string &lock);
+
+    // The radio is out of reach: what the panel shows of it may no longer hold.
+    bool radioSilent() const;
 
     bool transmitting() const;
     // Enters a frequency on the operated VFO as a completed keypad entry does.
@@ -62,6 +73,7 @@ private:
     int selectSub(bool sub);
 
     Radio &radio_;
+    int lockMode_ = 0;
 };
 
 } // namespace dorv

@@ -1,11 +1,15 @@
 #include "net/RigctlDumpState.h"
 
+#include "model/CodeTables.h"
+
 namespace dorv {
 
 namespace {
 
 // The FT-897 as model 1023: receive ranges, transmit ranges with their power limits in mW,
-// tuning steps and filters per mode mask, then the limits and capability masks.
+// tuning steps and filters per mode mask, then the limits and capability masks. The levels
+// read are those the panel has: signal strength, and power output and SWR while
+// transmitting (the radio's ALC meter is never read).
 constexpr const char *kCaps = R"(1
 1023
 0
@@ -54,7 +58,7 @@ constexpr const char *kCaps = R"(1
 
 0x0
 0x201010030
-0x74001000
+0x54001000
 0x2000000000000
 0x0
 0x0
@@ -77,11 +81,20 @@ timeout=200
 rig_model=1023
 )";
 
-constexpr const char *kKeysAfterVersion = R"(agc_levels=
-ctcss_list= 67.0 69.3 71.9 74.4 77.0 79.7 82.5 85.4 88.5 91.5 94.8 97.4 100.0 103.5 107.2 110.9 114.8 118.8 123.0 127.3 131.8 136.5 141.3 146.2 151.4 156.7 159.8 162.2 165.5 167.9 171.3 173.8 177.3 179.9 183.5 186.2 189.9 192.8 196.6 199.5 203.5 206.5 210.7 218.1 225.7 229.1 233.6 241.8 250.3 254.1
-dcs_list= 23 25 26 31 32 36 43 47 51 53 54 65 71 72 73 74 114 115 116 122 125 131 132 134 143 145 152 155 156 162 165 172 174 205 212 223 225 226 243 244 245 246 251 252 255 261 263 265 266 271 274 306 311 315 325 331 332 343 346 351 356 364 365 371 411 412 413 423 431 432 445 446 452 454 455 462 464 465 466 503 506 516 523 526 532 546 565 606 612 624 627 631 632 654 662 664 703 712 723 731 732 734 743 754
-done
-)";
+// The tone and code lists are the ones the panel offers, so a client is never told of a
+// tone it could not set on the panel, in a memory or through a channel list.
+std::string ToneLists()
+{
+    std::string out = "ctcss_list=";
+    for (const std::int16_t tenths : CtcssToneTable()) {
+        out += " " + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
+    }
+    out += "\ndcs_list=";
+    for (const std::int16_t code : DcsCodeTable()) {
+        out += " " + std::to_string(code);
+    }
+    return out + "\n";
+}
 
 } // namespace
 
@@ -94,7 +107,7 @@ std::string RigctlDumpState(bool withKeys)
                                 std::to_string(DORV_VERSION_MINOR) + "." +
                                 std::to_string(DORV_VERSION_PATCH);
     return std::string(kCaps) + kKeysBeforeVersion + "rigctld_version=DORV FT-897 " + version +
-           "\n" + kKeysAfterVersion;
+           "\nagc_levels=\n" + ToneLists() + "done\n";
 }
 
 } // namespace dorv

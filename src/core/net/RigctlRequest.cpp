@@ -14,7 +14,7 @@ struct CommandInfo {
     bool isSet;
 };
 
-constexpr std::array<CommandInfo, 19> kCommands{{
+constexpr std::array<CommandInfo, 22> kCommands{{
     {'f', "get_freq", 0, false},       {'F', "set_freq", 1, true},
     {'m', "get_mode", 0, false},       {'M', "set_mode", 2, true},
     {'v', "get_vfo", 0, false},        {'V', "set_vfo", 1, true},
@@ -22,9 +22,10 @@ constexpr std::array<CommandInfo, 19> kCommands{{
     {'i', "get_split_freq", 0, false}, {'I', "set_split_freq", 1, true},
     {'x', "get_split_mode", 0, false}, {'X', "set_split_mode", 2, true},
     {'t', "get_ptt", 0, false},        {'T', "set_ptt", 1, true},
-    {'l', "get_level", 1, false},      {'q', "quit", 0, false},
-    {0, "chk_vfo", 0, false},          {0, "get_powerstat", 0, false},
-    {0, "dump_state", 0, false},
+    {'l', "get_level", 1, false},      {'G', "vfo_op", 1, true},
+    {'q', "quit", 0, false},           {0, "chk_vfo", 0, false},
+    {0, "get_powerstat", 0, false},    {0, "dump_state", 0, false},
+    {0, "get_lock_mode", 0, false},    {0, "set_lock_mode", 1, true},
 }};
 
 const CommandInfo *FindCommand(const std::string &word)

@@ -129,11 +129,10 @@ void RigctlServer::Answer(int id, const std::string &line)
     if (const auto it = clients_.find(id); it != clients_.end()) {
         it->second.state = state;
     }
+    Reply(id, FormatRigctlAnswer(*request, answer));
     if (answer.Close) {
         DropClient(id);
-        return;
     }
-    Reply(id, FormatRigctlAnswer(*request, answer));
 }
 
 void RigctlServer::Reply(int id, const std::string &bytes)
