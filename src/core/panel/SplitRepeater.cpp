@@ -71,7 +71,9 @@ void SplitRepeater::splitOff()
     p.lblRXTX.Visible = false;
     p.lblTXRX.Visible = false;
     // Re-entering the state from the band table restores a direction other than split
-    // and re-sends both VFOs in full.
+    // and re-sends both VFOs in full. The VFOs go to the table first, so that neither
+    // moves from where it was tuned during split.
+    keepVfosAsTuned();
     radio_.vfo.ResetLastInfoVFO();
     if (s.OperatingState == StateVFO) {
         radio_.vfo.ChangeToVFOfunction();
@@ -79,6 +81,28 @@ void SplitRepeater::splitOff()
         radio_.memory.ChangeToMRfunction();
     } else if (s.OperatingState == StatePMS) {
         radio_.pms.ChangeToPMSfunction();
+    }
+}
+
+// The main VFO leaves split with the direction its band entry kept from before split. A
+// recalled HOME channel is never stored: leaving split ends the recall.
+void SplitRepeater::keepVfosAsTuned()
+{
+    RadioState &s = radio_.state;
+    if (s.HomeActive) {
+        return;
+    }
+    if (s.MainVfo.RptDirection == kRptSplit) {
+        const BandRecord &t = s.BandTable;
+        s.MainVfo.RptDirection = s.OperatingState == StatePMS
+                                     ? t.BandPmsVfo[s.MainBand].RptDirection
+                                     : t.BandMainVfo[s.MainBand].RptDirection;
+    }
+    if (s.OperatingState == StateVFO) {
+        radio_.vfo.SaveInfoVFOMB();
+        radio_.vfo.SaveInfoVFOSB();
+    } else if (s.OperatingState == StatePMS) {
+        SavePmsState(s);
     }
 }
 

@@ -21,6 +21,7 @@ public:
 private:
     void splitOn();
     void splitOff();
+    void keepVfosAsTuned();
 
     Radio &radio_;
     bool switching_ = false; // a split switch is waiting on the radio
