@@ -9,10 +9,22 @@ namespace {
 constexpr double kSplitCommandWaitSeconds = 0.2;
 } // namespace
 
+void SplitRepeater::SPLITbutton_Click()
+{
+    switchSplit(true);
+}
+
+void SplitRepeater::SplitOffEndingRecall()
+{
+    if (radio_.state.SplitOn) {
+        switchSplit(false);
+    }
+}
+
 // Switching waits on the radio for up to 0.7 s. A click that arrives during the waits is
 // dropped: run inside the switch, it would undo it halfway, and the radio's split and the
 // panel's would end up apart.
-void SplitRepeater::SPLITbutton_Click()
+void SplitRepeater::switchSplit(bool keepVfos)
 {
     if (switching_) {
         return;
@@ -20,7 +32,7 @@ void SplitRepeater::SPLITbutton_Click()
     switching_ = true;
     radio_.meters.TurnOffLMeter();
     if (radio_.state.SplitOn) {
-        splitOff();
+        splitOff(keepVfos);
     } else {
         splitOn();
     }
@@ -58,7 +70,7 @@ void SplitRepeater::splitOn()
     radio_.cat.SplitOnToRadio();
 }
 
-void SplitRepeater::splitOff()
+void SplitRepeater::splitOff(bool keepVfos)
 {
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
@@ -73,7 +85,9 @@ void SplitRepeater::splitOff()
     // Re-entering the state from the band table restores a direction other than split
     // and re-sends both VFOs in full. The VFOs go to the table first, so that neither
     // moves from where it was tuned during split.
-    keepVfosAsTuned();
+    if (keepVfos) {
+        keepVfosAsTuned();
+    }
     radio_.vfo.ResetLastInfoVFO();
     if (s.OperatingState == StateVFO) {
         radio_.vfo.ChangeToVFOfunction();

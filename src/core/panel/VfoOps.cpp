@@ -205,7 +205,7 @@ void VfoOps::ChangeToVFOfunction()
     if (s.HomeActive) {
         s.HomeActive = false;
         if (s.SplitOn) {
-            radio_.split.SPLITbutton_Click();
+            radio_.split.SplitOffEndingRecall();
             GetInfoVFOSB();
             SendSubVfoOnOtherVfo();
         }
