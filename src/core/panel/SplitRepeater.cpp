@@ -21,7 +21,8 @@ void SplitRepeater::SplitOffEndingRecall()
     }
 }
 
-// Switching waits on the radio for up to 0.7 s. A click that arrives during the waits is
+// Switching waits on the radio for up to 0.7 s and is one sequence on the link: input that
+// comes meanwhile runs after it. A call that still reaches the handler during the waits is
 // dropped: run inside the switch, it would undo it halfway, and the radio's split and the
 // panel's would end up apart.
 void SplitRepeater::switchSplit(bool keepVfos)
@@ -30,6 +31,7 @@ void SplitRepeater::switchSplit(bool keepVfos)
         return;
     }
     switching_ = true;
+    const CatLink::Sequence sequence{radio_.link};
     radio_.meters.TurnOffLMeter();
     if (radio_.state.SplitOn) {
         splitOff(keepVfos);

@@ -114,6 +114,7 @@ void VfoOps::SendInfoToRadioVFOSB(Freq freq)
 
 void VfoOps::SendSubVfoOnOtherVfo()
 {
+    const CatLink::Sequence sequence{radio_.link};
     radio_.cat.ToggleVFOAB();
     SendInfoToRadioVFOSB(radio_.state.SubVfo.Frequency);
     radio_.cat.ToggleVFOAB();
