@@ -32,7 +32,9 @@ public:
     // Every input from outside (panel events, menu commands, network requests) comes in
     // here: it runs now, or, during a sequence, after it, in order (see SequenceGate).
     void Input(std::function<void()> handler) { gate_.Input(std::move(handler)); }
-    // Attaches one of the core's timers to the host; its ticks never run inside a sequence.
+    // Attaches one of the core's timers to the host; its ticks never run inside a sequence:
+    // a tick that comes during one is skipped and the next comes an interval later. A timer
+    // whose tick may not wait that long (the transmit time-out) goes to the host directly.
     void AttachTimer(Timer &timer);
 
     void OpenCommPort();
