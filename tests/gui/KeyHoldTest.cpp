@@ -6,14 +6,17 @@
 #include "app/MenuBarBuilder.h"
 #include "panel/KeyCodes.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <utility>
 
 namespace dorv::gui {
 namespace {
@@ -177,6 +180,38 @@ TEST_F(KeyHoldWindowTest, keypadEntry_takesTheMainKeyboardPeriodAsTheDecimalKey)
     Wait(KeyHoldFilter::kReleaseHoldMs * 2);
     EXPECT_EQ(window->radio().state.MainVfo.Frequency, 1420000);
     EXPECT_FALSE(window->radio().state.KeypadEntry);
+}
+
+// A > B has the radio on its other VFO for most of a second. Keys struck meanwhile wait
+// (the panel does not show them yet) and then go to the radio's main VFO: SYNC, reading
+// the radio back, finds the frequency the panel shows.
+TEST_F(KeyHoldWindowTest, keysStruckWhileAbRuns_reachTheRadiosMainVfoAfterIt)
+{
+    Radio &radio = window->radio();
+    const std::string before = radio.panel.ledFreq;
+    std::string shownMeanwhile;
+    QTimer::singleShot(400, [&] { // after the first toggle
+        for (const auto &[key, text] : {std::pair{Qt::Key_Return, "\r"},
+                                        {Qt::Key_1, "1"},
+                                        {Qt::Key_4, "4"},
+                                        {Qt::Key_Period, "."},
+                                        {Qt::Key_2, "2"},
+                                        {Qt::Key_Return, "\r"}}) {
+            Send(target, QEvent::KeyPress, key, text);
+            Send(target, QEvent::KeyRelease, key, text);
+        }
+        Wait(KeyHoldFilter::kReleaseHoldMs * 2);
+        shownMeanwhile = radio.panel.ledFreq;
+    });
+    Send(target, QEvent::KeyPress, Qt::Key_A, "\x01", Qt::ControlModifier);
+    Send(target, QEvent::KeyRelease, Qt::Key_A, "\x01", Qt::ControlModifier);
+    Wait(KeyHoldFilter::kReleaseHoldMs * 2);
+    EXPECT_EQ(shownMeanwhile, before);
+    EXPECT_EQ(radio.state.MainVfo.Frequency, 1420000);
+
+    window->findChild<QAbstractButton *>("SYNCbutton")->click();
+    EXPECT_EQ(radio.state.MainVfo.Frequency, 1420000);
+    EXPECT_EQ(radio.panel.ledFreq, "14.200.00");
 }
 #endif
 

@@ -59,9 +59,29 @@ void FakeHost::reschedule(Timer &timer)
     }
 }
 
+void FakeHost::at(double time, std::function<void()> action)
+{
+    auto it = events_.begin();
+    while (it != events_.end() && it->first <= time) {
+        ++it;
+    }
+    events_.insert(it, {time, std::move(action)});
+}
+
+// Each event is taken off the list before it runs: it may yield in turn.
+void FakeHost::runDueEvents()
+{
+    while (!events_.empty() && events_.front().first <= clock + 1e-9) {
+        const std::function<void()> action = std::move(events_.front().second);
+        events_.erase(events_.begin());
+        action();
+    }
+}
+
 void FakeHost::yield()
 {
     clock += yieldStep;
+    runDueEvents();
     // Fire each due timer once per yield; a tick handler may itself yield.
     for (std::size_t i = 0; i < timers_.size(); ++i) {
         Scheduled &entry = timers_[i];

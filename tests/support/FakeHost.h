@@ -4,7 +4,9 @@
 #include "host/Timer.h"
 
 #include <deque>
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dorv::test {
@@ -35,6 +37,9 @@ public:
 
     // Advances the virtual clock by the given seconds, yielding all the way.
     void run(double seconds);
+    // Runs action inside the first yield at or after the given time on the virtual clock:
+    // an event from outside that comes while the core waits, or between calls.
+    void at(double time, std::function<void()> action);
 
     double clock = 0.0;
     double yieldStep = 0.001; // seconds one yield() advances
@@ -55,7 +60,9 @@ private:
         double due;
     };
     void reschedule(Timer &timer);
+    void runDueEvents();
     std::vector<Scheduled> timers_;
+    std::vector<std::pair<double, std::function<void()>>> events_; // in time order
 };
 
 } // namespace dorv::test

@@ -256,8 +256,10 @@ void CatCommands::SplitOffToRadio()
     radio_.link.write(MakeFrame(Opcode::SplitOff));
 }
 
+// The radio changes VFO during the waits: nothing else may reach it before they end.
 void CatCommands::ToggleVFOAB()
 {
+    const CatLink::Sequence sequence{radio_.link};
     Pause(radio_.host, kToggleWaitSeconds);
     radio_.link.write(MakeFrame(Opcode::ToggleVfo));
     Pause(radio_.host, kToggleWaitSeconds);

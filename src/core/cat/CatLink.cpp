@@ -1,6 +1,7 @@
 #include "cat/CatLink.h"
 
 #include "Radio.h"
+#include "host/Timer.h"
 #include "model/files/SettingsDefaults.h"
 
 namespace dorv {
@@ -88,6 +89,12 @@ void CatLink::mnuCatRate_Click(int Index)
         OpenCommPort();
     }
     radio_.host.panelChanged();
+}
+
+void CatLink::AttachTimer(Timer &timer)
+{
+    timer.setTickRunner([this](const std::function<void()> &tick) { gate_.Tick(tick); });
+    radio_.host.attachTimer(timer);
 }
 
 void CatLink::write(const CatFrame &frame)

@@ -1,15 +1,41 @@
 #pragma once
 
 #include "cat/CatFrame.h"
+#include "cat/SequenceGate.h"
+
+#include <functional>
 
 namespace dorv {
 
 class Radio;
+class Timer;
 
-// The serial link to the radio: which port and rate, opening it, writing frames.
+// The serial link to the radio: which port and rate, opening it, writing frames, and
+// keeping the runs of frames that must reach the radio whole apart from other input.
 class CatLink {
 public:
     explicit CatLink(Radio &radio) : radio_(radio) {}
+
+    // Held while frames go out that must reach the radio with no other frame between
+    // them: while the radio is on its other VFO, or while a reply is awaited. Nests.
+    class Sequence {
+    public:
+        explicit Sequence(CatLink &link) : gate_(link.gate_) { gate_.BeginSequence(); }
+        ~Sequence() { gate_.EndSequence(); }
+        Sequence(const Sequence &) = delete;
+        Sequence &operator=(const Sequence &) = delete;
+
+    private:
+        SequenceGate &gate_;
+    };
+
+    // Every input from outside (panel events, menu commands, network requests) comes in
+    // here: it runs now, or, during a sequence, after it, in order (see SequenceGate).
+    void Input(std::function<void()> handler) { gate_.Input(std::move(handler)); }
+    // Attaches one of the core's timers to the host; its ticks never run inside a sequence:
+    // a tick that comes during one is skipped and the next comes an interval later. A timer
+    // whose tick may not wait that long (the transmit time-out) goes to the host directly.
+    void AttachTimer(Timer &timer);
 
     void OpenCommPort();
     void mnuCommPortArray_Click(int Index);
@@ -23,6 +49,7 @@ private:
     void checkPortMenu(int Index);
 
     Radio &radio_;
+    SequenceGate gate_;
 };
 
 } // namespace dorv

@@ -64,7 +64,7 @@ Meters::Meters(Radio &radio) : radio_(radio)
 {
     for (Timer *timer : {&TimerSignalMeter, &TimerPowerMeter}) {
         timer->setInterval(kDefaultMeterIntervalMs);
-        radio_.host.attachTimer(*timer);
+        radio_.link.AttachTimer(*timer);
     }
     TimerSignalMeter.setTickHandler([this] { TimerSignalMeter_Timer(); });
     TimerPowerMeter.setTickHandler([this] { TimerPowerMeter_Timer(); });
@@ -422,6 +422,8 @@ void Meters::ReadRadioFreqMode()
 {
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
+    // No other frame may come between the request and its reply.
+    const CatLink::Sequence sequence{radio_.link};
     Pause(radio_.host, kReadBackSettleSeconds);
     // The reply belongs to the VFO operated when it is asked for, whatever a handler
     // running during the wait changes.

@@ -9,7 +9,7 @@ PortWatch::PortWatch(Radio &radio) : radio_(radio)
 {
     TimerPortWatch.setInterval(kRetryMs);
     TimerPortWatch.setTickHandler([this] { TimerPortWatch_Timer(); });
-    radio_.host.attachTimer(TimerPortWatch);
+    radio_.link.AttachTimer(TimerPortWatch);
     TimerPortWatch.setEnabled(true);
 }
 

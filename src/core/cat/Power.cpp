@@ -26,8 +26,9 @@ void SetBackground(PanelState &p, const Rgb &colour)
 
 void Power::CATbutton_Click()
 {
-    // A press that comes while a switch is waiting on the radio (a double click) would run
-    // the opposite switch inside it and leave the link half on: it is ignored.
+    // Switching is one sequence on the link: a press that comes meanwhile as input (a double
+    // click) switches back after it. One that still reaches the handler inside the switch
+    // would leave the link half on: it is ignored.
     if (switching_) {
         return;
     }
@@ -36,6 +37,7 @@ void Power::CATbutton_Click()
         return;
     }
     switching_ = true;
+    const CatLink::Sequence sequence{radio_.link};
     struct Done {
         bool &flag;
         ~Done() { flag = false; }

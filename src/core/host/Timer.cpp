@@ -26,7 +26,12 @@ void Timer::setEnabled(bool on)
 
 void Timer::fire()
 {
-    if (enabled_ && intervalMs_ > 0 && onTick_) {
+    if (!enabled_ || intervalMs_ <= 0 || !onTick_) {
+        return;
+    }
+    if (runner_) {
+        runner_(onTick_);
+    } else {
         onTick_();
     }
 }

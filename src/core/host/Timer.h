@@ -21,6 +21,9 @@ public:
     void setEnabled(bool on);
 
     void setTickHandler(std::function<void()> handler) { onTick_ = std::move(handler); }
+    // Each tick goes through runner, which runs it or skips it; without one it runs at once.
+    using TickRunner = std::function<void(const std::function<void()> &tick)>;
+    void setTickRunner(TickRunner runner) { runner_ = std::move(runner); }
     // The host's hook, told of every change of interval or enabled flag.
     void setChangeListener(std::function<void()> listener) { onChange_ = std::move(listener); }
 
@@ -31,6 +34,7 @@ private:
     int intervalMs_ = 0;
     bool enabled_ = false;
     std::function<void()> onTick_;
+    TickRunner runner_;
     std::function<void()> onChange_;
 };
 

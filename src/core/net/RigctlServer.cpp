@@ -66,7 +66,7 @@ void RigctlServer::Receive(int client, const std::string &bytes)
         DropClient(client);
         return;
     }
-    Process();
+    radio_.link.Input([this] { Process(); });
 }
 
 bool RigctlServer::NextLine(Client &client, std::string &line)

@@ -16,7 +16,9 @@ class Radio;
 // what each client sent; answers and disconnections go out through Send and Drop.
 //
 // Requests run one at a time. A set waits on the radio while events run, so bytes of any
-// client that arrive meanwhile only queue up and are answered once it has finished.
+// client that arrive meanwhile only queue up and are answered once it has finished. Like
+// panel input, requests are answered through the link's input (CatLink::Input), so none
+// runs inside a sequence of frames.
 // No client can hold the panel up or grow memory without bound: a line longer than
 // kMaxLine is answered "RPRT -1" and skipped, more than kMaxQueued bytes waiting to be
 // read, or more than kMaxUnsent bytes of answers the client has not taken, drop it.

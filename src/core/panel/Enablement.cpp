@@ -44,7 +44,7 @@ Enablement::Enablement(Radio &radio) : radio_(radio)
 {
     TimerDelay.setInterval(kStartDelayMs);
     TimerDelay.setTickHandler([this] { TimerDelay_Timer(); });
-    radio_.host.attachTimer(TimerDelay);
+    radio_.link.AttachTimer(TimerDelay);
 }
 
 Enablement::PanelMode Enablement::CurrentPanelMode() const

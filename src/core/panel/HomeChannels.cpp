@@ -85,9 +85,7 @@ void HomeChannels::ReturnFromRecall()
         break;
     case StatePMS:
         s.HomeActive = false;
-        if (s.SplitOn) {
-            radio_.split.SPLITbutton_Click();
-        }
+        radio_.split.SplitOffEndingRecall();
         radio_.panel.ledMRnumberVisible = false;
         radio_.pms.ChangeToPMSfunction();
         break;

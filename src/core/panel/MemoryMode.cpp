@@ -62,9 +62,10 @@ void MemoryMode::ChangeToMRfunction()
     }
     p.lblMemoryDesc.Visible = true;
     if (s.HomeActive || s.SplitOn) {
+        const bool endingRecall = s.HomeActive;
         s.HomeActive = false;
         if (s.SplitOn) {
-            radio_.split.SPLITbutton_Click();
+            endingRecall ? radio_.split.SplitOffEndingRecall() : radio_.split.SPLITbutton_Click();
             vfo.GetInfoVFOSB();
             vfo.SendSubVfoOnOtherVfo();
         }

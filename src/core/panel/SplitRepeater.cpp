@@ -9,18 +9,32 @@ namespace {
 constexpr double kSplitCommandWaitSeconds = 0.2;
 } // namespace
 
-// Switching waits on the radio for up to 0.7 s. A click that arrives during the waits is
+void SplitRepeater::SPLITbutton_Click()
+{
+    switchSplit(true);
+}
+
+void SplitRepeater::SplitOffEndingRecall()
+{
+    if (radio_.state.SplitOn) {
+        switchSplit(false);
+    }
+}
+
+// Switching waits on the radio for up to 0.7 s and is one sequence on the link: input that
+// comes meanwhile runs after it. A call that still reaches the handler during the waits is
 // dropped: run inside the switch, it would undo it halfway, and the radio's split and the
 // panel's would end up apart.
-void SplitRepeater::SPLITbutton_Click()
+void SplitRepeater::switchSplit(bool keepVfos)
 {
     if (switching_) {
         return;
     }
     switching_ = true;
+    const CatLink::Sequence sequence{radio_.link};
     radio_.meters.TurnOffLMeter();
     if (radio_.state.SplitOn) {
-        splitOff();
+        splitOff(keepVfos);
     } else {
         splitOn();
     }
@@ -58,7 +72,7 @@ void SplitRepeater::splitOn()
     radio_.cat.SplitOnToRadio();
 }
 
-void SplitRepeater::splitOff()
+void SplitRepeater::splitOff(bool keepVfos)
 {
     RadioState &s = radio_.state;
     PanelState &p = radio_.panel;
@@ -71,7 +85,11 @@ void SplitRepeater::splitOff()
     p.lblRXTX.Visible = false;
     p.lblTXRX.Visible = false;
     // Re-entering the state from the band table restores a direction other than split
-    // and re-sends both VFOs in full.
+    // and re-sends both VFOs in full. The VFOs go to the table first, so that neither
+    // moves from where it was tuned during split.
+    if (keepVfos) {
+        keepVfosAsTuned();
+    }
     radio_.vfo.ResetLastInfoVFO();
     if (s.OperatingState == StateVFO) {
         radio_.vfo.ChangeToVFOfunction();
@@ -79,6 +97,28 @@ void SplitRepeater::splitOff()
         radio_.memory.ChangeToMRfunction();
     } else if (s.OperatingState == StatePMS) {
         radio_.pms.ChangeToPMSfunction();
+    }
+}
+
+// The main VFO leaves split with the direction its band entry kept from before split. A
+// recalled HOME channel is never stored: leaving split ends the recall.
+void SplitRepeater::keepVfosAsTuned()
+{
+    RadioState &s = radio_.state;
+    if (s.HomeActive) {
+        return;
+    }
+    if (s.MainVfo.RptDirection == kRptSplit) {
+        const BandRecord &t = s.BandTable;
+        s.MainVfo.RptDirection = s.OperatingState == StatePMS
+                                     ? t.BandPmsVfo[s.MainBand].RptDirection
+                                     : t.BandMainVfo[s.MainBand].RptDirection;
+    }
+    if (s.OperatingState == StateVFO) {
+        radio_.vfo.SaveInfoVFOMB();
+        radio_.vfo.SaveInfoVFOSB();
+    } else if (s.OperatingState == StatePMS) {
+        SavePmsState(s);
     }
 }
 

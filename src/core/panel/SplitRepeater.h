@@ -12,15 +12,21 @@ class SplitRepeater {
 public:
     explicit SplitRepeater(Radio &radio) : radio_(radio) {}
 
+    // Split off leaves both VFOs where they were tuned during split.
     void SPLITbutton_Click();
+    // Split off as a HOME recall ends: the VFOs the recall put aside in the band table come
+    // back, and the recalled channel is not stored in their place.
+    void SplitOffEndingRecall();
     // During a keypad entry this is the digit 1.
     void RPTbutton_Click();
     // During a keypad entry this is the digit 2.
     void REVbutton_Click();
 
 private:
+    void switchSplit(bool keepVfos);
     void splitOn();
-    void splitOff();
+    void splitOff(bool keepVfos);
+    void keepVfosAsTuned();
 
     Radio &radio_;
     bool switching_ = false; // a split switch is waiting on the radio

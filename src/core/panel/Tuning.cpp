@@ -61,10 +61,10 @@ Tuning::Tuning(Radio &radio) : radio_(radio)
 {
     tmrKnob.setInterval(kJogRepeatMs);
     tmrKnob.setTickHandler([this] { tmrKnob_Timer(); });
-    radio_.host.attachTimer(tmrKnob);
+    radio_.link.AttachTimer(tmrKnob);
     TimerSendFreq.setInterval(kSendRepeatMs);
     TimerSendFreq.setTickHandler([this] { radio_.power.TimerSendFreq_Timer(); });
-    radio_.host.attachTimer(TimerSendFreq);
+    radio_.link.AttachTimer(TimerSendFreq);
 }
 
 KnobState &Tuning::Knob(int WhichKnob)
@@ -156,6 +156,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
     radio_.cat.SendOperatedFreq();
     if (WhichKnob == ChannelKnobNumber && !s.SubActive && s.OperatingState == StateMR) {
         if (s.currentMemoryIsSplit()) {
+            const CatLink::Sequence sequence{radio_.link};
             radio_.cat.ToggleVFOAB();
             radio_.cat.ToggleVFOAB();
             radio_.cat.SplitOnToRadio();

@@ -114,6 +114,7 @@ void VfoOps::SendInfoToRadioVFOSB(Freq freq)
 
 void VfoOps::SendSubVfoOnOtherVfo()
 {
+    const CatLink::Sequence sequence{radio_.link};
     radio_.cat.ToggleVFOAB();
     SendInfoToRadioVFOSB(radio_.state.SubVfo.Frequency);
     radio_.cat.ToggleVFOAB();
@@ -205,7 +206,7 @@ void VfoOps::ChangeToVFOfunction()
     if (s.HomeActive) {
         s.HomeActive = false;
         if (s.SplitOn) {
-            radio_.split.SPLITbutton_Click();
+            radio_.split.SplitOffEndingRecall();
             GetInfoVFOSB();
             SendSubVfoOnOtherVfo();
         }

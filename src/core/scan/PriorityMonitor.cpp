@@ -23,7 +23,7 @@ PriorityMonitor::PriorityMonitor(Radio &radio) : radio_(radio)
 {
     TimerPriorityMonitor.setInterval(kStartIntervalMs);
     TimerPriorityMonitor.setTickHandler([this] { TimerPriorityMonitor_Timer(); });
-    radio_.host.attachTimer(TimerPriorityMonitor);
+    radio_.link.AttachTimer(TimerPriorityMonitor);
 }
 
 void PriorityMonitor::PRIbutton_Click()

@@ -31,7 +31,7 @@ Scanner::Scanner(Radio &radio) : radio_(radio)
 {
     for (Timer *timer : {&TimerScanner, &TimerScannerMR}) {
         timer->setInterval(kStartIntervalMs);
-        radio_.host.attachTimer(*timer);
+        radio_.link.AttachTimer(*timer);
     }
     TimerScanner.setTickHandler([this] { TimerScanner_Timer(); });
     TimerScannerMR.setTickHandler([this] { TimerScannerMR_Timer(); });

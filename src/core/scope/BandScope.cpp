@@ -13,7 +13,7 @@ BandScope::BandScope(Radio &radio) : radio_(radio)
 {
     TimerScope.setInterval(kScopeSpeedChoices[0].IntervalMs);
     TimerScope.setTickHandler([this] { TimerScope_Timer(); });
-    radio_.host.attachTimer(TimerScope);
+    radio_.link.AttachTimer(TimerScope);
     BuildMenus();
 }
 

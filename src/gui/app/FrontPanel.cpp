@@ -30,12 +30,18 @@ FrontPanel::FrontPanel(Radio &radio, QWidget *parent)
     setFace(FaceStyle::Radio, ColourSet::Full);
 }
 
-void FrontPanel::run(const std::function<void(Radio &)> &handler)
+void FrontPanel::run(const RadioAction &handler,
+                     const std::function<bool(const PanelState &)> &takesInput)
 {
-    if (handler) {
-        handler(radio_);
-        emit acted();
+    if (!handler) {
+        return;
     }
+    radio_.link.Input([this, handler, takesInput] {
+        if (!takesInput || takesInput(radio_.panel)) {
+            handler(radio_);
+        }
+    });
+    emit acted();
 }
 
 void FrontPanel::buildKeys()
@@ -46,8 +52,13 @@ void FrontPanel::buildKeys()
         key->setToolTip(KeyTip(wiring.name));
         keys_.insert(wiring.name, key);
         controls_.insert(wiring.name, key);
-        connect(key, &FaceButton::clicked, this, [this, &wiring] { run(wiring.click); });
-        connect(key, &FaceButton::pressed, this, [this, &wiring] { run(wiring.press); });
+        const auto enabled = [&wiring](const PanelState &panel) {
+            return wiring.state(panel).Enabled;
+        };
+        connect(key, &FaceButton::clicked, this,
+                [this, &wiring, enabled] { run(wiring.click, enabled); });
+        connect(key, &FaceButton::pressed, this,
+                [this, &wiring, enabled] { run(wiring.press, enabled); });
         connect(key, &FaceButton::released, this, [this, &wiring] { run(wiring.release); });
     }
 }
@@ -62,11 +73,15 @@ void FrontPanel::buildKnobs()
             knob->setStepsPerTurn(24);
         knobs_.insert(wiring.name, knob);
         controls_.insert(wiring.name, knob);
-        connect(knob, &Knob::pressed, this, [this, &wiring] { run(wiring.press); });
+        const auto enabled = [&wiring](const PanelState &panel) {
+            return wiring.state(panel).Enabled;
+        };
+        connect(knob, &Knob::pressed, this,
+                [this, &wiring, enabled] { run(wiring.press, enabled); });
         connect(knob, &Knob::released, this, [this, &wiring] { run(wiring.release); });
-        connect(knob, &Knob::stepped, this, [this, &wiring](int direction) {
+        connect(knob, &Knob::stepped, this, [this, &wiring, enabled](int direction) {
             if (wiring.step)
-                run([&wiring, direction](Radio &radio) { wiring.step(radio, direction); });
+                run([&wiring, direction](Radio &radio) { wiring.step(radio, direction); }, enabled);
         });
     }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Radio.h"
+#include "app/PanelWiring.h"
 #include "widgets/RadioFacePainter.h"
 
 #include <QHash>
@@ -48,7 +49,11 @@ private:
     void buildKnobs();
     Led *addLed(const QString &name, const QColor &color);
     void orderFocusChain();
-    void run(const std::function<void(Radio &)> &handler);
+    // Hands an event to the core as input (see CatLink::Input). When it runs, after a
+    // sequence of frames perhaps, it reaches the handler only if takesInput still says its
+    // control takes it; without takesInput (a release) it always does, so nothing stays held.
+    void run(const RadioAction &handler,
+             const std::function<bool(const PanelState &)> &takesInput = {});
     void placeControls();
 
     enum class KeyKind { Function, Mode, Band, Numbered };

@@ -113,8 +113,10 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     // Key preview: the window sees every key before its controls.
     keyHold_ = new KeyHoldFilter(
         [this](const KeyStroke &stroke, bool down) {
-            const KeyboardWiring &keyboard = panelKeyboard();
-            (down ? keyboard.down : keyboard.up)(radio_, stroke.code, stroke.shift);
+            radio_.link.Input([this, stroke, down] {
+                const KeyboardWiring &keyboard = panelKeyboard();
+                (down ? keyboard.down : keyboard.up)(radio_, stroke.code, stroke.shift);
+            });
             render();
         },
         this);

@@ -122,9 +122,12 @@ void MenuBarBuilder::addArray(QMenu *menu, const QString &name, MenuArray PanelS
                 choice->addAction(action);
             }
             if (click) {
+                // The command is input: during a sequence of frames it runs after it.
                 connect(action, &QAction::triggered, this, [this, click, index] {
-                    click(radio_, index);
-                    emit acted();
+                    radio_.link.Input([this, click, index] {
+                        click(radio_, index);
+                        emit acted();
+                    });
                 });
             }
         }

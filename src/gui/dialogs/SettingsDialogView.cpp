@@ -37,10 +37,13 @@ void SettingsDialogView::addButtons(QBoxLayout *layout)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
+// The dialog's buttons are input: during a sequence of frames they act after it.
 void SettingsDialogView::act(const std::function<void()> &handler)
 {
-    handler();
-    emit acted();
+    radio_.link.Input([this, handler] {
+        handler();
+        emit acted();
+    });
 }
 
 // CANCEL, Escape and the close box all cancel through the core.
