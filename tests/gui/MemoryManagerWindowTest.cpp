@@ -32,7 +32,10 @@ protected:
             s.Memories[pos].Band = 1;
         }
         SetDescription(s.Memories[1], "Old name");
-        s.Memories[0].BankSelected = true;
+        for (MemoryChannel &memory : s.Memories) {
+            memory.BankSelected = false;
+        }
+        s.Memories[0].BankSelected = true; // bank 1 ticked
     }
 
     MemoryManagerWindow *open()

@@ -21,6 +21,9 @@ class MemoryManagerTest : public FilesTest {
 protected:
     void SetUp() override
     {
+        for (MemoryChannel &memory : s.Memories) {
+            memory.BankSelected = false;
+        }
         s.Memories[0].BankSelected = true; // bank 1 ticked
         open();
     }
