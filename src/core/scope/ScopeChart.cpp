@@ -1,5 +1,7 @@
 #include "scope/ScopeChart.h"
 
+#include <algorithm>
+
 namespace dorv {
 
 void ChartRestart(ScopeChartState &chart, double originKHz)
