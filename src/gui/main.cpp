@@ -8,8 +8,8 @@
 
 #include <QApplication>
 #include <QStandardPaths>
-#include <iostream>
 #include <cstdio>
+#include <iostream>
 
 int main(int argc, char *argv[])
 {
@@ -23,6 +23,15 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dorv-ft897"));
     QApplication::setOrganizationName(QStringLiteral("DORV"));
+    // Qt has taken its own options; whatever else is left must be ours.
+    std::vector<std::string> rest;
+    for (const QString &arg : QApplication::arguments().mid(1)) {
+        rest.push_back(arg.toStdString());
+    }
+    if (const std::string fault = dorv::gui::CommandLineFault(rest); !fault.empty()) {
+        std::cerr << "dorv-ft897: " << fault << " (--help lists the options)\n";
+        return 2;
+    }
 
     // The data files sit beside the program when it may write there, so a copy
     // of the program in any directory keeps its own files.

@@ -2,13 +2,16 @@
 
 #include "ModalCloser.h"
 #include "PseudoTerminal.h"
+#include "net/NetServerControl.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
@@ -292,6 +295,40 @@ TEST_F(MainWindowTest, displaySizeChange_keepsTheWindowWhereTheUserMovedIt)
     }
     EXPECT_EQ(window->radio().state.Settings.WindowLeft, 300 * 15);
     EXPECT_EQ(window->radio().state.Settings.WindowTop, 200 * 15);
+}
+
+// A long warning beside the link field and the network field is read whole at every
+// display size and face: it wraps, a device path included, and the bar grows to hold it.
+TEST_F(MainWindowTest, longStatusMessage_isFullyVisibleAtEverySize)
+{
+    QStringList args{"dorv-ft897", "--rigctld", "127.0.0.1:45897"};
+    QString error;
+    ASSERT_TRUE(window->netServer()->takeCommandLine(args, error));
+    window->netServer()->start();
+    window->show();
+    PanelState &panel = window->radio().panel;
+    panel.PortGone = true;
+    panel.PortGoneDevice = "/dev/serial/by-id/usb-FTDI_FT232R_USB_UART_A50285BI-if00-port0";
+    for (int item : {0, 1, 2, 4, 0, 5}) { // Small, Medium, Large; LCD small; Radio small
+        action(QStringLiteral("mnuResizeDisplayArray_%1").arg(item))->trigger();
+        window->radio().host.panelChanged();
+        for (int i = 0; i < 5; ++i) {
+            QApplication::processEvents();
+        }
+        const auto *message = window->statusBar()->findChild<QLabel *>("lblNoReply");
+        const auto *net = window->statusBar()->findChild<QLabel *>("lblNetClients");
+        ASSERT_NE(message, nullptr);
+        ASSERT_TRUE(message->isVisible() && net->isVisible());
+        const std::string where = "display item " + std::to_string(item);
+        const QRect room = message->contentsRect();
+        const QRect needed = message->fontMetrics().boundingRect(QRect(0, 0, room.width(), 100000),
+                                                                 Qt::TextWordWrap, message->text());
+        EXPECT_LE(needed.width(), room.width()) << where;
+        EXPECT_LE(needed.height(), room.height()) << where;
+        EXPECT_TRUE(message->text().contains("is gone")) << where;
+        const QRect inWindow(message->mapTo(window.get(), QPoint(0, 0)), message->size());
+        EXPECT_TRUE(window->rect().contains(inWindow)) << where;
+    }
 }
 
 TEST_F(MainWindowTest, exit_closesTheWindow)

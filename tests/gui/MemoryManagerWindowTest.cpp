@@ -8,17 +8,21 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QElapsedTimer>
+#include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
+#include <QTest>
 #include <algorithm>
 #include <gtest/gtest.h>
 #include <memory>
 
 namespace dorv::gui {
 namespace {
+
+constexpr int kDescription = MemoryManager::ColDescription;
 
 class MemoryManagerWindowTest : public ::testing::Test {
 protected:
@@ -32,7 +36,10 @@ protected:
             s.Memories[pos].Band = 1;
         }
         SetDescription(s.Memories[1], "Old name");
-        s.Memories[0].BankSelected = true;
+        for (MemoryChannel &memory : s.Memories) {
+            memory.BankSelected = false;
+        }
+        s.Memories[0].BankSelected = true; // bank 1 ticked
     }
 
     MemoryManagerWindow *open()
@@ -62,7 +69,7 @@ protected:
     static void mouse(QEvent::Type type, MemoryGridView *grid, int row,
                       Qt::MouseButtons buttons = Qt::LeftButton)
     {
-        const QPoint at = grid->visualRect(grid->model()->index(row, 3)).center();
+        const QPoint at = grid->visualRect(grid->model()->index(row, kDescription)).center();
         QMouseEvent event(type, at, grid->viewport()->mapToGlobal(at), Qt::LeftButton, buttons,
                           Qt::NoModifier);
         QApplication::sendEvent(grid->viewport(), &event);
@@ -102,12 +109,13 @@ TEST_F(MemoryManagerWindowTest, editTickAndSave_reachMemories)
     QLineEdit *box = manager->editBox();
     ASSERT_TRUE(box->isVisible());
     EXPECT_EQ(box->text(), "Old name");
-    EXPECT_TRUE(grid->visualRect(grid->model()->index(1, 3)).contains(box->geometry().center()));
+    EXPECT_TRUE(
+        grid->visualRect(grid->model()->index(1, kDescription)).contains(box->geometry().center()));
     key(box, Qt::Key_Backspace);
     type(box, "!");
     key(box, Qt::Key_Return);
     EXPECT_FALSE(box->isVisible());
-    EXPECT_EQ(cell(manager, 1, 3), "Old nam!");
+    EXPECT_EQ(cell(manager, 1, kDescription), "Old nam!");
 
     find<QCheckBox>(manager, "chkBank_3")->click();
     find<QCheckBox>(manager, "chkBank_1")->click();
@@ -135,7 +143,7 @@ TEST_F(MemoryManagerWindowTest, cancelAndCloseBox_changeNothing)
         mouse(QEvent::MouseButtonRelease, grid, 0, Qt::NoButton);
         find<QPushButton>(manager, "btnMemoryEdit_0")->click(); // CUT
         find<QCheckBox>(manager, "chkBank_5")->click();
-        EXPECT_EQ(cell(manager, 0, 2), "..00");
+        EXPECT_EQ(cell(manager, 0, 2), "") << "an empty row is blank";
         if (cancel) {
             find<QPushButton>(manager, "cmdCANCEL")->click();
         } else {
@@ -176,17 +184,99 @@ TEST_F(MemoryManagerWindowTest, dragUpwards_selectsAndCutsNothing)
     mouse(QEvent::MouseButtonRelease, grid, 2, Qt::NoButton);
     EXPECT_EQ(core.Row(), 0);
     EXPECT_EQ(core.RowSel(), 2);
-    EXPECT_TRUE(grid->model()->index(1, 3).data(Qt::BackgroundRole).isValid());
+    EXPECT_TRUE(grid->model()->index(1, kDescription).data(Qt::BackgroundRole).isValid());
 
     mouse(QEvent::MouseButtonPress, grid, 2);
     mouse(QEvent::MouseMove, grid, 0);
     mouse(QEvent::MouseButtonRelease, grid, 0, Qt::NoButton);
     EXPECT_EQ(core.Row(), 2);
     EXPECT_EQ(core.RowSel(), 0);
-    EXPECT_FALSE(grid->model()->index(1, 3).data(Qt::BackgroundRole).isValid());
+    EXPECT_FALSE(grid->model()->index(1, kDescription).data(Qt::BackgroundRole).isValid());
     find<QPushButton>(manager, "btnMemoryEdit_0")->click();
     EXPECT_EQ(cell(manager, 1, 2), "145.025.00");
     EXPECT_TRUE(core.ScratchPad().empty());
+}
+
+// Beside Channel, Bank and Freq the grid shows the mode, shift, offset, tone, split
+// transmit frequency and skip of each memory, read-only, and empty rows stay blank.
+TEST_F(MemoryManagerWindowTest, grid_showsTheColumnsAHamChecks)
+{
+    RadioState &s = window->radio().state;
+    s.Memories[2].Vfo.RptDirection = kRptMinus;
+    s.Memories[2].Vfo.RptOffset = 60000;
+    s.Memories[2].Vfo.ToneMode = 2;
+    s.Memories[2].Vfo.CtcssTone = 12;
+    s.Memories[2].Skip = true;
+    MemoryManagerWindow *manager = open();
+    ASSERT_NE(manager, nullptr);
+    QStringList headings, row2, empty;
+    for (int col = 0; col < MemoryManager::kColumnCount; ++col) {
+        headings << manager->grid()->model()->headerData(col, Qt::Horizontal).toString();
+        row2 << cell(manager, 2, col);
+        empty << cell(manager, 5, col);
+    }
+    EXPECT_EQ(headings, QStringList({"Channel", "Bank", "Freq", "Mode", "Shift", "Offset", "Tone",
+                                     "Split TX", "Skip", "Description"}));
+    EXPECT_EQ(row2, QStringList({"002", "1", "145.050.00", "FM", "-", "0.600", "ENC DEC 100.0", "",
+                                 "SKIP", ""}));
+    EXPECT_EQ(empty, QStringList({"005", "1", "", "", "", "", "", "", "", ""}));
+    MemoryGridView *grid = manager->grid();
+    const QPoint tone = grid->visualRect(grid->model()->index(2, MemoryManager::ColTone)).center();
+    QMouseEvent press(QEvent::MouseButtonPress, tone, grid->viewport()->mapToGlobal(tone),
+                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(grid->viewport(), &press);
+    key(grid, Qt::Key_F2);
+    EXPECT_TRUE(manager->editBox()->isVisible());
+    EXPECT_TRUE(grid->visualRect(grid->model()->index(2, kDescription))
+                    .contains(manager->editBox()->geometry().center()))
+        << "only the description is edited";
+}
+
+// At every display size each heading and the widest text of each column fit whole; the
+// user can narrow a column, and a double click on its divider fits it again.
+TEST_F(MemoryManagerWindowTest, columns_fitTheirTextsAndCanBeResized)
+{
+    RadioState &s = window->radio().state;
+    s.Memories[0].Vfo.Frequency = 44999000; // the widest frequency of the 430 MHz band
+    for (int item : {0, 1, 2}) {            // Small, Medium, Large
+        window->findChild<QAction *>(QStringLiteral("mnuResizeDisplayArray_%1").arg(item))
+            ->trigger();
+        MemoryManagerWindow *manager = open();
+        ASSERT_NE(manager, nullptr);
+        manager->show();
+        QApplication::processEvents();
+        MemoryGridView *grid = manager->grid();
+        const QHeaderView *header = grid->horizontalHeader();
+        for (int col = 0; col < kDescription; ++col) {
+            const int room = grid->columnWidth(col) - 6;
+            const QString heading = grid->model()->headerData(col, Qt::Horizontal).toString();
+            EXPECT_LE(header->fontMetrics().horizontalAdvance(heading), room)
+                << "heading " << heading.toStdString() << " at size " << item;
+            for (int row : {0, 1, 2, 60}) {
+                EXPECT_LE(grid->fontMetrics().horizontalAdvance(cell(manager, row, col)), room)
+                    << "row " << row << " column " << col << " at size " << item;
+            }
+        }
+        EXPECT_GT(grid->columnWidth(kDescription), grid->fontMetrics().averageCharWidth() * 10);
+        find<QPushButton>(manager, "cmdCANCEL")->click();
+        settle();
+    }
+
+    MemoryManagerWindow *manager = open();
+    manager->show();
+    QApplication::processEvents();
+    MemoryGridView *grid = manager->grid();
+    QHeaderView *header = grid->horizontalHeader();
+    const int fitted = grid->columnWidth(MemoryManager::ColFreq);
+    header->resizeSection(MemoryManager::ColFreq, 20);
+    manager->render();
+    EXPECT_EQ(grid->columnWidth(MemoryManager::ColFreq), 20) << "a render keeps the user's width";
+    const int divider = header->sectionViewportPosition(MemoryManager::ColFreq) + 19;
+    QTest::mouseDClick(header->viewport(), Qt::LeftButton, {},
+                       QPoint(divider, header->height() / 2));
+    EXPECT_GE(grid->columnWidth(MemoryManager::ColFreq),
+              grid->fontMetrics().horizontalAdvance(cell(manager, 0, MemoryManager::ColFreq)));
+    EXPECT_LE(grid->columnWidth(MemoryManager::ColFreq), fitted);
 }
 
 // Opening fills 1000 rows; the figure printed is the median of repeated openings.

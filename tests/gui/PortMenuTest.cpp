@@ -10,7 +10,9 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QTemporaryDir>
@@ -73,6 +75,45 @@ TEST_F(PortMenuTest, chooseDevice_storesThePickInThePortMapAndOpensIt)
     EXPECT_EQ(window->menus()->item("mnuCommPortArray", 4)->text(), "4  " + pty.slavePath());
     EXPECT_EQ(linkStatus(), pty.slavePath() + QString::fromUtf8(" \u00B7 4800 \u00B7 off"));
     EXPECT_EQ(window->radio().panel.LinkStatus, linkStatus().toStdString());
+}
+
+// A device the list does not show (a /dev/serial/by-id link, a pseudo-terminal) can be
+// typed; it is checked before it is stored, and a path that is no serial device is refused
+// with the reason while the dialog stays open.
+TEST_F(PortMenuTest, chooseDevice_typedPathIsCheckedThenStored)
+{
+    portMenu->setDeviceLister([] { return QList<DeviceChoice>{}; });
+    const QString before = portsConf();
+    portMenu->chooseAction()->trigger();
+    auto *chooser = window->findChild<DeviceChooser *>();
+    ASSERT_NE(chooser, nullptr);
+    auto *path = chooser->findChild<QLineEdit *>("txtDevice");
+    auto *problem = chooser->findChild<QLabel *>("lblProblem");
+    ASSERT_TRUE(path != nullptr && problem != nullptr);
+    QFile plain(QDir(dir.path()).filePath("notes.txt"));
+    ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
+    plain.close();
+    QSignalSpy accepted(chooser, &QDialog::accepted);
+
+    for (const QString &wrong :
+         {QStringLiteral("/dev/serial/by-id/no-such-radio"), plain.fileName()}) {
+        path->setText(wrong);
+        chooser->accept();
+        EXPECT_EQ(accepted.count(), 0) << wrong.toStdString();
+        EXPECT_FALSE(problem->isHidden()) << wrong.toStdString();
+        EXPECT_TRUE(problem->text().contains(wrong)) << problem->text().toStdString();
+        EXPECT_EQ(portsConf(), before);
+    }
+
+    const QString link = QDir(dir.path()).filePath("by-id-radio");
+    ASSERT_TRUE(QFile::link(pty.slavePath(), link));
+    path->setText(link);
+    chooser->findChild<QSpinBox *>("spnPort")->setValue(3);
+    chooser->accept();
+    EXPECT_EQ(accepted.count(), 1);
+    EXPECT_TRUE(portsConf().contains("\n3=" + link + "\n")) << portsConf().toStdString();
+    EXPECT_EQ(window->radio().state.Settings.CommPort, 3);
+    EXPECT_TRUE(window->radio().state.PortReady);
 }
 
 TEST_F(PortMenuTest, chooseDevice_withNoDevicePresentStoresNothing)

@@ -2,6 +2,7 @@
 #include "scope/ScopeChartWidget.h"
 #include "scope/ScopeGeometry.h"
 #include "scope/ScopeWindow.h"
+#include "scope/WaterfallWidget.h"
 
 #include <QApplication>
 #include <QImage>
@@ -76,6 +77,61 @@ TEST(ScopeChartWidget, colourFillPaintsUnderTheTraceOnly)
     EXPECT_NE(filled.pixelColor(underPeak), bare.pixelColor(underPeak));
     EXPECT_EQ(filled.pixelColor(besidePeak), bare.pixelColor(besidePeak));
     EXPECT_EQ(bare.pixelColor(underPeak), bare.pixelColor(besidePeak));
+}
+
+// The label of the last kHz value sits at the chart's right edge; it is drawn whole,
+// moved inwards, instead of being cut by the widget's edge.
+TEST(ScopeChartWidget, lastAxisLabelIsDrawnWhole)
+{
+    ScopeChartWidget chart;
+    chart.resize(632, 250);
+    ScopeChartState state;
+    state.Origin = 145400;
+    state.Span = 100; // labels every 20 kHz, the last at 145500 on the right edge
+    chart.setChart(state);
+    const QImage image = chart.grab().toImage();
+    const PlotArea area = ChartPlotArea(632, 250);
+    QFont font = chart.font();
+    font.setPixelSize(std::max(9, int(250 * 0.045)));
+    const QFontMetrics metrics(font);
+    const int top = int(area.Top + area.Height) + 4;
+    const QColor background = image.pixelColor(631, top + metrics.height() / 2);
+    const auto ink = [&](int x) {
+        for (int y = top; y < top + metrics.height(); ++y) {
+            if (image.pixelColor(x, y) != background) {
+                return true;
+            }
+        }
+        return false;
+    };
+    int right = 631;
+    while (right > 0 && !ink(right)) {
+        --right;
+    }
+    int left = right;
+    for (int gap = 0; left > 0 && gap < 5; --left) {
+        gap = ink(left - 1) ? 0 : gap + 1;
+    }
+    EXPECT_LT(right, 631) << "ink reaches the widget's edge";
+    EXPECT_GE(right - left + 1, metrics.horizontalAdvance(QStringLiteral("145500")) - 3)
+        << "the label is cut";
+}
+
+// However few sweeps there are, each is a band of a few pixels, not a single line.
+TEST(WaterfallWidget, oneSweepIsAVisibleBand)
+{
+    WaterfallWidget waterfall;
+    waterfall.resize(kScopeWaterfallRect.Width, kScopeWaterfallRect.Height);
+    const ScopeChartState range = PeakChart(true);
+    waterfall.setSweeps({{range.Samples, "now"}}, 1, range);
+    const QImage image = waterfall.grab().toImage();
+    const PlotArea area = WaterfallPlotArea(waterfall.width(), waterfall.height());
+    const int x = int(XOfKHz(range, area, 145000.2));
+    const QColor peak = image.pixelColor(x, int(area.Top) + 1);
+    for (int dy = 1; dy <= 3; ++dy) {
+        EXPECT_EQ(image.pixelColor(x, int(area.Top) + dy), peak) << "row " << dy;
+    }
+    EXPECT_NE(image.pixelColor(x, int(area.Top) + 8), peak) << "the band ends";
 }
 
 class NullHost : public Host {

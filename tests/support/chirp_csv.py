@@ -3,7 +3,7 @@ independent side of the CSV round-trip tests.
 
     chirp_csv.py write FILE   a dozen channels of every kind, written by the driver
     chirp_csv.py dump FILE    the channels the driver reads, one line each:
-                              location|name|Hz|duplex|offset Hz|tone mode|tone|mode|skip
+                              location|name|Hz|duplex|offset Hz|tone mode|tone|mode|skip|comment
 """
 import sys
 
@@ -27,6 +27,12 @@ CHANNELS = [
     (999, "6m", "50.125", "", "0.000", "", 88.5, 88.5, 23, "USB", "S"),
 ]
 
+# Comments of some channels, one with the bar that parts a name from its comment.
+COMMENTS = {0: "Newington, ARRL HQ", 2: "linked to 146.940", 52: "net Sundays | 0900 local",
+            101: "Europe listens up"}
+# Tuning steps other than the driver's 5 kHz.
+STEPS = {1: 12.5, 998: 25.0}
+
 
 def hz(mhz):
     return chirp_common.parse_freq(mhz)
@@ -48,6 +54,8 @@ def write(path):
         mem.dtcs = dtcs
         mem.mode = mode
         mem.skip = skip
+        mem.comment = COMMENTS.get(loc, "")
+        mem.tuning_step = STEPS.get(loc, 5.0)
         radio.set_memory(mem)
     radio.save(path)
 
@@ -69,7 +77,8 @@ def tone(mem):
 def dump(path):
     for mem in read(path):
         print("|".join([str(mem.number), mem.name, str(mem.freq), mem.duplex,
-                        str(mem.offset), mem.tmode, tone(mem), mem.mode, mem.skip]))
+                        str(mem.offset), mem.tmode, tone(mem), mem.mode, mem.skip,
+                        mem.comment]))
 
 
 if __name__ == "__main__":

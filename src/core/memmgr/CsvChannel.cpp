@@ -200,12 +200,7 @@ void ReadDuplex(const CsvRowView &row, const BandRecord &bands, MemoryChannel &m
 
 std::string ReadDescription(const CsvRowView &row)
 {
-    const std::string name = row["Name"];
-    const std::string comment = row["Comment"];
-    if (comment.empty()) {
-        return name;
-    }
-    return name.empty() ? comment : name + " " + comment;
+    return JoinNameAndComment({row["Name"], row["Comment"]});
 }
 
 bool ReadSkip(const CsvRowView &row)
@@ -279,8 +274,9 @@ std::vector<std::string> WriteCsvChannel(int location, const MemoryChannel &memo
     std::snprintf(tone, sizeof tone, "%.1f", CtcssToneTable()[vfo.CtcssTone] / 10.0);
     char code[8];
     std::snprintf(code, sizeof code, "%03d", DcsCodeTable()[vfo.DcsCode]);
+    const NameAndComment text = SplitNameAndComment(DescriptionText(memory));
     return {std::to_string(location),
-            DescriptionText(memory),
+            text.name,
             Mhz(vfo.Frequency),
             duplex,
             Mhz(offset),
@@ -292,7 +288,7 @@ std::vector<std::string> WriteCsvChannel(int location, const MemoryChannel &memo
             kModeNames[vfo.Mode],
             "5.00",
             memory.Skip ? "S" : "",
-            "",
+            text.comment,
             "",
             "",
             "",

@@ -4,6 +4,7 @@
 #include "model/files/BandDefaults.h"
 #include "model/files/FileStore.h"
 #include "model/files/IndexRanges.h"
+#include "model/files/MemoryFileCheck.h"
 #include "model/files/OldModeNumbering.h"
 #include "model/files/RecordCodec.h"
 
@@ -19,19 +20,22 @@ namespace fs = std::filesystem;
 constexpr const char *kUsage = "usage: dorv-ft897 --export-csv MEMFILE CSVFILE\n"
                                "       dorv-ft897 --import-csv CSVFILE MEMFILE [--force]\n";
 
-// Reads a memory file as File > Open does, old mode numbering included.
+// Reads a memory file as File > Open does, old mode numbering included. A missing file,
+// or one that is no memory file, is refused.
 bool LoadMemoryFile(const std::string &path, MemoryTable &table, std::ostream &err)
 {
     std::error_code ec;
     if (!fs::is_regular_file(path, ec)) {
         err << path << ": " << (fs::exists(path, ec) ? "not a regular file" : "no such file")
-            << '\n';
+            << "; nothing written\n";
         return false;
     }
     Bytes bytes;
-    std::string error;
-    if (!ReadRecords(path, table.size() * kMemoryChannelSize, bytes, error)) {
-        err << path << ": " << error << '\n';
+    std::string why;
+    const MemoryFileRead read = ReadMemoryDatabase(path, bytes, why);
+    if (read != MemoryFileRead::Read) {
+        err << path << ": " << (read == MemoryFileRead::NotAMemoryFile ? "not a memory file: " : "")
+            << why << "; nothing written\n";
         return false;
     }
     DecodeMemoryChannels(bytes, table);
@@ -42,8 +46,38 @@ bool LoadMemoryFile(const std::string &path, MemoryTable &table, std::ostream &e
     return true;
 }
 
+// Whether `path` is a memory file that holds records: an export must not write over one,
+// nor an import read one as its channel list (the arguments were swapped).
+bool HoldsMemories(const std::string &path)
+{
+    std::error_code ec;
+    if (!fs::is_regular_file(path, ec) || fs::is_empty(path, ec) || ec) {
+        return false;
+    }
+    Bytes bytes;
+    std::string why;
+    return ReadMemoryDatabase(path, bytes, why) == MemoryFileRead::Read;
+}
+
+// The same file under two names (links included), or the same name for a new file.
+bool SameFile(const std::string &a, const std::string &b)
+{
+    std::error_code ea, eb;
+    if (fs::equivalent(a, b, ea)) {
+        return true;
+    }
+    const fs::path canonicalA = fs::weakly_canonical(a, ea);
+    const fs::path canonicalB = fs::weakly_canonical(b, eb);
+    return !ea && !eb && canonicalA == canonicalB;
+}
+
 int ExportCsv(const std::string &memPath, const std::string &csvPath, std::ostream &err)
 {
+    if (HoldsMemories(csvPath)) {
+        err << csvPath
+            << ": a memory file, not written over with a channel list; nothing written\n";
+        return kCsvExitFailed;
+    }
     MemoryTable table{};
     if (!LoadMemoryFile(memPath, table, err)) {
         return kCsvExitFailed;
@@ -60,6 +94,10 @@ int ExportCsv(const std::string &memPath, const std::string &csvPath, std::ostre
 
 int ImportCsv(const std::string &csvPath, const std::string &memPath, bool force, std::ostream &err)
 {
+    if (HoldsMemories(csvPath)) {
+        err << csvPath << ": a memory file, not a channel list; nothing written\n";
+        return kCsvExitFailed;
+    }
     BandRecord bands;
     InstallBandDefaults(bands);
     const CsvMemoryList list = ReadCsvMemoryFile(csvPath, bands);
@@ -75,17 +113,11 @@ int ImportCsv(const std::string &csvPath, const std::string &memPath, bool force
             << (list.taken.empty() ? "" : " (--force writes the others)") << '\n';
         return kCsvExitRefused;
     }
-    MemoryTable table{};
+    MemoryTable table = NewMemoryTable();
     std::error_code ec;
     const bool existing = fs::exists(memPath, ec);
     if (existing && !LoadMemoryFile(memPath, table, err)) {
         return kCsvExitFailed;
-    }
-    if (!existing) {
-        // A new database scans every bank until the manager says otherwise.
-        for (MemoryChannel &memory : table) {
-            memory.BankSelected = true;
-        }
     }
     PlaceTaken(table, list);
     std::string error;
@@ -112,6 +144,10 @@ std::optional<int> RunCsvCommand(const std::vector<std::string> &args, std::ostr
     if (rest.size() != 3 || (rest[0] != "--export-csv" && rest[0] != "--import-csv") ||
         (force && exporting) || rest[1].empty() || rest[2].empty()) {
         err << kUsage;
+        return kCsvExitFailed;
+    }
+    if (SameFile(rest[1], rest[2])) {
+        err << rest[1] << ": the same file as source and target; nothing written\n";
         return kCsvExitFailed;
     }
     return exporting ? ExportCsv(rest[1], rest[2], err) : ImportCsv(rest[1], rest[2], force, err);

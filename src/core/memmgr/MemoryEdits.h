@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/MemoryChannel.h"
+#include "model/RadioState.h"
 #include "model/Units.h"
 
 #include <array>
@@ -10,8 +11,6 @@ namespace dorv {
 
 constexpr int kBankCount = 20;
 constexpr int kBankSize = 50; // positions per bank
-
-using MemoryTable = std::array<MemoryChannel, kMemoryCount>;
 
 // Bank 1..20 of a position, and the first position of a bank.
 constexpr int BankOf(int pos)

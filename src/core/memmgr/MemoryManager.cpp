@@ -2,6 +2,7 @@
 
 #include "Radio.h"
 #include "memmgr/CsvMemoryList.h"
+#include "memmgr/GridText.h"
 #include "model/DescriptionText.h"
 #include "panel/ReadoutFormat.h"
 
@@ -49,7 +50,19 @@ std::string MemoryManager::CellText(int row, int col) const
     case ColBank:
         return std::to_string(BankOf(row));
     case ColFreq:
-        return FormatFrequency(memory.Vfo.Frequency);
+        return memory.inUse() ? FormatFrequency(memory.Vfo.Frequency) : "";
+    case ColMode:
+        return ModeText(memory);
+    case ColShift:
+        return ShiftText(memory);
+    case ColOffset:
+        return OffsetText(memory);
+    case ColTone:
+        return ToneText(memory);
+    case ColSplitTx:
+        return SplitTxText(memory);
+    case ColSkip:
+        return SkipText(memory);
     default:
         return DescriptionText(memory);
     }
@@ -113,6 +126,8 @@ void MemoryManager::cmdSAVE_Click()
     s.MemoryCount = CountInUse(work_);
     s.MemoryDirty = true;
     Close();
+    // In memory mode the panel shows what the current position holds now.
+    radio_.memory.AfterMemoriesReplaced();
 }
 
 // Throws the working copy away. MemoryDirty keeps what it was: changes made on the panel

@@ -20,8 +20,20 @@ public:
     explicit MemoryManager(Radio &radio) : radio_(radio) {}
 
     enum EditButton { Cut = 0, Copy = 1, Paste = 2, Compress = 3, Insert = 4 };
-    enum Column { ColChannel = 0, ColBank = 1, ColFreq = 2, ColDescription = 3 };
-    static constexpr int kColumnCount = 4;
+    // The grid's columns; all but the description are read-only.
+    enum Column {
+        ColChannel,
+        ColBank,
+        ColFreq,
+        ColMode,
+        ColShift,
+        ColOffset,
+        ColTone,
+        ColSplitTx,
+        ColSkip,
+        ColDescription,
+        kColumnCount
+    };
     // Keys the edit box reacts to (Windows key codes, as the keyboard handlers use).
     static constexpr int kKeyEnter = 13, kKeyEscape = 27, kKeyUp = 38, kKeyDown = 40;
     static constexpr int kKeyF2 = 113;
@@ -32,7 +44,9 @@ public:
     // selected.
     void Form_Load();
 
-    // The text of a grid cell: "000", bank "1".."20", "144.200.00", the trimmed description.
+    // The text of a grid cell: "000", bank "1".."20", "144.200.00", the mode, shift,
+    // offset, tone, split transmit frequency and skip as the panel shows them, the trimmed
+    // description. An empty memory shows only its position and bank.
     std::string CellText(int row, int col) const;
     static std::string BankCaption(int bank); // "01 - (000-049)" .. "20 - (950-999)"
     bool BankTicked(int bank) const { return banks_[bank - 1]; }

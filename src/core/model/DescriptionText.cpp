@@ -6,6 +6,9 @@ namespace dorv {
 
 namespace {
 
+constexpr const char *kSeparator = " | ";
+constexpr const char *kNoName = "| ";
+
 std::string Trimmed(const std::string &text)
 {
     const auto first = text.find_first_not_of(' ');
@@ -32,6 +35,27 @@ void SetDescription(MemoryChannel &memory, const std::string &text)
     }
     single.resize(kDescriptionLength, ' ');
     memory.Description = single;
+}
+
+std::string JoinNameAndComment(const NameAndComment &parts)
+{
+    if (parts.comment.empty()) {
+        return parts.name;
+    }
+    return (parts.name.empty() ? kNoName : parts.name + kSeparator) + parts.comment;
+}
+
+NameAndComment SplitNameAndComment(const std::string &description)
+{
+    const std::string text = Trimmed(description);
+    if (text.rfind(kNoName, 0) == 0) {
+        return {"", Trimmed(text.substr(2))};
+    }
+    const auto separator = text.find(kSeparator);
+    if (separator == std::string::npos) {
+        return {text, ""};
+    }
+    return {Trimmed(text.substr(0, separator)), Trimmed(text.substr(separator + 3))};
 }
 
 } // namespace dorv

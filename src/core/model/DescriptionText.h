@@ -12,4 +12,14 @@ std::string DescriptionText(const MemoryChannel &memory);
 // cut to 49 characters and blank-padded.
 void SetDescription(MemoryChannel &memory, const std::string &text);
 
+// A channel list's name and comment share the one description: "name | comment", or
+// "| comment" without a name. Split at the first " | ", both parts without blanks around
+// them, they come back as they were put together, as far as the 49 characters hold them.
+struct NameAndComment {
+    std::string name;
+    std::string comment;
+};
+std::string JoinNameAndComment(const NameAndComment &parts);
+NameAndComment SplitNameAndComment(const std::string &description);
+
 } // namespace dorv

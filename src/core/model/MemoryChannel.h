@@ -24,4 +24,13 @@ struct MemoryChannel {
     bool operator==(const MemoryChannel &) const = default;
 };
 
+// An empty memory of a new memory database: every bank takes part in memory scanning
+// until the memory manager says otherwise.
+inline MemoryChannel NewDatabaseMemory()
+{
+    MemoryChannel memory;
+    memory.BankSelected = true;
+    return memory;
+}
+
 } // namespace dorv

@@ -8,6 +8,16 @@
 
 namespace dorv {
 
+using MemoryTable = std::array<MemoryChannel, kMemoryCount>;
+
+// The memories of a new memory database: all empty, every bank selected.
+inline MemoryTable NewMemoryTable()
+{
+    MemoryTable table;
+    table.fill(NewDatabaseMemory());
+    return table;
+}
+
 // A last-sent value that no real field takes: the next comparison always differs.
 constexpr std::int16_t kNotSent = 999;
 
@@ -29,7 +39,7 @@ struct RadioState {
     std::int16_t SubBand = 0;
     BandRecord BandTable;
     SettingsRecord Settings;
-    std::array<MemoryChannel, kMemoryCount> Memories{};
+    MemoryTable Memories = NewMemoryTable();
     int MemoryCount = 0;
     int CurrentMemory = 0;
     int SavedMemory = 0; // the memory current when MCK or the priority monitor began

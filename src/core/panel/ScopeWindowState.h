@@ -36,6 +36,8 @@ struct ScopeChartState {
     int WrapWidth = 1; // kept for the menu and the file; a panning chart has no wrap cursor
     bool Fill = true;  // fill under the trace
     std::vector<ScopeReading> Samples; // the sweep being drawn
+    // The picture before the sweep began: shown where the sweep has not read yet.
+    std::vector<ScopeReading> Previous;
     bool operator==(const ScopeChartState &) const = default;
 };
 

@@ -18,7 +18,7 @@ const char *const kIntervalOffText =
     "interval before scanning can take place.";
 const char *const kNothingToScanText =
     "No memory channel can be scanned: every memory in use is skipped or outside the "
-    "selected banks.";
+    "selected banks. Banks are chosen under Memory > Manager.";
 
 bool TakesPartInScanning(const MemoryChannel &m)
 {

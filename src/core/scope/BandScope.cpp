@@ -39,6 +39,7 @@ void BandScope::Form_Load()
     v.Waterfall.clear();
     v.CompletedSweeps = 0;
     v.stripScope.Samples.clear();
+    v.stripScope.Previous.clear();
     ScopeCentre = radio_.state.MainVfo.Frequency;
     v.txtCentre = FormatFrequency(ScopeCentre);
     OpenScopeSettingsFile();
@@ -108,6 +109,7 @@ void BandScope::ChangeXScale()
     radio_.state.MainVfo.Frequency = ScopeStart;
     v.stripScope.Origin = ScopeStart / 100;
     v.txtCurrent = FormatFrequency(ScopeStart);
+    v.stripScope.Marker = ScopeStart / 100.0;
     v.stripScope.Step = kScopeSteps[v.listSteps].Value / 100.0;
     v.stripScope.Span = 2.0 * (width / 100);
 }
@@ -128,6 +130,7 @@ void BandScope::stripScope_PointSelected(double kHz)
 {
     const auto freq = static_cast<Freq>(std::lround(kHz * 100.0));
     view().txtCurrent = FormatFrequency(freq);
+    view().stripScope.Marker = freq / 100.0; // the dashed line follows the main VFO
     radio_.state.MainVfo.Frequency = freq;
     radio_.cat.SendFreqToRadioMB(freq);
     radio_.host.panelChanged();

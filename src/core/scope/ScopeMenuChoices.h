@@ -12,10 +12,10 @@ struct ScopeListEntry {
     Freq Value;
 };
 
-// listSteps: the value is the step of one reading. The first two captions name a tenth
-// of the step they make ("10 Hz" moves the radio 100 Hz), as the radio's owners know it.
+// listSteps: the value is the step of one reading, and each caption names the step it
+// makes. The stored choice is the entry's index.
 inline constexpr ScopeListEntry kScopeSteps[] = {
-    {"10 Hz", 10}, {"50 Hz", 50}, {"1 KHz", 100}, {"5 KHz", 500}, {"10 KHz", 1000}};
+    {"100 Hz", 10}, {"500 Hz", 50}, {"1 KHz", 100}, {"5 KHz", 500}, {"10 KHz", 1000}};
 inline constexpr int kScopeStepAtLoad = 0;
 
 // listScanWidth: the value is half the swept span.

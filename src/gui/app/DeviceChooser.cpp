@@ -3,13 +3,18 @@
 #include "cat/PortMap.h"
 
 #include <QDialogButtonBox>
+#include <QFile>
 #include <QFormLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSerialPortInfo>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <cerrno>
+#include <cstring>
+#include <sys/stat.h>
 
 namespace dorv::gui {
 
@@ -31,6 +36,29 @@ QList<DeviceChoice> PresentSerialDevices()
     return devices;
 }
 
+QString DeviceProblem(const QString &path)
+{
+    if (path == QLatin1String(PortMap::kSimulator)) {
+        return {};
+    }
+    if (path.isEmpty()) {
+        return DeviceChooser::tr("No device is named.");
+    }
+    for (const QChar c : path) {
+        if (c.category() == QChar::Other_Control) {
+            return DeviceChooser::tr("The path holds a control character.");
+        }
+    }
+    struct stat info {};
+    if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
+        return DeviceChooser::tr("%1: %2.").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
+    }
+    if (!S_ISCHR(info.st_mode)) {
+        return DeviceChooser::tr("%1 is not a serial device.").arg(path);
+    }
+    return {};
+}
+
 DeviceChooser::DeviceChooser(const QList<DeviceChoice> &devices, int port, QWidget *parent)
     : QDialog(parent), devices_(devices)
 {
@@ -48,6 +76,10 @@ DeviceChooser::DeviceChooser(const QList<DeviceChoice> &devices, int port, QWidg
     layout->addWidget(list_);
 
     auto *form = new QFormLayout;
+    path_ = new QLineEdit(this);
+    path_->setObjectName(QStringLiteral("txtDevice"));
+    path_->setPlaceholderText(tr("/dev/serial/by-id/..., /dev/pts/3, simulator"));
+    form->addRow(tr("Device:"), path_);
     port_ = new QSpinBox(this);
     port_->setObjectName(QStringLiteral("spnPort"));
     port_->setRange(PortMap::kFirstPort, PortMap::kLastPort);
@@ -55,12 +87,24 @@ DeviceChooser::DeviceChooser(const QList<DeviceChoice> &devices, int port, QWidg
         port >= PortMap::kFirstPort && port <= PortMap::kLastPort ? port : PortMap::kFirstPort);
     form->addRow(tr("Store as serial port:"), port_);
     layout->addLayout(form);
+    problem_ = new QLabel(this);
+    problem_->setObjectName(QStringLiteral("lblProblem"));
+    problem_->setWordWrap(true);
+    problem_->hide();
+    layout->addWidget(problem_);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     QPushButton *ok = buttons->button(QDialogButtonBox::Ok);
     ok->setEnabled(false);
-    connect(list_, &QListWidget::currentRowChanged, ok,
-            [ok](int row) { ok->setEnabled(row >= 0); });
+    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
+        if (row >= 0 && row < devices_.size()) {
+            path_->setText(devices_[row].device);
+        }
+    });
+    connect(path_, &QLineEdit::textChanged, this, [this, ok](const QString &text) {
+        ok->setEnabled(!text.trimmed().isEmpty());
+        problem_->hide();
+    });
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -72,8 +116,18 @@ DeviceChooser::DeviceChooser(const QList<DeviceChoice> &devices, int port, QWidg
 
 QString DeviceChooser::device() const
 {
-    const int row = list_->currentRow();
-    return row >= 0 && row < devices_.size() ? devices_[row].device : QString();
+    return path_->text().trimmed();
+}
+
+void DeviceChooser::accept()
+{
+    const QString problem = device().isEmpty() ? QString() : DeviceProblem(device());
+    if (!problem.isEmpty()) {
+        problem_->setText(problem);
+        problem_->show();
+        return;
+    }
+    QDialog::accept();
 }
 
 int DeviceChooser::port() const

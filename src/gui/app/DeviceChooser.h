@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+class QLabel;
+class QLineEdit;
 class QListWidget;
 class QSpinBox;
 
@@ -18,19 +20,30 @@ struct DeviceChoice {
 // The serial devices present now (QSerialPortInfo).
 QList<DeviceChoice> PresentSerialDevices();
 
-// "Choose device…": lists the serial devices present and the port number the choice is
-// stored under in the port map.
+// Why `path` cannot be stored as a serial port's device, empty when it can: it must be
+// the built-in simulator or a character device (a serial port or a pseudo-terminal, also
+// through links such as /dev/serial/by-id/...).
+QString DeviceProblem(const QString &path);
+
+// "Choose device…": lists the serial devices present, takes a typed path as well (a
+// pick from the list fills it in), and the port number the choice is stored under in the
+// port map. OK accepts only a device that passes DeviceProblem; otherwise the dialog says
+// why and stays open.
 class DeviceChooser : public QDialog {
     Q_OBJECT
 public:
     DeviceChooser(const QList<DeviceChoice> &devices, int port, QWidget *parent = nullptr);
 
-    QString device() const; // empty when none is picked
+    QString device() const; // empty when none is picked or typed
     int port() const;
+
+    void accept() override;
 
 private:
     QList<DeviceChoice> devices_;
     QListWidget *list_ = nullptr;
+    QLineEdit *path_ = nullptr;
+    QLabel *problem_ = nullptr;
     QSpinBox *port_ = nullptr;
 };
 

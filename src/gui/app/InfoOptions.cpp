@@ -8,13 +8,25 @@ namespace dorv::gui {
 
 namespace {
 
-constexpr const char *kHelp =
-    "usage: dorv-ft897 [--help] [--version] [Qt options]\n"
+// Every option the program takes, one line each; the README lists the same lines.
+constexpr const char *kOptionLines =
+    "  --help                        show this text and exit\n"
+    "  --version                     show the version and exit\n"
+    "  --rigctld [ADDRESS:]PORT      serve the network control protocol there for this run\n"
+    "  --export-csv MEMFILE CSVFILE  write the channels of a memory file as a CSV list\n"
+    "  --import-csv CSVFILE MEMFILE  put the channels of a CSV list into a memory file\n"
+    "  --force                       with --import-csv: write the other rows when some are "
+    "refused\n";
+
+constexpr const char *kHelpHead =
+    "usage: dorv-ft897 [--rigctld [ADDRESS:]PORT] [Qt options]\n"
+    "       dorv-ft897 --export-csv MEMFILE CSVFILE\n"
+    "       dorv-ft897 --import-csv CSVFILE MEMFILE [--force]\n"
     "\n"
     "A remote-control front panel for the FT-897 transceiver on a serial port.\n"
-    "\n"
-    "  --help       show this text and exit\n"
-    "  --version    show the version and exit\n"
+    "\n";
+
+constexpr const char *kHelpTail =
     "\n"
     "Choose the radio's port under Settings > Serial Port and its rate under CAT Rate,\n"
     "then press POWER (the P key). The data files (bandinfo.dorv, ft897.dorv,\n"
@@ -24,6 +36,8 @@ constexpr const char *kHelp =
     "\n"
     "Environment: DORV_PANEL_DUMP=FILE writes a text dump of the panel to FILE.\n";
 
+constexpr std::string_view kRigctld = "--rigctld";
+
 } // namespace
 
 std::optional<int> AnswerInfoOptions(int argc, const char *const argv[], std::ostream &out)
@@ -31,7 +45,7 @@ std::optional<int> AnswerInfoOptions(int argc, const char *const argv[], std::os
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         if (arg == "--help" || arg == "-h") {
-            out << kHelp;
+            out << kHelpHead << kOptionLines << kHelpTail;
             return 0;
         }
         if (arg == "--version") {
@@ -40,6 +54,19 @@ std::optional<int> AnswerInfoOptions(int argc, const char *const argv[], std::os
         }
     }
     return std::nullopt;
+}
+
+std::string CommandLineFault(const std::vector<std::string> &args)
+{
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string &arg = args[i];
+        if (arg == kRigctld) {
+            ++i; // its value, checked where it is used
+        } else if (arg.rfind(std::string(kRigctld) + "=", 0) != 0) {
+            return (arg.rfind('-', 0) == 0 ? "unknown option " : "unexpected argument ") + arg;
+        }
+    }
+    return {};
 }
 
 } // namespace dorv::gui

@@ -10,6 +10,7 @@
 #include "app/PanelDumpWriter.h"
 #include "app/PanelWiring.h"
 #include "app/PortMenu.h"
+#include "app/StatusMessage.h"
 #include "app/WindowPlacer.h"
 #include "dialogs/SettingsDialogViews.h"
 #include "memmgr/MemoryManagerWindow.h"
@@ -22,7 +23,6 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -93,14 +93,13 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     setCentralWidget(panel_);
     settingsDialogs_ = wired(new SettingsDialogViews(radio_, this));
     // Shown while the serial device is gone or the radio stops answering the status polls.
-    noReply_ = new QLabel(this);
+    noReply_ = new StatusMessage(this);
     noReply_->setObjectName(QStringLiteral("lblNoReply"));
     setTextColour(*noReply_, kWarningColour);
     QFont bold = noReply_->font();
     bold.setBold(true);
     noReply_->setFont(bold);
-    noReply_->hide();
-    statusBar()->addWidget(noReply_);
+    statusBar()->addWidget(noReply_, 1);
     net_ = new NetServerControl(radio_, host_, menus_->menu(QStringLiteral("mnuSettings")),
                                 statusBar(), this);
     // The window's size comes from the display size menu, not from dragging a corner.
@@ -189,8 +188,7 @@ void MainWindow::render()
         break;
     }
     const QString linkStatus = QString::fromStdString(PortWatch::StatusText(radio_.panel));
-    noReply_->setText(linkStatus);
-    noReply_->setVisible(!linkStatus.isEmpty());
+    noReply_->setMessage(linkStatus);
     linkStatus_->render(radio_, portMenu_->device(radio_.state.Settings.CommPort));
     // The other windows draw from the panel state or from forms that only their own actions
     // and the menus change, and those redraw everything: a reading, a knob step or a second

@@ -11,8 +11,6 @@
 #include <functional>
 #include <optional>
 
-class QLabel;
-
 namespace dorv::gui {
 
 class AboutDialog;
@@ -26,6 +24,7 @@ class NetServerControl;
 class PortMenu;
 class ScopeWindow;
 class SettingsDialogViews;
+class StatusMessage;
 class WindowPlacer;
 
 // The main window (frmRadio): the menus and the front panel. It owns the radio, forwards
@@ -81,7 +80,7 @@ private:
     LinkStatusField *linkStatus_ = nullptr;
     PortMenu *portMenu_ = nullptr;
     WindowPlacer *placer_ = nullptr;
-    QLabel *noReply_ = nullptr;
+    StatusMessage *noReply_ = nullptr;
     // The frame position last taken from or given to the panel state, in pixels; none
     // before the first layout, so that 0/0 is applied too.
     std::optional<QPoint> placed_;

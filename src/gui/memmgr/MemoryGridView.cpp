@@ -1,18 +1,22 @@
 #include "memmgr/MemoryGridView.h"
 
 #include "memmgr/MemoryManager.h"
+#include "memmgr/MemoryTableModel.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 #include <algorithm>
 
 namespace dorv::gui {
 
 namespace {
 
-constexpr int kTwipsPerPixel = 15;
-constexpr int kColumnTwips[] = {735, 615, 975, 4670};
+// Room around a cell's text, in pixels, as the style draws it and a little more.
+constexpr int kCellPadding = 14;
+// The description column keeps at least this many average characters in view.
+constexpr int kDescriptionChars = 24;
 
 } // namespace
 
@@ -26,18 +30,54 @@ MemoryGridView::MemoryGridView(const dorv::MemoryManager &manager, QWidget *pare
     verticalHeader()->hide();
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // The user may widen or narrow a column; a double click on a divider fits it.
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setMinimumSectionSize(fontMetrics().horizontalAdvance(QLatin1Char('0')));
+}
+
+void MemoryGridView::setModel(QAbstractItemModel *model)
+{
+    QTableView::setModel(model);
+    fitColumns();
+}
+
+void MemoryGridView::fitColumns()
+{
+    if (model() == nullptr) {
+        return;
+    }
+    const QFontMetrics cells = fontMetrics();
+    const QFontMetrics headings = horizontalHeader()->fontMetrics();
+    int fixed = 0;
+    for (int col = 0; col < dorv::MemoryManager::ColDescription; ++col) {
+        int width = headings.horizontalAdvance(model()->headerData(col, Qt::Horizontal).toString());
+        for (const QString &text : MemoryTableModel::WidestTexts(col)) {
+            width = std::max(width, cells.horizontalAdvance(text));
+        }
+        setColumnWidth(col, width + kCellPadding);
+        fixed += width + kCellPadding;
+    }
+    // The window never gets so narrow that the fixed columns push the description away.
+    const int description = cells.averageCharWidth() * kDescriptionChars;
+    setMinimumWidth(fixed + description + verticalScrollBar()->sizeHint().width() +
+                    2 * frameWidth());
+}
+
+void MemoryGridView::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange) {
+        verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 4);
+        fitColumns();
+    }
 }
 
 void MemoryGridView::showRange()
 {
     if (model() == nullptr) {
         return;
-    }
-    for (int col = 0; col < 4; ++col) {
-        setColumnWidth(col, kColumnTwips[col] / kTwipsPerPixel);
     }
     setCurrentIndex(model()->index(manager_.Row(), dorv::MemoryManager::ColDescription));
     scrollTo(model()->index(manager_.RowSel(), dorv::MemoryManager::ColDescription));

@@ -13,7 +13,9 @@ namespace dorv::gui {
 // (RowSel) follows a drag, a Shift+click and the Shift+arrow keys. Each change is reported
 // once through rangeMoved(row, rowSel); a drag upwards reports rowSel < row, which the
 // manager takes as an empty range. Double click and F2 ask for the edit box. The current
-// cell is always in the description column; the other columns cannot take it.
+// cell is always in the description column; the other columns cannot take it. The columns
+// fit their contents when the grid is made and when its font changes; then the user may
+// resize them, and a double click on a divider fits the column to what is in view.
 class MemoryGridView : public QTableView {
     Q_OBJECT
 public:
@@ -21,6 +23,10 @@ public:
 
     // Puts the current cell on the manager's Row and scrolls RowSel into view.
     void showRange();
+    // Makes each read-only column as wide as its heading and the widest text it can show,
+    // and the grid wide enough for them and a part of the description.
+    void fitColumns();
+    void setModel(QAbstractItemModel *model) override;
 
 signals:
     void rangeMoved(int row, int rowSel);
@@ -32,6 +38,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void moveTo(int row, int rowSel);

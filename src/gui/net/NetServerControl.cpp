@@ -141,14 +141,18 @@ void NetServerControl::editAddress()
     const NetConfig edited = dialog.config();
     config_.Address = edited.Address;
     config_.Port = edited.Port;
-    save();
-    // A running server moves to the new place at once.
-    if (tcp_->isListening()) {
+    // A server that runs, or that sharing wants running but could not start, moves to the
+    // new place at once.
+    const bool sharing = !fromCommandLine_ && (config_.Enabled || !failure_.isEmpty());
+    if (tcp_->isListening() || sharing || !failure_.isEmpty()) {
         fromCommandLine_ = false;
-        if (!serve(config_)) {
+        if (serve(config_)) {
+            config_.Enabled = config_.Enabled || sharing;
+        } else {
             QMessageBox::warning(window_, tr("Network Server"), failure_);
         }
     }
+    save();
 }
 
 void NetServerControl::showStatus()

@@ -1,15 +1,32 @@
 #include "net/NetServerDialog.h"
 
+#include "net/TcpListener.h"
 #include "widgets/TextColour.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSocketNotifier>
 #include <QSpinBox>
 #include <QVBoxLayout>
+#include <cstring>
 
 namespace dorv::gui {
+
+QString ListenAddressProblem(const QString &address)
+{
+    const std::optional<SocketAddress> socket = IpSocketAddress(address, 0);
+    if (!socket) {
+        return NetServerDialog::tr("\"%1\" is not an IPv4 or IPv6 address.").arg(address);
+    }
+    TcpListener probe;
+    if (const int error = probe.listen(*socket); error != 0) {
+        return NetServerDialog::tr("This machine cannot listen on %1: %2.")
+            .arg(address, QString::fromLocal8Bit(std::strerror(error)));
+    }
+    return {};
+}
 
 NetServerDialog::NetServerDialog(const NetConfig &config, QWidget *parent)
     : QDialog(parent), config_(config)
@@ -42,9 +59,25 @@ NetServerDialog::NetServerDialog(const NetConfig &config, QWidget *parent)
                                  this));
     layout->addLayout(form);
     layout->addWidget(warning_);
+    problem_ = new QLabel(this);
+    problem_->setObjectName(QStringLiteral("lblProblem"));
+    problem_->setWordWrap(true);
+    setTextColour(*problem_, kWarningColour);
+    problem_->hide();
+    layout->addWidget(problem_);
     layout->addWidget(buttons);
     connect(address_, &QLineEdit::textChanged, this, &NetServerDialog::showWarning);
     showWarning();
+}
+
+void NetServerDialog::accept()
+{
+    const QString problem = ListenAddressProblem(QString::fromStdString(config().Address));
+    problem_->setText(problem);
+    problem_->setVisible(!problem.isEmpty());
+    if (problem.isEmpty()) {
+        QDialog::accept();
+    }
 }
 
 void NetServerDialog::showWarning()

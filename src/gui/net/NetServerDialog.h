@@ -12,7 +12,8 @@ namespace dorv::gui {
 
 // Settings > "Network Server...": the address and port the network control server
 // listens on. An address other than loopback shows a warning: the protocol has no
-// authentication, so anyone who reaches the port can tune and key the radio.
+// authentication, so anyone who reaches the port can tune and key the radio. OK takes
+// only an address this machine can listen on; otherwise the dialog says why and stays.
 class NetServerDialog : public QDialog {
     Q_OBJECT
 public:
@@ -21,6 +22,8 @@ public:
     // The configuration with the address and port as edited.
     NetConfig config() const;
 
+    void accept() override;
+
 private:
     void showWarning();
 
@@ -28,6 +31,12 @@ private:
     QLineEdit *address_ = nullptr;
     QSpinBox *port_ = nullptr;
     QLabel *warning_ = nullptr;
+    QLabel *problem_ = nullptr;
 };
+
+// Why the server cannot listen on `address`, empty when it can: it must be an IPv4 or
+// IPv6 literal (or localhost) of this machine. Tried on a spare port, so a server already
+// listening on the configured port does not stand in the way.
+QString ListenAddressProblem(const QString &address);
 
 } // namespace dorv::gui

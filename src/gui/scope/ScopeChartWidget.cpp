@@ -1,5 +1,6 @@
 #include "scope/ScopeChartWidget.h"
 
+#include "scope/ScopeChart.h"
 #include "scope/ScopeGeometry.h"
 
 #include <QMouseEvent>
@@ -32,17 +33,31 @@ double NiceStep(double span, int count)
     return 10 * magnitude;
 }
 
+// The box of a kHz label centred under `x`, moved sideways as far as it takes to lie
+// wholly inside a widget `width` pixels wide.
+QRectF AxisLabelRect(const QFontMetrics &metrics, const QString &label, double x, double top,
+                     int width)
+{
+    const double labelWidth = metrics.horizontalAdvance(label) + 2;
+    const double left = std::clamp(x - labelWidth / 2, 0.0, width - labelWidth);
+    return QRectF(left, top, labelWidth, metrics.height());
+}
+
 bool SameRange(const ScopeChartState &a, const ScopeChartState &b)
 {
     return a.Origin == b.Origin && a.Span == b.Span && a.Handles == b.Handles;
 }
 
+// Readings are only ever added at the end, or all replaced.
+bool SameReadings(const std::vector<ScopeReading> &a, const std::vector<ScopeReading> &b)
+{
+    return a.size() == b.size() && (a.empty() || (a.back() == b.back() && a.front() == b.front()));
+}
+
 bool SameTrace(const ScopeChartState &a, const ScopeChartState &b)
 {
-    return a.Marker == b.Marker && a.Fill == b.Fill && a.Samples.size() == b.Samples.size() &&
-           (a.Samples.empty() || (a.Samples.back().Frequency == b.Samples.back().Frequency &&
-                                  a.Samples.back().S == b.Samples.back().S &&
-                                  a.Samples.front().Frequency == b.Samples.front().Frequency));
+    return a.Marker == b.Marker && a.Fill == b.Fill && SameReadings(a.Samples, b.Samples) &&
+           SameReadings(a.Previous, b.Previous);
 }
 
 } // namespace
@@ -126,8 +141,9 @@ void ScopeChartWidget::drawStatic(QPainter &painter) const
             const double x = XOfKHz(chart_, area, f);
             painter.setPen(kAxisColour);
             painter.drawLine(QPointF(x, bottom), QPointF(x, bottom + 4));
-            painter.drawText(QRectF(x - 40, bottom + 4, 80, 16), Qt::AlignHCenter | Qt::AlignTop,
-                             QString::number(f, 'f', step < 1 ? 1 : 0));
+            const QString label = QString::number(f, 'f', step < 1 ? 1 : 0);
+            painter.drawText(AxisLabelRect(painter.fontMetrics(), label, x, bottom + 4, width()),
+                             Qt::AlignHCenter | Qt::AlignTop, label);
             if (verticalGrid) {
                 painter.setPen(kGridColour);
                 painter.drawLine(QPointF(x, area.Top), QPointF(x, bottom));
@@ -147,9 +163,10 @@ void ScopeChartWidget::drawTrace(QPainter &painter) const
     const PlotArea area = ChartPlotArea(width(), height());
     painter.setClipRect(QRectF(area.Left, area.Top, area.Width, area.Height));
     painter.setRenderHint(QPainter::Antialiasing);
-    if (!chart_.Samples.empty()) {
+    const std::vector<ScopeReading> picture = ChartPicture(chart_);
+    if (!picture.empty()) {
         QPainterPath trace;
-        for (const ScopeReading &r : chart_.Samples) {
+        for (const ScopeReading &r : picture) {
             const QPointF point(XOfKHz(chart_, area, r.Frequency / 100.0), yOfS(r.S));
             if (trace.elementCount() == 0) {
                 trace.moveTo(point);

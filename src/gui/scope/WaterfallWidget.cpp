@@ -13,6 +13,9 @@ namespace {
 const QColor kBackground(12, 18, 28);
 const QColor kNoSweep(4, 6, 10); // rows no sweep has filled yet
 constexpr int kRows = 100;
+// The height of one sweep's band, in pixels at least: a sweep stays visible however many
+// rows the area would share out. The oldest bands then fall off the bottom.
+constexpr double kMinBand = 4.0;
 } // namespace
 
 WaterfallWidget::WaterfallWidget(QWidget *parent) : QWidget(parent)
@@ -76,7 +79,11 @@ void WaterfallWidget::paintEvent(QPaintEvent *)
     painter.fillRect(rect(), kBackground);
     const PlotArea area = WaterfallPlotArea(width(), height());
     const QRectF target(area.Left, area.Top, area.Width, area.Height);
-    painter.drawImage(target, image_);
+    const double band = std::max(kMinBand, area.Height / kRows);
+    painter.save();
+    painter.setClipRect(target);
+    painter.drawImage(QRectF(area.Left, area.Top, area.Width, band * kRows), image_);
+    painter.restore();
     painter.setPen(QColor(170, 180, 190));
     painter.drawRect(target);
     QFont font = painter.font();

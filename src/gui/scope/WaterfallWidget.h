@@ -7,10 +7,10 @@
 
 namespace dorv::gui {
 
-// The finished sweeps under the chart, one row each, newest on top, coloured by S value
-// over the chart's frequency range. Each pixel column shows the strongest reading that
-// falls into it. The picture is kept as an image and redrawn when a sweep finishes, the
-// range changes or the widget is resized.
+// The finished sweeps under the chart, one band of a few pixels each, newest on top,
+// coloured by S value over the chart's frequency range. Each pixel column shows the strongest
+// reading that falls into it. The picture is kept as an image and redrawn when a sweep finishes,
+// the range changes or the widget is resized.
 class WaterfallWidget : public QWidget {
     Q_OBJECT
 public:

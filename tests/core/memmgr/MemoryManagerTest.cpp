@@ -21,6 +21,9 @@ class MemoryManagerTest : public FilesTest {
 protected:
     void SetUp() override
     {
+        for (MemoryChannel &memory : s.Memories) {
+            memory.BankSelected = false;
+        }
         s.Memories[0].BankSelected = true; // bank 1 ticked
         open();
     }
@@ -55,8 +58,8 @@ TEST_F(MemoryManagerTest, opening_fillsGridAndBanksFromMemories)
     EXPECT_EQ(mm.CellText(995, 0), "995");
     EXPECT_EQ(mm.CellText(995, 1), "20");
     EXPECT_EQ(mm.CellText(7, 1), "1");
-    EXPECT_EQ(mm.CellText(995, 2), "144.200.00");
-    EXPECT_EQ(mm.CellText(995, 3), "Calling");
+    EXPECT_EQ(mm.CellText(995, MemoryManager::ColFreq), "144.200.00");
+    EXPECT_EQ(mm.CellText(995, MemoryManager::ColDescription), "Calling");
     EXPECT_EQ(MemoryManager::BankCaption(1), "01 - (000-049)");
     EXPECT_EQ(MemoryManager::BankCaption(20), "20 - (950-999)");
     EXPECT_TRUE(mm.BankTicked(1) && mm.BankTicked(20));
@@ -68,6 +71,54 @@ TEST_F(MemoryManagerTest, opening_fillsGridAndBanksFromMemories)
     EXPECT_FALSE(mm.WorkingCopy()[52].BankSelected);
     mm.cmdSAVE_Click();
     EXPECT_TRUE(s.Memories[51].BankSelected);
+}
+
+// Beside the frequency the grid shows what a ham checks after an import, as the panel
+// shows it; an empty position shows only where it is.
+TEST_F(MemoryManagerTest, grid_showsModeShiftToneSplitAndSkip)
+{
+    MemoryChannel repeater = Channel(14694000, "W1AW");
+    repeater.Vfo.RptDirection = kRptMinus;
+    repeater.Vfo.RptOffset = 60000;
+    repeater.Vfo.ToneMode = 1;
+    repeater.Vfo.CtcssTone = 12; // 100.0 Hz
+    MemoryChannel squelch = Channel(44210000);
+    squelch.Vfo.RptDirection = kRptPlus;
+    squelch.Vfo.RptOffset = 500000;
+    squelch.Vfo.ToneMode = 2;
+    squelch.Vfo.CtcssTone = 0; // 67.0 Hz
+    MemoryChannel dcs = Channel(44600000);
+    dcs.Vfo.ToneMode = 3;
+    dcs.Vfo.DcsCode = 103;      // 754
+    dcs.Vfo.RptOffset = 500000; // simplex: the offset is not shown
+    dcs.Skip = true;
+    MemoryChannel split = Channel(1419500);
+    split.Vfo.Mode = ModeUSB;
+    split.Vfo.RptDirection = kRptSplit;
+    split.Split = true;
+    split.SplitVfo.Frequency = 1422500;
+    mm.cmdCANCEL_Click();
+    s.Memories[0] = repeater;
+    s.Memories[1] = squelch;
+    s.Memories[2] = dcs;
+    s.Memories[3] = split;
+    s.Memories[4].Skip = true; // deleted: empty all the same
+    open();
+
+    const std::vector<std::vector<std::string>> rows = {
+        {"000", "1", "146.940.00", "FM", "-", "0.600", "ENC 100.0", "", "", "W1AW"},
+        {"001", "1", "442.100.00", "FM", "+", "5.000", "ENC DEC 67.0", "", "", ""},
+        {"002", "1", "446.000.00", "FM", "", "", "DCS 754", "", "SKIP", ""},
+        {"003", "1", "14.195.00", "USB", "", "", "", "14.225.00", "", ""},
+        {"004", "1", "", "", "", "", "", "", "", ""},
+    };
+    for (int row = 0; row < static_cast<int>(rows.size()); ++row) {
+        std::vector<std::string> shown;
+        for (int col = 0; col < MemoryManager::kColumnCount; ++col) {
+            shown.push_back(mm.CellText(row, col));
+        }
+        EXPECT_EQ(shown, rows[row]) << "row " << row;
+    }
 }
 
 TEST_F(MemoryManagerTest, cutCopyPaste_rangeFromRowToRowSel)
@@ -211,7 +262,7 @@ TEST_F(MemoryManagerTest, editBox_keysCommitCancelAndMove)
     ASSERT_TRUE(mm.EditBoxVisible());
     mm.Text1_KeyDown(MemoryManager::kKeyEscape, "thrown away");
     EXPECT_FALSE(mm.EditBoxVisible());
-    EXPECT_EQ(mm.CellText(7, 3), "");
+    EXPECT_EQ(mm.CellText(7, MemoryManager::ColDescription), "");
 
     mm.GridEdit();
     const std::string sixty(60, 'x');
@@ -221,7 +272,7 @@ TEST_F(MemoryManagerTest, editBox_keysCommitCancelAndMove)
 
     mm.GridEdit();
     mm.Text1_KeyDown(MemoryManager::kKeyUp, "Repeater Süd");
-    EXPECT_EQ(mm.CellText(8, 3), "Repeater Süd");
+    EXPECT_EQ(mm.CellText(8, MemoryManager::ColDescription), "Repeater Süd");
     EXPECT_EQ(mm.WorkingCopy()[8].Description.size(), 49u);
     EXPECT_EQ(mm.Row(), 7);
 
@@ -229,7 +280,7 @@ TEST_F(MemoryManagerTest, editBox_keysCommitCancelAndMove)
     mm.GridEdit();
     mm.Text1_KeyDown(MemoryManager::kKeyUp, "first");
     EXPECT_EQ(mm.Row(), 0) << "no row above the first";
-    EXPECT_EQ(mm.CellText(0, 3), "first");
+    EXPECT_EQ(mm.CellText(0, MemoryManager::ColDescription), "first");
     EXPECT_TRUE(s.Memories[0].Description.find_first_not_of(' ') == std::string::npos)
         << "nothing reaches Memories before SAVE";
 }

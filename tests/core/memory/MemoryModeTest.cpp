@@ -10,6 +10,27 @@ using MemoryModeTest = MemoryTest;
 
 constexpr std::uint8_t kUsbCode = 0x01;
 
+// The manager's SAVE changes what sits at the current position: the panel shows, and the
+// radio gets, the memory that is there now, not the one that was.
+TEST_F(MemoryModeTest, managerSave_showsTheCurrentPositionAsSaved)
+{
+    store(0, 14500000);
+    store(2, 14520000);
+    store(4, 14540000);
+    s.CurrentMemory = 2;
+    enterMR();
+    ASSERT_EQ(p.ledFreq, "145.200.00");
+
+    radio.app.mnuMemoryArray_Click(0);
+    radio.memmgr.btnMemoryEdit_Click(MemoryManager::Compress); // 0, 2, 4 -> 0, 1, 2
+    radio.memmgr.cmdSAVE_Click();
+
+    EXPECT_EQ(s.CurrentMemory, 2);
+    EXPECT_EQ(p.ledMRnumber, "002");
+    EXPECT_EQ(p.ledFreq, "145.400.00");
+    EXPECT_EQ(SetFrequencies(takeFrames()), std::vector<Freq>{14540000});
+}
+
 TEST_F(MemoryModeTest, vfoMr_recallsTheFirstUsedChannelAndShowsIt)
 {
     store(12, 14552000, ModeUSB).Description = "Club net" + std::string(41, ' ');

@@ -1,4 +1,6 @@
 #include "ScanFixture.h"
+#include "core/files/FilesFixture.h"
+#include "model/MemoryStore.h"
 #include "panel/KeyCodes.h"
 
 using namespace dorv;
@@ -36,6 +38,58 @@ TEST_F(MemoryScanTest, scan_needsTwoMemoriesAndStartsUpwardAtOnce)
     EXPECT_EQ(p.ledMRnumber, "020");
     EXPECT_EQ(stepFrequencies(), (std::vector<Freq>{14520000}));
     EXPECT_FALSE(p.lblMemoryDesc.Visible);
+}
+
+// A new memory database has every bank selected, however it was made: at the first start
+// with no memory file, after File > New, and in a new (empty) memory file. Memories
+// written from the VFO there are scanned at once.
+TEST_F(MemoryScanTest, newMemoryDatabase_scansTheMemoriesWrittenIntoIt)
+{
+    WriteFileBytes(dir / "new.mem", {});
+    const std::pair<const char *, std::function<void()>> newDatabase[] = {
+        {"first start", [] {}},
+        {"File > New", [&] { radio.files.mnuFileArray_Click(0); }},
+        {"empty file",
+         [&] {
+             host.openAnswers = {(dir / "new.mem").string()};
+             radio.files.mnuFileArray_Click(1);
+         }},
+    };
+    for (const auto &[way, make] : newDatabase) {
+        SCOPED_TRACE(way);
+        make();
+        for (const int position : {0, 60, 130, 700, 999}) {
+            s.MainVfo = {14500000 + position * 100, ModeFM};
+            SaveVFOInfoToMemory(s, position);
+        }
+        s.MemoryDirty = false;
+        memoryStateAt(60);
+        host.messages.clear();
+
+        radio.scan.SCANbutton_Click();
+
+        EXPECT_TRUE(host.messages.empty()) << host.messages[0].text;
+        ASSERT_TRUE(runUntil([&] { return steps().size() >= 5; }, 5.0));
+        std::vector<Freq> visited = stepFrequencies();
+        visited.resize(5);
+        EXPECT_EQ(visited, (std::vector<Freq>{14513000, 14570000, 14599900, 14500000, 14506000}));
+        radio.scan.SCANbutton_Click();
+        radio.power.CATbutton_Click(); // off, so that the next round starts as this one did
+        host.run(1.0);
+    }
+}
+
+// The message for memories that cannot be scanned says where the banks are chosen.
+TEST_F(MemoryScanTest, nothingToScan_saysWhereBanksAreChosen)
+{
+    store(1, 14500000).BankSelected = false;
+    store(2, 14510000).BankSelected = false;
+    memoryStateAt(1);
+    radio.scan.SCANbutton_Click();
+    ASSERT_EQ(host.messages.size(), 1u);
+    EXPECT_NE(host.messages[0].text.find("Banks are chosen under Memory > Manager."),
+              std::string::npos)
+        << host.messages[0].text;
 }
 
 // Memories 0, 2, 998 and 999 take part; 5 is skipped and 7 is outside the selected banks.

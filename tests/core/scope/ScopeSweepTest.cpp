@@ -1,5 +1,7 @@
 #include "ScopeFixture.h"
 #include "model/files/BandDefaults.h"
+#include "scope/ScopeChart.h"
+#include "scope/ScopeMenuChoices.h"
 #include "support/RecordingPort.h"
 
 #include <algorithm>
@@ -11,7 +13,7 @@ using namespace dorv::test;
 
 namespace {
 
-constexpr int kStep10Hz = 0;
+constexpr int kStep100Hz = 0;
 constexpr int kStep1KHz = 2;
 constexpr int kStep10KHz = 4;
 constexpr int kWidth5KHz = 8;
@@ -73,9 +75,9 @@ TEST_F(ScopeSweepTest, oneSweep_coversTheWidthByStepsAndEndsWithTheMeterRunning)
     EXPECT_EQ(frequenciesSent(before).front(), 14497500);
 }
 
-TEST_F(ScopeSweepTest, step10Hz_movesTheRadio100HzPerReading)
+TEST_F(ScopeSweepTest, step100Hz_movesTheRadio100HzPerReading)
 {
-    openScope(kStep10Hz);
+    openScope(kStep100Hz);
     const std::size_t before = engine.receivedFrames().size();
     scope.cmdSCAN_Click();
     host.run(2.0);
@@ -86,6 +88,27 @@ TEST_F(ScopeSweepTest, step10Hz_movesTheRadio100HzPerReading)
     }
     scope.cmdSCAN_Click();
     EXPECT_EQ(view.cmdSCAN, "START");
+}
+
+// Each step caption names what one reading moves the radio: "100 Hz" 100 Hz, "5 KHz" 5 kHz.
+TEST_F(ScopeSweepTest, everyStepCaption_namesTheStepTheRadioMakes)
+{
+    for (int index = 0; index < static_cast<int>(std::size(kScopeSteps)); ++index) {
+        const std::string caption = kScopeSteps[index].Caption;
+        const long number = std::stol(caption);
+        const long hz = caption.ends_with(" KHz")  ? number * 1000
+                        : caption.ends_with(" Hz") ? number
+                                                   : -1;
+        openScope(index);
+        const std::size_t before = engine.receivedFrames().size();
+        scope.cmdSCAN_Click();
+        host.run(1.2);
+        scope.cmdSCAN_Click();
+        const auto sent = frequenciesSent(before);
+        ASSERT_GE(sent.size(), 3u) << caption;
+        EXPECT_EQ((sent[2] - sent[1]) * 10L, hz) << "caption " << caption;
+        scope.mnuFileArray_Click(ScopeFileExit);
+    }
 }
 
 // Continuous scan: each finished sweep becomes the newest waterfall row and the next one
@@ -112,6 +135,53 @@ TEST_F(ScopeSweepTest, continuousScan_restartsAndKeepsTheNewest100Sweeps)
     }
     scope.cmdSCAN_Click();
     EXPECT_TRUE(radio.meters.TimerSignalMeter.enabled());
+}
+
+// The dashed current-frequency line shows where the main VFO is: at the sweep's start
+// when the window opens, on each reading, and where a click on the chart tuned the radio.
+TEST_F(ScopeSweepTest, currentFrequencyLine_followsTheMainVfoAfterAClickTune)
+{
+    openScope(kStep1KHz);
+    EXPECT_EQ(view.stripScope.Marker, 144975.0);
+    scope.cmdSCAN_Click();
+    runUntilStopped(60);
+    EXPECT_EQ(view.stripScope.Marker, 145025.0);
+
+    scope.stripScope_PointSelected(144990.2);
+    EXPECT_EQ(view.stripScope.Marker, s.MainVfo.Frequency / 100.0);
+    EXPECT_NE(view.stripScope.Marker, 145025.0);
+}
+
+// A new START keeps the last sweep's picture; each new reading replaces the old one at
+// its place, and the rest of the old picture stays until the sweep reaches it.
+TEST_F(ScopeSweepTest, start_keepsTheLastPictureUntilNewReadingsReplaceIt)
+{
+    engine.setSignals({{145010000, 9, 1000, 0}});
+    openScope(kStep1KHz);
+    scope.cmdSCAN_Click();
+    runUntilStopped(60);
+    const std::vector<ScopeReading> last = ChartPicture(view.stripScope);
+    ASSERT_EQ(last.size(), 51u);
+
+    engine.setSignals({{144980000, 7, 1000, 0}});
+    scope.cmdSCAN_Click();
+    EXPECT_EQ(ChartPicture(view.stripScope), last) << "nothing read yet";
+    host.run(2.1);
+    scope.cmdSCAN_Click(); // STOP part-way
+    const std::size_t fresh = view.stripScope.Samples.size();
+    ASSERT_GT(fresh, 3u);
+    ASSERT_LT(fresh, 51u);
+    const std::vector<ScopeReading> shown = ChartPicture(view.stripScope);
+    ASSERT_EQ(shown.size(), 51u);
+    for (std::size_t i = 0; i < shown.size(); ++i) {
+        EXPECT_EQ(shown[i].Frequency, 14497500 + static_cast<Freq>(i) * 100);
+        const ScopeReading &expected = i < fresh ? view.stripScope.Samples[i] : last[i];
+        EXPECT_EQ(shown[i], expected) << "reading " << i;
+    }
+    EXPECT_EQ(shown[35].S, 9) << "the old peak is still shown";
+
+    scope.cmdSCAN_Click(); // a START after a part-way sweep keeps what was shown
+    EXPECT_EQ(ChartPicture(view.stripScope), shown);
 }
 
 TEST_F(ScopeSweepTest, clickOnTheChart_tunesToTheClickedFrequency)

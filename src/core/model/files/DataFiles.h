@@ -2,6 +2,7 @@
 
 #include "host/Host.h"
 #include "model/MemoryChannel.h"
+#include "model/files/MemoryFileCheck.h"
 
 #include <filesystem>
 #include <optional>
@@ -33,7 +34,8 @@ public:
     void SaveSessionFiles();
 
     // Reads all memories from `filename` (a file system path, created if missing), which
-    // then is the open memory file. Returns false, with no file open, when it fails.
+    // then is the open memory file. Returns false when it fails: with no file open when
+    // the file cannot be read, with everything as it was when it is no memory file.
     bool OpenMemoryFile(const std::string &filename);
     // Writes all memories into the open memory file. Leaves MemoryDirty to the caller.
     bool SaveMemoryFile();
@@ -68,6 +70,8 @@ private:
     // The window caption: the product name and the memory file's name in brackets.
     void ShowCaption(const std::string &name);
 
+    MemoryFileRead ReadMemoryFile(const std::string &filename, Bytes &records);
+    void TakeMemoryFile(const std::string &filename, const Bytes &records);
     bool SaveMemoriesAs(const std::string &path);
     bool SavePromptGoesOn(const std::string &doing, const std::string &title);
     std::optional<std::string> AskMemoryFile(bool forOpen);

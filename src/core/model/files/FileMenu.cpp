@@ -64,7 +64,7 @@ bool DataFiles::SavePromptGoesOn(const std::string &doing, const std::string &ti
 
 void DataFiles::ClearMemories()
 {
-    radio_.state.Memories.fill(MemoryChannel{});
+    radio_.state.Memories = NewMemoryTable();
     radio_.state.MemoryCount = 0;
 }
 
@@ -94,11 +94,19 @@ void DataFiles::FileOpen()
     if (!path) {
         return;
     }
+    Bytes records;
+    const MemoryFileRead read = ReadMemoryFile(*path, records);
+    if (read == MemoryFileRead::NotAMemoryFile) {
+        dialogFileName_ = LastMemoryFilePath();
+        return;
+    }
     StoreLastMemoryFile(*path);
     SetCaptionFromPath(*path);
     CloseMemoryFile();
     ClearMemories();
-    OpenMemoryFile(*path);
+    if (read == MemoryFileRead::Read) {
+        TakeMemoryFile(*path, records);
+    }
     s.MemoryDirty = false;
     PanelAfterMemoriesReplaced();
     radio_.host.panelChanged();

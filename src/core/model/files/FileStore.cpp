@@ -150,14 +150,13 @@ bool WriteFile(const fs::path &path, const Bytes &head, const Bytes &tail, std::
 
 } // namespace
 
-bool ReadRecords(const fs::path &path, std::size_t size, Bytes &records, std::string &error)
+bool ReadFileHead(const fs::path &path, std::size_t size, Bytes &head, std::string &error)
 {
-    records.clear();
+    head.clear();
     int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0 && errno == ENOENT) {
         FilePtr created(std::fopen(path.c_str(), "ab"));
         if (created) {
-            records.assign(size, 0);
             return true;
         }
     }
@@ -166,15 +165,14 @@ bool ReadRecords(const fs::path &path, std::size_t size, Bytes &records, std::st
         return false;
     }
     FilePtr file(OpenedRegularFile(fd, error));
-    if (!file) {
-        return false;
-    }
-    if (!ReadAll(file.get(), size, records, error)) {
-        records.resize(size, 0);
-        return false;
-    }
+    return file && ReadAll(file.get(), size, head, error);
+}
+
+bool ReadRecords(const fs::path &path, std::size_t size, Bytes &records, std::string &error)
+{
+    const bool read = ReadFileHead(path, size, records, error);
     records.resize(size, 0);
-    return true;
+    return read;
 }
 
 namespace {

@@ -14,6 +14,11 @@ namespace dorv {
 bool ReadRecords(const std::filesystem::path &path, std::size_t size, Bytes &records,
                  std::string &error);
 
+// Reads the first `size` bytes of a file as they are: fewer when the file is shorter.
+// Creates and refuses files as ReadRecords does.
+bool ReadFileHead(const std::filesystem::path &path, std::size_t size, Bytes &head,
+                  std::string &error);
+
 // Puts `records` at the start of the file and keeps any bytes the file holds beyond
 // them. The new content is written to a file beside the target, flushed to disk and
 // then renamed over the target, so a failed save leaves the old file as it was. Only a

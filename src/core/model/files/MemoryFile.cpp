@@ -3,6 +3,7 @@
 #include "model/files/DataFiles.h"
 #include "model/files/FileStore.h"
 #include "model/files/IndexRanges.h"
+#include "model/files/MemoryFileCheck.h"
 #include "model/files/OldModeNumbering.h"
 #include "model/files/RecordCodec.h"
 
@@ -29,20 +30,48 @@ std::vector<MemoryChannel> WithLoadedValues(const std::vector<MemoryChannel> &lo
 
 bool DataFiles::OpenMemoryFile(const std::string &filename)
 {
-    RadioState &s = radio_.state;
-    CloseMemoryFile();
-    s.MemoryCount = 0;
-    Bytes bytes;
-    std::string error;
-    if (!ReadRecords(filename, s.Memories.size() * kMemoryChannelSize, bytes, error)) {
-        Complain("Error encountered while trying to open file " + LowerAscii(filename) + ". " +
-                     error + ".",
-                 "Open Memory File", MsgButtons::Ok);
+    Bytes records;
+    switch (ReadMemoryFile(filename, records)) {
+    case MemoryFileRead::Read:
+        TakeMemoryFile(filename, records);
+        return true;
+    case MemoryFileRead::Unreadable:
+        CloseMemoryFile();
+        radio_.state.MemoryCount = 0;
+        return false;
+    case MemoryFileRead::NotAMemoryFile:
         return false;
     }
-    memoryFile_ = filename;
-    DecodeMemoryChannels(bytes, s.Memories);
+    return false;
+}
 
+// Reads a memory file and reports to the user why it cannot be taken.
+MemoryFileRead DataFiles::ReadMemoryFile(const std::string &filename, Bytes &records)
+{
+    std::string why;
+    const MemoryFileRead read = ReadMemoryDatabase(filename, records, why);
+    if (read == MemoryFileRead::Unreadable) {
+        Complain("Error encountered while trying to open file " + LowerAscii(filename) + ". " +
+                     why + ".",
+                 "Open Memory File", MsgButtons::Ok);
+    } else if (read == MemoryFileRead::NotAMemoryFile) {
+        // Text or other data read as memories would show nonsense and, once saved,
+        // destroy the file: it is refused and the memories in use stay as they were.
+        Complain("The file " + filename + " is not a memory file: " + why +
+                     ". It was not opened; the memories in use are unchanged.",
+                 "Open Memory File", MsgButtons::Ok);
+    }
+    return read;
+}
+
+// Makes the records read from `filename` the memories in use and the file the open one.
+void DataFiles::TakeMemoryFile(const std::string &filename, const Bytes &records)
+{
+    RadioState &s = radio_.state;
+    CloseMemoryFile();
+    memoryFile_ = filename;
+    DecodeMemoryChannels(records, s.Memories);
+    s.MemoryCount = 0;
     for (const MemoryChannel &memory : s.Memories) {
         s.MemoryCount += memory.inUse() ? 1 : 0;
     }
@@ -58,7 +87,6 @@ bool DataFiles::OpenMemoryFile(const std::string &filename)
     for (MemoryChannel &memory : s.Memories) {
         KeepIndexesInRange(memory);
     }
-    return true;
 }
 
 bool DataFiles::SaveMemoryFile()

@@ -73,8 +73,15 @@ void DataFiles::ReopenLastMemoryFile()
     if (path.empty()) {
         return;
     }
-    OpenMemoryFile(path);
-    SetCaptionFromPath(path);
+    Bytes records;
+    const MemoryFileRead read = ReadMemoryFile(path, records);
+    if (read == MemoryFileRead::Read) {
+        TakeMemoryFile(path, records);
+    }
+    // A file that is no memory file is not named in the caption: none was opened.
+    if (read != MemoryFileRead::NotAMemoryFile) {
+        SetCaptionFromPath(path);
+    }
 }
 
 bool DataFiles::SaveSettingsFile()
