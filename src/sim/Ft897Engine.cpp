@@ -9,12 +9,6 @@
 
 namespace ft897sim {
 
-namespace {
-
-constexpr std::uint8_t kReadEeprom = 0xBB;
-
-} // namespace
-
 Engine::Engine(Options options, std::vector<Signal> signals)
     : options_(options), signals_(std::move(signals)), random_(options.seed)
 {
@@ -28,7 +22,7 @@ void Engine::receive(const std::uint8_t *data, std::size_t size, double now)
         partial_.push_back(data[i]);
         partialTime_ = now;
         if (partial_.size() == 5) {
-            dorv::CatFrame frame;
+            Frame frame;
             std::copy(partial_.begin(), partial_.end(), frame.begin());
             partial_.clear();
             log_.push_back({now, true, {frame.begin(), frame.end()}});
@@ -51,7 +45,7 @@ double Engine::partialFrameExpiry() const
                             : partialTime_ + kPartialFrameTimeout;
 }
 
-void Engine::handleFrame(const dorv::CatFrame &frame, double now)
+void Engine::handleFrame(const Frame &frame, double now)
 {
     const RigState before = rig_;
     if (ApplySetCommand(rig_, frame)) {
@@ -61,18 +55,18 @@ void Engine::handleFrame(const dorv::CatFrame &frame, double now)
         return;
     }
     switch (frame[4]) {
-    case dorv::Opcode::ReadFreqMode: {
-        const auto bcd = dorv::PackBcd8(DisplayedFrequency(rig_));
+    case Opcode::ReadFreqMode: {
+        const auto bcd = EncodeBcd8(DisplayedFrequency(rig_));
         queueReply({bcd[0], bcd[1], bcd[2], bcd[3], DisplayedMode(rig_)}, now);
         break;
     }
-    case dorv::Opcode::RxStatus:
+    case Opcode::RxStatus:
         queueReply({RxStatusByte(rig_, signals_)}, now);
         break;
-    case dorv::Opcode::TxStatus:
+    case Opcode::TxStatus:
         queueReply({TxStatusByte(rig_)}, now);
         break;
-    case kReadEeprom: {
+    case Opcode::ReadEeprom: {
         const int address = frame[0] << 8 | frame[1];
         queueReply({EepromByte(rig_, address), EepromByte(rig_, address + 1)}, now);
         break;
@@ -125,12 +119,12 @@ double Engine::nextReplyTime() const
     return pending_.empty() ? std::numeric_limits<double>::infinity() : pending_.front().due;
 }
 
-std::vector<dorv::CatFrame> Engine::receivedFrames() const
+std::vector<Frame> Engine::receivedFrames() const
 {
-    std::vector<dorv::CatFrame> frames;
+    std::vector<Frame> frames;
     for (const LogEntry &entry : log_) {
         if (entry.received && !entry.discarded) {
-            dorv::CatFrame frame;
+            Frame frame;
             std::copy(entry.bytes.begin(), entry.bytes.end(), frame.begin());
             frames.push_back(frame);
         }

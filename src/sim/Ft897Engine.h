@@ -1,8 +1,8 @@
 #pragma once
 
+#include "Frame.h"
 #include "RigState.h"
 #include "Signal.h"
-#include "cat/CatFrame.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -57,7 +57,7 @@ public:
 
     const std::vector<LogEntry> &log() const { return log_; }
     // Every whole frame received, in order.
-    std::vector<dorv::CatFrame> receivedFrames() const;
+    std::vector<Frame> receivedFrames() const;
     void clearLog();
 
     RigState &rig() { return rig_; }
@@ -73,7 +73,7 @@ private:
         std::vector<std::uint8_t> bytes;
     };
 
-    void handleFrame(const dorv::CatFrame &frame, double now);
+    void handleFrame(const Frame &frame, double now);
     void queueReply(std::vector<std::uint8_t> bytes, double now);
     // Moves the replies due by now to the output, logging each at its due time.
     void sendDue(double now);

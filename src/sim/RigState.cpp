@@ -7,7 +7,7 @@ int TransmitVfo(const RigState &rig)
     return rig.split ? 1 - rig.activeVfo : rig.activeVfo;
 }
 
-dorv::Freq DisplayedFrequency(const RigState &rig)
+Freq DisplayedFrequency(const RigState &rig)
 {
     if (!rig.ptt) {
         return rig.vfo[rig.activeVfo].frequency;

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "model/Units.h"
+#include "Frame.h"
 
 #include <cstdint>
 
 namespace ft897sim {
 
 struct VfoState {
-    dorv::Freq frequency = 14420000; // 10 Hz units
-    std::uint8_t modeCode = 0x08;    // CAT mode byte (0x08 FM)
+    Freq frequency = 14420000;    // 10 Hz units
+    std::uint8_t modeCode = 0x08; // CAT mode byte (0x08 FM)
 
     bool operator==(const VfoState &) const = default;
 };
@@ -20,7 +20,7 @@ struct RigState {
     bool split = false; // transmit on the other VFO
     bool ptt = false;
     int rptDirection = 0;             // -1 minus, 0 simplex, 1 plus
-    dorv::Freq rptOffset = 0;         // 10 Hz units
+    Freq rptOffset = 0;               // 10 Hz units
     std::uint8_t toneModeCode = 0x8A; // P1 of the tone-mode command: 0x8A off, 0x4A CTCSS
                                       // ENC, 0x3A DEC, 0x2A ENC/DEC, 0x0A DCS, 0x0B DEC,
                                       // 0x0C ENC
@@ -36,7 +36,7 @@ int TransmitVfo(const RigState &rig);
 
 // What the radio shows and reports as its frequency: the receive frequency, or while
 // transmitting the transmit VFO shifted by the repeater offset.
-dorv::Freq DisplayedFrequency(const RigState &rig);
+Freq DisplayedFrequency(const RigState &rig);
 
 // The mode of the VFO in use (the transmit VFO while transmitting).
 std::uint8_t DisplayedMode(const RigState &rig);

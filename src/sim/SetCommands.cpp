@@ -1,69 +1,26 @@
 #include "SetCommands.h"
 
-#include "model/CodeTables.h"
+#include "RadioCodes.h"
 
-#include <array>
 #include <optional>
 
 namespace ft897sim {
 
 namespace {
 
-using dorv::CatFrame;
-namespace Opcode = dorv::Opcode;
-
-// Single code bytes that older radios take for the CTCSS tones, in the order of the
-// tone table; the radio also understands this form (P1 = code, P2..P4 = 0).
-constexpr std::array<std::uint8_t, dorv::kCtcssCount> kCtcssCodes = {
-    0x3F, 0x39, 0x1F, 0x3E, 0x0F, 0x3D, 0x1E, 0x3C, 0x0E, 0x3B, 0x1D, 0x3A, 0x0D,
-    0x1C, 0x0C, 0x1B, 0x0B, 0x1A, 0x0A, 0x19, 0x09, 0x18, 0x08, 0x17, 0x07, 0x16,
-    0x06, 0x15, 0x05, 0x14, 0x04, 0x13, 0x03, 0x12, 0x02, 0x11, 0x01, 0x10, 0x00,
-};
-
-bool IsModeCode(std::uint8_t code)
-{
-    switch (code) {
-    case 0x00: // LSB
-    case 0x01: // USB
-    case 0x02: // CW
-    case 0x03: // CWR
-    case 0x04: // AM
-    case 0x08: // FM
-    case 0x88: // FM narrow
-    case 0x0A: // DIG
-    case 0x0C: // PKT
-        return true;
-    default:
-        return false;
-    }
-}
-
-// Four BCD digits of two bytes; empty when a nibble is not a decimal digit.
-std::optional<int> Bcd4(std::uint8_t high, std::uint8_t low)
-{
-    int value = 0;
-    for (const int nibble : {high >> 4, high & 0x0F, low >> 4, low & 0x0F}) {
-        if (nibble > 9) {
-            return std::nullopt;
-        }
-        value = value * 10 + nibble;
-    }
-    return value;
-}
-
-void SetCtcss(RigState &rig, const CatFrame &f)
+void SetCtcss(RigState &rig, const Frame &f)
 {
     if (f[1] == 0 && f[2] == 0 && f[3] == 0) {
-        for (int i = 0; i < dorv::kCtcssCount; ++i) {
-            if (kCtcssCodes[i] == f[0]) {
-                rig.ctcssTenthsTx = rig.ctcssTenthsRx = dorv::CtcssToneTable()[i];
+        for (const CtcssTone &tone : kCtcssTones) {
+            if (tone.code == f[0]) {
+                rig.ctcssTenthsTx = rig.ctcssTenthsRx = tone.tenths;
                 return;
             }
         }
         return;
     }
-    const auto tx = Bcd4(f[0], f[1]);
-    const auto rx = Bcd4(f[2], f[3]);
+    const auto tx = DecodeBcd(f.data(), 2);
+    const auto rx = DecodeBcd(f.data() + 2, 2);
     if (tx && rx && *tx > 0 && *rx > 0) {
         rig.ctcssTenthsTx = *tx;
         rig.ctcssTenthsRx = *rx;
@@ -76,10 +33,10 @@ bool IsOctalCode(int code)
 }
 
 // P1P2 transmit code, P3P4 receive code; a zero receive code means "the same".
-void SetDcs(RigState &rig, const CatFrame &f)
+void SetDcs(RigState &rig, const Frame &f)
 {
-    const auto tx = Bcd4(f[0], f[1]);
-    auto rx = Bcd4(f[2], f[3]);
+    const auto tx = DecodeBcd(f.data(), 2);
+    auto rx = DecodeBcd(f.data() + 2, 2);
     if (rx && *rx == 0) {
         rx = tx;
     }
@@ -127,11 +84,11 @@ void SetToneMode(RigState &rig, std::uint8_t code)
 
 } // namespace
 
-bool ApplySetCommand(RigState &rig, const CatFrame &f)
+bool ApplySetCommand(RigState &rig, const Frame &f)
 {
     switch (f[4]) {
     case Opcode::SetFrequency:
-        if (const auto freq = dorv::DecodeFrequency(f.data()); freq && *freq > 0) {
+        if (const auto freq = DecodeBcd(f.data(), 4); freq && *freq > 0) {
             rig.vfo[rig.activeVfo].frequency = *freq;
         }
         return true;
@@ -164,7 +121,7 @@ bool ApplySetCommand(RigState &rig, const CatFrame &f)
         rig.activeVfo = 1 - rig.activeVfo;
         return true;
     case Opcode::RptOffset:
-        if (const auto offset = dorv::DecodeFrequency(f.data())) {
+        if (const auto offset = DecodeBcd(f.data(), 4)) {
             rig.rptOffset = *offset;
         }
         return true;

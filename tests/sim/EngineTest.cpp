@@ -151,7 +151,7 @@ TEST(Engine, rxStatus_reportsSquelchToneCentringAndSLevel)
 {
     struct Case {
         const char *name;
-        dorv::Freq frequency;
+        Freq frequency;
         std::uint8_t mode;
         std::uint8_t toneMode;
         int rxTone;
@@ -220,7 +220,7 @@ TEST(Engine, framing_assemblesFramesSplitOverWrites)
     engine.receive(stream.data() + 2, 4, 0.05);
     engine.receive(stream.data() + 6, 4, 0.1);
     ASSERT_EQ(engine.receivedFrames().size(), 2u);
-    EXPECT_EQ(engine.receivedFrames()[1], (dorv::CatFrame{0, 0, 0, 0, 0x03}));
+    EXPECT_EQ(engine.receivedFrames()[1], (Frame{0, 0, 0, 0, 0x03}));
     EXPECT_EQ(engine.rig().vfo[0].frequency, 43910000);
     EXPECT_EQ(engine.takeReady(1), (Bytes{0x43, 0x91, 0x00, 0x00, 0x08}));
 }
@@ -252,7 +252,7 @@ TEST(Engine, framing_dropsAPartialFrameAfterAnIdleGap)
     EXPECT_DOUBLE_EQ(log[3].time, 3.0 + gap);
     EXPECT_EQ(log[3].bytes, (Bytes{0x12, 0x34}));
     EXPECT_EQ(engine.receivedFrames(),
-              (std::vector<dorv::CatFrame>{{0, 0, 0, 0, 0xE7}, {0, 0, 0, 0, 0xF7}}));
+              (std::vector<Frame>{{0, 0, 0, 0, 0xE7}, {0, 0, 0, 0, 0xF7}}));
 }
 
 TEST(Engine, replies_comeAfterTheDelayInRequestOrder)
