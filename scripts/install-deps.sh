@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need,
-# skipping the network entirely when everything is already present.
+# Installs the Debian packages the build, the program and the tests need, skipping the
+# network entirely when everything is already present. With --package also those that
+# build the Debian package and check it (scripts/package.sh, scripts/check-package.sh).
 set -euo pipefail
 packages=(
     build-essential cmake ccache pkg-config
@@ -9,7 +10,12 @@ packages=(
     xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils python3
     libhamlib-utils
     chirp
+    appstream desktop-file-utils
 )
+if [ "${1:-}" = "--package" ]; then
+    # dpkg-dev: dpkg-buildflags and dpkg-shlibdeps; file: CPack finds the programs with it.
+    packages+=(dpkg-dev file lintian man-db)
+fi
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

@@ -33,8 +33,8 @@ int main(int argc, char *argv[])
         return 2;
     }
 
-    // The data files sit beside the program when it may write there, so a copy
-    // of the program in any directory keeps its own files.
+    // An installed program keeps its data files in ~/.local/share/DORV/dorv-ft897; a copy
+    // of the program elsewhere keeps them beside itself when it may write there.
     const std::string dataDir = dorv::ChooseDataDirectory(
         QApplication::applicationDirPath().toStdString(),
         QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());

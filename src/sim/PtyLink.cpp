@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <termios.h>
@@ -16,6 +18,35 @@ namespace {
 std::runtime_error SystemError(const std::string &what)
 {
     return std::runtime_error(what + ": " + std::strerror(errno));
+}
+
+// Plain words for a link that cannot be made in its directory: whose the directory is and
+// what to do, instead of the bare "Permission denied".
+std::runtime_error LinkError(const std::string &linkPath)
+{
+    const int error = errno;
+    std::string dir = linkPath.substr(0, linkPath.find_last_of('/') + 1);
+    dir = dir.empty() ? "." : dir.size() > 1 ? dir.substr(0, dir.size() - 1) : dir;
+    const std::string head = "cannot make the link " + linkPath + ": ";
+    const std::string elsewhere = "give --link a path in a directory of yours, such as /tmp/ft897.";
+    struct stat st {};
+    if (error == ENOENT) {
+        return std::runtime_error(head + "there is no directory " + dir + ".");
+    }
+    if ((error != EACCES && error != EPERM) || stat(dir.c_str(), &st) != 0) {
+        return std::runtime_error(head + std::strerror(error));
+    }
+    const passwd *owner = getpwuid(st.st_uid);
+    const group *gr = getgrgid(st.st_gid);
+    const std::string ownerName = owner != nullptr ? owner->pw_name : std::to_string(st.st_uid);
+    const std::string groupName = gr != nullptr ? gr->gr_name : std::to_string(st.st_gid);
+    std::string text = head + "you may not write in " + dir + ", which belongs to " + ownerName +
+                       " and group " + groupName + "; ";
+    const mode_t groupWrites = S_IWGRP | S_IXGRP;
+    if ((st.st_mode & groupWrites) == groupWrites && st.st_gid != 0) {
+        text += "add yourself with: sudo adduser $USER " + groupName + ", then log in again, or ";
+    }
+    return std::runtime_error(text + elsewhere);
 }
 
 void MakeRaw(int fd)
@@ -60,7 +91,7 @@ PtyLink::PtyLink(std::string linkPath) : linkPath_(std::move(linkPath))
             ::unlink(linkPath_.c_str());
         }
         if (symlink(slavePath_.c_str(), linkPath_.c_str()) != 0) {
-            throw SystemError("symlink " + linkPath_);
+            throw LinkError(linkPath_);
         }
     } catch (...) {
         if (slave_ >= 0) {

@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <pwd.h>
 #include <sstream>
 #include <unistd.h>
 
@@ -141,11 +142,33 @@ bool E2eSession::startProgram()
     return waitForMainWindow();
 }
 
+void E2eSession::runProgramAs(const std::string &user)
+{
+    const passwd *pw = getpwnam(user.c_str());
+    if (pw == nullptr) {
+        return;
+    }
+    user_ = user;
+    const auto owner = [pw](const fs::path &path) { lchown(path.c_str(), pw->pw_uid, pw->pw_gid); };
+    owner(dir_);
+    for (const auto &entry : fs::recursive_directory_iterator(dir_)) {
+        owner(entry.path());
+    }
+}
+
 void E2eSession::launchProgram()
 {
     std::vector<std::string> env = displayEnv();
     env.push_back("DORV_PANEL_DUMP=" + (dir_ / "panel.txt").string());
-    std::vector<std::string> argv{(dir_ / "dorv-ft897").string()};
+    std::vector<std::string> argv;
+    if (!user_.empty()) {
+        // The user's own groups only: none of root's carries over.
+        argv = {"setpriv", "--reuid=" + user_,
+                "--regid=" + std::to_string(getpwnam(user_.c_str())->pw_gid), "--init-groups",
+                "--"};
+        env.push_back("HOME=" + dir_.string());
+    }
+    argv.push_back((dir_ / "dorv-ft897").string());
     argv.insert(argv.end(), programArgs.begin(), programArgs.end());
     program_ = Process(argv, env, (dir_ / "program.out").string());
 }

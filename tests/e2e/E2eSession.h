@@ -30,6 +30,9 @@ public:
     void stopSimulator(int signal);
     bool startProgram();
     void launchProgram();
+    // Starts the program as this user from now on, with the session's directory (the
+    // program's data directory) and HOME made that user's. Needs root.
+    void runProgramAs(const std::string &user);
     // Waits for the main window with its panel; activates it for the keys that follow.
     bool waitForMainWindow();
     // Waits for a message box with this title and answers it with Return.
@@ -92,6 +95,7 @@ private:
     void seedLinkOnPort1();
 
     std::filesystem::path dir_;
+    std::string user_; // empty: the program runs as the test does
     std::string display_;
     std::string window_;
     Process xvfb_;

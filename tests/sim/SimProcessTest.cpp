@@ -6,8 +6,10 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <poll.h>
+#include <pwd.h>
 #include <regex>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -332,10 +334,11 @@ struct Answer {
 };
 
 // Runs the program with these arguments and no radio to serve; its standard output.
-Answer RunToEnd(const std::string &args)
+// prefix: a command the program runs under.
+Answer RunToEnd(const std::string &args, const std::string &prefix = "")
 {
     Answer answer;
-    FILE *pipe = popen((std::string("timeout 20 ") + FT897_SIM_PATH + " " + args).c_str(), "r");
+    FILE *pipe = popen(("timeout 20 " + prefix + FT897_SIM_PATH + " " + args).c_str(), "r");
     if (pipe == nullptr) {
         return answer;
     }
@@ -361,6 +364,55 @@ TEST(SimProcess, helpAndVersion_answerOnStandardOutputAndExitZero)
     EXPECT_EQ(version.exitCode, 0);
     // The project's version, the one the package and the front panel carry.
     EXPECT_EQ(version.out, "ft897-sim " DORV_VERSION_STRING "\n");
+}
+
+} // namespace
+
+namespace {
+
+// Runs the program to its end as a user who is not root; its exit code and what it wrote.
+Answer RunAsNonRoot(const std::string &args)
+{
+    const std::string user =
+        geteuid() == 0 ? "setpriv --reuid=nobody --regid=nogroup --clear-groups " : "";
+    return RunToEnd(args + " 2>&1", user);
+}
+
+TEST(SimProcess, linkInADirectoryTheUserMayNotWrite_saysWhoseItIsAndWhatToDo)
+{
+    TempDir temp;
+    const fs::path locked = temp.path / "locked";
+    fs::create_directory(locked);
+    fs::permissions(temp.path,
+                    fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    const bool root = geteuid() == 0;
+    // As root the directory stays root's and the program runs as nobody; otherwise the
+    // directory is made read-only for its owner, the test's user.
+    fs::permissions(locked, root ? fs::perms::owner_all | fs::perms::group_read |
+                                       fs::perms::group_exec | fs::perms::others_read |
+                                       fs::perms::others_exec
+                                 : fs::perms::owner_read | fs::perms::owner_exec);
+    const std::string owner = root ? "root" : getpwuid(geteuid())->pw_name;
+    const std::string groupName = getgrgid(getegid())->gr_name;
+    const std::string link = (locked / "radio").string();
+    const Answer answer = RunAsNonRoot("--link " + link);
+    EXPECT_EQ(answer.exitCode, 1);
+    EXPECT_EQ(answer.out, "ft897-sim: cannot make the link " + link + ": you may not write in " +
+                              locked.string() + ", which belongs to " + owner + " and group " +
+                              groupName + "; give --link a path in a directory of yours, such as " +
+                              "/tmp/ft897.\n");
+
+    // A directory its group may write: joining the group is the other remedy.
+    const struct group *dialout = getgrnam("dialout");
+    if (!root || dialout == nullptr) {
+        return;
+    }
+    ASSERT_EQ(chown(locked.c_str(), 0, dialout->gr_gid), 0);
+    fs::permissions(locked, fs::perms::group_write, fs::perm_options::add);
+    EXPECT_NE(RunAsNonRoot("--link " + link)
+                  .out.find("which belongs to root and group dialout; add yourself with: sudo "
+                            "adduser $USER dialout, then log in again, or give --link a path"),
+              std::string::npos);
 }
 
 } // namespace

@@ -5,7 +5,7 @@ namespace dorv::test {
 bool RecordingPort::open(const SerialSettings &settings)
 {
     opens.push_back(settings);
-    opened = failure.empty();
+    opened = failure.empty() && refused.reason == PortRefusal::Reason::None;
     return opened;
 }
 

@@ -16,6 +16,7 @@ public:
     void close() override { opened = false; }
     bool isOpen() const override { return opened; }
     std::string errorString() const override { return failure; }
+    PortRefusal refusal() const override { return refused; }
     void write(const Bytes &bytes) override;
     int bytesAvailable() override { return static_cast<int>(incoming.size()); }
     Bytes read(int maxBytes) override;
@@ -26,6 +27,7 @@ public:
 
     bool opened = false;
     std::string failure; // non-empty: open() fails with this description
+    PortRefusal refused; // with a reason: open() fails, and refusal() says why
     std::vector<SerialSettings> opens;
     Bytes written;
     std::function<double()> clock; // when set, writeTimes records each write's time

@@ -1,10 +1,17 @@
 #include "cat/CatLink.h"
 
 #include "Radio.h"
+#include "cat/PortRefusalText.h"
 #include "host/Timer.h"
 #include "model/files/SettingsDefaults.h"
 
 namespace dorv {
+
+namespace {
+
+const char *const kOpenPortTitle = "Open Communications Port";
+
+} // namespace
 
 int CatLink::RateFromIndex(int catRate)
 {
@@ -28,14 +35,55 @@ void CatLink::OpenCommPort()
     const SerialSettings settings{s.Settings.CommPort, RateFromIndex(s.Settings.CatRate)};
     if (!port.open(settings)) {
         s.PortReady = false;
+        const PortRefusal refusal = port.refusal();
+        if (refusal.reason != PortRefusal::Reason::None) {
+            ReportRefusal(refusal);
+            return;
+        }
+        radio_.panel.PortRefused = {};
         radio_.host.messageBox("Communications port " + std::to_string(settings.portNumber) +
                                    " error. " + port.errorString() + "." +
                                    " Please select a new comm port from the Settings Menu.",
-                               "Open Communications Port", MsgIcon::Exclamation, MsgButtons::Ok);
+                               kOpenPortTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
+    radio_.panel.PortRefused = {};
     port.discardInput();
     s.PortReady = true;
+}
+
+void CatLink::ReportRefusal(const PortRefusal &refusal)
+{
+    radio_.panel.PortRefused = refusal;
+    radio_.host.panelChanged();
+    const std::string key =
+        refusal.device + '\n' + std::to_string(static_cast<int>(refusal.reason));
+    if (advised_.insert(key).second) {
+        radio_.host.messageBox(PortRefusalText(refusal), kOpenPortTitle, MsgIcon::Exclamation,
+                               MsgButtons::Ok);
+    }
+}
+
+bool CatLink::RetryRefusedPort()
+{
+    RadioState &s = radio_.state;
+    SerialPort &port = radio_.port;
+    if (!port.open({s.Settings.CommPort, RateFromIndex(s.Settings.CatRate)})) {
+        const PortRefusal refusal = port.refusal();
+        if (refusal.reason != PortRefusal::Reason::None) {
+            ReportRefusal(refusal);
+        } else {
+            radio_.panel.PortRefused = {};
+            radio_.host.panelChanged();
+        }
+        return false;
+    }
+    radio_.panel.PortRefused = {};
+    port.discardInput();
+    s.PortReady = true;
+    checkPortMenu(s.Settings.CommPort);
+    radio_.host.panelChanged();
+    return true;
 }
 
 void CatLink::checkPortMenu(int Index)
@@ -60,6 +108,7 @@ void CatLink::mnuCommPortArray_Click(int Index)
     s.Settings.CommPort = static_cast<std::int16_t>(Index);
     if (Index == kNoCommPort) {
         s.PortReady = false;
+        radio_.panel.PortRefused = {};
     } else {
         OpenCommPort();
     }

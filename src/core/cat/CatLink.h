@@ -2,8 +2,11 @@
 
 #include "cat/CatFrame.h"
 #include "cat/SequenceGate.h"
+#include "host/SerialPort.h"
 
 #include <functional>
+#include <set>
+#include <string>
 
 namespace dorv {
 
@@ -41,6 +44,15 @@ public:
     void mnuCommPortArray_Click(int Index);
     void mnuCatRate_Click(int Index);
 
+    // A device that is there but may not be used (no permission, held by another program)
+    // is said in plain words in the status bar for as long as it lasts, and in a message
+    // once per start for each device and reason: the retries stay quiet.
+    void ReportRefusal(const PortRefusal &refusal);
+    // Opens the refused port again, quietly; true when it opened, and the port is then
+    // ready and ticked in the menu. A device that is no longer refused but still cannot be
+    // opened ends the retries.
+    bool RetryRefusedPort();
+
     void write(const CatFrame &frame);
 
     static int RateFromIndex(int catRate);
@@ -50,6 +62,7 @@ private:
 
     Radio &radio_;
     SequenceGate gate_;
+    std::set<std::string> advised_; // device and reason of each refusal shown in a message
 };
 
 } // namespace dorv

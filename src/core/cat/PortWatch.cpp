@@ -2,6 +2,7 @@
 
 #include "Radio.h"
 #include "cat/PortMap.h"
+#include "cat/PortRefusalText.h"
 
 namespace dorv {
 
@@ -15,6 +16,9 @@ PortWatch::PortWatch(Radio &radio) : radio_(radio)
 
 std::string PortWatch::StatusText(const PanelState &panel)
 {
+    if (panel.PortRefused.reason != PortRefusal::Reason::None) {
+        return PortRefusalStatus(panel.PortRefused);
+    }
     if (panel.PortGone) {
         return "The serial device " + panel.PortGoneDevice +
                " is gone: plug the radio's cable back in. The link resumes when the device "
@@ -38,6 +42,9 @@ void PortWatch::TimerPortWatch_Timer()
             p.PortGone = false;
             p.RadioNotAnswering = false;
             radio_.host.panelChanged();
+        }
+        if (!s.CatOn && p.PortRefused.reason != PortRefusal::Reason::None) {
+            radio_.link.RetryRefusedPort();
         }
         return;
     }
@@ -63,9 +70,14 @@ void PortWatch::ReopenDevice()
 {
     const SettingsRecord &settings = radio_.state.Settings;
     if (!radio_.port.open({settings.CommPort, CatLink::RateFromIndex(settings.CatRate)})) {
+        const PortRefusal refusal = radio_.port.refusal();
+        if (refusal.reason != PortRefusal::Reason::None) {
+            radio_.link.ReportRefusal(refusal);
+        }
         return;
     }
     radio_.panel.PortGone = false;
+    radio_.panel.PortRefused = {};
     // What was asked of the device that went away is forgotten, and a polling meter asks
     // the radio at once rather than a tick later. A meter stopped by an operation in
     // progress is left to that operation to restart.

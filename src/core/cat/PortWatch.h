@@ -12,6 +12,8 @@ struct PanelState;
 // Watches the serial device while the link is on. When the device goes away (adapter
 // unplugged, pseudo-terminal hung up) the panel says so and blanks the meter, and the
 // same device is tried again on every tick until it opens; then polling resumes.
+// A device refused for want of permission or because another program holds it is tried
+// again on every tick as well, with the link on or off, until it opens.
 class PortWatch {
 public:
     explicit PortWatch(Radio &radio);
@@ -20,8 +22,8 @@ public:
     // enough that the link is back within a second of the device returning.
     static constexpr int kRetryMs = 500;
 
-    // The status bar's text for the link: the device gone (and which), the radio not
-    // answering, or empty while all is well.
+    // The status bar's text for the link: the device refused (and why), the device gone
+    // (and which), the radio not answering, or empty while all is well.
     static std::string StatusText(const PanelState &panel);
 
     Timer TimerPortWatch{"TimerPortWatch"};

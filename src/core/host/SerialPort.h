@@ -14,6 +14,27 @@ struct SerialSettings {
     int baudRate = 4800;
 };
 
+// Why the system refused to open a device that is there, where the platform can tell.
+struct PortRefusal {
+    enum class Reason { None, NoPermission, Busy };
+    Reason reason = Reason::None;
+    std::string device; // as the port map names it
+
+    // NoPermission: the device's owner and group, whether its group may read and write it
+    // (then joining the group is the remedy), and whether the user was put in the group
+    // after this session began (then logging in again is).
+    std::string owner;
+    std::string group;
+    bool groupMayUse = false;
+    bool joinedGroupLater = false;
+
+    // Busy: the program and process a lock file names; empty and 0 when none is named.
+    std::string holder;
+    long holderPid = 0;
+
+    bool operator==(const PortRefusal &) const = default;
+};
+
 // The one serial port the program talks to the radio through. Polled only:
 // there are no receive callbacks.
 class SerialPort {
@@ -25,6 +46,8 @@ public:
     virtual void close() = 0;
     virtual bool isOpen() const = 0;
     virtual std::string errorString() const = 0;
+    // Why the last open() failed when the device is there but may not be used now.
+    virtual PortRefusal refusal() const { return {}; }
 
     virtual void write(const Bytes &bytes) = 0;
     // Bytes waiting to be read.

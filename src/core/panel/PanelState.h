@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/SerialPort.h"
 #include "model/Units.h"
 #include "panel/ScopeWindowState.h"
 
@@ -131,6 +132,9 @@ struct PanelState {
     // PortGoneDevice names it. Cleared when the device opens again.
     bool PortGone = false;
     std::string PortGoneDevice;
+    // Why the serial device, which is there, may not be used (no permission, held by
+    // another program); reason None otherwise. The device is tried again meanwhile.
+    PortRefusal PortRefused;
     // Clients connected to the network control server; -1 while the server is off.
     int NetClients = -1;
     // The status bar's permanent field: "device · rate · on|off".

@@ -12,6 +12,7 @@
 #include "app/PortMenu.h"
 #include "app/StatusMessage.h"
 #include "app/WindowPlacer.h"
+#include "cat/PortRefusalText.h"
 #include "dialogs/SettingsDialogViews.h"
 #include "memmgr/MemoryManagerWindow.h"
 #include "model/files/SettingsDefaults.h"
@@ -189,6 +190,8 @@ void MainWindow::render()
     }
     const QString linkStatus = QString::fromStdString(PortWatch::StatusText(radio_.panel));
     noReply_->setMessage(linkStatus);
+    // A refused device's full advice, as its message gave it, stays at hand.
+    noReply_->setToolTip(QString::fromStdString(PortRefusalText(radio_.panel.PortRefused)));
     linkStatus_->render(radio_, portMenu_->device(radio_.state.Settings.CommPort));
     // The other windows draw from the panel state or from forms that only their own actions
     // and the menus change, and those redraw everything: a reading, a knob step or a second

@@ -29,6 +29,7 @@ bool PortRouter::open(const SerialSettings &settings)
     close();
     active_ = nullptr;
     error_.clear();
+    refusal_ = {};
     // The map is read on every open, so an edited ports.conf counts at once.
     const PortMap map = PortMap::Load(dataDir_);
     const std::string device = map.device(settings.portNumber);
@@ -48,6 +49,7 @@ bool PortRouter::open(const SerialSettings &settings)
     }
     if (!port->open(settings)) {
         error_ = device + ": " + port->errorString();
+        refusal_ = port->refusal();
         return false;
     }
     active_ = port;

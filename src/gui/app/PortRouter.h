@@ -22,6 +22,7 @@ public:
     void close() override;
     bool isOpen() const override;
     std::string errorString() const override;
+    PortRefusal refusal() const override { return refusal_; }
 
     void write(const Bytes &bytes) override;
     int bytesAvailable() override;
@@ -37,6 +38,7 @@ private:
     std::unique_ptr<SerialPort> simulator_; // made on first use, kept with its state
     SerialPort *active_ = nullptr;          // the port opened last, if any
     std::string error_;
+    PortRefusal refusal_;
 };
 
 } // namespace dorv::gui

@@ -1,5 +1,7 @@
 #include "app/QtSerialPort.h"
 
+#include "app/DeviceRefusal.h"
+
 namespace dorv::gui {
 
 namespace {
@@ -21,10 +23,16 @@ bool QtSerialPort::open(const SerialSettings &settings)
 {
     close();
     error_.clear();
+    refusal_ = {};
     lost_ = false;
     port_.setPortName(device_);
     if (!port_.open(QIODevice::ReadWrite)) {
         error_ = port_.errorString();
+        // Qt says "permission" for a device the user may not use and for one that another
+        // program holds; the system tells which.
+        if (port_.error() == QSerialPort::PermissionError) {
+            refusal_ = DiagnoseRefusal(device_.toStdString(), error_.toStdString());
+        }
         return false;
     }
     const bool configured =

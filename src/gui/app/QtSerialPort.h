@@ -21,6 +21,7 @@ public:
     void close() override;
     bool isOpen() const override;
     std::string errorString() const override;
+    PortRefusal refusal() const override { return refusal_; }
 
     void write(const Bytes &bytes) override;
     int bytesAvailable() override;
@@ -35,7 +36,8 @@ private:
     QSerialPort port_;
     QString device_;
     QString error_;
-    bool lost_ = false; // the device failed; closed at the next call
+    PortRefusal refusal_; // why the last open was refused, if the system was asked why
+    bool lost_ = false;   // the device failed; closed at the next call
 };
 
 } // namespace dorv::gui

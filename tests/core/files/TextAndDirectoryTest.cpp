@@ -64,4 +64,18 @@ TEST_F(FilesTest, chooseDataDirectory_prefersAWritableProgramDirectory)
     EXPECT_TRUE(fs::is_empty(dir / "user" / "dorv"));
 }
 
+TEST_F(FilesTest, chooseDataDirectory_ofAnInstalledProgram_isThePerUserOneEvenWhenWritable)
+{
+    const fs::path bin = dir / "usr" / "bin";
+    fs::create_directories(bin);
+    fs::create_directories(dir / "usr" / "share" / "dorv-ft897");
+    const fs::path user = dir / "home" / ".local" / "share" / "dorv";
+    EXPECT_EQ(ChooseDataDirectory(bin.string(), user.string()), user.string());
+    EXPECT_TRUE(fs::is_directory(user));
+    EXPECT_TRUE(fs::is_empty(bin));
+    // Other programs' shared files beside the directory do not count.
+    fs::remove(dir / "usr" / "share" / "dorv-ft897");
+    EXPECT_EQ(ChooseDataDirectory(bin.string(), user.string()), bin.string());
+}
+
 } // namespace dorv::test

@@ -24,9 +24,16 @@ bool DirectoryIsWritable(const std::string &dir)
     return created;
 }
 
+bool IsInstalledProgramDirectory(const std::string &programDir)
+{
+    std::error_code ec;
+    return !programDir.empty() &&
+           fs::is_directory(fs::path(programDir).parent_path() / "share" / "dorv-ft897", ec);
+}
+
 std::string ChooseDataDirectory(const std::string &programDir, const std::string &userDir)
 {
-    if (DirectoryIsWritable(programDir)) {
+    if (!IsInstalledProgramDirectory(programDir) && DirectoryIsWritable(programDir)) {
         return programDir;
     }
     std::error_code ec;
