@@ -77,7 +77,7 @@ TEST_F(DescriptionTest, accentedDescription_readsTheSameOnEveryDisplay)
 
     EXPECT_EQ(WriteCsvChannel(10, s.Memories[10])[1], kShown);
     radio.memmgr.Show();
-    EXPECT_EQ(radio.memmgr.CellText(10, 3), kShown);
+    EXPECT_EQ(radio.memmgr.CellText(10, MemoryManager::ColDescription), kShown);
 }
 
 } // namespace
