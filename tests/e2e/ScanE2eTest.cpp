@@ -117,7 +117,7 @@ TEST_F(ScanSession, scanHoldsOnTheBusyChannelThenSearchStoresTheStationsAndFileS
 
     const auto log = session.timedSimLog();
     const std::vector<Retune> steps = RetunesFrom(log, mark);
-    ASSERT_GE(steps.size(), 13u);
+    ASSERT_GE(steps.size(), 12u); // 144.985 to 145.040; the stop may come before the next
     EXPECT_EQ(steps.front().freq, 14498500);
     for (std::size_t i = 1; i < steps.size(); ++i) {
         SCOPED_TRACE(steps[i - 1].freq);

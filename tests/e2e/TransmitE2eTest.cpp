@@ -40,11 +40,11 @@ long PttOffCount(const E2eSession &session)
     return std::count(log.begin(), log.end(), kPttOff);
 }
 
-// Milliseconds from now until the radio receives one more PTT off than it had; -1 when none
-// comes within timeoutMs.
-long MsUntilPttOff(const E2eSession &session, long offsBefore, int timeoutMs)
+// Milliseconds from `start` until the radio has received one more PTT off than it had; -1
+// when none comes within timeoutMs.
+long MsUntilPttOff(const E2eSession &session, long offsBefore, Clock::time_point start,
+                   int timeoutMs)
 {
-    const Clock::time_point start = Clock::now();
     while (Clock::now() - start < std::chrono::milliseconds(timeoutMs)) {
         if (PttOffCount(session) > offsBefore) {
             return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start)
@@ -72,8 +72,9 @@ TEST(TransmitE2e, spaceHeldAndTheFocusMovedToTheHelpWindow_unkeysWithinHalfASeco
     ASSERT_TRUE(session.waitForLogSequence({kPttOn}, 5000)) << "space did not key up";
     ASSERT_TRUE(session.waitForPanel("lblOnAir", "1", 5000));
     const long offs = PttOffCount(session);
+    const Clock::time_point moved = Clock::now();
     session.onDisplay({"xdotool", "windowactivate", "--sync", help});
-    const long ms = MsUntilPttOff(session, offs, 3000);
+    const long ms = MsUntilPttOff(session, offs, moved, 3000);
     session.keyUp("space"); // reaches the help window
     EXPECT_GE(ms, 0) << "still transmitting with the focus elsewhere";
     EXPECT_LE(ms, 500);
@@ -107,7 +108,7 @@ TEST_F(NetworkClientE2e, clientKeysAndItsConnectionEnds_unkeysWithinASecond)
     keyFrom(closing);
     long offs = PttOffCount(session);
     closing.close();
-    long ms = MsUntilPttOff(session, offs, 3000);
+    long ms = MsUntilPttOff(session, offs, Clock::now(), 3000);
     EXPECT_GE(ms, 0) << "still transmitting after the client closed its connection";
     EXPECT_LE(ms, 1000);
 
@@ -115,7 +116,7 @@ TEST_F(NetworkClientE2e, clientKeysAndItsConnectionEnds_unkeysWithinASecond)
     keyFrom(resetting);
     offs = PttOffCount(session);
     resetting.reset();
-    ms = MsUntilPttOff(session, offs, 3000);
+    ms = MsUntilPttOff(session, offs, Clock::now(), 3000);
     EXPECT_GE(ms, 0) << "still transmitting after the client's connection was reset";
     EXPECT_LE(ms, 1000);
     EXPECT_TRUE(session.waitForPanel("NetClients", "0", 5000));
@@ -129,10 +130,11 @@ TEST_F(NetworkClientE2e, anotherClientStillHolding_keepsTheTransmitterKeyed)
     keyFrom(second);
     const long offs = PttOffCount(session);
     first.close();
-    EXPECT_EQ(MsUntilPttOff(session, offs, 1500), -1) << "unkeyed under the second client";
+    EXPECT_EQ(MsUntilPttOff(session, offs, Clock::now(), 1500), -1)
+        << "unkeyed under the second client";
     EXPECT_EQ(session.panel("lblOnAir"), "1");
     second.close();
-    EXPECT_GE(MsUntilPttOff(session, offs, 3000), 0);
+    EXPECT_GE(MsUntilPttOff(session, offs, Clock::now(), 3000), 0);
 }
 
 // The time-out set to one minute in the program's own file; MOX latched with a click.
@@ -152,7 +154,7 @@ TEST(TransmitE2e, oneMinuteTimeOut_endsALatchedMoxWithItsMessage)
               "ON AIR - DORV FT-897");
     session.screenshot("transmit-on-air.png");
 
-    const long ms = MsUntilPttOff(session, 0, 75000);
+    const long ms = MsUntilPttOff(session, 0, Clock::now(), 75000);
     ASSERT_GE(ms, 0) << "the time-out did not end the transmission";
     const auto onAir = std::chrono::duration_cast<std::chrono::seconds>(Clock::now() - keyed);
     EXPECT_GE(onAir.count(), 59);
