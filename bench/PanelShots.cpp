@@ -1,9 +1,14 @@
 // Writes the front panel at every display size, face and colour set as PNG files, in one
-// fixed state (link on to the built-in simulated radio, a meter reading, BUSY lit), so two
-// builds of the panel can be compared pixel by pixel:  panel-shots OUTDIR
+// fixed state (link on to the built-in simulated radio, a meter reading, BUSY lit), then the
+// band scope and the memory manager as they open, so two builds of the panel can be compared
+// pixel by pixel:  panel-shots OUTDIR
 #include "app/FrontPanel.h"
 #include "app/MainWindow.h"
+#include "app/MenuBarBuilder.h"
+#include "memmgr/MemoryManagerWindow.h"
 
+#include <QAbstractButton>
+#include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
@@ -31,6 +36,30 @@ void showReading(dorv::gui::MainWindow &window)
     panel.LMeter[2] = {0, 0, 7};
     panel.lblBusy.Visible = true;
     window.render();
+}
+
+bool save(QWidget *widget, const QDir &out, const QString &name)
+{
+    if (widget == nullptr || !widget->grab().save(out.filePath(name))) {
+        std::fprintf(stderr, "panel-shots: cannot write %s\n", qPrintable(name));
+        return false;
+    }
+    return true;
+}
+
+// The band scope and the memory manager, opened the way the user opens them: the SCOPE key
+// and the first item of the Memory menu.
+bool saveOtherWindows(dorv::gui::MainWindow &window, const QDir &out)
+{
+    window.frontPanel()->findChild<QAbstractButton *>(QStringLiteral("SCOPEbutton"))->click();
+    settle();
+    if (!save(window.findChild<QWidget *>(QStringLiteral("frmBandScope")), out,
+              QStringLiteral("scope.png"))) {
+        return false;
+    }
+    window.menus()->item(QStringLiteral("mnuMemoryArray"), 0)->trigger();
+    settle();
+    return save(window.memoryManager(), out, QStringLiteral("memory-manager.png"));
 }
 
 } // namespace
@@ -64,16 +93,18 @@ int main(int argc, char *argv[])
                 radio.display.mnuResizeDisplayArray_Click(colours);
                 settle();
                 showReading(window);
-                const QString name = QStringLiteral("%1-%2-%3.png")
-                                         .arg(QLatin1String(kSizeNames[size]),
-                                              face == 4 ? "lcd" : "radio",
-                                              colours == 7 ? "full" : "reduced");
-                if (!window.frontPanel()->grab().save(out.filePath(name))) {
-                    std::fprintf(stderr, "panel-shots: cannot write %s\n", qPrintable(name));
+                const QString name =
+                    QStringLiteral("%1-%2-%3.png")
+                        .arg(QLatin1String(kSizeNames[size]), face == 4 ? "lcd" : "radio",
+                             colours == 7 ? "full" : "reduced");
+                if (!save(window.frontPanel(), out, name)) {
                     return 1;
                 }
             }
         }
+    }
+    if (!saveOtherWindows(window, out)) {
+        return 1;
     }
     radio.power.CATbutton_Click();
     return 0;
