@@ -9,15 +9,15 @@ const QPixmap &BackgroundCache::get(const QWidget &widget, const Painter &draw)
 {
     const qreal ratio = widget.devicePixelRatioF();
     const QSize pixels = widget.size() * ratio;
-    if (m_pixmap.isNull() || m_pixmap.size() != pixels || m_pixmap.devicePixelRatio() != ratio) {
-        m_pixmap = QPixmap(pixels);
-        m_pixmap.setDevicePixelRatio(ratio);
-        m_pixmap.fill(Qt::transparent);
-        QPainter painter(&m_pixmap);
+    if (pixmap_.isNull() || pixmap_.size() != pixels || pixmap_.devicePixelRatio() != ratio) {
+        pixmap_ = QPixmap(pixels);
+        pixmap_.setDevicePixelRatio(ratio);
+        pixmap_.fill(Qt::transparent);
+        QPainter painter(&pixmap_);
         painter.setRenderHint(QPainter::Antialiasing);
         draw(painter);
     }
-    return m_pixmap;
+    return pixmap_;
 }
 
 } // namespace dorv

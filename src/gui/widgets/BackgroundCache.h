@@ -14,14 +14,14 @@ class BackgroundCache {
 public:
     using Painter = std::function<void(QPainter &)>;
 
-    void invalidate() { m_pixmap = QPixmap(); }
+    void invalidate() { pixmap_ = QPixmap(); }
 
     // The cached pixmap for the widget's current size, redrawn with draw when stale.
     // draw paints in widget coordinates (logical pixels).
     const QPixmap &get(const QWidget &widget, const Painter &draw);
 
 private:
-    QPixmap m_pixmap;
+    QPixmap pixmap_;
 };
 
 } // namespace dorv

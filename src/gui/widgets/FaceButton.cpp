@@ -35,9 +35,9 @@ FaceButton::FaceButton(const QString &legend, QWidget *parent) : QAbstractButton
 
 void FaceButton::setUpperLegend(const QString &legend)
 {
-    if (legend == m_upperLegend)
+    if (legend == upperLegend_)
         return;
-    m_upperLegend = legend;
+    upperLegend_ = legend;
     updateGeometry();
     update();
 }
@@ -45,7 +45,7 @@ void FaceButton::setUpperLegend(const QString &legend)
 QRectF FaceButton::keyRect() const
 {
     QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-    if (!m_upperLegend.isEmpty())
+    if (!upperLegend_.isEmpty())
         r.setTop(r.top() + r.height() * kUpperShare);
     return r;
 }
@@ -57,7 +57,7 @@ QSize FaceButton::sizeHint() const
     int width = keyHeight * 3 / 2;
     for (const QString &line : text().split(u'\n'))
         width = qMax(width, metrics.horizontalAdvance(line) + keyHeight / 2);
-    const int height = m_upperLegend.isEmpty() ? keyHeight : int(keyHeight / (1 - kUpperShare));
+    const int height = upperLegend_.isEmpty() ? keyHeight : int(keyHeight / (1 - kUpperShare));
     return QSize(width, height);
 }
 
@@ -81,21 +81,21 @@ qreal FaceButton::fittedLegendSize() const
 
 qreal FaceButton::fittedUpperLegendSize() const
 {
-    if (m_upperLegend.isEmpty())
+    if (upperLegend_.isEmpty())
         return 0;
     const QRectF upper(0, 0, width(), height() * kUpperShare);
     const QFont font = legendFont(upper.height() * 0.8, true);
-    const qreal needed = QFontMetricsF(font).horizontalAdvance(m_upperLegend);
+    const qreal needed = QFontMetricsF(font).horizontalAdvance(upperLegend_);
     return needed > upper.width() ? qMax(1, int(font.pixelSize() * upper.width() / needed))
                                   : font.pixelSize();
 }
 
 void FaceButton::setLegendSizes(qreal legend, qreal upperLegend)
 {
-    if (legend == m_legendSize && upperLegend == m_upperLegendSize)
+    if (legend == legendSize_ && upperLegend == upperLegendSize_)
         return;
-    m_legendSize = legend;
-    m_upperLegendSize = upperLegend;
+    legendSize_ = legend;
+    upperLegendSize_ = upperLegend;
     update();
 }
 
@@ -111,11 +111,11 @@ void FaceButton::paintEvent(QPaintEvent *)
     const bool enabled = isEnabled();
     const bool down = isDown() || isChecked();
 
-    if (!m_upperLegend.isEmpty()) {
+    if (!upperLegend_.isEmpty()) {
         const QRectF upper(0, 0, width(), height() * kUpperShare);
         painter.setFont(legendFont(upperLegendSize(), true));
         painter.setPen(enabled ? kUpperLegendColor : kUpperLegendColor.darker(180));
-        painter.drawText(upper, Qt::AlignCenter, m_upperLegend);
+        painter.drawText(upper, Qt::AlignCenter, upperLegend_);
     }
 
     QRectF key = keyRect();

@@ -14,7 +14,7 @@ class FaceButton : public QAbstractButton {
 public:
     explicit FaceButton(const QString &legend = QString(), QWidget *parent = nullptr);
 
-    QString upperLegend() const { return m_upperLegend; }
+    QString upperLegend() const { return upperLegend_; }
     // The small legend above the key; empty gives the whole height to the key.
     void setUpperLegend(const QString &legend);
 
@@ -29,10 +29,10 @@ public:
     // size.
     void setLegendSizes(qreal legend, qreal upperLegend);
     // The pixel sizes the legends are printed at.
-    qreal legendSize() const { return m_legendSize > 0 ? m_legendSize : fittedLegendSize(); }
+    qreal legendSize() const { return legendSize_ > 0 ? legendSize_ : fittedLegendSize(); }
     qreal upperLegendSize() const
     {
-        return m_upperLegendSize > 0 ? m_upperLegendSize : fittedUpperLegendSize();
+        return upperLegendSize_ > 0 ? upperLegendSize_ : fittedUpperLegendSize();
     }
 
     QSize sizeHint() const override;
@@ -43,9 +43,9 @@ protected:
     bool hitButton(const QPoint &pos) const override;
 
 private:
-    QString m_upperLegend;
-    qreal m_legendSize = 0;
-    qreal m_upperLegendSize = 0;
+    QString upperLegend_;
+    qreal legendSize_ = 0;
+    qreal upperLegendSize_ = 0;
 };
 
 } // namespace dorv

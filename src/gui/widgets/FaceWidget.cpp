@@ -12,52 +12,52 @@ FaceWidget::FaceWidget(QWidget *parent) : QWidget(parent)
 
 void FaceWidget::restyle()
 {
-    m_tiles.invalidate();
+    tiles_.invalidate();
     update();
 }
 
 void FaceWidget::setFaceStyle(FaceStyle style)
 {
-    m_style = style;
+    style_ = style;
     restyle();
 }
 
 void FaceWidget::setColourSet(ColourSet set)
 {
-    m_set = set;
+    set_ = set;
     restyle();
 }
 
 void FaceWidget::setFaceLayout(const FaceLayout &layout)
 {
-    m_layout = layout;
+    layout_ = layout;
     restyle();
 }
 
 void FaceWidget::setDisplayColor(const QColor &color)
 {
-    if (color == m_displayColor)
+    if (color == displayColor_)
         return;
-    m_displayColor = color;
+    displayColor_ = color;
     restyle();
 }
 
 QRect FaceWidget::displayRect() const
 {
-    return RadioFacePainter(m_style, m_set).displayRect(rect(), m_layout).toAlignedRect();
+    return RadioFacePainter(style_, set_).displayRect(rect(), layout_).toAlignedRect();
 }
 
 void FaceWidget::resizeEvent(QResizeEvent *)
 {
-    m_tiles.invalidate();
+    tiles_.invalidate();
 }
 
 void FaceWidget::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    m_tiles.paint(painter, *this, event->region(), [this](QPainter &p) {
+    tiles_.paint(painter, *this, event->region(), [this](QPainter &p) {
         p.fillRect(rect(), Qt::black);
-        RadioFacePainter(m_style, m_set).paint(p, rect(), m_layout, m_displayColor);
+        RadioFacePainter(style_, set_).paint(p, rect(), layout_, displayColor_);
     });
 }
 

@@ -35,12 +35,12 @@ protected:
 private:
     void restyle();
 
-    FaceStyle m_style = FaceStyle::Radio;
-    ColourSet m_set = ColourSet::Full;
-    FaceLayout m_layout;
-    QColor m_displayColor = FaceColors::displayDark(ColourSet::Full);
+    FaceStyle style_ = FaceStyle::Radio;
+    ColourSet set_ = ColourSet::Full;
+    FaceLayout layout_;
+    QColor displayColor_ = FaceColors::displayDark(ColourSet::Full);
     // Enough tiles for the display window and the knobs at the largest size.
-    TileCache m_tiles{192};
+    TileCache tiles_{192};
 };
 
 } // namespace dorv

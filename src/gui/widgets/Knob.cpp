@@ -39,23 +39,23 @@ Knob::Knob(QWidget *parent) : QWidget(parent)
 {
     setFocusPolicy(Qt::StrongFocus);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
-    m_idleTimer.setSingleShot(true);
-    m_idleTimer.setInterval(kIdleReleaseMs);
-    connect(&m_idleTimer, &QTimer::timeout, this, [this] {
-        if (m_gesture == Gesture::Idle)
+    idleTimer_.setSingleShot(true);
+    idleTimer_.setInterval(kIdleReleaseMs);
+    connect(&idleTimer_, &QTimer::timeout, this, [this] {
+        if (gesture_ == Gesture::Idle)
             endGesture();
     });
 }
 
 void Knob::setStepsPerTurn(int steps)
 {
-    m_stepsPerTurn = qMax(4, steps);
+    stepsPerTurn_ = qMax(4, steps);
     update();
 }
 
 qreal Knob::capAngle() const
 {
-    return std::fmod(m_position * 360.0 / m_stepsPerTurn, 360.0);
+    return std::fmod(position_ * 360.0 / stepsPerTurn_, 360.0);
 }
 
 QSize Knob::sizeHint() const
@@ -70,17 +70,17 @@ QSize Knob::minimumSizeHint() const
 
 void Knob::resizeEvent(QResizeEvent *)
 {
-    m_centre = QPointF(width() / 2.0, height() / 2.0);
-    m_radius = qMin(width(), height()) / 2.0;
-    m_background.invalidate();
+    centre_ = QPointF(width() / 2.0, height() / 2.0);
+    radius_ = qMin(width(), height()) / 2.0;
+    background_.invalidate();
 }
 
 void Knob::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::EnabledChange) {
-        if (!isEnabled() && m_gesture != Gesture::None)
+        if (!isEnabled() && gesture_ != Gesture::None)
             endGesture();
-        m_background.invalidate();
+        background_.invalidate();
         update();
     }
     QWidget::changeEvent(event);
@@ -88,28 +88,28 @@ void Knob::changeEvent(QEvent *event)
 
 void Knob::beginGesture(Gesture kind)
 {
-    if (m_gesture == Gesture::Idle && kind == Gesture::Mouse)
+    if (gesture_ == Gesture::Idle && kind == Gesture::Mouse)
         endGesture();
-    if (m_gesture == Gesture::None) {
-        m_gesture = kind;
+    if (gesture_ == Gesture::None) {
+        gesture_ = kind;
         emit pressed();
     }
-    if (m_gesture == Gesture::Idle)
-        m_idleTimer.start();
+    if (gesture_ == Gesture::Idle)
+        idleTimer_.start();
 }
 
 void Knob::endGesture()
 {
-    m_idleTimer.stop();
-    m_gesture = Gesture::None;
-    m_dragTravel = 0;
-    m_wheelTravel = 0;
+    idleTimer_.stop();
+    gesture_ = Gesture::None;
+    dragTravel_ = 0;
+    wheelTravel_ = 0;
     emit released();
 }
 
 void Knob::step(int direction)
 {
-    m_position += direction;
+    position_ += direction;
     update();
     emit stepped(direction);
 }
@@ -117,7 +117,7 @@ void Knob::step(int direction)
 qreal Knob::angleAt(QPointF pos) const
 {
     // Mathematical angle in degrees, anticlockwise, with y pointing up.
-    return qRadiansToDegrees(std::atan2(m_centre.y() - pos.y(), pos.x() - m_centre.x()));
+    return qRadiansToDegrees(std::atan2(centre_.y() - pos.y(), pos.x() - centre_.x()));
 }
 
 void Knob::mousePressEvent(QMouseEvent *event)
@@ -127,37 +127,37 @@ void Knob::mousePressEvent(QMouseEvent *event)
         return;
     }
     beginGesture(Gesture::Mouse);
-    m_dragLast = event->position();
-    m_dragTravel = 0;
+    dragLast_ = event->position();
+    dragTravel_ = 0;
 }
 
 void Knob::dragTo(QPointF pos)
 {
     // Near the centre the angle is meaningless; wait until the pointer is further out.
-    if (QLineF(m_centre, pos).length() < 0.15 * m_radius)
+    if (QLineF(centre_, pos).length() < 0.15 * radius_)
         return;
     // Clockwise is a negative mathematical angle and a positive step.
-    m_dragTravel -= signedAngleDifference(angleAt(pos), angleAt(m_dragLast));
-    const qreal threshold = 360.0 / m_stepsPerTurn;
-    m_dragLast = pos;
-    if (std::abs(m_dragTravel) < threshold)
+    dragTravel_ -= signedAngleDifference(angleAt(pos), angleAt(dragLast_));
+    const qreal threshold = 360.0 / stepsPerTurn_;
+    dragLast_ = pos;
+    if (std::abs(dragTravel_) < threshold)
         return;
-    const int direction = m_dragTravel > 0 ? 1 : -1;
+    const int direction = dragTravel_ > 0 ? 1 : -1;
     // One step per event: travel beyond the next step is dropped, not saved up.
-    m_dragTravel = std::fmod(m_dragTravel - direction * threshold, threshold);
+    dragTravel_ = std::fmod(dragTravel_ - direction * threshold, threshold);
     step(direction);
 }
 
 void Knob::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_gesture != Gesture::Mouse)
+    if (gesture_ != Gesture::Mouse)
         return;
     dragTo(event->position());
 }
 
 void Knob::mouseReleaseEvent(QMouseEvent *event)
 {
-    if (event->button() != Qt::LeftButton || m_gesture != Gesture::Mouse)
+    if (event->button() != Qt::LeftButton || gesture_ != Gesture::Mouse)
         return;
     endGesture();
 }
@@ -171,15 +171,15 @@ void Knob::wheelEvent(QWheelEvent *event)
     }
     event->accept();
     // A change of direction starts a fresh notch.
-    if ((delta > 0) != (m_wheelTravel > 0))
-        m_wheelTravel = 0;
-    m_wheelTravel += delta;
-    if (m_gesture != Gesture::Mouse)
+    if ((delta > 0) != (wheelTravel_ > 0))
+        wheelTravel_ = 0;
+    wheelTravel_ += delta;
+    if (gesture_ != Gesture::Mouse)
         beginGesture(Gesture::Idle);
-    if (std::abs(m_wheelTravel) < kWheelNotch)
+    if (std::abs(wheelTravel_) < kWheelNotch)
         return;
-    const int direction = m_wheelTravel > 0 ? 1 : -1;
-    m_wheelTravel = (m_wheelTravel - direction * kWheelNotch) % kWheelNotch;
+    const int direction = wheelTravel_ > 0 ? 1 : -1;
+    wheelTravel_ = (wheelTravel_ - direction * kWheelNotch) % kWheelNotch;
     step(direction);
 }
 
@@ -201,15 +201,15 @@ void Knob::keyPressEvent(QKeyEvent *event)
         QWidget::keyPressEvent(event);
         return;
     }
-    if (m_gesture != Gesture::Mouse)
+    if (gesture_ != Gesture::Mouse)
         beginGesture(Gesture::Idle);
     step(direction);
 }
 
 void Knob::drawSkirt(QPainter &painter) const
 {
-    const qreal r = m_radius;
-    painter.translate(m_centre);
+    const qreal r = radius_;
+    painter.translate(centre_);
     // Scale ticks on the panel around the knob.
     painter.setPen(QPen(QColor(150, 150, 150), qMax(1.0, r * 0.02)));
     for (int i = 0; i < kScaleTicks; ++i) {
@@ -236,10 +236,10 @@ void Knob::drawSkirt(QPainter &painter) const
 
 void Knob::drawCap(QPainter &painter) const
 {
-    const qreal r = m_radius;
+    const qreal r = radius_;
     const bool enabled = isEnabled();
     painter.save();
-    painter.translate(m_centre);
+    painter.translate(centre_);
 
     // The cap's shading stays put (the light does not turn with it).
     QRadialGradient cap(QPointF(-0.35 * r, -0.4 * r), 1.3 * r);
@@ -290,14 +290,14 @@ void Knob::drawCap(QPainter &painter) const
 void Knob::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_background.get(*this, [this](QPainter &p) { drawSkirt(p); }));
+    painter.drawPixmap(0, 0, background_.get(*this, [this](QPainter &p) { drawSkirt(p); }));
     painter.setRenderHint(QPainter::Antialiasing);
     drawCap(painter);
     if (hasFocus()) {
         painter.setPen(
-            QPen(palette().color(QPalette::Highlight), qMax(1.0, m_radius * 0.03), Qt::DotLine));
+            QPen(palette().color(QPalette::Highlight), qMax(1.0, radius_ * 0.03), Qt::DotLine));
         painter.setBrush(Qt::NoBrush);
-        painter.drawEllipse(m_centre, m_radius * 0.98, m_radius * 0.98);
+        painter.drawEllipse(centre_, radius_ * 0.98, radius_ * 0.98);
     }
 }
 

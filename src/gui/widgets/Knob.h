@@ -32,7 +32,7 @@ public:
     void setStepsPerTurn(int steps);
 
     // Net steps turned since construction; the cap is drawn at this angle.
-    int position() const { return m_position; }
+    int position() const { return position_; }
     qreal capAngle() const;
 
     QSize sizeHint() const override;
@@ -64,16 +64,16 @@ private:
     void drawSkirt(QPainter &painter) const;
     void drawCap(QPainter &painter) const;
 
-    int m_stepsPerTurn = 36;
-    int m_position = 0;
-    Gesture m_gesture = Gesture::None;
-    QTimer m_idleTimer;
-    QPointF m_dragLast;     // last mouse position handled
-    qreal m_dragTravel = 0; // drag since the last step, in degrees
-    int m_wheelTravel = 0;  // wheel travel since the last step, angleDelta units
-    QPointF m_centre;
-    qreal m_radius = 0;
-    BackgroundCache m_background;
+    int stepsPerTurn_ = 36;
+    int position_ = 0;
+    Gesture gesture_ = Gesture::None;
+    QTimer idleTimer_;
+    QPointF dragLast_;     // last mouse position handled
+    qreal dragTravel_ = 0; // drag since the last step, in degrees
+    int wheelTravel_ = 0;  // wheel travel since the last step, angleDelta units
+    QPointF centre_;
+    qreal radius_ = 0;
+    BackgroundCache background_;
 };
 
 } // namespace dorv

@@ -12,17 +12,17 @@ Led::Led(QWidget *parent) : QWidget(parent)
 
 void Led::setLit(bool lit)
 {
-    if (lit == m_lit)
+    if (lit == lit_)
         return;
-    m_lit = lit;
+    lit_ = lit;
     update();
 }
 
 void Led::setColor(const QColor &color)
 {
-    if (color == m_color)
+    if (color == color_)
         return;
-    m_color = color;
+    color_ = color;
     update();
 }
 
@@ -43,13 +43,13 @@ void Led::paintEvent(QPaintEvent *)
 
     const qreal lens = r * 0.75;
     QRadialGradient body(c - QPointF(lens * 0.3, lens * 0.35), lens * 1.2);
-    if (m_lit) {
+    if (lit_) {
         body.setColorAt(0, QColor(255, 255, 255));
-        body.setColorAt(0.25, m_color.lighter(130));
-        body.setColorAt(1, m_color.darker(130));
+        body.setColorAt(0.25, color_.lighter(130));
+        body.setColorAt(1, color_.darker(130));
     } else {
-        body.setColorAt(0, m_color.darker(250));
-        body.setColorAt(1, m_color.darker(600));
+        body.setColorAt(0, color_.darker(250));
+        body.setColorAt(1, color_.darker(600));
     }
     painter.setBrush(body);
     painter.drawEllipse(c, lens, lens);

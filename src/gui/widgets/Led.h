@@ -13,8 +13,8 @@ class Led : public QWidget {
 public:
     explicit Led(QWidget *parent = nullptr);
 
-    bool isLit() const { return m_lit; }
-    QColor color() const { return m_color; }
+    bool isLit() const { return lit_; }
+    QColor color() const { return color_; }
     // The lit colour; the dark LED is drawn as a deep shade of it.
     void setColor(const QColor &color);
 
@@ -28,8 +28,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    bool m_lit = false;
-    QColor m_color{255, 60, 40};
+    bool lit_ = false;
+    QColor color_{255, 60, 40};
 };
 
 } // namespace dorv

@@ -23,9 +23,9 @@ OnAirLamp::OnAirLamp(const QString &text, QWidget *parent) : PanelLabel(text, pa
 
 void OnAirLamp::setShaded(bool shaded)
 {
-    if (shaded == m_shaded)
+    if (shaded == shaded_)
         return;
-    m_shaded = shaded;
+    shaded_ = shaded;
     update();
 }
 
@@ -37,7 +37,7 @@ void OnAirLamp::paintEvent(QPaintEvent *)
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal glow = height() * kGlow;
     const QRectF lamp = QRectF(rect()).adjusted(glow, glow, -glow, -glow);
-    if (m_shaded)
+    if (shaded_)
         paintShaded(painter, lamp);
     else
         paintFlat(painter, lamp);

@@ -14,7 +14,7 @@ class OnAirLamp : public PanelLabel {
 public:
     explicit OnAirLamp(const QString &text = QString(), QWidget *parent = nullptr);
 
-    bool isShaded() const { return m_shaded; }
+    bool isShaded() const { return shaded_; }
     void setShaded(bool shaded);
 
 protected:
@@ -25,7 +25,7 @@ private:
     void paintFlat(QPainter &painter, const QRectF &lamp) const;
     void paintLegend(QPainter &painter, const QRectF &lamp) const;
 
-    bool m_shaded = true;
+    bool shaded_ = true;
 };
 
 } // namespace dorv

@@ -40,7 +40,7 @@ QPolygonF arrowPolygon(const QRectF &box, Qt::ArrowType arrow)
 
 } // namespace
 
-PanelLabel::PanelLabel(const QString &text, QWidget *parent) : QWidget(parent), m_text(text)
+PanelLabel::PanelLabel(const QString &text, QWidget *parent) : QWidget(parent), text_(text)
 {
     setAttribute(Qt::WA_TranslucentBackground);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
@@ -48,46 +48,46 @@ PanelLabel::PanelLabel(const QString &text, QWidget *parent) : QWidget(parent), 
 
 void PanelLabel::setText(const QString &text)
 {
-    if (text == m_text)
+    if (text == text_)
         return;
-    m_text = text;
+    text_ = text;
     updateGeometry();
-    if (m_shown)
+    if (shown_)
         update();
 }
 
 void PanelLabel::setShown(bool shown)
 {
-    if (shown == m_shown)
+    if (shown == shown_)
         return;
-    m_shown = shown;
+    shown_ = shown;
     update();
 }
 
 void PanelLabel::setArrow(Qt::ArrowType arrow)
 {
-    m_arrow = arrow;
+    arrow_ = arrow;
     update();
 }
 
 void PanelLabel::setAlignment(Qt::Alignment alignment)
 {
-    m_alignment = alignment;
+    alignment_ = alignment;
     update();
 }
 
 void PanelLabel::setColor(const QColor &color)
 {
-    m_color = color;
+    color_ = color;
     update();
 }
 
 QSize PanelLabel::sizeHint() const
 {
-    if (m_arrow != Qt::NoArrow)
+    if (arrow_ != Qt::NoArrow)
         return QSize(kHintHeight, kHintHeight);
     const QFontMetrics metrics(legendFont(kHintHeight * kFontHeight));
-    return QSize(metrics.horizontalAdvance(m_text) + kHintHeight / 2, kHintHeight);
+    return QSize(metrics.horizontalAdvance(text_) + kHintHeight / 2, kHintHeight);
 }
 
 QSize PanelLabel::minimumSizeHint() const
@@ -97,29 +97,29 @@ QSize PanelLabel::minimumSizeHint() const
 
 void PanelLabel::paintEvent(QPaintEvent *)
 {
-    if (!m_shown)
+    if (!shown_)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     const QRectF box = rect();
-    if (m_arrow != Qt::NoArrow) {
+    if (arrow_ != Qt::NoArrow) {
         painter.setPen(Qt::NoPen);
-        painter.setBrush(m_color);
-        painter.drawPolygon(arrowPolygon(box, m_arrow));
+        painter.setBrush(color_);
+        painter.drawPolygon(arrowPolygon(box, arrow_));
         return;
     }
-    if (m_text.isEmpty())
+    if (text_.isEmpty())
         return;
     QFont font = legendFont(height() * kFontHeight);
     // Squeeze a text that is too long for its box rather than cut it.
     const qreal room = box.width() - height() * 0.2;
-    const qreal needed = QFontMetricsF(font).horizontalAdvance(m_text);
+    const qreal needed = QFontMetricsF(font).horizontalAdvance(text_);
     if (needed > room && room > 0)
         font.setStretch(qMax(1, int(font.stretch() * room / needed)));
     painter.setFont(font);
     const QRectF textBox = box.adjusted(height() * 0.1, 0, -height() * 0.1, 0);
-    painter.setPen(m_color);
-    painter.drawText(textBox, int(m_alignment | Qt::AlignVCenter), m_text);
+    painter.setPen(color_);
+    painter.drawText(textBox, int(alignment_ | Qt::AlignVCenter), text_);
 }
 
 } // namespace dorv

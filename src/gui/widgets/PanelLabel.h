@@ -16,10 +16,10 @@ class PanelLabel : public QWidget {
 public:
     explicit PanelLabel(const QString &text = QString(), QWidget *parent = nullptr);
 
-    QString text() const { return m_text; }
+    QString text() const { return text_; }
     void setText(const QString &text);
 
-    bool isShown() const { return m_shown; }
+    bool isShown() const { return shown_; }
 
     // Qt::UpArrow etc. draws that arrow instead of the text; Qt::NoArrow draws the text.
     void setArrow(Qt::ArrowType arrow);
@@ -38,11 +38,11 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    QString m_text;
-    bool m_shown = true;
-    Qt::ArrowType m_arrow = Qt::NoArrow;
-    Qt::Alignment m_alignment = Qt::AlignCenter;
-    QColor m_color{20, 24, 28};
+    QString text_;
+    bool shown_ = true;
+    Qt::ArrowType arrow_ = Qt::NoArrow;
+    Qt::Alignment alignment_ = Qt::AlignCenter;
+    QColor color_{20, 24, 28};
 };
 
 } // namespace dorv

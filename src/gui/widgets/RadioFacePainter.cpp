@@ -54,13 +54,13 @@ QColor FaceColors::displayDark(ColourSet set)
 }
 
 RadioFacePainter::RadioFacePainter(FaceStyle style, ColourSet set)
-    : m_style(style), m_colors(FaceColors::forSet(set))
+    : style_(style), colors_(FaceColors::forSet(set))
 {
 }
 
 QRectF RadioFacePainter::displayRect(const QRectF &area, const FaceLayout &layout) const
 {
-    if (m_style == FaceStyle::Lcd) {
+    if (style_ == FaceStyle::Lcd) {
         const qreal m = kLcdMargin * area.height();
         return area.adjusted(m, m, -m, -m);
     }
@@ -74,7 +74,7 @@ void RadioFacePainter::paint(QPainter &painter, const QRectF &area, const FaceLa
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal unit = area.height();
     paintBody(painter, area);
-    if (m_style == FaceStyle::Radio) {
+    if (style_ == FaceStyle::Radio) {
         paintGrille(painter, scaled(layout.speaker, area), unit);
         for (const QRectF &well : layout.knobWells)
             paintWell(painter, scaled(well, area), unit);
@@ -86,38 +86,38 @@ void RadioFacePainter::paint(QPainter &painter, const QRectF &area, const FaceLa
 void RadioFacePainter::paintBody(QPainter &painter, const QRectF &area) const
 {
     const qreal unit = area.height();
-    const qreal corner = m_style == FaceStyle::Radio ? kCorner * unit : kCorner * unit / 2;
+    const qreal corner = style_ == FaceStyle::Radio ? kCorner * unit : kCorner * unit / 2;
     const qreal bevel = kBevel * unit;
     painter.setPen(Qt::NoPen);
     // Bevel: light along the top and left, dark along the bottom and right.
     QPainterPath outline;
     outline.addRoundedRect(area, corner, corner);
-    painter.setBrush(m_colors.bevelLight);
+    painter.setBrush(colors_.bevelLight);
     painter.drawPath(outline);
     painter.save();
     painter.setClipPath(outline);
-    painter.setBrush(m_colors.bevelDark);
+    painter.setBrush(colors_.bevelDark);
     painter.drawRoundedRect(area.translated(bevel, bevel), corner, corner);
     painter.restore();
 
     const QRectF panel = area.adjusted(bevel, bevel, -bevel, -bevel);
-    if (m_colors.shaded) {
+    if (colors_.shaded) {
         QLinearGradient face(panel.topLeft(), panel.bottomLeft());
-        face.setColorAt(0, m_colors.body.lighter(125));
-        face.setColorAt(0.25, m_colors.body);
-        face.setColorAt(1, m_colors.body.darker(140));
+        face.setColorAt(0, colors_.body.lighter(125));
+        face.setColorAt(0.25, colors_.body);
+        face.setColorAt(1, colors_.body.darker(140));
         painter.setBrush(face);
     } else {
-        painter.setBrush(m_colors.body);
+        painter.setBrush(colors_.body);
     }
     painter.drawRoundedRect(panel, corner * 0.8, corner * 0.8);
 
-    if (m_style == FaceStyle::Radio) {
+    if (style_ == FaceStyle::Radio) {
         // A thin groove across the face below the display, as on the moulded front.
         const qreal y = panel.top() + panel.height() * 0.60;
-        painter.setPen(QPen(m_colors.bevelDark, qMax(1.0, unit * 0.004)));
+        painter.setPen(QPen(colors_.bevelDark, qMax(1.0, unit * 0.004)));
         painter.drawLine(QPointF(panel.left() + bevel, y), QPointF(panel.right() - bevel, y));
-        painter.setPen(QPen(m_colors.bevelLight.darker(150), qMax(1.0, unit * 0.003)));
+        painter.setPen(QPen(colors_.bevelLight.darker(150), qMax(1.0, unit * 0.003)));
         painter.drawLine(QPointF(panel.left() + bevel, y + qMax(1.0, unit * 0.004)),
                          QPointF(panel.right() - bevel, y + qMax(1.0, unit * 0.004)));
     }
@@ -131,14 +131,14 @@ void RadioFacePainter::paintDisplayWindow(QPainter &painter, const QRectF &windo
     painter.setPen(Qt::NoPen);
     // The recess: dark at the top and left where the face overhangs, lighter below.
     QLinearGradient recess(outer.topLeft(), outer.bottomRight());
-    recess.setColorAt(0, m_colors.bevelDark);
-    recess.setColorAt(1, m_colors.shaded ? m_colors.bevelLight.darker(130) : m_colors.bevelLight);
+    recess.setColorAt(0, colors_.bevelDark);
+    recess.setColorAt(1, colors_.shaded ? colors_.bevelLight.darker(130) : colors_.bevelLight);
     painter.setBrush(recess);
     painter.drawRoundedRect(outer, frame, frame);
-    painter.setBrush(m_colors.displayFrame);
+    painter.setBrush(colors_.displayFrame);
     painter.drawRoundedRect(outer.adjusted(frame * 0.3, frame * 0.3, -frame * 0.3, -frame * 0.3),
                             frame * 0.7, frame * 0.7);
-    if (m_colors.shaded) {
+    if (colors_.shaded) {
         // Slight vignette, as a backlight is brighter in the middle.
         QRadialGradient glass(window.center(), qMax(window.width(), window.height()) * 0.7);
         glass.setColorAt(0, fill.lighter(108));
@@ -160,11 +160,11 @@ void RadioFacePainter::paintGrille(QPainter &painter, const QRectF &grille, qrea
     const qreal top = grille.center().y() - (rows - 1) * pitch / 2;
     for (int i = 0; i < rows; ++i) {
         const QRectF r(grille.left(), top + i * pitch - slot / 2, grille.width(), slot);
-        if (m_colors.shaded) {
-            painter.setBrush(m_colors.bevelLight.darker(170));
+        if (colors_.shaded) {
+            painter.setBrush(colors_.bevelLight.darker(170));
             painter.drawRoundedRect(r.translated(0, slot * 0.25), slot / 2, slot / 2);
         }
-        painter.setBrush(m_colors.grilleHole);
+        painter.setBrush(colors_.grilleHole);
         painter.drawRoundedRect(r, slot / 2, slot / 2);
     }
 }
@@ -173,18 +173,17 @@ void RadioFacePainter::paintWell(QPainter &painter, const QRectF &well, qreal un
 {
     const qreal r = qMin(well.width(), well.height()) / 2;
     const QPointF c = well.center();
-    painter.setPen(m_colors.shaded ? Qt::NoPen
-                                   : QPen(m_colors.bevelLight, qMax(1.0, unit * 0.004)));
-    if (m_colors.shaded) {
+    painter.setPen(colors_.shaded ? Qt::NoPen : QPen(colors_.bevelLight, qMax(1.0, unit * 0.004)));
+    if (colors_.shaded) {
         QLinearGradient rim(c - QPointF(r, r), c + QPointF(r, r));
-        rim.setColorAt(0, m_colors.bevelDark);
-        rim.setColorAt(1, m_colors.bevelLight.darker(120));
+        rim.setColorAt(0, colors_.bevelDark);
+        rim.setColorAt(1, colors_.bevelLight.darker(120));
         painter.setBrush(rim);
     } else {
-        painter.setBrush(m_colors.well);
+        painter.setBrush(colors_.well);
     }
     painter.drawEllipse(c, r, r);
-    painter.setBrush(m_colors.well);
+    painter.setBrush(colors_.well);
     painter.drawEllipse(c, r * 0.93, r * 0.93);
 }
 

@@ -56,8 +56,8 @@ private:
     void paintGrille(QPainter &painter, const QRectF &grille, qreal unit) const;
     void paintWell(QPainter &painter, const QRectF &well, qreal unit) const;
 
-    FaceStyle m_style;
-    FaceColors m_colors;
+    FaceStyle style_;
+    FaceColors colors_;
 };
 
 } // namespace dorv

@@ -39,9 +39,9 @@ QPolygonF segmentPolygon(QPointF p, QPointF q, qreal t)
 } // namespace
 
 SevenSegmentDisplay::SevenSegmentDisplay(int digitCount, QWidget *parent)
-    : QWidget(parent), m_digitCount(qMax(1, digitCount))
+    : QWidget(parent), digitCount_(qMax(1, digitCount))
 {
-    m_cells = layoutText(QString(), m_digitCount);
+    cells_ = layoutText(QString(), digitCount_);
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
 }
 
@@ -132,12 +132,12 @@ QList<SevenSegmentDisplay::Cell> SevenSegmentDisplay::layoutText(const QString &
 
 void SevenSegmentDisplay::setText(const QString &text)
 {
-    m_text = text;
-    const QList<Cell> cells = layoutText(text, m_digitCount);
-    if (cells == m_cells)
+    text_ = text;
+    const QList<Cell> cells = layoutText(text, digitCount_);
+    if (cells == cells_)
         return;
-    updateChangedCells(m_cells, cells);
-    m_cells = cells;
+    updateChangedCells(cells_, cells);
+    cells_ = cells;
 }
 
 // A knob step changes one or two digits: only their cells are painted again, which keeps a
@@ -145,23 +145,23 @@ void SevenSegmentDisplay::setText(const QString &text)
 // that reaches into the region.
 void SevenSegmentDisplay::updateChangedCells(const QList<Cell> &before, const QList<Cell> &after)
 {
-    if (m_shapes.size() != after.size() || before.size() != after.size()) {
+    if (shapes_.size() != after.size() || before.size() != after.size()) {
         update();
         return;
     }
     for (int i = 0; i < after.size(); ++i) {
         if (before[i] != after[i])
-            update(m_shapes[i].bounds);
+            update(shapes_[i].bounds);
     }
 }
 
 void SevenSegmentDisplay::setDigitCount(int count)
 {
     count = qMax(1, count);
-    if (count == m_digitCount)
+    if (count == digitCount_)
         return;
-    m_digitCount = count;
-    m_cells = layoutText(m_text, m_digitCount);
+    digitCount_ = count;
+    cells_ = layoutText(text_, digitCount_);
     computeGeometry();
     updateGeometry();
     update();
@@ -169,27 +169,27 @@ void SevenSegmentDisplay::setDigitCount(int count)
 
 void SevenSegmentDisplay::setSegmentColor(const QColor &color)
 {
-    if (color == m_segmentColor)
+    if (color == segmentColor_)
         return;
-    m_segmentColor = color;
+    segmentColor_ = color;
     update();
 }
 
 void SevenSegmentDisplay::setUnlitColor(const QColor &color)
 {
-    if (color == m_unlitColor)
+    if (color == unlitColor_)
         return;
-    m_unlitColor = color;
-    m_background.invalidate();
+    unlitColor_ = color;
+    background_.invalidate();
     update();
 }
 
 void SevenSegmentDisplay::setBackgroundColor(const QColor &color)
 {
-    if (color == m_backgroundColor)
+    if (color == backgroundColor_)
         return;
-    m_backgroundColor = color;
-    m_background.invalidate();
+    backgroundColor_ = color;
+    background_.invalidate();
     update();
 }
 
@@ -197,7 +197,7 @@ QSize SevenSegmentDisplay::sizeHint() const
 {
     const qreal cell = (kDigitWidth + kCellSpacing) * kHintHeight;
     const qreal height = kHintHeight / (1 - 2 * kMargin);
-    return QSize(qCeil(m_digitCount * cell + 2 * kMargin * height), qCeil(height));
+    return QSize(qCeil(digitCount_ * cell + 2 * kMargin * height), qCeil(height));
 }
 
 QSize SevenSegmentDisplay::minimumSizeHint() const
@@ -212,22 +212,22 @@ void SevenSegmentDisplay::resizeEvent(QResizeEvent *)
 
 void SevenSegmentDisplay::computeGeometry()
 {
-    m_background.invalidate();
-    m_shapes.clear();
+    background_.invalidate();
+    shapes_.clear();
     const qreal margin = kMargin * height();
     const qreal availableWidth = width() - 2 * margin;
     const qreal cellRatio = kDigitWidth + kCellSpacing;
     // The digit height is set by the height or, for a narrow widget, by the width.
     const qreal digitHeight =
-        qMax(0.0, qMin(height() - 2 * margin, availableWidth / (m_digitCount * cellRatio)));
+        qMax(0.0, qMin(height() - 2 * margin, availableWidth / (digitCount_ * cellRatio)));
     const qreal cellWidth = digitHeight * cellRatio;
-    const qreal left = (width() - m_digitCount * cellWidth) / 2 + digitHeight * kCellSpacing / 2;
+    const qreal left = (width() - digitCount_ * cellWidth) / 2 + digitHeight * kCellSpacing / 2;
     const qreal top = (height() - digitHeight) / 2;
     const qreal t = kThickness * digitHeight;
     const qreal gap = kSegmentGap * digitHeight;
     const qreal w = kDigitWidth * digitHeight;
 
-    for (int i = 0; i < m_digitCount; ++i) {
+    for (int i = 0; i < digitCount_; ++i) {
         const qreal x0 = left + i * cellWidth;
         // Lean the cell forward: a point at height y moves right by its distance from the base.
         auto at = [&](qreal x, qreal y) {
@@ -253,16 +253,16 @@ void SevenSegmentDisplay::computeGeometry()
                 shape.segments[s].boundingRect().toAlignedRect().adjusted(-1, -1, 1, 1);
             shape.bounds |= shape.segmentBounds[s];
         }
-        m_shapes.append(shape);
+        shapes_.append(shape);
     }
 }
 
 void SevenSegmentDisplay::drawBackground(QPainter &painter) const
 {
-    painter.fillRect(rect(), m_backgroundColor);
+    painter.fillRect(rect(), backgroundColor_);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_unlitColor);
-    for (const CellShape &shape : m_shapes) {
+    painter.setBrush(unlitColor_);
+    for (const CellShape &shape : shapes_) {
         for (const QPolygonF &segment : shape.segments)
             painter.drawPolygon(segment);
         painter.drawRect(shape.dot);
@@ -272,22 +272,22 @@ void SevenSegmentDisplay::drawBackground(QPainter &painter) const
 void SevenSegmentDisplay::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_background.get(*this, [this](QPainter &p) { drawBackground(p); }));
+    painter.drawPixmap(0, 0, background_.get(*this, [this](QPainter &p) { drawBackground(p); }));
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_segmentColor);
+    painter.setBrush(segmentColor_);
     const QRegion &region = event->region();
-    for (int i = 0; i < m_cells.size() && i < m_shapes.size(); ++i) {
-        const CellShape &shape = m_shapes[i];
+    for (int i = 0; i < cells_.size() && i < shapes_.size(); ++i) {
+        const CellShape &shape = shapes_[i];
         if (!region.intersects(shape.bounds))
             continue;
         // A neighbour's cell leans into a repainted one: only its segments that reach in
         // are drawn.
         for (int s = 0; s < 7; ++s) {
-            if ((m_cells[i].segments & (1 << s)) && region.intersects(shape.segmentBounds[s]))
+            if ((cells_[i].segments & (1 << s)) && region.intersects(shape.segmentBounds[s]))
                 painter.drawPolygon(shape.segments[s]);
         }
-        if (m_cells[i].dot)
+        if (cells_[i].dot)
             painter.drawRect(shape.dot);
     }
 }

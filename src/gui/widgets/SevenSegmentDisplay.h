@@ -45,10 +45,10 @@ public:
     // The cells a text fills on a display of digitCount cells.
     static QList<Cell> layoutText(const QString &text, int digitCount);
 
-    QString text() const { return m_text; }
-    QList<Cell> cells() const { return m_cells; }
+    QString text() const { return text_; }
+    QList<Cell> cells() const { return cells_; }
 
-    int digitCount() const { return m_digitCount; }
+    int digitCount() const { return digitCount_; }
     void setDigitCount(int count);
 
     void setSegmentColor(const QColor &color);
@@ -81,14 +81,14 @@ private:
     // the cells have no geometry yet.
     void updateChangedCells(const QList<Cell> &before, const QList<Cell> &after);
 
-    int m_digitCount;
-    QString m_text;
-    QList<Cell> m_cells;
-    QList<CellShape> m_shapes;
-    QColor m_segmentColor{20, 24, 28};
-    QColor m_unlitColor{0, 170, 205};
-    QColor m_backgroundColor{0, 200, 240};
-    BackgroundCache m_background;
+    int digitCount_;
+    QString text_;
+    QList<Cell> cells_;
+    QList<CellShape> shapes_;
+    QColor segmentColor_{20, 24, 28};
+    QColor unlitColor_{0, 170, 205};
+    QColor backgroundColor_{0, 200, 240};
+    BackgroundCache background_;
 };
 
 } // namespace dorv

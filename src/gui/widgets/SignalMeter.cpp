@@ -46,10 +46,10 @@ SignalMeter::SignalMeter(QWidget *parent) : QWidget(parent)
 {
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     // 0: the S bar; 1: centring band or power bar in a lane beneath it; 2, 3: markers.
-    m_styles[0] = {QColor(20, 24, 28), 0, 0.62};
-    m_styles[1] = {QColor(40, 40, 150), 0.72, 0.28};
-    m_styles[2] = {QColor(200, 20, 20), 0, 1};
-    m_styles[3] = {QColor(20, 110, 40), 0, 1};
+    styles_[0] = {QColor(20, 24, 28), 0, 0.62};
+    styles_[1] = {QColor(40, 40, 150), 0.72, 0.28};
+    styles_[2] = {QColor(200, 20, 20), 0, 1};
+    styles_[3] = {QColor(20, 110, 40), 0, 1};
 }
 
 double SignalMeter::clamp(double value) const
@@ -63,7 +63,7 @@ SignalMeter::Indicator SignalMeter::indicator(int n) const
 {
     if (n < 0 || n >= kIndicatorCount)
         return {};
-    return m_indicators[n];
+    return indicators_[n];
 }
 
 void SignalMeter::setIndicator(int n, bool visible, double start, double end, double marker)
@@ -75,11 +75,11 @@ void SignalMeter::setIndicator(int n, bool visible, double start, double end, do
 
 void SignalMeter::changed(int n, const Indicator &indicator)
 {
-    m_indicators[n] = indicator;
+    indicators_[n] = indicator;
     const Drawn drawn = drawnOf(indicator);
-    if (drawn == m_drawn[n])
+    if (drawn == drawn_[n])
         return;
-    m_drawn[n] = drawn;
+    drawn_[n] = drawn;
     update();
 }
 
@@ -87,25 +87,25 @@ void SignalMeter::setIndicatorColor(int n, const QColor &color)
 {
     if (n < 0 || n >= kIndicatorCount)
         return;
-    m_styles[n].color = color;
+    styles_[n].color = color;
     update();
 }
 
 void SignalMeter::setBackgroundColor(const QColor &color)
 {
-    if (color == m_backgroundColor)
+    if (color == backgroundColor_)
         return;
-    m_backgroundColor = color;
-    m_background.invalidate();
+    backgroundColor_ = color;
+    background_.invalidate();
     update();
 }
 
 void SignalMeter::setUnlitColor(const QColor &color)
 {
-    if (color == m_unlitColor)
+    if (color == unlitColor_)
         return;
-    m_unlitColor = color;
-    m_background.invalidate();
+    unlitColor_ = color;
+    background_.invalidate();
     update();
 }
 
@@ -123,24 +123,24 @@ void SignalMeter::resizeEvent(QResizeEvent *)
 {
     computeGeometry();
     for (int n = 0; n < kIndicatorCount; ++n)
-        m_drawn[n] = drawnOf(m_indicators[n]);
+        drawn_[n] = drawnOf(indicators_[n]);
 }
 
 void SignalMeter::computeGeometry()
 {
-    m_background.invalidate();
+    background_.invalidate();
     const qreal w = width(), h = height();
     const qreal left = kCaptionWidth * w, right = w * (1 - kRightMargin);
-    m_captions = QRectF(0, 0, left, h);
-    m_bar = QRectF(QPointF(left, kBarTop * h), QPointF(right, kBarBottom * h));
-    m_signalText = QRectF(QPointF(left, kSignalTextTop * h), QPointF(right, kSignalTextBottom * h));
-    m_powerText = QRectF(QPointF(left, kPowerTextTop * h), QPointF(right, kPowerTextBottom * h));
-    m_segmentShape = QPainterPath();
+    captions_ = QRectF(0, 0, left, h);
+    bar_ = QRectF(QPointF(left, kBarTop * h), QPointF(right, kBarBottom * h));
+    signalText_ = QRectF(QPointF(left, kSignalTextTop * h), QPointF(right, kSignalTextBottom * h));
+    powerText_ = QRectF(QPointF(left, kPowerTextTop * h), QPointF(right, kPowerTextBottom * h));
+    segmentShape_ = QPainterPath();
     const int segments = segmentCount();
-    const qreal pitch = m_bar.width() / segments;
+    const qreal pitch = bar_.width() / segments;
     for (int i = 0; i < segments; ++i)
-        m_segmentShape.addRect(QRectF(m_bar.left() + i * pitch + pitch * kSegmentGap / 2,
-                                      m_bar.top(), pitch * (1 - kSegmentGap), m_bar.height()));
+        segmentShape_.addRect(QRectF(bar_.left() + i * pitch + pitch * kSegmentGap / 2, bar_.top(),
+                                     pitch * (1 - kSegmentGap), bar_.height()));
 }
 
 int SignalMeter::segmentCount() const
@@ -150,7 +150,7 @@ int SignalMeter::segmentCount() const
 
 qreal SignalMeter::xOf(double value) const
 {
-    return m_bar.left() + (value - kMinimum) / (kMaximum - kMinimum) * m_bar.width();
+    return bar_.left() + (value - kMinimum) / (kMaximum - kMinimum) * bar_.width();
 }
 
 SignalMeter::Drawn SignalMeter::drawnOf(const Indicator &indicator) const
@@ -169,7 +169,7 @@ void SignalMeter::drawScale(QPainter &painter, const QList<ScaleMark> &marks, qr
         return overloadColoured && value >= kOverloadFrom ? kOverloadColor : kScaleColor;
     };
     // Numbers fit their row and, on a narrow meter, the room of about two scale units.
-    const qreal unitWidth = m_bar.width() / (kMaximum - kMinimum);
+    const qreal unitWidth = bar_.width() / (kMaximum - kMinimum);
     painter.setFont(scaleFont(qMin(textRow.height() * 0.95, unitWidth * 1.1)));
     const QFontMetricsF metrics(painter.font());
     double last = kMinimum;
@@ -202,56 +202,56 @@ void SignalMeter::drawScale(QPainter &painter, const QList<ScaleMark> &marks, qr
 
 void SignalMeter::drawBackground(QPainter &painter) const
 {
-    if (m_backgroundColor.alpha() > 0)
-        painter.fillRect(rect(), m_backgroundColor);
+    if (backgroundColor_.alpha() > 0)
+        painter.fillRect(rect(), backgroundColor_);
     const qreal h = height();
 
     // Unlit segments of the bar.
     painter.setPen(Qt::NoPen);
-    painter.setBrush(m_unlitColor);
-    painter.drawPath(m_segmentShape);
+    painter.setBrush(unlitColor_);
+    painter.drawPath(segmentShape_);
 
-    drawScale(painter, kSignalMarks, kSignalBase * h, m_bar.top(), m_signalText, true);
-    drawScale(painter, kPowerMarks, kPowerBase * h, m_bar.bottom(), m_powerText, false);
+    drawScale(painter, kSignalMarks, kSignalBase * h, bar_.top(), signalText_, true);
+    drawScale(painter, kPowerMarks, kPowerBase * h, bar_.bottom(), powerText_, false);
 
     painter.setPen(kScaleColor);
-    const qreal captionFont = qMin(m_signalText.height() * 0.95, m_captions.width() * 0.5);
+    const qreal captionFont = qMin(signalText_.height() * 0.95, captions_.width() * 0.5);
     painter.setFont(scaleFont(captionFont));
-    painter.drawText(QRectF(0, m_signalText.top(), m_captions.width(), m_signalText.height()),
+    painter.drawText(QRectF(0, signalText_.top(), captions_.width(), signalText_.height()),
                      Qt::AlignCenter, QStringLiteral("S"));
-    painter.setFont(scaleFont(qMin(m_powerText.height(), captionFont) * 0.85));
-    painter.drawText(QRectF(0, m_powerText.top(), m_captions.width(), m_powerText.height()),
+    painter.setFont(scaleFont(qMin(powerText_.height(), captionFont) * 0.85));
+    painter.drawText(QRectF(0, powerText_.top(), captions_.width(), powerText_.height()),
                      Qt::AlignCenter, QStringLiteral("PO"));
 }
 
 void SignalMeter::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_background.get(*this, [this](QPainter &p) { drawBackground(p); }));
+    painter.drawPixmap(0, 0, background_.get(*this, [this](QPainter &p) { drawBackground(p); }));
     painter.setRenderHint(QPainter::Antialiasing);
 
-    const qreal pitch = m_bar.width() / segmentCount();
+    const qreal pitch = bar_.width() / segmentCount();
     for (int n = 0; n < kIndicatorCount; ++n) {
-        const Indicator &indicator = m_indicators[n];
+        const Indicator &indicator = indicators_[n];
         if (!indicator.visible)
             continue;
-        const Style &style = m_styles[n];
-        const qreal top = m_bar.top() + style.laneTop * m_bar.height();
-        const qreal laneHeight = style.laneHeight * m_bar.height();
+        const Style &style = styles_[n];
+        const qreal top = bar_.top() + style.laneTop * bar_.height();
+        const qreal laneHeight = style.laneHeight * bar_.height();
         const qreal from = xOf(qMin(indicator.start, indicator.end));
         const qreal to = xOf(qMax(indicator.start, indicator.end));
         if (to > from) {
             painter.save();
             // Bars are cut into the segments of the scale: fill only where segments are.
-            painter.setClipPath(m_segmentShape);
+            painter.setClipPath(segmentShape_);
             painter.fillRect(QRectF(from, top, to - from, laneHeight), style.color);
             painter.restore();
         }
         if (indicator.marker > kMinimum) {
             const qreal x = xOf(indicator.marker);
             painter.setPen(QPen(style.color, qMax(1.5, pitch * 0.5)));
-            painter.drawLine(QPointF(x, m_bar.top() - height() * 0.03),
-                             QPointF(x, m_bar.bottom() + height() * 0.03));
+            painter.drawLine(QPointF(x, bar_.top() - height() * 0.03),
+                             QPointF(x, bar_.bottom() + height() * 0.03));
         }
     }
 }

@@ -77,17 +77,17 @@ private:
     void drawScale(QPainter &painter, const QList<ScaleMark> &marks, qreal base, qreal barEdge,
                    const QRectF &textRow, bool overloadColoured) const;
 
-    std::array<Indicator, kIndicatorCount> m_indicators{};
-    std::array<Style, kIndicatorCount> m_styles;
-    std::array<Drawn, kIndicatorCount> m_drawn{};
-    QColor m_backgroundColor{0, 200, 240};
-    QColor m_unlitColor{0, 178, 214};
-    QRectF m_bar;        // the segmented bar area
-    QRectF m_signalText; // row of S numbers
-    QRectF m_powerText;  // row of PO numbers
-    QRectF m_captions;   // column of the "S" and "PO" captions
-    QPainterPath m_segmentShape;
-    BackgroundCache m_background;
+    std::array<Indicator, kIndicatorCount> indicators_{};
+    std::array<Style, kIndicatorCount> styles_;
+    std::array<Drawn, kIndicatorCount> drawn_{};
+    QColor backgroundColor_{0, 200, 240};
+    QColor unlitColor_{0, 178, 214};
+    QRectF bar_;        // the segmented bar area
+    QRectF signalText_; // row of S numbers
+    QRectF powerText_;  // row of PO numbers
+    QRectF captions_;   // column of the "S" and "PO" captions
+    QPainterPath segmentShape_;
+    BackgroundCache background_;
 };
 
 } // namespace dorv

@@ -15,9 +15,9 @@ void TileCache::paint(QPainter &painter, const QWidget &widget, const QRegion &r
         return;
     }
     const qreal ratio = widget.devicePixelRatioF();
-    if (ratio != m_ratio) {
+    if (ratio != ratio_) {
         invalidate();
-        m_ratio = ratio;
+        ratio_ = ratio;
     }
     const QRect needed = region.boundingRect() & widget.rect();
     const int left = needed.left() / kTileSize, right = needed.right() / kTileSize;
@@ -28,18 +28,18 @@ void TileCache::paint(QPainter &painter, const QWidget &widget, const QRegion &r
             if (!region.intersects(area(index)))
                 continue;
             columns.append(column);
-            const auto kept = m_tiles.find(index);
-            if (kept == m_tiles.end())
+            const auto kept = tiles_.find(index);
+            if (kept == tiles_.end())
                 missing.append(column);
             else
-                kept->lastUse = ++m_clock;
+                kept->lastUse = ++clock_;
         }
         if (!missing.isEmpty())
             makeTiles(row, missing, ratio, draw);
         for (const int column : std::as_const(columns)) {
             const QPoint index(column, row);
-            const auto kept = m_tiles.constFind(index);
-            if (kept != m_tiles.constEnd()) {
+            const auto kept = tiles_.constFind(index);
+            if (kept != tiles_.constEnd()) {
                 painter.drawPixmap(area(index).topLeft(), kept->pixmap);
                 continue;
             }
@@ -66,11 +66,11 @@ void TileCache::makeTiles(int row, const QList<int> &columns, qreal ratio, const
         draw(painter);
     }
     for (const int column : columns) {
-        while (m_tiles.size() >= m_maxTiles)
+        while (tiles_.size() >= maxTiles_)
             dropLeastRecentlyUsed();
         QPixmap tile = strip.copy((column - first) * pixels, 0, pixels, pixels);
         tile.setDevicePixelRatio(ratio);
-        m_tiles.insert(QPoint(column, row), Tile{tile, ++m_clock});
+        tiles_.insert(QPoint(column, row), Tile{tile, ++clock_});
     }
 }
 
@@ -81,14 +81,14 @@ QRect TileCache::area(QPoint index)
 
 void TileCache::dropLeastRecentlyUsed()
 {
-    auto oldest = m_tiles.begin();
-    for (auto it = m_tiles.begin(); it != m_tiles.end(); ++it) {
+    auto oldest = tiles_.begin();
+    for (auto it = tiles_.begin(); it != tiles_.end(); ++it) {
         if (it->lastUse < oldest->lastUse) {
             oldest = it;
         }
     }
-    if (oldest != m_tiles.end()) {
-        m_tiles.erase(oldest);
+    if (oldest != tiles_.end()) {
+        tiles_.erase(oldest);
     }
 }
 

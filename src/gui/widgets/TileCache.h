@@ -22,16 +22,16 @@ public:
     using Painter = std::function<void(QPainter &)>;
 
     // At most maxTiles tiles are kept; the least recently used goes first.
-    explicit TileCache(int maxTiles) : m_maxTiles(maxTiles) {}
+    explicit TileCache(int maxTiles) : maxTiles_(maxTiles) {}
 
-    void invalidate() { m_tiles.clear(); }
+    void invalidate() { tiles_.clear(); }
 
     // Paints the drawing where region needs it. draw paints the whole drawing in widget
     // coordinates (logical pixels), opaque.
     void paint(QPainter &painter, const QWidget &widget, const QRegion &region,
                const Painter &draw);
 
-    int tileCount() const { return m_tiles.size(); }
+    int tileCount() const { return tiles_.size(); }
 
     // Tile edge in logical pixels.
     static constexpr int kTileSize = 32;
@@ -46,10 +46,10 @@ private:
     void dropLeastRecentlyUsed();
     static QRect area(QPoint index);
 
-    int m_maxTiles;
-    quint64 m_clock = 0;
-    qreal m_ratio = 0;
-    QHash<QPoint, Tile> m_tiles;
+    int maxTiles_;
+    quint64 clock_ = 0;
+    qreal ratio_ = 0;
+    QHash<QPoint, Tile> tiles_;
 };
 
 } // namespace dorv

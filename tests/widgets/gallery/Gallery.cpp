@@ -22,15 +22,15 @@ QRect place(QRectF fraction, const QRect &in)
 } // namespace
 
 Gallery::Gallery(FaceStyle style, ColourSet set, QWidget *parent)
-    : QWidget(parent), m_face(new FaceWidget(this))
+    : QWidget(parent), face_(new FaceWidget(this))
 {
     FaceLayout layout;
     layout.knobWells = {
         {0.785, 0.08, 0.19, 0.475}, {0.03, 0.60, 0.09, 0.225}, {0.875, 0.64, 0.09, 0.225}};
-    m_face->setFaceLayout(layout);
-    m_face->setFaceStyle(style);
-    m_face->setColourSet(set);
-    m_face->setDisplayColor(FaceColors::displayLit(set));
+    face_->setFaceLayout(layout);
+    face_->setFaceStyle(style);
+    face_->setColourSet(set);
+    face_->setDisplayColor(FaceColors::displayLit(set));
     buildDisplay(set);
     if (style == FaceStyle::Radio)
         buildControls();
@@ -38,14 +38,14 @@ Gallery::Gallery(FaceStyle style, ColourSet set, QWidget *parent)
 
 void Gallery::onDisplay(QWidget *widget, QRectF fraction)
 {
-    widget->setParent(m_face);
-    m_displayItems.append({widget, fraction});
+    widget->setParent(face_);
+    displayItems_.append({widget, fraction});
 }
 
 void Gallery::onFace(QWidget *widget, QRectF fraction)
 {
-    widget->setParent(m_face);
-    m_faceItems.append({widget, fraction});
+    widget->setParent(face_);
+    faceItems_.append({widget, fraction});
 }
 
 void Gallery::buildDisplay(ColourSet set)
@@ -148,12 +148,12 @@ void Gallery::buildControls()
 
 void Gallery::resizeEvent(QResizeEvent *)
 {
-    m_face->setGeometry(rect());
-    const QRect display = m_face->displayRect();
-    for (const auto &[widget, fraction] : m_displayItems)
+    face_->setGeometry(rect());
+    const QRect display = face_->displayRect();
+    for (const auto &[widget, fraction] : displayItems_)
         widget->setGeometry(place(fraction, display));
-    for (const auto &[widget, fraction] : m_faceItems)
-        widget->setGeometry(place(fraction, m_face->rect()));
+    for (const auto &[widget, fraction] : faceItems_)
+        widget->setGeometry(place(fraction, face_->rect()));
 }
 
 } // namespace dorv

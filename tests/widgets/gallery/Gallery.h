@@ -29,9 +29,9 @@ private:
     void buildDisplay(ColourSet set);
     void buildControls();
 
-    FaceWidget *m_face;
-    QList<QPair<QWidget *, QRectF>> m_displayItems;
-    QList<QPair<QWidget *, QRectF>> m_faceItems;
+    FaceWidget *face_;
+    QList<QPair<QWidget *, QRectF>> displayItems_;
+    QList<QPair<QWidget *, QRectF>> faceItems_;
 };
 
 } // namespace dorv
