@@ -31,9 +31,9 @@ NetServerControl::NetServerControl(Radio &radio, QtHost &host, QMenu *settings, 
     share_->setStatusTip(tr("Lets programs that speak hamlib's rigctld protocol read and set "
                             "the radio"));
     connect(share_, &QAction::triggered, this, &NetServerControl::shareClicked);
-    address_ = settings->addAction(tr("Network &Server..."));
-    address_->setObjectName(QStringLiteral("mnuNetServer"));
-    connect(address_, &QAction::triggered, this, &NetServerControl::editAddress);
+    QAction *address = settings->addAction(tr("Network &Server..."));
+    address->setObjectName(QStringLiteral("mnuNetServer"));
+    connect(address, &QAction::triggered, this, &NetServerControl::editAddress);
 
     status_ = new QLabel(window);
     status_->setObjectName(QStringLiteral("lblNetClients"));

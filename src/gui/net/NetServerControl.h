@@ -37,10 +37,6 @@ public:
     // is shown in the status bar; the panel runs on without the server.
     void start();
 
-    QAction *shareAction() const { return share_; }
-    QAction *addressAction() const { return address_; }
-    QLabel *statusField() const { return status_; }
-
 private:
     void shareClicked(bool on);
     void editAddress();
@@ -59,7 +55,6 @@ private:
     QString failure_;   // why the last start failed; empty when it did not
     QString listening_; // "ADDRESS:PORT" while serving
     QAction *share_ = nullptr;
-    QAction *address_ = nullptr;
     QLabel *status_ = nullptr;
 };
 
