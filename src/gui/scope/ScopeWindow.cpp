@@ -18,6 +18,7 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
+#include <span>
 
 namespace dorv::gui {
 
@@ -35,6 +36,37 @@ QLabel *caption(const QString &text, QWidget *parent, const QRect &place)
     label->setAlignment(Qt::AlignCenter);
     label->setGeometry(place);
     return label;
+}
+
+QPushButton *button(const QString &text, const char *name, QWidget *parent, const QRect &place)
+{
+    auto *button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(place);
+    return button;
+}
+
+// A frequency readout of the row below the plot.
+QLabel *readout(const char *name, QWidget *parent, const QRect &place)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setStyleSheet(QString::fromLatin1(kReadoutStyle));
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(place);
+    return label;
+}
+
+QComboBox *choices(const char *name, std::span<const ScopeListEntry> entries, QWidget *parent,
+                   const QRect &place)
+{
+    auto *list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    for (const ScopeListEntry &entry : entries) {
+        list->addItem(QString::fromLatin1(entry.Caption));
+    }
+    list->setGeometry(place);
+    return list;
 }
 
 } // namespace
@@ -55,7 +87,13 @@ void ScopeWindow::buildFace()
     face->setStyleSheet(QString::fromLatin1(kFaceStyle));
     face->setFixedSize(kScopeFaceWidth, kScopeFaceHeight);
     setCentralWidget(face);
+    const int plotBottom = buildPlot(face);
+    buildControls(face, plotBottom + 14);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
 
+int ScopeWindow::buildPlot(QWidget *face)
+{
     plot_ = new QWidget(face);
     const int plotHeight = kScopeWaterfallRect.Top + kScopeWaterfallRect.Height;
     plot_->setGeometry(0, 0, kScopeFaceWidth, plotHeight + kScopeChartRect.Top);
@@ -68,48 +106,31 @@ void ScopeWindow::buildFace()
     connect(chart_, &ScopeChartWidget::pointSelected, this, [this](double kHz) {
         run([kHz](Radio &r) { r.scope.stripScope_PointSelected(kHz); });
     });
+    return plotHeight;
+}
 
-    const int row = plotHeight + 14; // top of the controls
-    scan_ = new QPushButton(QStringLiteral("START"), face);
-    scan_->setObjectName(QStringLiteral("cmdSCAN"));
-    scan_->setGeometry(12, row + 16, 90, 34);
+// The row below the plot, left to right (the order the Tab key follows), with the line
+// for a radio that stopped answering under it; `row` is the top of the captions.
+void ScopeWindow::buildControls(QWidget *face, int row)
+{
+    scan_ = button(QStringLiteral("START"), "cmdSCAN", face, {12, row + 16, 90, 34});
     connect(scan_, &QPushButton::clicked, this,
             [this] { run([](Radio &r) { r.scope.cmdSCAN_Click(); }); });
-    reset_ = new QPushButton(QStringLiteral("RESET"), face);
-    reset_->setObjectName(QStringLiteral("SSCommand1"));
-    reset_->setGeometry(110, row + 16, 90, 34);
+    reset_ = button(QStringLiteral("RESET"), "SSCommand1", face, {110, row + 16, 90, 34});
     connect(reset_, &QPushButton::clicked, this,
             [this] { run([](Radio &r) { r.scope.SSCommand1_Click(); }); });
 
     caption(QStringLiteral("CURRENT\nFREQUENCY"), face, {210, row, 120, 26});
-    current_ = new QLabel(face);
-    current_->setObjectName(QStringLiteral("txtboxFreq0"));
-    current_->setStyleSheet(QString::fromLatin1(kReadoutStyle));
-    current_->setAlignment(Qt::AlignCenter);
-    current_->setGeometry(210, row + 28, 120, 28);
+    current_ = readout("txtboxFreq0", face, {210, row + 28, 120, 28});
     caption(QStringLiteral("CENTER\nFREQUENCY"), face, {338, row, 120, 26});
-    centre_ = new QLabel(face);
-    centre_->setObjectName(QStringLiteral("txtboxFreq1"));
-    centre_->setStyleSheet(QString::fromLatin1(kReadoutStyle));
-    centre_->setAlignment(Qt::AlignCenter);
-    centre_->setGeometry(338, row + 28, 120, 28);
+    centre_ = readout("txtboxFreq1", face, {338, row + 28, 120, 28});
 
     caption(QStringLiteral("STEP"), face, {466, row, 76, 26});
-    steps_ = new QComboBox(face);
-    steps_->setObjectName(QStringLiteral("listSteps"));
-    for (const ScopeListEntry &entry : kScopeSteps) {
-        steps_->addItem(QString::fromLatin1(entry.Caption));
-    }
-    steps_->setGeometry(466, row + 28, 76, 28);
+    steps_ = choices("listSteps", kScopeSteps, face, {466, row + 28, 76, 28});
     connect(steps_, &QComboBox::activated, this,
             [this](int i) { run([i](Radio &r) { r.scope.listSteps_Click(i); }); });
     caption(QStringLiteral("SCAN\nWIDTH"), face, {550, row, 84, 26});
-    widths_ = new QComboBox(face);
-    widths_->setObjectName(QStringLiteral("listScanWidth"));
-    for (const ScopeListEntry &entry : kScopeWidths) {
-        widths_->addItem(QString::fromLatin1(entry.Caption));
-    }
-    widths_->setGeometry(550, row + 28, 84, 28);
+    widths_ = choices("listScanWidth", kScopeWidths, face, {550, row + 28, 84, 28});
     connect(widths_, &QComboBox::activated, this,
             [this](int i) { run([i](Radio &r) { r.scope.listScanWidth_Click(i); }); });
 
@@ -121,7 +142,6 @@ void ScopeWindow::buildFace()
         QStringLiteral("color: #ff6060; font-size: 11px; font-weight: bold;"));
     notAnswering_->setGeometry(12, row + 64, kScopeFaceWidth - 24, 20);
     notAnswering_->hide();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 QMenu *ScopeWindow::addArray(QMenu *parent, const QString &title, Items items, Click click,

@@ -46,6 +46,9 @@ private:
 
     void buildMenus();
     void buildFace();
+    // The chart over the waterfall; returns the y at which the waterfall ends.
+    int buildPlot(QWidget *face);
+    void buildControls(QWidget *face, int row);
     QMenu *addArray(QMenu *parent, const QString &title, Items items, Click click, bool checkable,
                     const QList<int> &order = {});
     void renderMenus();
