@@ -80,27 +80,12 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     // Device, rate and link state, always at the right end of the status bar.
     linkStatus_ = new LinkStatusField(this);
     statusBar()->addPermanentWidget(linkStatus_);
-
-    menus_ = new MenuBarBuilder(menuBar(), radio_, this);
-    connect(menus_, &MenuBarBuilder::acted, this, &MainWindow::renderAll);
-    // Choosing the manager while it is open brings it to the front, edits and all.
-    connect(menus_->item(QStringLiteral("mnuMemoryArray"), 0), &QAction::triggered, this,
-            &MainWindow::raiseMemoryManager);
-    portMenu_ = new PortMenu(*menus_, radio_, this);
-    connect(portMenu_, &PortMenu::acted, this, &MainWindow::renderAll);
-
+    buildMenus();
     panel_ = new FrontPanel(radio_, this);
     connect(panel_, &FrontPanel::acted, this, &MainWindow::render);
     setCentralWidget(panel_);
     settingsDialogs_ = wired(new SettingsDialogViews(radio_, this));
-    // Shown while the serial device is gone or the radio stops answering the status polls.
-    noReply_ = new StatusMessage(this);
-    noReply_->setObjectName(QStringLiteral("lblNoReply"));
-    setTextColour(*noReply_, kWarningColour);
-    QFont bold = noReply_->font();
-    bold.setBold(true);
-    noReply_->setFont(bold);
-    statusBar()->addWidget(noReply_, 1);
+    buildNoReplyMessage();
     net_ = new NetServerControl(radio_, host_, menus_->menu(QStringLiteral("mnuSettings")),
                                 statusBar(), this);
     // The window's size comes from the display size menu, not from dragging a corner.
@@ -109,8 +94,44 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     PanelDumpWriter::installIfRequested(radio_.panel, panel_, this);
+    installKeyPreview();
+    // Until the settings file is read at start-up, the stored choices are the
+    // defaults: no port, 4800 bit/s.
+    selectStoredPortAndRate();
+    render();
+}
 
-    // Key preview: the window sees every key before its controls.
+MainWindow::~MainWindow()
+{
+    qApp->removeEventFilter(this);
+    // The network server talks to the radio: it goes while the radio is still there.
+    delete net_;
+}
+
+void MainWindow::buildMenus()
+{
+    menus_ = new MenuBarBuilder(menuBar(), radio_, this);
+    connect(menus_, &MenuBarBuilder::acted, this, &MainWindow::renderAll);
+    // Choosing the manager while it is open brings it to the front, edits and all.
+    connect(menus_->item(QStringLiteral("mnuMemoryArray"), 0), &QAction::triggered, this,
+            &MainWindow::raiseMemoryManager);
+    portMenu_ = new PortMenu(*menus_, radio_, this);
+    connect(portMenu_, &PortMenu::acted, this, &MainWindow::renderAll);
+}
+
+void MainWindow::buildNoReplyMessage()
+{
+    noReply_ = new StatusMessage(this);
+    noReply_->setObjectName(QStringLiteral("lblNoReply"));
+    setTextColour(*noReply_, kWarningColour);
+    QFont bold = noReply_->font();
+    bold.setBold(true);
+    noReply_->setFont(bold);
+    statusBar()->addWidget(noReply_, 1);
+}
+
+void MainWindow::installKeyPreview()
+{
     keyHold_ = new KeyHoldFilter(
         [this](const KeyStroke &stroke, bool down) {
             radio_.link.Input([this, stroke, down] {
@@ -121,20 +142,13 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
         },
         this);
     qApp->installEventFilter(this);
+}
 
-    // Until the settings file is read at start-up, the stored choices are the
-    // defaults: no port, 4800 bit/s.
+void MainWindow::selectStoredPortAndRate()
+{
     const int port = radio_.state.Settings.CommPort;
     radio_.link.mnuCommPortArray_Click(port >= 1 && port <= kNoCommPort ? port : kNoCommPort);
     radio_.link.mnuCatRate_Click(radio_.state.Settings.CatRate);
-    render();
-}
-
-MainWindow::~MainWindow()
-{
-    qApp->removeEventFilter(this);
-    // The network server talks to the radio: it goes while the radio is still there.
-    delete net_;
 }
 
 void MainWindow::load(const std::function<void()> &showMainWindow)

@@ -56,6 +56,13 @@ protected:
     void moveEvent(QMoveEvent *event) override;
 
 private:
+    void buildMenus();
+    // Shown while the serial device is gone or the radio stops answering the status polls.
+    void buildNoReplyMessage();
+    // Key preview: the window sees every key before its controls.
+    void installKeyPreview();
+    // Selects the serial port and the link rate the settings hold.
+    void selectStoredPortAndRate();
     void applyLayout();
     void renderAll();
     void showMemoryManager();
