@@ -11,6 +11,53 @@
 #include <cstdio>
 #include <iostream>
 
+namespace {
+
+// Qt has taken its own options; whatever else is left must be ours. Empty when it is.
+std::string leftoverOptionFault()
+{
+    std::vector<std::string> rest;
+    for (const QString &arg : QApplication::arguments().mid(1)) {
+        rest.push_back(arg.toStdString());
+    }
+    return dorv::gui::CommandLineFault(rest);
+}
+
+// An installed program keeps its data files in ~/.local/share/DORV/dorv-ft897; a copy
+// of the program elsewhere keeps them beside itself when it may write there.
+std::string dataDirectory()
+{
+    return dorv::ChooseDataDirectory(
+        QApplication::applicationDirPath().toStdString(),
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+}
+
+// The splash stays up while the main window loads; the load shows the main window.
+// It is destroyed once the load is over, so its window and its image of the screen go.
+// A termination signal during the load closes the splash: the program then ends
+// the orderly way without showing the panel. False when that happened.
+bool loadBehindSplash(dorv::gui::MainWindow &window)
+{
+    bool terminated = false;
+    dorv::gui::StartupSplash splash;
+    window.radio().app.frmStartup_Load();
+    splash.render(window.radio().panel);
+    splash.show();
+    splash.repaint();
+    window.load([&] {
+        terminated = !splash.isVisible();
+        if (terminated) {
+            return;
+        }
+        splash.hide();
+        window.show();
+        window.repaint();
+    });
+    return !terminated;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
     if (const auto status = dorv::gui::AnswerInfoOptions(argc, argv, std::cout)) {
@@ -23,22 +70,12 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("dorv-ft897"));
     QApplication::setOrganizationName(QStringLiteral("DORV"));
-    // Qt has taken its own options; whatever else is left must be ours.
-    std::vector<std::string> rest;
-    for (const QString &arg : QApplication::arguments().mid(1)) {
-        rest.push_back(arg.toStdString());
-    }
-    if (const std::string fault = dorv::gui::CommandLineFault(rest); !fault.empty()) {
+    if (const std::string fault = leftoverOptionFault(); !fault.empty()) {
         std::cerr << "dorv-ft897: " << fault << " (--help lists the options)\n";
         return 2;
     }
 
-    // An installed program keeps its data files in ~/.local/share/DORV/dorv-ft897; a copy
-    // of the program elsewhere keeps them beside itself when it may write there.
-    const std::string dataDir = dorv::ChooseDataDirectory(
-        QApplication::applicationDirPath().toStdString(),
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
-
+    const std::string dataDir = dataDirectory();
     dorv::gui::TerminationSignals termination;
     dorv::gui::MainWindow window(QString::fromStdString(dataDir));
     QStringList arguments = QApplication::arguments();
@@ -53,28 +90,7 @@ int main(int argc, char *argv[])
     // Clients may connect while the program loads; its sets are refused until the link is on.
     window.netServer()->start();
 
-    // The splash stays up while the main window loads; the load shows the main window.
-    // It is destroyed once the load is over, so its window and its image of the screen go.
-    // A termination signal during the load closes the splash: the program then ends
-    // the orderly way without showing the panel.
-    bool terminated = false;
-    {
-        dorv::gui::StartupSplash splash;
-        window.radio().app.frmStartup_Load();
-        splash.render(window.radio().panel);
-        splash.show();
-        splash.repaint();
-        window.load([&] {
-            terminated = !splash.isVisible();
-            if (terminated) {
-                return;
-            }
-            splash.hide();
-            window.show();
-            window.repaint();
-        });
-    }
-    if (terminated) {
+    if (!loadBehindSplash(window)) {
         window.radio().app.EndDORV();
         return 0;
     }
