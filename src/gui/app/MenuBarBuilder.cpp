@@ -36,6 +36,25 @@ MenuBarBuilder::MenuBarBuilder(QMenuBar *bar, Radio &radio, QObject *parent)
     addArray(file, "mnuFileArray", &P::mnuFileArray,
              [](Radio &r, int i) { r.app.mnuFileArray_Click(i); }, {});
 
+    addSettingsMenu();
+
+    QMenu *memory = addMenu(nullptr, "mnuMemory", "&Memory");
+    topMenus_.insert("mnuMemory", &P::mnuMemory);
+    addArray(memory, "mnuMemoryArray", &P::mnuMemoryArray,
+             [](Radio &r, int i) { r.app.mnuMemoryArray_Click(i); }, {});
+
+    QMenu *help = addMenu(nullptr, "mnuHelp", "&Help");
+    topMenus_.insert("mnuHelp", &P::mnuHelp);
+    addArray(help, "mnuHelpArray", &P::mnuHelpArray,
+             [](Radio &r, int i) { r.app.mnuHelpArray_Click(i); }, {});
+    render();
+}
+
+// Settings holds the port, the link rate, the intervals, the display (size, face, colours)
+// and the transmit time-out, each in a submenu of its own.
+void MenuBarBuilder::addSettingsMenu()
+{
+    using P = PanelState;
     QMenu *settings = addMenu(nullptr, "mnuSettings", "&Settings");
     topMenus_.insert("mnuSettings", &P::mnuSettings);
     addArray(settings, "mnuSettingsArray", &P::mnuSettingsArray,
@@ -69,21 +88,9 @@ MenuBarBuilder::MenuBarBuilder(QMenuBar *bar, Radio &radio, QObject *parent)
     addArray(
         menu("mnuResizeDisplayArray"), "mnuResizeDisplayArray", &P::mnuResizeDisplayArray,
         [](Radio &r, int i) { r.display.mnuResizeDisplayArray_Click(i); }, kAllChecked);
-
     addArray(
         menu("mnuTxTimeOut"), "mnuTxTimeOut", &P::mnuTxTimeOut,
         [](Radio &r, int i) { r.txTimeOut.mnuTxTimeOut_Click(i); }, kAllChecked);
-
-    QMenu *memory = addMenu(nullptr, "mnuMemory", "&Memory");
-    topMenus_.insert("mnuMemory", &P::mnuMemory);
-    addArray(memory, "mnuMemoryArray", &P::mnuMemoryArray,
-             [](Radio &r, int i) { r.app.mnuMemoryArray_Click(i); }, {});
-
-    QMenu *help = addMenu(nullptr, "mnuHelp", "&Help");
-    topMenus_.insert("mnuHelp", &P::mnuHelp);
-    addArray(help, "mnuHelpArray", &P::mnuHelpArray,
-             [](Radio &r, int i) { r.app.mnuHelpArray_Click(i); }, {});
-    render();
 }
 
 QMenu *MenuBarBuilder::addMenu(QMenu *parent, const QString &name, const QString &title)

@@ -38,6 +38,7 @@ private:
     };
     using Click = std::function<void(Radio &, int)>;
 
+    void addSettingsMenu();
     QMenu *addMenu(QMenu *parent, const QString &name, const QString &title);
     // Adds the items of one array; items whose index has a submenu in `submenus` open it.
     // `checkable` lists the indexes that carry check marks.
