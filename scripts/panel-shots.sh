@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the front panel at every display size, face and colour set, in one fixed
-# state, for comparing two builds pixel by pixel:
+# state, and of the band scope and the memory manager, for comparing two builds pixel by
+# pixel:
 #   scripts/panel-shots.sh OUTDIR [REFDIR]
 # With REFDIR (the pictures of another build) it prints ImageMagick's count of differing
 # pixels (compare -metric AE) for each picture and exits with 1 when any differs.
