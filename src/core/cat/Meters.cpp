@@ -5,6 +5,7 @@
 #include "model/CodeTables.h"
 #include "model/DescriptionText.h"
 #include "model/MemoryStore.h"
+#include "model/RadioReach.h"
 #include "panel/ReadoutFormat.h"
 
 #include <algorithm>
@@ -442,9 +443,10 @@ void Meters::ReadRadioFreqMode()
     if (reply.size() < kFreqModeReplyLength) {
         return;
     }
-    // A reply that is not BCD is not a frequency: keep the VFO as it is.
+    // A reply that is not BCD, or names a frequency the radio cannot be on (garbage on the
+    // line), is not a frequency: keep the VFO as it is.
     const auto freq = DecodeFrequency(reply.data());
-    if (!freq) {
+    if (!freq || !RadioReaches(*freq)) {
         return;
     }
     const auto mode = static_cast<std::int16_t>(ModeFromReply(reply[4]));

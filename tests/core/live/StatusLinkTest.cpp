@@ -90,6 +90,19 @@ TEST_F(StatusLinkTest, sync_readsFrequencyModeAndBandIntoTheOperatedVfo)
     }
 }
 
+// Garbage that happens to be BCD: a frequency the radio cannot be on is no read-back.
+TEST_F(StatusLinkTest, sync_replyOfAFrequencyOutsideTheRadioLeavesTheVfo)
+{
+    const VfoInfo before = s.MainVfo;
+    for (const Freq garbage : {0, 5000, 6000000, 30000000, 99999999}) {
+        SCOPED_TRACE(garbage);
+        engine.rig().vfo[0] = {garbage, 0x01};
+        radio.power.SYNCbutton_Click();
+        EXPECT_EQ(s.MainVfo, before);
+        EXPECT_EQ(p.ledFreq, "145.500.00");
+    }
+}
+
 } // namespace
 
 TEST_F(StatusLinkTest, sync_replyGoesToTheVfoOperatedWhenAskedEvenIfSubIsPressedMeanwhile)

@@ -1,5 +1,6 @@
 #include "model/files/MemoryFileCheck.h"
 
+#include "model/RadioReach.h"
 #include "model/RadioState.h"
 #include "model/files/FileStore.h"
 #include "model/files/RecordCodec.h"
@@ -16,16 +17,6 @@ constexpr std::size_t kVfoOffset = 0, kSplitVfoOffset = 22, kModeInVfo = 4;
 constexpr std::size_t kSplitOffset = 95;
 constexpr std::size_t kFlagOffsets[] = {93, kSplitOffset, 97}; // BankSelected, Split, Skip
 
-// What the radio receives, in 10 Hz units: every band's limits lie inside these.
-struct Reach {
-    Freq lower, upper;
-};
-constexpr Reach kRadioReach[] = {
-    {10000, 5600000},     // 0.1 - 56 MHz
-    {7600000, 16400000},  // 76 - 164 MHz
-    {42000000, 47000000}, // 420 - 470 MHz
-};
-
 std::int16_t I16At(ByteView bytes, std::size_t at)
 {
     return static_cast<std::int16_t>(bytes[at] | bytes[at + 1] << 8);
@@ -39,16 +30,6 @@ std::int32_t I32At(ByteView bytes, std::size_t at)
                                      static_cast<std::uint32_t>(bytes[at + 3]) << 24);
 }
 
-bool Reachable(Freq frequency)
-{
-    for (const Reach &reach : kRadioReach) {
-        if (frequency >= reach.lower && frequency <= reach.upper) {
-            return true;
-        }
-    }
-    return false;
-}
-
 std::string Mhz(Freq frequency)
 {
     char text[32];
@@ -60,7 +41,7 @@ std::string Mhz(Freq frequency)
 std::string VfoFault(ByteView vfo)
 {
     const Freq frequency = I32At(vfo, 0);
-    if (!Reachable(frequency)) {
+    if (!RadioReaches(frequency)) {
         return "the frequency " + Mhz(frequency) + ", which no band reaches";
     }
     const std::int16_t mode = I16At(vfo, kModeInVfo);
