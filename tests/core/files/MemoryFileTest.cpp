@@ -75,6 +75,25 @@ TEST_F(FilesTest, OpenMemoryFile_largestModeSeven_isNeverConverted)
     EXPECT_TRUE(host.messages.empty());
 }
 
+// A damaged record not in use, with a mode of neither numbering, is no sign of the older
+// one: taken as one, it renumbered the file's modes again at each opening (AM, then CW-R).
+TEST_F(FilesTest, OpenMemoryFile_unusedRecordWithModeOfNeitherNumbering_convertsNothing)
+{
+    Bytes f = MemoryRecords({{ModeAM, ModeAM}, {ModeDIG, ModeUSB}, {ModeFM, ModeFM}});
+    PutI32(f, 2 * 103, 0);        // the third record is not in use ...
+    PutI16(f, 2 * 103 + 4, 1000); // ... and holds no mode
+    WriteFileBytes(file("damaged.mem"), f);
+
+    for (int opening = 0; opening < 2; ++opening) {
+        ASSERT_TRUE(radio.files.OpenMemoryFile(file("damaged.mem").string()));
+        EXPECT_EQ(s.Memories[0].Vfo.Mode, ModeAM);
+        EXPECT_EQ(s.Memories[1].Vfo.Mode, ModeDIG);
+        EXPECT_FALSE(s.MemoryDirty);
+        ASSERT_TRUE(radio.files.SaveMemoryFile());
+    }
+    EXPECT_TRUE(host.messages.empty());
+}
+
 // An index past its table is clamped for use only: a channel left alone is saved with
 // what the file held, an edited one as edited.
 TEST_F(FilesTest, SaveMemoryFile_writesBackOutOfRangeIndexesOfUnchangedChannels)

@@ -23,12 +23,21 @@ std::int16_t CurrentMode(std::int16_t oldMode)
     }
 }
 
+// A mode only the older numbering has. A larger number is no mode of either numbering
+// (damage in a record not in use, which the file check lets through) and tells nothing:
+// taken as a sign it would convert the file again at every opening.
+bool OlderNumberingOnly(std::int16_t mode)
+{
+    return mode > ModePKT && mode < kModeSlotCount;
+}
+
 } // namespace
 
 bool ConvertOldModeNumbering(std::span<MemoryChannel> memories)
 {
-    const bool oldFormat = std::any_of(memories.begin(), memories.end(),
-                                       [](const MemoryChannel &m) { return m.Vfo.Mode > ModePKT; });
+    const bool oldFormat =
+        std::any_of(memories.begin(), memories.end(),
+                    [](const MemoryChannel &m) { return OlderNumberingOnly(m.Vfo.Mode); });
     if (oldFormat) {
         for (MemoryChannel &memory : memories) {
             memory.Vfo.Mode = CurrentMode(memory.Vfo.Mode);
