@@ -7,6 +7,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <optional>
 
 namespace dorv {
@@ -56,6 +57,10 @@ Freq ReadFrequency(const CsvRowView &row, const char *column)
     }
     if (*hz % 10 != 0) {
         throw Refused{std::string(column) + " " + text + " MHz is not on a 10 Hz step"};
+    }
+    // A larger number does not fit a frequency: it would wrap onto some other one.
+    if (*hz / 10 > std::numeric_limits<Freq>::max()) {
+        throw Refused{std::string(column) + " " + text + " MHz is too large a number"};
     }
     return static_cast<Freq>(*hz / 10);
 }

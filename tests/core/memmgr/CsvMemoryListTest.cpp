@@ -167,6 +167,21 @@ TEST(CsvMemoryList, read_refusesBadRowsWithLineAndReason)
                                      "... and 9 more rows\n");
 }
 
+// Numbers too large for a frequency were wrapped: 43094.07296 MHz came in as 144.4 MHz, an
+// offset of 40000 MHz as a negative one that the export wrote and no import took back.
+TEST(CsvMemoryList, read_refusesNumbersTooLargeForAFrequency)
+{
+    const CsvMemoryList list =
+        Read(kHeader + "0,wraps,43094.07296,,0,,,,,,FM,,,,,,,\n"
+                       "1,offset,145.500000,-,40000,,,,,,FM,,,,,,,\n"
+                       "2,largest,145.500000,+,21474.83640,,,,,,FM,,,,,,,\n");
+    ASSERT_EQ(list.taken.size(), 1u);
+    EXPECT_EQ(list.taken[0].channel.Vfo.RptOffset, 2147483640);
+    ASSERT_EQ(list.refused.size(), 2u);
+    EXPECT_EQ(list.refused[0].reason, "Frequency 43094.07296 MHz is too large a number");
+    EXPECT_EQ(list.refused[1].reason, "Offset 40000 MHz is too large a number");
+}
+
 TEST(CsvMemoryList, read_textThatIsNoChannelListIsAFault)
 {
     EXPECT_EQ(Read(std::string("PK\x03\x04\0\0binary", 12)).fault, "it is not a text file");
