@@ -12,6 +12,7 @@ using Frame = std::array<std::uint8_t, 5>;
 // Frequencies and offsets in 10 Hz units, as the radio's BCD carries them:
 // 144.200 MHz is 14420000, 600 kHz is 60000.
 using Freq = std::int32_t;
+constexpr Freq kLargestFrequency = 99'999'999; // eight BCD digits
 
 namespace Opcode {
 constexpr std::uint8_t SetFrequency = 0x01;

@@ -35,7 +35,7 @@ struct RigState {
 int TransmitVfo(const RigState &rig);
 
 // What the radio shows and reports as its frequency: the receive frequency, or while
-// transmitting the transmit VFO shifted by the repeater offset.
+// transmitting the transmit VFO shifted by the repeater offset, within 0..kLargestFrequency.
 Freq DisplayedFrequency(const RigState &rig);
 
 // The mode of the VFO in use (the transmit VFO while transmitting).

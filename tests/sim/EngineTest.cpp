@@ -147,6 +147,20 @@ TEST(Engine, frequencyWhileTransmitting_isTheTransmitFrequency)
     EXPECT_EQ(Ask(engine, {0, 0, 0, 0, 0x03}, 2), (Bytes{0x43, 0x91, 0x00, 0x00, 0x01}));
 }
 
+// A shift past either end of the eight digits was read back as bytes that are not BCD.
+TEST(Engine, frequencyWhileTransmitting_staysWithinEightDigits)
+{
+    Engine engine;
+    RigState &rig = engine.rig();
+    rig.vfo[0].frequency = 14525000;
+    rig.ptt = true;
+    rig.rptDirection = -1;
+    rig.rptOffset = 99999999;
+    EXPECT_EQ(Ask(engine, {0, 0, 0, 0, 0x03}), (Bytes{0x00, 0x00, 0x00, 0x00, 0x08}));
+    rig.rptDirection = 1;
+    EXPECT_EQ(Ask(engine, {0, 0, 0, 0, 0x03}, 2), (Bytes{0x99, 0x99, 0x99, 0x99, 0x08}));
+}
+
 TEST(Engine, rxStatus_reportsSquelchToneCentringAndSLevel)
 {
     struct Case {
