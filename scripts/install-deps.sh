@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the program and the tests need, skipping the
 # network entirely when everything is already present. With --package also those that
-# build the Debian package and check it (scripts/package.sh, scripts/check-package.sh).
+# build the Debian package and check it (scripts/package.sh, scripts/check-package.sh);
+# with --fuzz also clang and libFuzzer (scripts/fuzz.sh).
 set -euo pipefail
 packages=(
     build-essential cmake ccache pkg-config
@@ -12,10 +13,16 @@ packages=(
     chirp
     appstream desktop-file-utils
 )
-if [ "${1:-}" = "--package" ]; then
+case "${1:-}" in
+--package)
     # dpkg-dev: dpkg-buildflags and dpkg-shlibdeps; file: CPack finds the programs with it.
     packages+=(dpkg-dev file lintian man-db)
-fi
+    ;;
+--fuzz)
+    # clang and its libFuzzer build the fuzz targets (scripts/fuzz.sh).
+    packages+=(clang libfuzzer-14-dev)
+    ;;
+esac
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
