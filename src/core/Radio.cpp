@@ -3,13 +3,38 @@
 namespace dorv {
 
 Radio::Radio(Host &host_, SerialPort &port_, std::string dataDir_)
-    : host(host_), port(port_), dataDir(std::move(dataDir_)), link(*this), cat(*this), files(*this),
-      meters(*this), power(*this), transmit(*this), vfo(*this), enablement(*this), tuning(*this),
-      bands(*this), keyboard(*this), mode(*this), tone(*this), split(*this), clar(*this),
-      keypad(*this), memory(*this), mck(*this), quick(*this), home(*this), scan(*this),
-      search(*this), pms(*this), pri(*this), intervals(*this), txTimeOut(*this), display(*this),
-      memmgr(*this), lock(*this), dialogs(*this), scope(*this), net(*this), app(*this),
-      portWatch(*this)
+    : host(host_), port(port_), dataDir(std::move(dataDir_)), link(host, port, state, panel),
+      cat(host, state, panel, link),
+      files(host, dataDir, state, panel, link, memory, intervals, display),
+      meters(host, port, state, panel, link, cat, tuning),
+      power(host, state, panel, link, cat, files, meters, transmit, vfo, enablement, tuning, split,
+            clar, mck, home, scan, search, pri),
+      transmit(host, state, panel, cat, meters, enablement, tuning, pri),
+      vfo(host, state, panel, link, cat, meters, enablement, tuning, split, clar),
+      enablement(host, state, panel, link, mck, quick),
+      tuning(host, state, panel, link, cat, meters, power, enablement, memory),
+      bands(host, state, panel, cat, meters, vfo, clar, keypad),
+      keyboard(host, state, panel, cat, meters, power, transmit, vfo, enablement, tuning, bands,
+               mode, tone, split, clar, keypad, memory, mck, quick, home, scan, pms, pri),
+      mode(host, state, panel, cat, meters), tone(host, state, cat, keypad),
+      split(host, state, panel, link, cat, meters, vfo, enablement, tuning, keypad, memory, mck,
+            pms),
+      clar(host, state, panel, cat, enablement, tuning, keypad),
+      keypad(host, state, panel, cat, meters, vfo, enablement, tuning, quick),
+      memory(host, state, panel, cat, meters, vfo, enablement, tuning, split, clar, mck, pms, pri),
+      mck(host, state, panel, vfo, enablement, tuning, memory),
+      quick(host, state, panel, meters, vfo, enablement),
+      home(host, state, panel, vfo, split, clar, memory, mck, pms, pri),
+      scan(host, port, state, panel, link, cat, meters, vfo, enablement, tuning, keypad, memory),
+      search(host, port, state, panel, meters, enablement, tuning, scan),
+      pms(host, state, panel, cat, vfo, enablement, tuning, keypad, memory, mck, home),
+      pri(host, state, panel, link, meters, vfo, enablement, tuning, keypad, memory, home, pms),
+      intervals(state, panel, meters, scan, pri), txTimeOut(host, dataDir, panel, transmit),
+      display(host, state, panel), memmgr(host, state, panel, memory), lock(host, state, panel),
+      dialogs(host, state, cat), scope(host, port, dataDir, state, panel, link, cat, meters),
+      net(host, state, panel, link, meters, transmit, vfo, mode, split, keypad),
+      app(host, state, panel, files, power, enablement, txTimeOut, display, memmgr, lock, dialogs),
+      portWatch(host, port, dataDir, state, panel, link, meters)
 {
 }
 

@@ -4,13 +4,30 @@
 
 namespace dorv {
 
-class Radio;
+class DataFiles;
+class DisplayLayout;
+class Enablement;
+class Host;
+class MemoryManager;
+class MenuLock;
+struct PanelState;
+class Power;
+struct RadioState;
+struct SettingsDialogs;
+class TransmitTimeOut;
 
 // The program's frame: start-up, the File items of the lock and Exit, the Settings,
 // Memory and Help menus, the about box, and the exit procedure that writes the data files.
 class AppFrame {
 public:
-    explicit AppFrame(Radio &radio) : radio_(radio) {}
+    AppFrame(Host &host, RadioState &state, PanelState &panel, DataFiles &files, Power &power,
+             Enablement &enablement, TransmitTimeOut &txTimeOut, DisplayLayout &display,
+             MemoryManager &memmgr, MenuLock &lock, SettingsDialogs &dialogs)
+        : host_(host), state_(state), panel_(panel), files_(files), power_(power),
+          enablement_(enablement), txTimeOut_(txTimeOut), display_(display), memmgr_(memmgr),
+          lock_(lock), dialogs_(dialogs)
+    {
+    }
 
     // The help text, a file beside the program.
     static constexpr const char *kHelpFile = "dorvft897.html";
@@ -36,7 +53,17 @@ public:
     void btnOK_Click();
 
 private:
-    Radio &radio_;
+    Host &host_;
+    RadioState &state_;
+    PanelState &panel_;
+    DataFiles &files_;
+    Power &power_;
+    Enablement &enablement_;
+    TransmitTimeOut &txTimeOut_;
+    DisplayLayout &display_;
+    MemoryManager &memmgr_;
+    MenuLock &lock_;
+    SettingsDialogs &dialogs_;
 };
 
 } // namespace dorv

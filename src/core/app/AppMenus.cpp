@@ -1,6 +1,16 @@
-#include "Radio.h"
 #include "app/AppFrame.h"
+#include "app/DisplayLayout.h"
 #include "app/MenuCaptions.h"
+#include "app/MenuLock.h"
+#include "app/TransmitTimeOut.h"
+#include "cat/Power.h"
+#include "dialogs/SettingsDialogs.h"
+#include "host/Host.h"
+#include "memmgr/MemoryManager.h"
+#include "model/RadioState.h"
+#include "model/files/DataFiles.h"
+#include "panel/Enablement.h"
+#include "panel/PanelState.h"
 
 #include <string>
 
@@ -22,16 +32,16 @@ void AppFrame::mnuFileArray_Click(int Index)
 {
     switch (Index) {
     case FileLock:
-        radio_.lock.ShowDialog(true);
+        lock_.ShowDialog(true);
         break;
     case FileUnlock:
-        radio_.lock.ShowDialog(false);
+        lock_.ShowDialog(false);
         break;
     case FileExit:
         EndDORV();
         break;
     default:
-        radio_.files.mnuFileArray_Click(Index);
+        files_.mnuFileArray_Click(Index);
         break;
     }
 }
@@ -40,23 +50,23 @@ void AppFrame::mnuSettingsArray_Click(int Index)
 {
     switch (Index) {
     case TuneOnStartup: {
-        MenuItem &item = radio_.panel.mnuSettingsArray[TuneOnStartup];
+        MenuItem &item = panel_.mnuSettingsArray[TuneOnStartup];
         item.Checked = !item.Checked;
-        radio_.state.Settings.TuneOnStartup = item.Checked;
-        radio_.host.panelChanged();
+        state_.Settings.TuneOnStartup = item.Checked;
+        host_.panelChanged();
         break;
     }
     case TuningSteps:
-        radio_.dialogs.frmTuningSteps.Form_Load();
+        dialogs_.frmTuningSteps.Form_Load();
         break;
     case RepeaterShifts:
-        radio_.dialogs.frmRPTshift.Form_Load();
+        dialogs_.frmRPTshift.Form_Load();
         break;
     case CtcssTones:
-        radio_.dialogs.frmCTCSS.Form_Load();
+        dialogs_.frmCTCSS.Form_Load();
         break;
     case DcsCodes:
-        radio_.dialogs.frmDCS.Form_Load();
+        dialogs_.frmDCS.Form_Load();
         break;
     default:
         break;
@@ -68,10 +78,10 @@ void AppFrame::mnuMemoryArray_Click(int Index)
     if (Index != 0) {
         return;
     }
-    radio_.host.setBusyPointer(true);
-    radio_.memmgr.Show();
-    radio_.host.setBusyPointer(false);
-    radio_.host.panelChanged();
+    host_.setBusyPointer(true);
+    memmgr_.Show();
+    host_.setBusyPointer(false);
+    host_.panelChanged();
 }
 
 // The help text is opened with the desktop's viewer; when that fails the user is told
@@ -79,22 +89,22 @@ void AppFrame::mnuMemoryArray_Click(int Index)
 void AppFrame::mnuHelpArray_Click(int Index)
 {
     if (Index == HelpContents) {
-        if (!radio_.host.showHelp(kHelpFile)) {
-            radio_.host.messageBox(std::string("The help file ") + kHelpFile +
-                                       " could not be shown. It is kept in the program's "
-                                       "directory; open it there with a web browser.",
-                                   "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+        if (!host_.showHelp(kHelpFile)) {
+            host_.messageBox(std::string("The help file ") + kHelpFile +
+                                 " could not be shown. It is kept in the program's "
+                                 "directory; open it there with a web browser.",
+                             "Help", MsgIcon::Exclamation, MsgButtons::Ok);
         }
     } else if (Index == HelpAbout) {
-        radio_.panel.frmAboutVisible = true;
-        radio_.host.panelChanged();
+        panel_.frmAboutVisible = true;
+        host_.panelChanged();
     }
 }
 
 void AppFrame::btnOK_Click()
 {
-    radio_.panel.frmAboutVisible = false;
-    radio_.host.panelChanged();
+    panel_.frmAboutVisible = false;
+    host_.panelChanged();
 }
 
 } // namespace dorv

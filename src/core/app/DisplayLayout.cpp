@@ -1,6 +1,8 @@
 #include "app/DisplayLayout.h"
 
-#include "Radio.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/PanelState.h"
 
 #include <array>
 #include <cmath>
@@ -54,25 +56,25 @@ Rgb DisplayLayout::DisplayLitColour(int DisplayColours)
 
 void DisplayLayout::RecordDesignLayout()
 {
-    PanelState &panel = radio_.panel;
+    PanelState &panel = panel_;
     panel.WindowWidth = kDesignWidth;
     panel.WindowHeight = kDesignHeight;
     innerWidth_ = kDesignWidth;
     innerHeight_ = kDesignHeight;
     ratio_ = static_cast<double>(kDesignHeight) / kDesignWidth;
-    panel_ = {kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight};
+    panelRect_ = {kPanelLeft, kPanelTop, kPanelWidth, kPanelHeight};
     ShowPanelRect();
 }
 
 void DisplayLayout::ShowPanelRect()
 {
-    radio_.panel.SSPanel0 = {Round(panel_.Left), Round(panel_.Top), Round(panel_.Width),
-                             Round(panel_.Height)};
+    panel_.SSPanel0 = {Round(panelRect_.Left), Round(panelRect_.Top), Round(panelRect_.Width),
+                       Round(panelRect_.Height)};
 }
 
 void DisplayLayout::Tick(int first, int last, int Index)
 {
-    MenuArray &menu = radio_.panel.mnuResizeDisplayArray;
+    MenuArray &menu = panel_.mnuResizeDisplayArray;
     for (int i = first; i <= last; ++i) {
         menu[i].Checked = i == Index;
     }
@@ -80,7 +82,7 @@ void DisplayLayout::Tick(int first, int last, int Index)
 
 void DisplayLayout::mnuResizeDisplayArray_Click(int Index)
 {
-    radio_.host.setBusyPointer(true);
+    host_.setBusyPointer(true);
     if (Index >= Small && Index <= Large) {
         ChooseSize(Index);
     } else if (Index == LcdFace || Index == RadioFace) {
@@ -88,19 +90,19 @@ void DisplayLayout::mnuResizeDisplayArray_Click(int Index)
     } else if (Index == Colours16 || Index == Colours8) {
         ChooseColours(Index);
     }
-    radio_.host.setBusyPointer(false);
-    radio_.host.panelChanged();
+    host_.setBusyPointer(false);
+    host_.panelChanged();
 }
 
 // A size wider than the screen is laid out at the screen's width; when that is the width of
 // another size, that size is chosen instead.
 void DisplayLayout::ChooseSize(int Index)
 {
-    PanelState &panel = radio_.panel;
+    PanelState &panel = panel_;
     int chosen = Index;
     int width = kSizes[Index].Width;
     std::array<int, 3> digits = kSizes[Index].Digits;
-    const int screenWidth = radio_.host.screenSize().width * kTwipsPerPixel;
+    const int screenWidth = host_.screenSize().width * kTwipsPerPixel;
     if (width > screenWidth) {
         width = screenWidth;
         for (int i = Small; i <= Large; ++i) {
@@ -114,7 +116,7 @@ void DisplayLayout::ChooseSize(int Index)
     SelectInterfacePics();
     panel.ledFreqDigitSize = digits;
     panel.ledMRnumberDigitSize = {digits[0] - 1, digits[1] - 1, digits[2] - 2};
-    radio_.state.Settings.DisplaySize = static_cast<std::int16_t>(chosen);
+    state_.Settings.DisplaySize = static_cast<std::int16_t>(chosen);
     Tick(Small, Large, chosen);
     // The ticked face is applied again at the new size, so the display panel sits where
     // that size's face has it.
@@ -129,49 +131,49 @@ void DisplayLayout::ChooseSize(int Index)
 // screen made narrower than its size's width keeps the LCD face in proportion to it.
 void DisplayLayout::ChooseFace(int Index)
 {
-    PanelState &panel = radio_.panel;
-    const SizeRow &size = kSizes[radio_.state.Settings.DisplaySize];
+    PanelState &panel = panel_;
+    const SizeRow &size = kSizes[state_.Settings.DisplaySize];
     const double scale = innerWidth_ / size.Width;
     if (Index == LcdFace) {
-        panel_.Left = size.LcdLeft * scale;
+        panelRect_.Left = size.LcdLeft * scale;
         panel.WindowWidth = Round(size.LcdWidth * scale);
-        panel.WindowHeight = Round(panel_.Top + panel_.Height + size.LcdMargin * scale);
+        panel.WindowHeight = Round(panelRect_.Top + panelRect_.Height + size.LcdMargin * scale);
     } else {
-        panel_.Left = size.RadioLeft * scale;
+        panelRect_.Left = size.RadioLeft * scale;
         panel.WindowWidth = Round(innerWidth_);
         panel.WindowHeight = Round(innerHeight_);
     }
     ShowPanelRect();
     panel.LcdFace = Index == LcdFace;
     Tick(LcdFace, RadioFace, Index);
-    radio_.state.Settings.DisplayFace = static_cast<std::int16_t>(Index);
+    state_.Settings.DisplayFace = static_cast<std::int16_t>(Index);
 }
 
 // The readouts take the colour at once; the display panel and the meter only while the
 // link is on, since they are dark while it is off.
 void DisplayLayout::ChooseColours(int Index)
 {
-    PanelState &panel = radio_.panel;
+    PanelState &panel = panel_;
     const Rgb colour = DisplayLitColour(Index);
     panel.ledBackColour = colour;
-    if (radio_.state.CatOn) {
+    if (state_.CatOn) {
         panel.DisplayPanelColour = colour;
         panel.LMeterColour = colour;
     }
     Tick(Colours16, Colours8, Index);
-    radio_.state.Settings.DisplayColours = static_cast<std::int16_t>(Index);
+    state_.Settings.DisplayColours = static_cast<std::int16_t>(Index);
     SelectInterfacePics();
 }
 
 void DisplayLayout::SelectInterfacePics()
 {
-    radio_.panel.ReducedColours = radio_.state.Settings.DisplayColours == Colours8;
+    panel_.ReducedColours = state_.Settings.DisplayColours == Colours8;
 }
 
 void DisplayLayout::ResizeDisplay(int Width)
 {
-    PanelState &panel = radio_.panel;
-    const SettingsRecord &settings = radio_.state.Settings;
+    PanelState &panel = panel_;
+    const SettingsRecord &settings = state_.Settings;
     const double height = Width * ratio_;
     panel.WindowWidth = Width;
     panel.WindowHeight = Round(height);
@@ -180,7 +182,8 @@ void DisplayLayout::ResizeDisplay(int Width)
 
     const double x = Width / innerWidth_;
     const double y = height / innerHeight_;
-    panel_ = {panel_.Left * x, panel_.Top * y, panel_.Width * x, panel_.Height * y};
+    panelRect_ = {panelRect_.Left * x, panelRect_.Top * y, panelRect_.Width * x,
+                  panelRect_.Height * y};
     ShowPanelRect();
 
     panel.LabelFont = kOtherLabelFont;

@@ -4,7 +4,9 @@
 
 namespace dorv {
 
-class Radio;
+class Host;
+struct PanelState;
+struct RadioState;
 
 // The "Display" menu: three window sizes, the LCD or the whole radio face, and two colour
 // sets. Handlers compute the window's size, the display panel's place, fonts and readout
@@ -12,7 +14,10 @@ class Radio;
 // in twips, 15 per pixel.
 class DisplayLayout {
 public:
-    explicit DisplayLayout(Radio &radio) : radio_(radio) {}
+    DisplayLayout(Host &host, RadioState &state, PanelState &panel)
+        : host_(host), state_(state), panel_(panel)
+    {
+    }
 
     // Window width and face height the panel is designed at, in twips.
     static constexpr int kDesignWidth = 11940;
@@ -43,8 +48,12 @@ private:
     void Tick(int first, int last, int Index);
     void ShowPanelRect();
 
-    Radio &radio_;
-    Rect panel_;            // SSPanel(0), unrounded so repeated resizes do not drift
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+    Rect panelRect_;        // SSPanel(0), unrounded so repeated resizes do not drift
     double innerWidth_ = 0; // the face size the last resize laid out
     double innerHeight_ = 0;
     double ratio_ = 0; // face height / width at design time

@@ -1,16 +1,26 @@
-#include "Radio.h"
 #include "app/AppFrame.h"
+#include "app/DisplayLayout.h"
+#include "app/MenuLock.h"
+#include "app/TransmitTimeOut.h"
+#include "cat/Power.h"
+#include "dialogs/SettingsDialogs.h"
+#include "host/Host.h"
+#include "memmgr/MemoryManager.h"
+#include "model/RadioState.h"
+#include "model/files/DataFiles.h"
+#include "panel/Enablement.h"
+#include "panel/PanelState.h"
 
 namespace dorv {
 
 bool AppFrame::EndDORV()
 {
-    RadioState &s = radio_.state;
-    if (radio_.panel.ProgramEnded) {
+    RadioState &s = state_;
+    if (panel_.ProgramEnded) {
         return true;
     }
     if (s.MemoryDirty) {
-        const MsgAnswer answer = radio_.host.messageBox(
+        const MsgAnswer answer = host_.messageBox(
             "You have made changes to memory. Would you like to save these changes before you "
             "exit?",
             "Save File", MsgIcon::Question, MsgButtons::YesNoCancel);
@@ -19,7 +29,7 @@ bool AppFrame::EndDORV()
         }
         // A save that was cancelled or failed keeps the program running, so the changes are
         // not lost; the user may try again or answer No.
-        if (answer == MsgAnswer::Yes && !radio_.files.SaveCurrentMemoryFile()) {
+        if (answer == MsgAnswer::Yes && !files_.SaveCurrentMemoryFile()) {
             return false;
         }
     }
@@ -27,13 +37,13 @@ bool AppFrame::EndDORV()
     // Should the switch refuse (the port was lost), the files are written here instead.
     const bool linkWasOn = s.CatOn;
     if (linkWasOn) {
-        radio_.power.CATbutton_Click();
+        power_.CATbutton_Click();
     }
     if (!linkWasOn || s.CatOn) {
-        radio_.files.SaveSessionFiles();
+        files_.SaveSessionFiles();
     }
-    radio_.panel.ProgramEnded = true;
-    radio_.host.panelChanged();
+    panel_.ProgramEnded = true;
+    host_.panelChanged();
     return true;
 }
 

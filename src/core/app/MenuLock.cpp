@@ -1,6 +1,8 @@
 #include "app/MenuLock.h"
 
-#include "Radio.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/PanelState.h"
 
 #include <algorithm>
 
@@ -33,34 +35,34 @@ bool MenuLock::PasswordAcceptable(const std::string &password)
 
 void MenuLock::ShowDialog(bool lock)
 {
-    LockDialogState &dialog = radio_.panel.frmLockUnLock;
+    LockDialogState &dialog = panel_.frmLockUnLock;
     dialog.Caption = lock ? kLockCaption : kUnlockCaption;
     dialog.PasswordSelected = false;
     dialog.Visible = true;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void MenuLock::cmdOK_Click()
 {
-    if (radio_.panel.frmLockUnLock.Caption == kLockCaption) {
+    if (panel_.frmLockUnLock.Caption == kLockCaption) {
         Lock();
     } else {
         Unlock();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void MenuLock::cmdCancel_Click()
 {
-    LockDialogState &dialog = radio_.panel.frmLockUnLock;
+    LockDialogState &dialog = panel_.frmLockUnLock;
     dialog.txtPassword.clear();
     dialog.Visible = false;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void MenuLock::Lock()
 {
-    LockDialogState &dialog = radio_.panel.frmLockUnLock;
+    LockDialogState &dialog = panel_.frmLockUnLock;
     if (!PasswordAcceptable(dialog.txtPassword)) {
         Refuse("Password must be longer than 3 characters and may not contain empty space!",
                kLockCaption);
@@ -69,14 +71,14 @@ void MenuLock::Lock()
     password_ = dialog.txtPassword;
     dialog.txtPassword.clear();
     SetLockedItemsEnabled(false);
-    radio_.state.MenusLocked = true;
+    state_.MenusLocked = true;
     dialog.Visible = false;
 }
 
 // Exact and case-sensitive.
 void MenuLock::Unlock()
 {
-    LockDialogState &dialog = radio_.panel.frmLockUnLock;
+    LockDialogState &dialog = panel_.frmLockUnLock;
     if (dialog.txtPassword != password_) {
         Refuse("Invalid Password, try again!", "Login");
         return;
@@ -84,21 +86,21 @@ void MenuLock::Unlock()
     password_.clear();
     dialog.txtPassword.clear();
     SetLockedItemsEnabled(true);
-    radio_.panel.mnuFileArray[kUnlockItem].Enabled = true;
-    radio_.state.MenusLocked = false;
+    panel_.mnuFileArray[kUnlockItem].Enabled = true;
+    state_.MenusLocked = false;
     dialog.Visible = false;
 }
 
 // The dialog stays open with its text selected, so typing replaces it.
 void MenuLock::Refuse(const std::string &text, const std::string &title)
 {
-    radio_.host.messageBox(text, title, MsgIcon::None, MsgButtons::Ok);
-    radio_.panel.frmLockUnLock.PasswordSelected = true;
+    host_.messageBox(text, title, MsgIcon::None, MsgButtons::Ok);
+    panel_.frmLockUnLock.PasswordSelected = true;
 }
 
 void MenuLock::SetLockedItemsEnabled(bool enabled)
 {
-    PanelState &panel = radio_.panel;
+    PanelState &panel = panel_;
     for (int index : kLockedFileItems) {
         panel.mnuFileArray[index].Enabled = enabled;
     }

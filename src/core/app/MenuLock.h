@@ -4,14 +4,19 @@
 
 namespace dorv {
 
-class Radio;
+class Host;
+struct PanelState;
+struct RadioState;
 
 // Locks the menus behind a password so others at the station can operate the panel but not
 // touch files, settings, the memory manager, Exit or MOX. Lasts until unlocked with the
 // same password or the program ends; nothing of it is stored.
 class MenuLock {
 public:
-    explicit MenuLock(Radio &radio) : radio_(radio) {}
+    MenuLock(Host &host, RadioState &state, PanelState &panel)
+        : host_(host), state_(state), panel_(panel)
+    {
+    }
 
     static constexpr int kMinPassword = 4;
     static constexpr int kMaxPassword = 10;
@@ -31,7 +36,11 @@ private:
     void Refuse(const std::string &text, const std::string &title);
     void SetLockedItemsEnabled(bool enabled);
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
     std::string password_; // empty while unlocked
 };
 

@@ -1,25 +1,35 @@
-#include "Radio.h"
 #include "app/AppFrame.h"
+#include "app/DisplayLayout.h"
+#include "app/MenuLock.h"
+#include "app/TransmitTimeOut.h"
 #include "app/Version.h"
+#include "cat/Power.h"
+#include "dialogs/SettingsDialogs.h"
+#include "host/Host.h"
+#include "memmgr/MemoryManager.h"
+#include "model/RadioState.h"
+#include "model/files/DataFiles.h"
+#include "panel/Enablement.h"
+#include "panel/PanelState.h"
 
 namespace dorv {
 
 void AppFrame::frmStartup_Load()
 {
-    radio_.panel.lblWhat = kProductName;
-    radio_.panel.lblVersion = ProgramVersionText();
-    radio_.host.panelChanged();
+    panel_.lblWhat = kProductName;
+    panel_.lblVersion = ProgramVersionText();
+    host_.panelChanged();
 }
 
 // The code tables are built on first use, and each knob keeps its last position with its
 // state, so neither needs a step here. The radio is not contacted.
 void AppFrame::frmRadio_Load(const std::function<void()> &showMainWindow)
 {
-    RadioState &s = radio_.state;
-    PanelState &panel = radio_.panel;
-    radio_.host.setBusyPointer(true);
+    RadioState &s = state_;
+    PanelState &panel = panel_;
+    host_.setBusyPointer(true);
 
-    radio_.files.OpenBandDataFile();
+    files_.OpenBandDataFile();
     s.MainBand = s.SubBand = s.BandTable.LastMainBand;
     s.MainVfo = s.SubVfo = s.BandTable.BandMainVfo[s.BandTable.LastMainBand];
     s.OperatingState = StateVFO;
@@ -33,23 +43,23 @@ void AppFrame::frmRadio_Load(const std::function<void()> &showMainWindow)
     panel.ClarKnob.Enabled = false;
     panel.btnJogDown.Enabled = false;
     panel.btnJogUp.Enabled = false;
-    radio_.enablement.ToggleFunctionButtons();
+    enablement_.ToggleFunctionButtons();
 
-    radio_.display.RecordDesignLayout();
-    radio_.files.OpenSettingsFile();
-    radio_.txTimeOut.Open();
-    radio_.files.OpenHomeFile();
+    display_.RecordDesignLayout();
+    files_.OpenSettingsFile();
+    txTimeOut_.Open();
+    files_.OpenHomeFile();
 
     panel.DisplayPanelColour = kPanelDark;
     panel.LMeterColour = kPanelDark;
     panel.LMeterVisible = false;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 
-    Pause(radio_.host, 2);
+    Pause(host_, 2);
     if (showMainWindow) {
         showMainWindow();
     }
-    radio_.host.setBusyPointer(false);
+    host_.setBusyPointer(false);
 }
 
 } // namespace dorv

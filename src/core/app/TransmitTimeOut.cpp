@@ -1,8 +1,10 @@
 #include "app/TransmitTimeOut.h"
 
-#include "Radio.h"
 #include "app/MenuCaptions.h"
+#include "cat/Transmit.h"
+#include "host/Host.h"
 #include "model/files/FileStore.h"
+#include "panel/PanelState.h"
 
 #include <filesystem>
 #include <fstream>
@@ -41,7 +43,7 @@ int DefaultIndex()
 void TransmitTimeOut::Open()
 {
     int index = -1;
-    const std::filesystem::path path = ConfigPath(radio_.dataDir);
+    const std::filesystem::path path = ConfigPath(dataDir_);
     std::error_code error;
     // Only a regular file is read: a FIFO in its place would hold the start-up.
     if (std::filesystem::is_regular_file(path, error)) {
@@ -65,10 +67,10 @@ void TransmitTimeOut::mnuTxTimeOut_Click(int Index)
 bool TransmitTimeOut::choose(int Index)
 {
     int minutes = 0;
-    if (!CheckChoice(radio_.panel.mnuTxTimeOut, kTxTimeOutChoices, Index, minutes)) {
+    if (!CheckChoice(panel_.mnuTxTimeOut, kTxTimeOutChoices, Index, minutes)) {
         return false;
     }
-    radio_.transmit.SetTimeOut(minutes);
+    transmit_.SetTimeOut(minutes);
     return true;
 }
 
@@ -77,11 +79,10 @@ void TransmitTimeOut::save(int minutes)
     const std::string text = "# Transmit time-out in minutes (0: off)\n" + std::string(kKey) +
                              std::to_string(minutes) + "\n";
     std::string error;
-    if (!ReplaceWholeFile(ConfigPath(radio_.dataDir), Bytes(text.begin(), text.end()), error)) {
-        radio_.host.messageBox(std::string("Error encountered while trying to save file ") +
-                                   kFileName + ". " + error + ".",
-                               "Save Transmit Time-out", MsgIcon::Exclamation,
-                               MsgButtons::OkCancel);
+    if (!ReplaceWholeFile(ConfigPath(dataDir_), Bytes(text.begin(), text.end()), error)) {
+        host_.messageBox(std::string("Error encountered while trying to save file ") + kFileName +
+                             ". " + error + ".",
+                         "Save Transmit Time-out", MsgIcon::Exclamation, MsgButtons::OkCancel);
     }
 }
 

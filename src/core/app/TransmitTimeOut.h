@@ -1,8 +1,12 @@
 #pragma once
 
+#include <string>
+
 namespace dorv {
 
-class Radio;
+class Host;
+struct PanelState;
+class Transmit;
 
 // The Settings menu's "Transmit Time-out": how long a transmission may last before the
 // program ends it. The choice is kept in "transmit.conf" in the data directory, a file of
@@ -12,7 +16,10 @@ class TransmitTimeOut {
 public:
     static constexpr const char *kFileName = "transmit.conf";
 
-    explicit TransmitTimeOut(Radio &radio) : radio_(radio) {}
+    TransmitTimeOut(Host &host, const std::string &dataDir, PanelState &panel, Transmit &transmit)
+        : host_(host), dataDir_(dataDir), panel_(panel), transmit_(transmit)
+    {
+    }
 
     // Reads the file and puts its time-out into effect. A missing file, or one that names
     // no time-out of the menu, gives the default.
@@ -25,7 +32,13 @@ private:
     bool choose(int Index);
     void save(int minutes);
 
-    Radio &radio_;
+    Host &host_;
+
+    const std::string &dataDir_;
+
+    PanelState &panel_;
+
+    Transmit &transmit_;
 };
 
 } // namespace dorv

@@ -1,7 +1,11 @@
 #include "app/UpdateIntervals.h"
 
-#include "Radio.h"
 #include "app/MenuCaptions.h"
+#include "cat/Meters.h"
+#include "model/RadioState.h"
+#include "panel/PanelState.h"
+#include "scan/PriorityMonitor.h"
+#include "scan/Scanner.h"
 
 #include <cstdint>
 
@@ -12,52 +16,51 @@ namespace dorv {
 void UpdateIntervals::mnuScanSpeed_Click(int Index)
 {
     int interval = 0;
-    if (!CheckChoice(radio_.panel.mnuScanSpeed, kScanSpeedChoices, Index, interval)) {
+    if (!CheckChoice(panel_.mnuScanSpeed, kScanSpeedChoices, Index, interval)) {
         return;
     }
-    radio_.scan.TimerScanner.setInterval(interval);
-    radio_.scan.TimerScannerMR.setInterval(interval);
-    radio_.state.Settings.ScanSpeed = static_cast<std::int16_t>(Index);
+    scan_.TimerScanner.setInterval(interval);
+    scan_.TimerScannerMR.setInterval(interval);
+    state_.Settings.ScanSpeed = static_cast<std::int16_t>(Index);
 }
 
 int UpdateIntervals::ScanInterval() const
 {
-    return radio_.scan.TimerScanner.interval();
+    return scan_.TimerScanner.interval();
 }
 
 int UpdateIntervals::PriInterval() const
 {
-    return radio_.pri.TimerPriorityMonitor.interval();
+    return pri_.TimerPriorityMonitor.interval();
 }
 
 void UpdateIntervals::mnuMeterSpeed_Click(int Index)
 {
     int interval = 0;
-    if (!CheckChoice(radio_.panel.mnuMeterSpeed, kMeterSpeedChoices, Index, interval)) {
+    if (!CheckChoice(panel_.mnuMeterSpeed, kMeterSpeedChoices, Index, interval)) {
         return;
     }
-    radio_.meters.TimerSignalMeter.setInterval(interval);
-    radio_.meters.TimerPowerMeter.setInterval(interval);
-    radio_.state.Settings.MeterSpeed = static_cast<std::int16_t>(Index);
+    meters_.TimerSignalMeter.setInterval(interval);
+    meters_.TimerPowerMeter.setInterval(interval);
+    state_.Settings.MeterSpeed = static_cast<std::int16_t>(Index);
 }
 
 void UpdateIntervals::mnuPRIspeed_Click(int Index)
 {
     int interval = 0;
-    if (!CheckChoice(radio_.panel.mnuPRIspeed, kPriSpeedChoices, Index, interval)) {
+    if (!CheckChoice(panel_.mnuPRIspeed, kPriSpeedChoices, Index, interval)) {
         return;
     }
-    radio_.pri.TimerPriorityMonitor.setInterval(interval);
-    radio_.state.Settings.PriSpeed = static_cast<std::int16_t>(Index);
+    pri_.TimerPriorityMonitor.setInterval(interval);
+    state_.Settings.PriSpeed = static_cast<std::int16_t>(Index);
 }
 
 void UpdateIntervals::mnuPauseInterval_Click(int Index)
 {
-    if (!CheckChoice(radio_.panel.mnuPauseInterval, kPauseIntervalChoices, Index,
-                     radio_.state.PauseTime)) {
+    if (!CheckChoice(panel_.mnuPauseInterval, kPauseIntervalChoices, Index, state_.PauseTime)) {
         return;
     }
-    radio_.state.Settings.PauseInterval = static_cast<std::int16_t>(Index);
+    state_.Settings.PauseInterval = static_cast<std::int16_t>(Index);
 }
 
 } // namespace dorv

@@ -2,14 +2,22 @@
 
 namespace dorv {
 
-class Radio;
+class Meters;
+struct PanelState;
+class PriorityMonitor;
+struct RadioState;
+class Scanner;
 
 // The "Update Intervals" menus: how often the program scans, polls the meters and checks
 // the priority channel, and how long a scan holds on a busy signal. Each click ticks its
 // item, puts the value into effect and stores the index in the settings.
 class UpdateIntervals {
 public:
-    explicit UpdateIntervals(Radio &radio) : radio_(radio) {}
+    UpdateIntervals(RadioState &state, PanelState &panel, Meters &meters, Scanner &scan,
+                    PriorityMonitor &pri)
+        : state_(state), panel_(panel), meters_(meters), scan_(scan), pri_(pri)
+    {
+    }
 
     void mnuScanSpeed_Click(int Index);
     void mnuMeterSpeed_Click(int Index);
@@ -22,7 +30,11 @@ public:
     int PriInterval() const;
 
 private:
-    Radio &radio_;
+    RadioState &state_;
+    PanelState &panel_;
+    Meters &meters_;
+    Scanner &scan_;
+    PriorityMonitor &pri_;
 };
 
 } // namespace dorv

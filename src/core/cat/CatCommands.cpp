@@ -1,7 +1,10 @@
 #include "cat/CatCommands.h"
 
-#include "Radio.h"
+#include "cat/CatLink.h"
+#include "host/Host.h"
 #include "model/CodeTables.h"
+#include "model/RadioState.h"
+#include "panel/PanelState.h"
 #include "panel/ReadoutFormat.h"
 
 namespace dorv {
@@ -77,25 +80,25 @@ bool ArsRuleHolds(const RadioState &s)
 void CatCommands::sendFrequency(Freq freq)
 {
     if (const auto params = EncodeFrequency(freq)) {
-        radio_.link.write(MakeFrame(Opcode::SetFrequency, *params));
+        link_.write(MakeFrame(Opcode::SetFrequency, *params));
     }
 }
 
 void CatCommands::SendFreqToRadioMB(Freq freq)
 {
-    radio_.panel.ledFreq = FormatFrequency(freq);
+    panel_.ledFreq = FormatFrequency(freq);
     sendFrequency(freq);
 }
 
 void CatCommands::SendFreqToRadioSB(Freq freq)
 {
-    radio_.panel.ledSubFreq = FormatFrequency(freq);
+    panel_.ledSubFreq = FormatFrequency(freq);
     sendFrequency(freq);
 }
 
 void CatCommands::SendOperatedFreq()
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     if (s.SubActive) {
         SendFreqToRadioSB(s.SubVfo.Frequency);
     } else {
@@ -105,34 +108,34 @@ void CatCommands::SendOperatedFreq()
 
 void CatCommands::sendMode(int mode)
 {
-    radio_.link.write(MakeFrame(Opcode::SetMode, {ModeTable()[mode].CatCode, 0, 0, 0}));
+    link_.write(MakeFrame(Opcode::SetMode, {ModeTable()[mode].CatCode, 0, 0, 0}));
 }
 
 void CatCommands::SendModeToRadioMB()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     sendMode(s.MainVfo.Mode);
-    ShowModeLabels(radio_.panel.lblMBmode, s.MainVfo.Mode);
+    ShowModeLabels(panel_.lblMBmode, s.MainVfo.Mode);
     s.SentMain.Mode = s.MainVfo.Mode;
 }
 
 void CatCommands::SendModeToRadioSB()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     sendMode(s.SubVfo.Mode);
-    ShowModeLabels(radio_.panel.lblSBmode, s.SubVfo.Mode);
+    ShowModeLabels(panel_.lblSBmode, s.SubVfo.Mode);
     s.SentSub.Mode = s.SubVfo.Mode;
 }
 
 void CatCommands::sendToneMode(int toneMode)
 {
-    radio_.link.write(MakeFrame(Opcode::ToneMode, {ToneModeTable()[toneMode].CatCode, 0, 0, 0}));
+    link_.write(MakeFrame(Opcode::ToneMode, {ToneModeTable()[toneMode].CatCode, 0, 0, 0}));
 }
 
 void CatCommands::SendToneModeToRadioMB()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     sendToneMode(s.MainVfo.ToneMode);
     ShowToneLabels(p.lblMainENC, p.lblMainDEC, p.lblMainDCS, s.MainVfo.ToneMode);
     s.SentMain.ToneMode = s.MainVfo.ToneMode;
@@ -142,8 +145,8 @@ void CatCommands::SendToneModeToRadioMB()
 // tone mode goes to the radio like the main one and the radio always matches the panel.
 void CatCommands::ShowToneModeSB()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     sendToneMode(s.SubVfo.ToneMode);
     ShowToneLabels(p.lblSubENC, p.lblSubDEC, p.lblSubDCS, s.SubVfo.ToneMode);
     s.SentSub.ToneMode = s.SubVfo.ToneMode;
@@ -156,19 +159,19 @@ void CatCommands::sendTone(int toneIndex)
     const int tenths = CtcssToneTable()[toneIndex];
     const std::uint8_t high = ToBcd(tenths / 100);
     const std::uint8_t low = ToBcd(tenths % 100);
-    radio_.link.write(MakeFrame(Opcode::CtcssTone, {high, low, high, low}));
+    link_.write(MakeFrame(Opcode::CtcssTone, {high, low, high, low}));
 }
 
 void CatCommands::SendToneToRadioMB()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     sendTone(s.MainVfo.CtcssTone);
     s.SentMain.CtcssTone = s.MainVfo.CtcssTone;
 }
 
 void CatCommands::SendToneToRadioSB()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     sendTone(s.SubVfo.CtcssTone);
     s.SentSub.CtcssTone = s.SubVfo.CtcssTone;
 }
@@ -178,12 +181,12 @@ void CatCommands::sendDcs(int code)
 {
     const std::uint8_t high = DcsCodeHigh(code);
     const std::uint8_t low = DcsCodeLow(code);
-    radio_.link.write(MakeFrame(Opcode::DcsCode, {high, low, high, low}));
+    link_.write(MakeFrame(Opcode::DcsCode, {high, low, high, low}));
 }
 
 void CatCommands::SendDcsToRadioMB()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     sendDcs(s.MainVfo.DcsCode);
     s.SentMain.DcsCode = s.MainVfo.DcsCode;
 }
@@ -191,24 +194,24 @@ void CatCommands::SendDcsToRadioMB()
 // Sent like the main VFO's code: the caller has the radio on its other VFO.
 void CatCommands::MarkDcsSentSB()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     sendDcs(s.SubVfo.DcsCode);
     s.SentSub.DcsCode = s.SubVfo.DcsCode;
 }
 
 void CatCommands::SendRptOffsetToRadio(Freq offset)
 {
-    radio_.state.SentMain.RptOffset = offset;
+    state_.SentMain.RptOffset = offset;
     if (const auto params = EncodeRptOffset(offset)) {
         lastOffsetParams_ = *params;
     }
-    radio_.link.write(MakeFrame(Opcode::RptOffset, lastOffsetParams_));
+    link_.write(MakeFrame(Opcode::RptOffset, lastOffsetParams_));
 }
 
 void CatCommands::SendRptDirectionToRadio()
 {
-    RadioState &s = radio_.state;
-    auto &arrows = radio_.panel.ImgRPTdirection;
+    RadioState &s = state_;
+    auto &arrows = panel_.ImgRPTdirection;
     const int direction = s.MainVfo.RptDirection;
     std::uint8_t code = 0;
     bool known = true;
@@ -234,40 +237,40 @@ void CatCommands::SendRptDirectionToRadio()
         break;
     }
     if (known) {
-        radio_.link.write(MakeFrame(Opcode::RptDirection, {code, 0, 0, 0}));
+        link_.write(MakeFrame(Opcode::RptDirection, {code, 0, 0, 0}));
     }
     s.SentMain.RptDirection = s.MainVfo.RptDirection;
 }
 
 void CatCommands::SetPTT(bool on)
 {
-    radio_.link.write(MakeFrame(on ? Opcode::PttOn : Opcode::PttOff));
+    link_.write(MakeFrame(on ? Opcode::PttOn : Opcode::PttOff));
 }
 
 void CatCommands::SplitOnToRadio()
 {
-    radio_.state.SplitAtRadio = true;
-    radio_.link.write(MakeFrame(Opcode::SplitOn));
+    state_.SplitAtRadio = true;
+    link_.write(MakeFrame(Opcode::SplitOn));
 }
 
 void CatCommands::SplitOffToRadio()
 {
-    radio_.state.SplitAtRadio = false;
-    radio_.link.write(MakeFrame(Opcode::SplitOff));
+    state_.SplitAtRadio = false;
+    link_.write(MakeFrame(Opcode::SplitOff));
 }
 
 // The radio changes VFO during the waits: nothing else may reach it before they end.
 void CatCommands::ToggleVFOAB()
 {
-    const CatLink::Sequence sequence{radio_.link};
-    Pause(radio_.host, kToggleWaitSeconds);
-    radio_.link.write(MakeFrame(Opcode::ToggleVfo));
-    Pause(radio_.host, kToggleWaitSeconds);
+    const CatLink::Sequence sequence{link_};
+    Pause(host_, kToggleWaitSeconds);
+    link_.write(MakeFrame(Opcode::ToggleVfo));
+    Pause(host_, kToggleWaitSeconds);
 }
 
 void CatCommands::StepFrequency()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     VfoInfo &vfo = s.operatedVfo();
     const int band = s.operatedBand();
     const Freq lower = s.BandTable.TuneLower[band];
@@ -290,7 +293,7 @@ void CatCommands::StepFrequency()
 
 void CatCommands::AutoRepeaterShift()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     s.MainVfo.RptDirection =
         static_cast<std::int16_t>(RepeaterDirectionFor(s.MainVfo.Frequency, s.MainVfo.Mode));
     if (s.MainVfo.RptDirection != s.SentMain.RptDirection) {

@@ -4,14 +4,20 @@
 
 namespace dorv {
 
-class Radio;
+class CatLink;
+class Host;
+struct PanelState;
+struct RadioState;
 struct RadioState;
 
 // Every command sent to the radio. The SB twins send the same bytes as the MB
 // operations; they differ in the readouts and last-sent record they update.
 class CatCommands {
 public:
-    explicit CatCommands(Radio &radio) : radio_(radio) {}
+    CatCommands(Host &host, RadioState &state, PanelState &panel, CatLink &link)
+        : host_(host), state_(state), panel_(panel), link_(link)
+    {
+    }
 
     void SendFreqToRadioMB(Freq freq);
     void SendFreqToRadioSB(Freq freq);
@@ -41,7 +47,13 @@ private:
     void sendDcs(int code);
     void sendMode(int mode);
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
     CatParams lastOffsetParams_{}; // reused when an offset cannot be encoded
 };
 

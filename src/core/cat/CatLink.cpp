@@ -1,9 +1,12 @@
 #include "cat/CatLink.h"
 
-#include "Radio.h"
 #include "cat/PortRefusalText.h"
+#include "host/Host.h"
+#include "host/SerialPort.h"
 #include "host/Timer.h"
+#include "model/RadioState.h"
 #include "model/files/SettingsDefaults.h"
+#include "panel/PanelState.h"
 
 namespace dorv {
 
@@ -27,8 +30,8 @@ int CatLink::RateFromIndex(int catRate)
 
 void CatLink::OpenCommPort()
 {
-    RadioState &s = radio_.state;
-    SerialPort &port = radio_.port;
+    RadioState &s = state_;
+    SerialPort &port = port_;
     if (port.isOpen()) {
         port.close();
     }
@@ -40,66 +43,66 @@ void CatLink::OpenCommPort()
             ReportRefusal(refusal);
             return;
         }
-        radio_.panel.PortRefused = {};
-        radio_.host.messageBox("Communications port " + std::to_string(settings.portNumber) +
-                                   " error. " + port.errorString() + "." +
-                                   " Please select a new comm port from the Settings Menu.",
-                               kOpenPortTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+        panel_.PortRefused = {};
+        host_.messageBox("Communications port " + std::to_string(settings.portNumber) + " error. " +
+                             port.errorString() + "." +
+                             " Please select a new comm port from the Settings Menu.",
+                         kOpenPortTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    radio_.panel.PortRefused = {};
+    panel_.PortRefused = {};
     port.discardInput();
     s.PortReady = true;
 }
 
 void CatLink::ReportRefusal(const PortRefusal &refusal)
 {
-    radio_.panel.PortRefused = refusal;
-    radio_.host.panelChanged();
+    panel_.PortRefused = refusal;
+    host_.panelChanged();
     const std::string key =
         refusal.device + '\n' + std::to_string(static_cast<int>(refusal.reason));
     if (advised_.insert(key).second) {
-        radio_.host.messageBox(PortRefusalText(refusal), kOpenPortTitle, MsgIcon::Exclamation,
-                               MsgButtons::Ok);
+        host_.messageBox(PortRefusalText(refusal), kOpenPortTitle, MsgIcon::Exclamation,
+                         MsgButtons::Ok);
     }
 }
 
 bool CatLink::RetryRefusedPort()
 {
-    RadioState &s = radio_.state;
-    SerialPort &port = radio_.port;
+    RadioState &s = state_;
+    SerialPort &port = port_;
     if (!port.open({s.Settings.CommPort, RateFromIndex(s.Settings.CatRate)})) {
         const PortRefusal refusal = port.refusal();
         if (refusal.reason != PortRefusal::Reason::None) {
             ReportRefusal(refusal);
         } else {
-            radio_.panel.PortRefused = {};
-            radio_.host.panelChanged();
+            panel_.PortRefused = {};
+            host_.panelChanged();
         }
         return false;
     }
-    radio_.panel.PortRefused = {};
+    panel_.PortRefused = {};
     port.discardInput();
     s.PortReady = true;
     checkPortMenu(s.Settings.CommPort);
-    radio_.host.panelChanged();
+    host_.panelChanged();
     return true;
 }
 
 void CatLink::checkPortMenu(int Index)
 {
-    auto &menu = radio_.panel.mnuCommPortArray;
+    auto &menu = panel_.mnuCommPortArray;
     for (int i = 1; i <= kNoCommPort; ++i) {
         menu[i].Checked = false;
     }
-    menu[radio_.state.PortReady ? Index : kNoCommPort].Checked = true;
+    menu[state_.PortReady ? Index : kNoCommPort].Checked = true;
 }
 
 void CatLink::mnuCommPortArray_Click(int Index)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.CatOn) {
-        radio_.host.messageBox(
+        host_.messageBox(
             "Cannot change the Serial Communications Port while the CAT system is in use. Please "
             "turn off the POWER button on the DORV software before changing communications port.",
             "Communications Port Error", MsgIcon::Exclamation, MsgButtons::Ok);
@@ -108,25 +111,25 @@ void CatLink::mnuCommPortArray_Click(int Index)
     s.Settings.CommPort = static_cast<std::int16_t>(Index);
     if (Index == kNoCommPort) {
         s.PortReady = false;
-        radio_.panel.PortRefused = {};
+        panel_.PortRefused = {};
     } else {
         OpenCommPort();
     }
     checkPortMenu(Index);
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void CatLink::mnuCatRate_Click(int Index)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.CatOn) {
-        radio_.host.messageBox("Cannot change the Serial Communications Port Rate while the CAT "
-                               "system is in use. Please turn off the POWER button on the DORV "
-                               "software before changing communications port.",
-                               "Communications Port Error", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.messageBox("Cannot change the Serial Communications Port Rate while the CAT "
+                         "system is in use. Please turn off the POWER button on the DORV "
+                         "software before changing communications port.",
+                         "Communications Port Error", MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    auto &menu = radio_.panel.mnuCatRate;
+    auto &menu = panel_.mnuCatRate;
     for (auto &item : menu) {
         item.Checked = false;
     }
@@ -137,18 +140,18 @@ void CatLink::mnuCatRate_Click(int Index)
         s.Settings.CatRate = static_cast<std::int16_t>(Index);
         OpenCommPort();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void CatLink::AttachTimer(Timer &timer)
 {
     timer.setTickRunner([this](const std::function<void()> &tick) { gate_.Tick(tick); });
-    radio_.host.attachTimer(timer);
+    host_.attachTimer(timer);
 }
 
 void CatLink::write(const CatFrame &frame)
 {
-    radio_.port.write(Bytes(frame.begin(), frame.end()));
+    port_.write(Bytes(frame.begin(), frame.end()));
 }
 
 } // namespace dorv

@@ -10,14 +10,20 @@
 
 namespace dorv {
 
-class Radio;
+class Host;
+struct PanelState;
+struct RadioState;
+class SerialPort;
 class Timer;
 
 // The serial link to the radio: which port and rate, opening it, writing frames, and
 // keeping the runs of frames that must reach the radio whole apart from other input.
 class CatLink {
 public:
-    explicit CatLink(Radio &radio) : radio_(radio) {}
+    CatLink(Host &host, SerialPort &port, RadioState &state, PanelState &panel)
+        : host_(host), port_(port), state_(state), panel_(panel)
+    {
+    }
 
     // Held while frames go out that must reach the radio with no other frame between
     // them: while the radio is on its other VFO, or while a reply is awaited. Nests.
@@ -60,7 +66,13 @@ public:
 private:
     void checkPortMenu(int Index);
 
-    Radio &radio_;
+    Host &host_;
+
+    SerialPort &port_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
     SequenceGate gate_;
     std::set<std::string> advised_; // device and reason of each refusal shown in a message
 };

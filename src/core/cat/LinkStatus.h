@@ -4,10 +4,10 @@
 
 namespace dorv {
 
-class Radio;
+struct RadioState;
 
 // The status bar's permanent field: the device of the port in use ("None" without one),
 // the CAT rate and whether the link is on, as "/dev/ttyUSB0 · 9600 · on".
-std::string LinkStatusText(const Radio &radio, const std::string &device);
+std::string LinkStatusText(const RadioState &state, const std::string &device);
 
 } // namespace dorv

@@ -1,12 +1,18 @@
 #include "cat/Meters.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/CatLink.h"
+#include "host/Host.h"
+#include "host/SerialPort.h"
 #include "model/BandCopies.h"
 #include "model/CodeTables.h"
 #include "model/DescriptionText.h"
 #include "model/MemoryStore.h"
 #include "model/RadioReach.h"
+#include "model/RadioState.h"
+#include "panel/PanelState.h"
 #include "panel/ReadoutFormat.h"
+#include "panel/Tuning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -61,11 +67,14 @@ constexpr BandRange kBandRanges[] = {
 
 } // namespace
 
-Meters::Meters(Radio &radio) : radio_(radio)
+Meters::Meters(Host &host, SerialPort &port, RadioState &state, PanelState &panel, CatLink &link,
+               CatCommands &cat, Tuning &tuning)
+    : host_(host), port_(port), state_(state), panel_(panel), link_(link), cat_(cat),
+      tuning_(tuning)
 {
     for (Timer *timer : {&TimerSignalMeter, &TimerPowerMeter}) {
         timer->setInterval(kDefaultMeterIntervalMs);
-        radio_.link.AttachTimer(*timer);
+        link_.AttachTimer(*timer);
     }
     TimerSignalMeter.setTickHandler([this] { TimerSignalMeter_Timer(); });
     TimerPowerMeter.setTickHandler([this] { TimerPowerMeter_Timer(); });
@@ -91,10 +100,10 @@ void Meters::TimerPowerMeter_Timer()
 // meter would discard the reply a step waits for.
 void Meters::TurnOnLMeter()
 {
-    if (radio_.state.ScopeSweeping) {
+    if (state_.ScopeSweeping) {
         return;
     }
-    radio_.port.discardInput();
+    port_.discardInput();
     ForgetRequests();
     TimerSignalMeter.setEnabled(true);
 }
@@ -102,10 +111,10 @@ void Meters::TurnOnLMeter()
 void Meters::TurnOffLMeter()
 {
     TimerSignalMeter.setEnabled(false);
-    radio_.port.discardInput();
+    port_.discardInput();
     ForgetRequests();
     txStatus_ = 0;
-    PanelState &p = radio_.panel;
+    PanelState &p = panel_;
     p.LMeter[0].End = 0;
     p.LMeter[2].Value = 0;
     p.lblBusy.Visible = false;
@@ -119,35 +128,35 @@ void Meters::ForgetRequests()
 
 void Meters::RequestStatus(std::uint8_t opcode)
 {
-    radio_.port.discardInput();
-    radio_.link.write(MakeFrame(opcode));
+    port_.discardInput();
+    link_.write(MakeFrame(opcode));
 }
 
 std::uint8_t Meters::TakeStatusByte()
 {
-    const Bytes bytes = radio_.port.read(1);
-    radio_.port.discardInput();
+    const Bytes bytes = port_.read(1);
+    port_.discardInput();
     return bytes.empty() ? kNoSignal : bytes.front();
 }
 
 void Meters::NoteUnanswered()
 {
-    if (++unansweredPolls_ >= kSilentPolls && !radio_.panel.RadioNotAnswering) {
-        radio_.panel.RadioNotAnswering = true;
+    if (++unansweredPolls_ >= kSilentPolls && !panel_.RadioNotAnswering) {
+        panel_.RadioNotAnswering = true;
         BlankMeter();
-        radio_.host.panelChanged();
+        host_.panelChanged();
     }
 }
 
 void Meters::NoteAnswered()
 {
     unansweredPolls_ = 0;
-    radio_.panel.RadioNotAnswering = false;
+    panel_.RadioNotAnswering = false;
 }
 
 void Meters::BlankMeter()
 {
-    PanelState &p = radio_.panel;
+    PanelState &p = panel_;
     Peak = 0;
     HoldTicks = 0;
     p.LMeter[0].End = 0;
@@ -158,8 +167,8 @@ void Meters::BlankMeter()
 
 void Meters::SetIndicator1(double start, double end)
 {
-    radio_.panel.LMeter[1].Start = start;
-    radio_.panel.LMeter[1].End = end;
+    panel_.LMeter[1].Start = start;
+    panel_.LMeter[1].End = end;
 }
 
 int Meters::ApplyCentring(int b)
@@ -168,14 +177,14 @@ int Meters::ApplyCentring(int b)
         b -= kToneBit;
     }
     if (b < kOffCentre) {
-        radio_.state.SignalCentred = true;
-        if (radio_.state.MainVfo.Mode == ModeFM) {
+        state_.SignalCentred = true;
+        if (state_.MainVfo.Mode == ModeFM) {
             SetIndicator1(2.25, 2.75);
         } else {
             SetIndicator1(0, 0);
         }
     } else {
-        radio_.state.SignalCentred = false;
+        state_.SignalCentred = false;
         b -= kOffCentre;
         SetIndicator1(1, 4);
     }
@@ -184,7 +193,7 @@ int Meters::ApplyCentring(int b)
 
 int Meters::ApplySearchCentring(int b)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (b >= kToneBit) {
         b -= kToneBit;
     }
@@ -207,7 +216,7 @@ int Meters::ApplySearchCentring(int b)
 
 void Meters::ReadRxStatus(bool &GotReply)
 {
-    if (!rxRequestPending_ || radio_.port.bytesAvailable() == 0) {
+    if (!rxRequestPending_ || port_.bytesAvailable() == 0) {
         if (rxRequestPending_) {
             NoteUnanswered();
         }
@@ -220,25 +229,25 @@ void Meters::ReadRxStatus(bool &GotReply)
     rxRequestPending_ = false;
     NoteAnswered();
     int b = TakeStatusByte();
-    radio_.panel.lblBusy.Visible = b < kNoSignal;
+    panel_.lblBusy.Visible = b < kNoSignal;
     if (b >= kNoSignal) {
         b -= kNoSignal;
     }
     ShowSignalMeter(ApplyCentring(b));
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Meters::ReadTxStatus(bool &GotReply)
 {
     GotReply = false;
-    if (!txRequestPending_ || radio_.port.bytesAvailable() == 0) {
+    if (!txRequestPending_ || port_.bytesAvailable() == 0) {
         if (txRequestPending_) {
             NoteUnanswered();
         }
         RequestStatus(Opcode::TxStatus);
         txRequestPending_ = true;
     }
-    if (radio_.port.bytesAvailable() == 0) {
+    if (port_.bytesAvailable() == 0) {
         return;
     }
     GotReply = true;
@@ -246,12 +255,12 @@ void Meters::ReadTxStatus(bool &GotReply)
     NoteAnswered();
     txStatus_ = TakeStatusByte();
     SetIndicator1(0, SteppedPower(txStatus_ & 0x1F));
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Meters::ShowSignalMeter(int S)
 {
-    PanelState &p = radio_.panel;
+    PanelState &p = panel_;
     p.LMeter[0].End = S;
     if (S >= Peak && S > 0) {
         Peak = S;
@@ -271,11 +280,11 @@ void Meters::ShowSignalMeter(int S)
 
 int Meters::PollScanStatus(bool &SendRequest)
 {
-    const double now = radio_.host.now();
+    const double now = host_.now();
     // A request left unanswered is asked again, so a reply that was lost does not keep
     // the scan waiting for good, and a silent radio shows on the panel as with the meter.
     if (!SendRequest && now - scanRequestTime_ >= kScanReplySeconds &&
-        radio_.port.bytesAvailable() == 0) {
+        port_.bytesAvailable() == 0) {
         NoteUnanswered();
         SendRequest = true;
     }
@@ -284,7 +293,7 @@ int Meters::PollScanStatus(bool &SendRequest)
         scanRequestTime_ = now;
         SendRequest = false;
     }
-    if (radio_.port.bytesAvailable() == 0) {
+    if (port_.bytesAvailable() == 0) {
         return -1;
     }
     NoteAnswered();
@@ -293,25 +302,25 @@ int Meters::PollScanStatus(bool &SendRequest)
 
 bool Meters::HoldOnBusyChannel(bool onlyWhileCentred)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     TimerSignalMeter.setEnabled(true);
-    const double end = radio_.host.now() + s.PauseTime;
-    while (radio_.host.now() < end && (!onlyWhileCentred || s.SignalCentred)) {
-        radio_.host.yield();
+    const double end = host_.now() + s.PauseTime;
+    while (host_.now() < end && (!onlyWhileCentred || s.SignalCentred)) {
+        host_.yield();
         if (s.ScanDirection == 0) {
             return false;
         }
     }
     TimerSignalMeter.setEnabled(false);
-    radio_.port.discardInput();
+    port_.discardInput();
     ForgetRequests();
     return true;
 }
 
 void Meters::ReadRxStatusMR(bool &MoveOn, bool &SendRequest)
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     int b = PollScanStatus(SendRequest);
     if (b < 0) {
         return;
@@ -346,8 +355,8 @@ void Meters::ReadRxStatusMR(bool &MoveOn, bool &SendRequest)
 
 void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     int b = PollScanStatus(SendRequest);
     if (b < 0) {
         return;
@@ -392,7 +401,7 @@ void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
         b -= kNoSignal;
         if ((s.ScanStep == 5 || s.ScanStep == -5) && sideband) {
             s.ScanStep = s.ScanDirection == 1 ? 50 : -50;
-            s.MainVfo.Frequency = radio_.tuning.RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
+            s.MainVfo.Frequency = tuning_.RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
         }
         MoveOn = true;
         SendRequest = true;
@@ -403,7 +412,7 @@ void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
 
 void Meters::FindFreeMemory(bool &NotStored, int &FreePos)
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     FreePos = 0;
     for (int pos = 1; pos < kMemoryCount; ++pos) {
         const Freq f = s.Memories[pos].Vfo.Frequency;
@@ -421,22 +430,22 @@ void Meters::FindFreeMemory(bool &NotStored, int &FreePos)
 
 void Meters::ReadRadioFreqMode()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     // No other frame may come between the request and its reply.
-    const CatLink::Sequence sequence{radio_.link};
-    Pause(radio_.host, kReadBackSettleSeconds);
+    const CatLink::Sequence sequence{link_};
+    Pause(host_, kReadBackSettleSeconds);
     // The reply belongs to the VFO operated when it is asked for, whatever a handler
     // running during the wait changes.
     const bool sub = s.SubActive;
-    radio_.port.discardInput();
-    radio_.link.write(MakeFrame(Opcode::ReadFreqMode));
+    port_.discardInput();
+    link_.write(MakeFrame(Opcode::ReadFreqMode));
     Bytes reply;
     for (int attempt = 0; attempt < kReadBackTries; ++attempt) {
-        Pause(radio_.host, kReadBackTrySeconds);
-        if (radio_.port.bytesAvailable() >= kFreqModeReplyLength) {
-            reply = radio_.port.read(kFreqModeReplyLength);
-            radio_.port.discardInput();
+        Pause(host_, kReadBackTrySeconds);
+        if (port_.bytesAvailable() >= kFreqModeReplyLength) {
+            reply = port_.read(kFreqModeReplyLength);
+            port_.discardInput();
             break;
         }
     }
@@ -455,15 +464,15 @@ void Meters::ReadRadioFreqMode()
         MoveSubVfoToBand(s, BandFromFreq(*freq, s.SubBand));
         p.ledSubFreq = FormatFrequency(*freq);
         s.SubVfo.Mode = mode;
-        radio_.cat.SendModeToRadioSB();
+        cat_.SendModeToRadioSB();
     } else {
         s.MainVfo.Frequency = *freq;
         MoveMainVfoToBand(s, BandFromFreq(*freq, s.MainBand));
         p.ledFreq = FormatFrequency(*freq);
         s.MainVfo.Mode = mode;
-        radio_.cat.SendModeToRadioMB();
+        cat_.SendModeToRadioMB();
         if (s.Settings.Ars144 || s.Settings.Ars430) {
-            radio_.cat.AutoRepeaterShift();
+            cat_.AutoRepeaterShift();
         }
     }
 }

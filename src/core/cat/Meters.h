@@ -7,12 +7,19 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class CatLink;
+class Host;
+struct PanelState;
+struct RadioState;
+class SerialPort;
+class Tuning;
 
 // Signal and power meter polling, the radio read-back and the scan status checks.
 class Meters {
 public:
-    explicit Meters(Radio &radio);
+    Meters(Host &host, SerialPort &port, RadioState &state, PanelState &panel, CatLink &link,
+           CatCommands &cat, Tuning &tuning);
 
     void TurnOnLMeter();
     void TurnOffLMeter();
@@ -65,7 +72,19 @@ private:
     void NoteUnanswered();
     void NoteAnswered();
 
-    Radio &radio_;
+    Host &host_;
+
+    SerialPort &port_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
+
+    CatCommands &cat_;
+
+    Tuning &tuning_;
     int Peak = 0;      // S value the peak marker shows
     int HoldTicks = 0; // ticks the peak marker still holds before it falls
     bool rxRequestPending_ = false;

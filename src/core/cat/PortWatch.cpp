@@ -1,16 +1,24 @@
 #include "cat/PortWatch.h"
 
-#include "Radio.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
 #include "cat/PortMap.h"
 #include "cat/PortRefusalText.h"
+#include "host/Host.h"
+#include "host/SerialPort.h"
+#include "model/RadioState.h"
+#include "panel/PanelState.h"
 
 namespace dorv {
 
-PortWatch::PortWatch(Radio &radio) : radio_(radio)
+PortWatch::PortWatch(Host &host, SerialPort &port, const std::string &dataDir, RadioState &state,
+                     PanelState &panel, CatLink &link, Meters &meters)
+    : host_(host), port_(port), dataDir_(dataDir), state_(state), panel_(panel), link_(link),
+      meters_(meters)
 {
     TimerPortWatch.setInterval(kRetryMs);
     TimerPortWatch.setTickHandler([this] { TimerPortWatch_Timer(); });
-    radio_.link.AttachTimer(TimerPortWatch);
+    link_.AttachTimer(TimerPortWatch);
     TimerPortWatch.setEnabled(true);
 }
 
@@ -33,25 +41,25 @@ std::string PortWatch::StatusText(const PanelState &panel)
 
 void PortWatch::TimerPortWatch_Timer()
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     if (!s.CatOn || !s.PortReady) {
         // The link is off: nothing is asked of the radio, so there is nothing to report; a
         // device that went away is tried again when the link goes on.
-        PanelState &p = radio_.panel;
+        PanelState &p = panel_;
         if (p.PortGone || p.RadioNotAnswering) {
             p.PortGone = false;
             p.RadioNotAnswering = false;
-            radio_.host.panelChanged();
+            host_.panelChanged();
         }
         if (!s.CatOn && p.PortRefused.reason != PortRefusal::Reason::None) {
-            radio_.link.RetryRefusedPort();
+            link_.RetryRefusedPort();
         }
         return;
     }
-    if (radio_.port.isOpen()) {
+    if (port_.isOpen()) {
         return;
     }
-    if (!radio_.panel.PortGone) {
+    if (!panel_.PortGone) {
         NoteDeviceGone();
     }
     ReopenDevice();
@@ -59,36 +67,36 @@ void PortWatch::TimerPortWatch_Timer()
 
 void PortWatch::NoteDeviceGone()
 {
-    PanelState &p = radio_.panel;
+    PanelState &p = panel_;
     p.PortGone = true;
-    p.PortGoneDevice = PortMap::Load(radio_.dataDir).device(radio_.state.Settings.CommPort);
-    radio_.meters.BlankMeter();
-    radio_.host.panelChanged();
+    p.PortGoneDevice = PortMap::Load(dataDir_).device(state_.Settings.CommPort);
+    meters_.BlankMeter();
+    host_.panelChanged();
 }
 
 void PortWatch::ReopenDevice()
 {
-    const SettingsRecord &settings = radio_.state.Settings;
-    if (!radio_.port.open({settings.CommPort, CatLink::RateFromIndex(settings.CatRate)})) {
-        const PortRefusal refusal = radio_.port.refusal();
+    const SettingsRecord &settings = state_.Settings;
+    if (!port_.open({settings.CommPort, CatLink::RateFromIndex(settings.CatRate)})) {
+        const PortRefusal refusal = port_.refusal();
         if (refusal.reason != PortRefusal::Reason::None) {
-            radio_.link.ReportRefusal(refusal);
+            link_.ReportRefusal(refusal);
         }
         return;
     }
-    radio_.panel.PortGone = false;
-    radio_.panel.PortRefused = {};
+    panel_.PortGone = false;
+    panel_.PortRefused = {};
     // What was asked of the device that went away is forgotten, and a polling meter asks
     // the radio at once rather than a tick later. A meter stopped by an operation in
     // progress is left to that operation to restart.
-    Timer &meter = radio_.meters.TimerSignalMeter;
+    Timer &meter = meters_.TimerSignalMeter;
     if (meter.enabled()) {
-        radio_.meters.TurnOnLMeter();
+        meters_.TurnOnLMeter();
         meter.fire();
     } else {
-        radio_.port.discardInput();
+        port_.discardInput();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 } // namespace dorv

@@ -6,7 +6,12 @@
 
 namespace dorv {
 
-class Radio;
+class CatLink;
+class Host;
+class Meters;
+struct PanelState;
+struct RadioState;
+class SerialPort;
 struct PanelState;
 
 // Watches the serial device while the link is on. When the device goes away (adapter
@@ -16,7 +21,8 @@ struct PanelState;
 // again on every tick as well, with the link on or off, until it opens.
 class PortWatch {
 public:
-    explicit PortWatch(Radio &radio);
+    PortWatch(Host &host, SerialPort &port, const std::string &dataDir, RadioState &state,
+              PanelState &panel, CatLink &link, Meters &meters);
 
     // Time between two tries to open a device that went away, in milliseconds: often
     // enough that the link is back within a second of the device returning.
@@ -33,7 +39,19 @@ private:
     void NoteDeviceGone();
     void ReopenDevice();
 
-    Radio &radio_;
+    Host &host_;
+
+    SerialPort &port_;
+
+    const std::string &dataDir_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
+
+    Meters &meters_;
 };
 
 } // namespace dorv

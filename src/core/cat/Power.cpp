@@ -1,8 +1,26 @@
 #include "cat/Power.h"
 
-#include "Radio.h"
+#include "app/DisplayLayout.h"
+#include "cat/CatCommands.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "cat/Transmit.h"
+#include "host/Host.h"
 #include "model/BandCopies.h"
+#include "model/RadioState.h"
+#include "model/files/DataFiles.h"
+#include "panel/ClarLock.h"
+#include "panel/Enablement.h"
+#include "panel/HomeChannels.h"
+#include "panel/Mck.h"
+#include "panel/PanelState.h"
+#include "panel/SplitRepeater.h"
 #include "panel/SubModeBlink.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
+#include "scan/PriorityMonitor.h"
+#include "scan/Scanner.h"
+#include "scan/Search.h"
 
 namespace dorv {
 
@@ -32,28 +50,28 @@ void Power::CATbutton_Click()
     if (switching_) {
         return;
     }
-    if (!radio_.state.PortReady) {
-        radio_.host.messageBox(kNoPortText, kNoPortTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+    if (!state_.PortReady) {
+        host_.messageBox(kNoPortText, kNoPortTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     switching_ = true;
-    const CatLink::Sequence sequence{radio_.link};
+    const CatLink::Sequence sequence{link_};
     struct Done {
         bool &flag;
         ~Done() { flag = false; }
     } done{switching_};
-    if (radio_.state.CatOn) {
+    if (state_.CatOn) {
         SwitchOff();
     } else {
         SwitchOn();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Power::SwitchOn()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     s.CatOn = true;
     p.LMeter[0].End = 0;
     p.LMeter[1].End = 0;
@@ -70,97 +88,97 @@ void Power::SwitchOn()
     if (s.Settings.TuneOnStartup) {
         TuneToRadio();
     }
-    radio_.vfo.ResetLastInfoVFO();
-    radio_.vfo.ChangeToVFOfunction();
-    radio_.enablement.TimerDelayTag = "OFF";
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
-    radio_.meters.TurnOnLMeter();
+    vfo_.ResetLastInfoVFO();
+    vfo_.ChangeToVFOfunction();
+    enablement_.TimerDelayTag = "OFF";
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
+    meters_.TurnOnLMeter();
 }
 
 void Power::TuneToRadio()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     SYNCbutton_Click();
-    radio_.vfo.SaveInfoVFOMB();
-    radio_.cat.ToggleVFOAB();
+    vfo_.SaveInfoVFOMB();
+    cat_.ToggleVFOAB();
     s.SubActive = true;
     SYNCbutton_Click();
     s.SubActive = false;
-    radio_.vfo.SaveInfoVFOSB();
-    radio_.cat.ToggleVFOAB();
+    vfo_.SaveInfoVFOSB();
+    cat_.ToggleVFOAB();
 }
 
 void Power::SwitchOff()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     s.CatOn = false;
     EndRunningFunctions();
     if (s.OperatingState == StateVFO) {
-        radio_.vfo.SaveInfoVFOMB();
-        radio_.vfo.SaveInfoVFOSB();
+        vfo_.SaveInfoVFOMB();
+        vfo_.SaveInfoVFOSB();
     } else if (s.OperatingState == StatePMS) {
         SavePmsState(s);
     }
-    radio_.files.SaveSessionFiles();
-    radio_.meters.TurnOffLMeter();
-    radio_.meters.TimerSignalMeter.setEnabled(false);
-    radio_.scan.TimerScanner.setEnabled(false);
-    radio_.scan.TimerScannerMR.setEnabled(false);
-    radio_.pri.TimerPriorityMonitor.setEnabled(false);
-    radio_.enablement.TimerDelay.setEnabled(false);
-    radio_.tuning.tmrKnob.setEnabled(false);
+    files_.SaveSessionFiles();
+    meters_.TurnOffLMeter();
+    meters_.TimerSignalMeter.setEnabled(false);
+    scan_.TimerScanner.setEnabled(false);
+    scan_.TimerScannerMR.setEnabled(false);
+    pri_.TimerPriorityMonitor.setEnabled(false);
+    enablement_.TimerDelay.setEnabled(false);
+    tuning_.tmrKnob.setEnabled(false);
     DarkenPanel();
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
 }
 
 void Power::EndRunningFunctions()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     if (p.lblOnAir.Visible) {
-        radio_.transmit.MOXbutton_Click();
+        transmit_.MOXbutton_Click();
         if (p.lblOnAir.Visible) {
             // MOX ignores presses while the menus are locked; never leave the
             // transmitter keyed behind a dark panel.
-            radio_.meters.TimerPowerMeter.setEnabled(false);
+            meters_.TimerPowerMeter.setEnabled(false);
             p.lblOnAir.Visible = false;
-            radio_.cat.SetPTT(false);
+            cat_.SetPTT(false);
         }
     }
     if (s.ScanOn) {
-        radio_.scan.Disarm();
+        scan_.Disarm();
     }
     // A search left running would keep polling a radio the panel no longer drives.
     if (s.SearchOn) {
-        radio_.search.SEARCHbutton_Click();
+        search_.SEARCHbutton_Click();
     }
     if (s.ClarOn) {
-        radio_.clar.CLARbutton_Click();
+        clar_.CLARbutton_Click();
     }
     // Ended here rather than through PRI, which an open keypad entry would take as its digit.
     if (s.PriOn) {
-        radio_.pri.EndPriorityMonitor();
+        pri_.EndPriorityMonitor();
     }
     if (s.MckOn) {
-        radio_.mck.TurnOffMCK();
+        mck_.TurnOffMCK();
     }
     if (s.SubActive) {
-        radio_.vfo.SUBbutton_Click();
+        vfo_.SUBbutton_Click();
     }
     if (s.HomeActive) {
-        radio_.home.HOMEbutton_Click();
+        home_.HOMEbutton_Click();
     }
     if (s.SplitOn) {
-        radio_.split.SPLITbutton_Click();
+        split_.SPLITbutton_Click();
     }
 }
 
 void Power::DarkenPanel()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     for (int m = 0; m < kModeCount; ++m) {
         p.lblMBmode[m].Visible = false;
         p.lblSBmode[m].Visible = false;
@@ -187,25 +205,25 @@ void Power::DarkenPanel()
 
 void Power::SYNCbutton_Click()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
-    radio_.meters.TurnOffLMeter();
+    RadioState &s = state_;
+    PanelState &p = panel_;
+    meters_.TurnOffLMeter();
     if (s.SubActive) {
-        radio_.vfo.SaveInfoVFOSB();
+        vfo_.SaveInfoVFOSB();
         TagSubModeLabels(p);
     } else if (s.OperatingState == StateVFO) {
-        radio_.vfo.SaveInfoVFOMB();
+        vfo_.SaveInfoVFOMB();
     } else if (s.OperatingState == StatePMS) {
         SavePmsState(s);
     }
-    radio_.meters.ReadRadioFreqMode();
-    radio_.meters.TurnOnLMeter();
-    radio_.host.panelChanged();
+    meters_.ReadRadioFreqMode();
+    meters_.TurnOnLMeter();
+    host_.panelChanged();
 }
 
 void Power::TimerSendFreq_Timer()
 {
-    radio_.cat.SendOperatedFreq();
+    cat_.SendOperatedFreq();
 }
 
 } // namespace dorv

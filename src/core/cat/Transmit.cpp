@@ -1,7 +1,14 @@
 #include "cat/Transmit.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/PanelState.h"
 #include "panel/ReadoutFormat.h"
+#include "panel/Tuning.h"
+#include "scan/PriorityMonitor.h"
 
 #include <string>
 
@@ -21,16 +28,19 @@ std::string TimeOutMessage(int minutes)
 }
 } // namespace
 
-Transmit::Transmit(Radio &radio) : radio_(radio)
+Transmit::Transmit(Host &host, RadioState &state, PanelState &panel, CatCommands &cat,
+                   Meters &meters, Enablement &enablement, Tuning &tuning, PriorityMonitor &pri)
+    : host_(host), state_(state), panel_(panel), cat_(cat), meters_(meters),
+      enablement_(enablement), tuning_(tuning), pri_(pri)
 {
     SetTimeOut(kDefaultTimeOut);
     TimerTxTimeOut.setTickHandler([this] { TimerTxTimeOut_Timer(); });
-    radio_.host.attachTimer(TimerTxTimeOut);
+    host_.attachTimer(TimerTxTimeOut);
 }
 
 bool Transmit::onAir() const
 {
-    return radio_.panel.lblOnAir.Visible;
+    return panel_.lblOnAir.Visible;
 }
 
 void Transmit::MOXbutton_Click()
@@ -40,19 +50,19 @@ void Transmit::MOXbutton_Click()
         return;
     }
     stopTransmitting();
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 bool Transmit::Hold(PttHolder holder)
 {
     // The menu lock keeps others from keying up; it never keeps a transmission going.
-    if (!onAir() && !radio_.state.MenusLocked) {
+    if (!onAir() && !state_.MenusLocked) {
         startTransmitting();
     }
     if (onAir()) {
         holders_.insert(holder);
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
     return onAir();
 }
 
@@ -60,7 +70,7 @@ void Transmit::LetGo(PttHolder holder)
 {
     if (holders_.erase(holder) == 1 && holders_.empty() && onAir()) {
         stopTransmitting();
-        radio_.host.panelChanged();
+        host_.panelChanged();
     }
 }
 
@@ -73,27 +83,27 @@ void Transmit::TimerTxTimeOut_Timer()
 {
     const int minutes = TimeOut();
     stopTransmitting();
-    radio_.host.panelChanged();
-    radio_.host.messageBox(TimeOutMessage(minutes), "Transmit Time-out", MsgIcon::Exclamation,
-                           MsgButtons::Ok);
+    host_.panelChanged();
+    host_.messageBox(TimeOutMessage(minutes), "Transmit Time-out", MsgIcon::Exclamation,
+                     MsgButtons::Ok);
 }
 
 bool Transmit::insideBandLimits(Freq transmitFreq) const
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     return transmitFreq >= s.BandTable.TuneLower[s.MainBand] &&
            transmitFreq < s.BandTable.TuneUpper[s.MainBand];
 }
 
 Freq Transmit::unclarifiedFreq() const
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     return s.ClarOn ? s.MainVfo.Frequency - s.MainVfo.ClarOffset : s.MainVfo.Frequency;
 }
 
 bool Transmit::MayStartTransmitting() const
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     const int direction = s.MainVfo.RptDirection;
     if (s.MenusLocked || s.PriOn) {
         return false;
@@ -104,14 +114,14 @@ bool Transmit::MayStartTransmitting() const
 
 void Transmit::startTransmitting()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     // The priority monitor retunes the radio on its own: MOX ends it and does not key up.
     if (s.PriOn) {
-        radio_.pri.EndPriorityMonitor();
+        pri_.EndPriorityMonitor();
         return;
     }
-    radio_.meters.TurnOffLMeter();
+    meters_.TurnOffLMeter();
 
     const VfoInfo &vfo = s.MainVfo;
     const int direction = vfo.RptDirection;
@@ -120,50 +130,50 @@ void Transmit::startTransmitting()
         const Freq transmitFreq = unclarified + direction * vfo.RptOffset;
         // Checked before anything is sent, so a refusal leaves the radio as it was.
         if (!insideBandLimits(transmitFreq)) {
-            radio_.host.messageBox(kOutsideBandLimit, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
-            radio_.meters.TurnOnLMeter();
+            host_.messageBox(kOutsideBandLimit, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+            meters_.TurnOnLMeter();
             return;
         }
         if (s.ClarOn) {
-            radio_.cat.SendFreqToRadioMB(unclarified);
+            cat_.SendFreqToRadioMB(unclarified);
         }
         // The radio applies the shift from the offset and direction it already holds:
         // the shifted frequency is shown, not sent.
         p.ledFreq = FormatFrequency(transmitFreq);
     } else if (!s.SplitOn && direction != kRptSplit && s.ClarOn) {
-        radio_.cat.SendFreqToRadioMB(unclarified);
+        cat_.SendFreqToRadioMB(unclarified);
     }
 
     // Shown before the controls are re-evaluated, so that they lock for the transmission.
     p.lblOnAir.Visible = true;
-    radio_.tuning.ChangeTuningKnob();
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.cat.SetPTT(true);
-    radio_.meters.TimerPowerMeter.setEnabled(true);
+    tuning_.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
+    cat_.SetPTT(true);
+    meters_.TimerPowerMeter.setEnabled(true);
     TimerTxTimeOut.setEnabled(true);
 }
 
 void Transmit::stopTransmitting()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     holders_.clear();
     TimerTxTimeOut.setEnabled(false);
     p.lblOnAir.Visible = false;
-    radio_.meters.TimerPowerMeter.setEnabled(false);
+    meters_.TimerPowerMeter.setEnabled(false);
     p.LMeter[0].End = 0;
     p.LMeter[1].End = 0;
     p.LMeter[2].End = 0;
-    radio_.cat.SetPTT(false);
-    radio_.tuning.ChangeTuningKnob();
-    radio_.enablement.ToggleFunctionButtons();
+    cat_.SetPTT(false);
+    tuning_.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
 
     if (s.ClarOn) {
-        radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
+        cat_.SendFreqToRadioMB(s.MainVfo.Frequency);
     } else if (!s.SplitOn && s.MainVfo.RptDirection != kRptSplit) {
         p.ledFreq = FormatFrequency(s.MainVfo.Frequency);
     }
-    radio_.meters.TurnOnLMeter();
+    meters_.TurnOnLMeter();
 }
 
 } // namespace dorv

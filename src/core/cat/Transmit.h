@@ -8,7 +8,14 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class Enablement;
+class Host;
+class Meters;
+struct PanelState;
+class PriorityMonitor;
+struct RadioState;
+class Tuning;
 
 // An input that keeps the transmitter keyed for as long as it holds it.
 struct PttHolder {
@@ -33,7 +40,8 @@ inline constexpr PttHolder NetClientHolder(int client)
 // ends a transmission that nobody ends.
 class Transmit {
 public:
-    explicit Transmit(Radio &radio);
+    Transmit(Host &host, RadioState &state, PanelState &panel, CatCommands &cat, Meters &meters,
+             Enablement &enablement, Tuning &tuning, PriorityMonitor &pri);
 
     // Toggles transmit as the button does. While receiving it keys the transmitter and
     // latches it on; while transmitting it ends the transmission, whoever holds it. Also
@@ -73,7 +81,21 @@ private:
     Freq unclarifiedFreq() const;
     bool onAir() const;
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatCommands &cat_;
+
+    Meters &meters_;
+
+    Enablement &enablement_;
+
+    Tuning &tuning_;
+
+    PriorityMonitor &pri_;
     std::set<PttHolder> holders_;
 };
 

@@ -1,7 +1,9 @@
 #include "dialogs/RptShiftDialog.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
 #include "dialogs/ShiftText.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
 #include "model/files/SettingsDefaults.h"
 
 namespace dorv {
@@ -22,12 +24,12 @@ void RptShiftDialog::Form_Load()
     DisplayRPTinfo();
     form.FocusBox = -1;
     form.Visible = true;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void RptShiftDialog::DisplayRPTinfo()
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     typed_ = {};
     form.ssopt144On = s.Settings.Ars144;
     form.ssopt430On = s.Settings.Ars430;
@@ -71,7 +73,7 @@ void RptShiftDialog::cmdDEFAULT_Click()
     for (int i = 0; i < kShiftRows; ++i) {
         form.txtRPToffset[i] = ShiftRows()[i].DefaultText;
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 // The first box, from the top row down, that holds no amount within its range is refused:
@@ -84,13 +86,13 @@ bool RptShiftDialog::refuseBadBox()
         if (units && *units >= 0 && *units <= row.Largest) {
             continue;
         }
-        radio_.host.beep();
-        radio_.host.messageBox(std::string("The repeater shift for ") + row.BandLabel +
-                                   " must be a number of MHz in the range " + row.RangeLabel +
-                                   ". Nothing was saved.",
-                               "Repeater Shift", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.beep();
+        host_.messageBox(std::string("The repeater shift for ") + row.BandLabel +
+                             " must be a number of MHz in the range " + row.RangeLabel +
+                             ". Nothing was saved.",
+                         "Repeater Shift", MsgIcon::Exclamation, MsgButtons::Ok);
         form.FocusBox = i;
-        radio_.host.panelChanged();
+        host_.panelChanged();
         return true;
     }
     return false;
@@ -101,7 +103,7 @@ void RptShiftDialog::cmdSAVE_Click()
     if (refuseBadBox()) {
         return;
     }
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     s.Settings.Ars144 = form.ssopt144On;
     s.Settings.Ars430 = form.ssopt430On;
     for (int i = 0; i < kShiftRows; ++i) {
@@ -112,7 +114,7 @@ void RptShiftDialog::cmdSAVE_Click()
     if (s.MainBand >= 0 && s.MainBand < kShiftRows) {
         s.MainVfo.RptOffset = s.BandTable.BandMainVfo[s.MainBand].RptOffset;
         if (s.Settings.CommPort != kNoCommPort) {
-            radio_.cat.SendRptOffsetToRadio(s.MainVfo.RptOffset);
+            cat_.SendRptOffsetToRadio(s.MainVfo.RptOffset);
         }
     }
     close();
@@ -126,7 +128,7 @@ void RptShiftDialog::cmdCancel_Click()
 void RptShiftDialog::close()
 {
     form.Visible = false;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 } // namespace dorv

@@ -8,7 +8,9 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class Host;
+struct RadioState;
 
 // One row of the dialog; the row index is the band index (0 = 430 MHz .. 3 = 29 MHz).
 struct ShiftRow {
@@ -35,7 +37,10 @@ struct RptShiftForm {
 // and the automatic repeater shift switches of 144 and 430 MHz.
 class RptShiftDialog {
 public:
-    explicit RptShiftDialog(Radio &radio) : radio_(radio) {}
+    RptShiftDialog(Host &host, RadioState &state, CatCommands &cat)
+        : host_(host), state_(state), cat_(cat)
+    {
+    }
 
     void Form_Load();
     // The operator edited the box: `text` is what it holds now.
@@ -68,7 +73,11 @@ private:
         std::string shown;
     };
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    CatCommands &cat_;
     std::array<std::optional<Typed>, kShiftRows> typed_;
 };
 

@@ -8,9 +8,10 @@ namespace dorv {
 
 // The four dialogs of the Settings menu; each opens modally over the main window.
 struct SettingsDialogs {
-    explicit SettingsDialogs(Radio &radio)
-        : frmTuningSteps(radio), frmRPTshift(radio), frmCTCSS(radio, ToneDialog::Kind::Ctcss),
-          frmDCS(radio, ToneDialog::Kind::Dcs)
+    SettingsDialogs(Host &host, RadioState &state, CatCommands &cat)
+        : frmTuningSteps(host, state), frmRPTshift(host, state, cat),
+          frmCTCSS(host, state, cat, ToneDialog::Kind::Ctcss),
+          frmDCS(host, state, cat, ToneDialog::Kind::Dcs)
     {
     }
 

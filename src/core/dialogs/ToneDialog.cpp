@@ -1,7 +1,9 @@
 #include "dialogs/ToneDialog.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "host/Host.h"
 #include "model/CodeTables.h"
+#include "model/RadioState.h"
 
 namespace dorv {
 
@@ -30,8 +32,9 @@ std::vector<std::string> DcsCaptions()
 
 } // namespace
 
-ToneDialog::ToneDialog(Radio &radio, Kind kind)
-    : radio_(radio), kind_(kind), options_(kind == Kind::Ctcss ? CtcssCaptions() : DcsCaptions())
+ToneDialog::ToneDialog(Host &host, RadioState &state, CatCommands &cat, Kind kind)
+    : host_(host), state_(state), cat_(cat), kind_(kind),
+      options_(kind == Kind::Ctcss ? CtcssCaptions() : DcsCaptions())
 {
 }
 
@@ -42,18 +45,18 @@ const char *ToneDialog::FrameCaption() const
 
 std::int16_t &ToneDialog::operatedValue()
 {
-    VfoInfo &vfo = radio_.state.operatedVfo();
+    VfoInfo &vfo = state_.operatedVfo();
     return kind_ == Kind::Ctcss ? vfo.CtcssTone : vfo.DcsCode;
 }
 
 void ToneDialog::Form_Load()
 {
     const std::string title = kind_ == Kind::Ctcss ? "CTCSS Tone" : "DCS Code";
-    form.Caption = title + (radio_.state.SubActive ? " (SUB VFO)" : " (MAIN VFO)");
+    form.Caption = title + (state_.SubActive ? " (SUB VFO)" : " (MAIN VFO)");
     const int current = operatedValue();
     form.Selected = current >= 0 && current < static_cast<int>(options_.size()) ? current : -1;
     form.Visible = true;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void ToneDialog::optCTCSS_Click(int Index)
@@ -68,8 +71,8 @@ void ToneDialog::optCTCSS_Click(int Index)
 void ToneDialog::store(int index)
 {
     operatedValue() = static_cast<std::int16_t>(index);
-    CatCommands &cat = radio_.cat;
-    const bool sub = radio_.state.SubActive;
+    CatCommands &cat = cat_;
+    const bool sub = state_.SubActive;
     if (kind_ == Kind::Ctcss) {
         sub ? cat.SendToneToRadioSB() : cat.SendToneToRadioMB();
     } else {
@@ -90,7 +93,7 @@ void ToneDialog::cmdDEFAULT_Click()
 {
     form.Selected = kDefaultToneIndex;
     store(kDefaultToneIndex);
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void ToneDialog::cmdCancel_Click()
@@ -101,7 +104,7 @@ void ToneDialog::cmdCancel_Click()
 void ToneDialog::close()
 {
     form.Visible = false;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 } // namespace dorv

@@ -6,7 +6,9 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class Host;
+struct RadioState;
 
 // What a tone or code dialog shows. The GUI shows the dialog modally while Visible, draws
 // the option with index Selected as the chosen one, and reports a click on an option
@@ -24,7 +26,7 @@ class ToneDialog {
 public:
     enum class Kind { Ctcss, Dcs };
 
-    ToneDialog(Radio &radio, Kind kind);
+    ToneDialog(Host &host, RadioState &state, CatCommands &cat, Kind kind);
 
     Kind kind() const { return kind_; }
     // Captions of the option buttons, by index: "67.0" .. "250.3", or "023" .. "754".
@@ -46,7 +48,11 @@ private:
     void store(int index);
     void close();
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    CatCommands &cat_;
     Kind kind_;
     std::vector<std::string> options_;
 };

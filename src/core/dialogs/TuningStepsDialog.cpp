@@ -1,6 +1,7 @@
 #include "dialogs/TuningStepsDialog.h"
 
-#include "Radio.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
 #include "model/StepDefaults.h"
 
 namespace dorv {
@@ -39,12 +40,12 @@ void TuningStepsDialog::Form_Load()
     form = TuningStepsForm{};
     DisplayStepValues();
     form.Visible = true;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void TuningStepsDialog::DisplayStepValues()
 {
-    const SettingsRecord &s = radio_.state.Settings;
+    const SettingsRecord &s = state_.Settings;
     const auto &dial = s.DialStep[kDisplayBand];
     ShowStep(form.VFObox[0], DialStepItems(), dial[ModeCWR]);
     ShowStep(form.VFObox[1], DialStepItems(), dial[ModeAM]);
@@ -60,7 +61,7 @@ void TuningStepsDialog::DisplayStepValues()
 
 void TuningStepsDialog::cmdSAVE_Click()
 {
-    SettingsRecord &s = radio_.state.Settings;
+    SettingsRecord &s = state_.Settings;
     for (int b = 0; b < kBandCount; ++b) {
         WriteSlots(s.DialStep[b], kSsbSlots, DialStepItems(), form.VFObox[0]);
         WriteSlots(s.DialStep[b], kAmSlots, DialStepItems(), form.VFObox[1]);
@@ -75,9 +76,9 @@ void TuningStepsDialog::cmdSAVE_Click()
 
 void TuningStepsDialog::cmdDEFAULT_Click()
 {
-    ResetStepDefaults(radio_.state.Settings);
+    ResetStepDefaults(state_.Settings);
     DisplayStepValues();
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void TuningStepsDialog::cmdCancel_Click()
@@ -88,7 +89,7 @@ void TuningStepsDialog::cmdCancel_Click()
 void TuningStepsDialog::close()
 {
     form.Visible = false;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 } // namespace dorv

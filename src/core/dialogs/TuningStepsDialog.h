@@ -6,7 +6,8 @@
 
 namespace dorv {
 
-class Radio;
+class Host;
+struct RadioState;
 
 // What frmTuningSteps shows: the list index of each combo box's item, -1 for none. The GUI
 // writes a combo box's index here whenever the operator picks an item.
@@ -24,7 +25,7 @@ struct TuningStepsForm {
 // channel step per group of modes and group of bands. Mode slots 8 and 9 are never written.
 class TuningStepsDialog {
 public:
-    explicit TuningStepsDialog(Radio &radio) : radio_(radio) {}
+    TuningStepsDialog(Host &host, RadioState &state) : host_(host), state_(state) {}
 
     void Form_Load();
     // Writes the chosen steps into both tables; a combo box without an item leaves its
@@ -40,7 +41,9 @@ private:
     void DisplayStepValues();
     void close();
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
 };
 
 } // namespace dorv

@@ -1,9 +1,12 @@
 #include "memmgr/MemoryManager.h"
 
-#include "Radio.h"
+#include "host/Host.h"
 #include "memmgr/CsvMemoryList.h"
 #include "memmgr/GridText.h"
 #include "model/DescriptionText.h"
+#include "model/RadioState.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 #include "panel/ReadoutFormat.h"
 
 #include <algorithm>
@@ -13,7 +16,7 @@ namespace dorv {
 
 void MemoryManager::Show()
 {
-    if (radio_.panel.frmMemoryManagerVisible) {
+    if (panel_.frmMemoryManagerVisible) {
         return;
     }
     Form_Load();
@@ -21,7 +24,7 @@ void MemoryManager::Show()
 
 void MemoryManager::Form_Load()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     work_ = s.Memories;
     scratch_.clear();
     row_ = rowSel_ = 0;
@@ -36,9 +39,9 @@ void MemoryManager::Form_Load()
             banks_[bank - 1] = false;
         }
     }
-    radio_.panel.frmMemoryManagerVisible = true;
-    radio_.host.setBusyPointer(false);
-    radio_.host.panelChanged();
+    panel_.frmMemoryManagerVisible = true;
+    host_.setBusyPointer(false);
+    host_.panelChanged();
 }
 
 std::string MemoryManager::CellText(int row, int col) const
@@ -101,9 +104,9 @@ void MemoryManager::btnMemoryEdit_Click(int Index)
         break;
     case Insert:
         if (!InsertEmptyAt(work_, row_)) {
-            radio_.host.messageBox("The current memory bank is full. You must delete a memory "
-                                   "from this bank before you can insert a new empty position.",
-                                   "Insert Error", MsgIcon::Exclamation, MsgButtons::Ok);
+            host_.messageBox("The current memory bank is full. You must delete a memory "
+                             "from this bank before you can insert a new empty position.",
+                             "Insert Error", MsgIcon::Exclamation, MsgButtons::Ok);
             return;
         }
         break;
@@ -115,19 +118,19 @@ void MemoryManager::btnMemoryEdit_Click(int Index)
 void MemoryManager::cmdSAVE_Click()
 {
     if (std::none_of(banks_.begin(), banks_.end(), [](bool ticked) { return ticked; })) {
-        radio_.host.messageBox("Please select at least one of the Memory Banks by clicking on "
-                               "the box next to it with your left mouse button.",
-                               "Memory Bank Warning", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.messageBox("Please select at least one of the Memory Banks by clicking on "
+                         "the box next to it with your left mouse button.",
+                         "Memory Bank Warning", MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     s.Memories = work_;
     // The panel's memory mode walks the memories in use by this count.
     s.MemoryCount = CountInUse(work_);
     s.MemoryDirty = true;
     Close();
     // In memory mode the panel shows what the current position holds now.
-    radio_.memory.AfterMemoriesReplaced();
+    memory_.AfterMemoriesReplaced();
 }
 
 // Throws the working copy away. MemoryDirty keeps what it was: changes made on the panel
@@ -145,8 +148,8 @@ void MemoryManager::Form_Unload()
 void MemoryManager::Close()
 {
     editVisible_ = false;
-    radio_.panel.frmMemoryManagerVisible = false;
-    radio_.host.panelChanged();
+    panel_.frmMemoryManagerVisible = false;
+    host_.panelChanged();
 }
 
 void MemoryManager::MSFlexGrid1_SelChange(int row, int rowSel)

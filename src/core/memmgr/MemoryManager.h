@@ -8,7 +8,10 @@
 
 namespace dorv {
 
-class Radio;
+class Host;
+class MemoryMode;
+struct PanelState;
+struct RadioState;
 
 // The memory manager window (frmMemoryManager): a grid over a private working copy of the
 // 1000 memories, the bank tick boxes that choose what memory scanning visits, the edit
@@ -17,7 +20,10 @@ class Radio;
 // CellText and forwards every input to the handlers below.
 class MemoryManager {
 public:
-    explicit MemoryManager(Radio &radio) : radio_(radio) {}
+    MemoryManager(Host &host, RadioState &state, PanelState &panel, MemoryMode &memory)
+        : host_(host), state_(state), panel_(panel), memory_(memory)
+    {
+    }
 
     enum EditButton { Cut = 0, Copy = 1, Paste = 2, Compress = 3, Insert = 4 };
     // The grid's columns; all but the description are read-only.
@@ -87,7 +93,13 @@ private:
     void Close();
     void ImportRows(const std::string &path);
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    MemoryMode &memory_;
     MemoryTable work_{};
     std::vector<MemoryChannel> scratch_;
     std::array<bool, kBankCount> banks_{};

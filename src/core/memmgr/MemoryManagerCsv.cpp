@@ -1,7 +1,10 @@
-#include "Radio.h"
+#include "host/Host.h"
 #include "memmgr/CsvMemoryList.h"
 #include "memmgr/MemoryManager.h"
+#include "model/RadioState.h"
 #include "model/files/FileStore.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 #include "panel/ReadoutFormat.h"
 
 namespace dorv {
@@ -38,7 +41,7 @@ std::string PositionList(const std::vector<int> &positions)
 
 void MemoryManager::mnuImportCsv_Click()
 {
-    const auto path = radio_.host.openFileDialog({"Import CSV", kCsvFilter, "", "csv"});
+    const auto path = host_.openFileDialog({"Import CSV", kCsvFilter, "", "csv"});
     if (path) {
         ImportRows(*path);
     }
@@ -47,9 +50,9 @@ void MemoryManager::mnuImportCsv_Click()
 // Reads every row first; only after the user's answer does anything reach the working copy.
 void MemoryManager::ImportRows(const std::string &path)
 {
-    Host &host = radio_.host;
+    Host &host = host_;
     host.setBusyPointer(true);
-    const CsvMemoryList list = ReadCsvMemoryFile(path, radio_.state.BandTable);
+    const CsvMemoryList list = ReadCsvMemoryFile(path, state_.BandTable);
     host.setBusyPointer(false);
     if (!list.fault.empty()) {
         host.messageBox("The file " + path + " cannot be imported: " + list.fault +
@@ -90,7 +93,7 @@ void MemoryManager::ImportRows(const std::string &path)
 
 void MemoryManager::mnuExportCsv_Click()
 {
-    Host &host = radio_.host;
+    Host &host = host_;
     const int count = CountInUse(work_);
     if (count == 0) {
         host.messageBox("There are no channels in use to export.", "Export CSV",

@@ -1,8 +1,15 @@
 #include "net/RigctlCommands.h"
 
-#include "Radio.h"
+#include "cat/Meters.h"
+#include "cat/Transmit.h"
+#include "model/RadioState.h"
 #include "net/RigctlDumpState.h"
 #include "net/RigctlModes.h"
+#include "panel/Keypad.h"
+#include "panel/ModeSelect.h"
+#include "panel/PanelState.h"
+#include "panel/SplitRepeater.h"
+#include "panel/VfoOps.h"
 
 #include <array>
 #include <cmath>
@@ -228,40 +235,40 @@ RigctlAnswer RigctlCommands::Execute(const RigctlRequest &request, RigctlClient 
 
 bool RigctlCommands::radioSilent() const
 {
-    const PanelState &p = radio_.panel;
-    return !radio_.state.CatOn || !radio_.state.PortReady || p.PortGone || p.RadioNotAnswering;
+    const PanelState &p = panel_;
+    return !state_.CatOn || !state_.PortReady || p.PortGone || p.RadioNotAnswering;
 }
 
 bool RigctlCommands::transmitting() const
 {
-    return radio_.panel.lblOnAir.Visible;
+    return panel_.lblOnAir.Visible;
 }
 
 bool RigctlCommands::onSub(const RigctlClient &client) const
 {
-    return client.Vfo < 0 ? radio_.state.SubActive : client.Vfo == 1;
+    return client.Vfo < 0 ? state_.SubActive : client.Vfo == 1;
 }
 
 RigctlAnswer RigctlCommands::getFreq(const RigctlClient &client)
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     return Values({{"Frequency", Hz(onSub(client) ? s.SubVfo.Frequency : s.MainVfo.Frequency)}});
 }
 
 int RigctlCommands::enterFrequency(Freq freq)
 {
-    const RadioState &s = radio_.state;
-    const PanelState &p = radio_.panel;
+    const RadioState &s = state_;
+    const PanelState &p = panel_;
     if (!s.CatOn || transmitting() || p.ledLOCK || s.KeypadEntry || !p.ENTbutton.Enabled) {
         return RigRejected;
     }
-    return radio_.keypad.EnterFrequency(freq) ? RigOk : RigInvalid;
+    return keypad_.EnterFrequency(freq) ? RigOk : RigInvalid;
 }
 
 RigctlAnswer RigctlCommands::setFreq(const RigctlClient &client, const std::string &hz)
 {
     const std::optional<Freq> freq = ParseFrequency(hz);
-    if (!freq || radio_.meters.BandFromFreq(*freq, -1) < 0) {
+    if (!freq || meters_.BandFromFreq(*freq, -1) < 0) {
         return Result(RigInvalid);
     }
     return Result(onVfo(onSub(client), [&] { return enterFrequency(*freq); }));
@@ -269,17 +276,17 @@ RigctlAnswer RigctlCommands::setFreq(const RigctlClient &client, const std::stri
 
 RigctlAnswer RigctlCommands::getMode(const RigctlClient &client)
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     const int mode = onSub(client) ? s.SubVfo.Mode : s.MainVfo.Mode;
     return Values({{"Mode", RigctlModeName(mode)}, {"Passband", "0"}});
 }
 
 int RigctlCommands::selectMode(int mode)
 {
-    if (!radio_.state.CatOn || transmitting() || !radio_.panel.ModeButton[mode].Enabled) {
+    if (!state_.CatOn || transmitting() || !panel_.ModeButton[mode].Enabled) {
         return RigRejected;
     }
-    radio_.mode.ModeButton_Click(mode);
+    mode_.ModeButton_Click(mode);
     return RigOk;
 }
 
@@ -303,14 +310,14 @@ RigctlAnswer RigctlCommands::getVfo(const RigctlClient &client)
 
 int RigctlCommands::selectSub(bool sub)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.SubActive == sub) {
         return RigOk;
     }
-    if (!s.CatOn || transmitting() || !radio_.panel.SUBbutton.Enabled) {
+    if (!s.CatOn || transmitting() || !panel_.SUBbutton.Enabled) {
         return RigRejected;
     }
-    radio_.vfo.SUBbutton_Click();
+    vfo_.SUBbutton_Click();
     return s.SubActive == sub ? RigOk : RigRejected;
 }
 
@@ -328,7 +335,7 @@ RigctlAnswer RigctlCommands::setVfo(RigctlClient &client, const std::string &nam
 
 template <typename Change> int RigctlCommands::onVfo(bool sub, Change change)
 {
-    if (radio_.state.SubActive == sub) {
+    if (state_.SubActive == sub) {
         return change();
     }
     const int selected = selectSub(sub);
@@ -342,7 +349,7 @@ template <typename Change> int RigctlCommands::onVfo(bool sub, Change change)
 
 RigctlAnswer RigctlCommands::getSplitVfo()
 {
-    const bool split = radio_.state.SplitOn;
+    const bool split = state_.SplitOn;
     return Values({{"Split", split ? "1" : "0"}, {"TX VFO", split ? "VFOB" : "VFOA"}});
 }
 
@@ -357,26 +364,26 @@ RigctlAnswer RigctlCommands::setSplitVfo(const std::string &split, const std::st
     if (on && *vfo == 0) {
         return Result(RigUnavailable);
     }
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.SplitOn == on) {
         return Result(RigOk);
     }
-    if (!s.CatOn || transmitting() || !radio_.panel.SPLITbutton.Enabled) {
+    if (!s.CatOn || transmitting() || !panel_.SPLITbutton.Enabled) {
         return Result(RigRejected);
     }
-    radio_.split.SPLITbutton_Click();
+    split_.SPLITbutton_Click();
     return Result(s.SplitOn == on ? RigOk : RigRejected);
 }
 
 RigctlAnswer RigctlCommands::getSplitFreq()
 {
-    return Values({{"TX Frequency", Hz(radio_.state.SubVfo.Frequency)}});
+    return Values({{"TX Frequency", Hz(state_.SubVfo.Frequency)}});
 }
 
 RigctlAnswer RigctlCommands::setSplitFreq(const std::string &hz)
 {
     const std::optional<Freq> freq = ParseFrequency(hz);
-    if (!freq || radio_.meters.BandFromFreq(*freq, -1) < 0) {
+    if (!freq || meters_.BandFromFreq(*freq, -1) < 0) {
         return Result(RigInvalid);
     }
     return Result(onVfo(true, [&] { return enterFrequency(*freq); }));
@@ -384,7 +391,7 @@ RigctlAnswer RigctlCommands::setSplitFreq(const std::string &hz)
 
 RigctlAnswer RigctlCommands::getSplitMode()
 {
-    return Values({{"TX Mode", RigctlModeName(radio_.state.SubVfo.Mode)}, {"TX Passband", "0"}});
+    return Values({{"TX Mode", RigctlModeName(state_.SubVfo.Mode)}, {"TX Passband", "0"}});
 }
 
 RigctlAnswer RigctlCommands::setSplitMode(const std::string &name, const std::string &passband)
@@ -411,15 +418,15 @@ RigctlAnswer RigctlCommands::setPtt(const RigctlClient &client, const std::strin
     }
     const PttHolder holder = NetClientHolder(client.Id);
     if (ptt == "0") {
-        radio_.transmit.LetGo(holder); // never refused
+        transmit_.LetGo(holder); // never refused
         return Result(RigOk);
     }
     // Starting a transmission only where MOX would; joining one always.
-    if (!transmitting() && (!radio_.state.CatOn || !radio_.panel.MOXbutton.Enabled ||
-                            !radio_.transmit.MayStartTransmitting())) {
+    if (!transmitting() &&
+        (!state_.CatOn || !panel_.MOXbutton.Enabled || !transmit_.MayStartTransmitting())) {
         return Result(RigRejected);
     }
-    return Result(radio_.transmit.Hold(holder) ? RigOk : RigRejected);
+    return Result(transmit_.Hold(holder) ? RigOk : RigRejected);
 }
 
 RigctlAnswer RigctlCommands::getLevel(const std::string &level)
@@ -427,8 +434,8 @@ RigctlAnswer RigctlCommands::getLevel(const std::string &level)
     // While transmitting the meter shows power, and no signal is read; while receiving the
     // transmitter's readings are zero.
     const bool tx = transmitting();
-    const int s = tx ? 0 : static_cast<int>(radio_.panel.LMeter[0].End);
-    const int status = tx ? radio_.meters.TxStatus() : 0;
+    const int s = tx ? 0 : static_cast<int>(panel_.LMeter[0].End);
+    const int status = tx ? meters_.TxStatus() : 0;
     if (level == "STRENGTH") {
         return Values({{"", std::to_string(StrengthDb(s))}});
     }
@@ -445,7 +452,7 @@ RigctlAnswer RigctlCommands::getLevel(const std::string &level)
 
 RigctlAnswer RigctlCommands::getPowerStat()
 {
-    return Values({{"Power Status", radio_.state.CatOn ? "1" : "0"}});
+    return Values({{"Power Status", state_.CatOn ? "1" : "0"}});
 }
 
 RigctlAnswer RigctlCommands::vfoOp(RigctlClient &client, const std::string &op)

@@ -8,7 +8,14 @@
 
 namespace dorv {
 
-class Radio;
+class Keypad;
+class Meters;
+class ModeSelect;
+struct PanelState;
+struct RadioState;
+class SplitRepeater;
+class Transmit;
+class VfoOps;
 
 // What the server remembers about one client between its requests.
 struct RigctlClient {
@@ -31,7 +38,12 @@ struct RigctlClient {
 // answered RigOk without changing the mode, so one program can keep the mode it needs.
 class RigctlCommands {
 public:
-    explicit RigctlCommands(Radio &radio) : radio_(radio) {}
+    RigctlCommands(RadioState &state, PanelState &panel, Meters &meters, Transmit &transmit,
+                   VfoOps &vfo, ModeSelect &mode, SplitRepeater &split, Keypad &keypad)
+        : state_(state), panel_(panel), meters_(meters), transmit_(transmit), vfo_(vfo),
+          mode_(mode), split_(split), keypad_(keypad)
+    {
+    }
 
     RigctlAnswer Execute(const RigctlRequest &request, RigctlClient &client);
 
@@ -72,7 +84,21 @@ private:
     // Selects the main (false) or sub (true) VFO with the SUB button.
     int selectSub(bool sub);
 
-    Radio &radio_;
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    Meters &meters_;
+
+    Transmit &transmit_;
+
+    VfoOps &vfo_;
+
+    ModeSelect &mode_;
+
+    SplitRepeater &split_;
+
+    Keypad &keypad_;
     int lockMode_ = 0;
 };
 

@@ -1,6 +1,15 @@
 #include "net/RigctlServer.h"
 
-#include "Radio.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "cat/Transmit.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/Keypad.h"
+#include "panel/ModeSelect.h"
+#include "panel/PanelState.h"
+#include "panel/SplitRepeater.h"
+#include "panel/VfoOps.h"
 
 #include <vector>
 
@@ -22,7 +31,7 @@ int RigctlServer::OpenClient()
 void RigctlServer::CloseClient(int client)
 {
     // A client that keyed the transmitter and went (closed, reset, timed out) lets go of it.
-    radio_.transmit.LetGo(NetClientHolder(client));
+    transmit_.LetGo(NetClientHolder(client));
     clients_.erase(client);
     ShowCount();
 }
@@ -35,8 +44,8 @@ void RigctlServer::SetListening(bool listening)
 
 void RigctlServer::ShowCount()
 {
-    radio_.panel.NetClients = listening_ ? ClientCount() : -1;
-    radio_.host.panelChanged();
+    panel_.NetClients = listening_ ? ClientCount() : -1;
+    host_.panelChanged();
 }
 
 void RigctlServer::Receive(int client, const std::string &bytes)
@@ -66,7 +75,7 @@ void RigctlServer::Receive(int client, const std::string &bytes)
         DropClient(client);
         return;
     }
-    radio_.link.Input([this] { Process(); });
+    link_.Input([this] { Process(); });
 }
 
 bool RigctlServer::NextLine(Client &client, std::string &line)

@@ -9,7 +9,16 @@
 
 namespace dorv {
 
-class Radio;
+class CatLink;
+class Host;
+class Keypad;
+class Meters;
+class ModeSelect;
+struct PanelState;
+struct RadioState;
+class SplitRepeater;
+class Transmit;
+class VfoOps;
 
 // The protocol side of the network control server: one input buffer per connected client,
 // cut into lines and answered in order. The socket side lives in the GUI and calls in with
@@ -24,7 +33,14 @@ class Radio;
 // read, or more than kMaxUnsent bytes of answers the client has not taken, drop it.
 class RigctlServer {
 public:
-    explicit RigctlServer(Radio &radio) : radio_(radio), commands_(radio) {}
+    RigctlServer(Host &host, RadioState &state, PanelState &panel, CatLink &link, Meters &meters,
+                 Transmit &transmit, VfoOps &vfo, ModeSelect &mode, SplitRepeater &split,
+                 Keypad &keypad)
+        : host_(host), state_(state), panel_(panel), link_(link), meters_(meters),
+          transmit_(transmit), vfo_(vfo), mode_(mode), split_(split), keypad_(keypad),
+          commands_(state, panel, meters, transmit, vfo, mode, split, keypad)
+    {
+    }
 
     static constexpr std::size_t kMaxLine = 1024;
     static constexpr std::size_t kMaxQueued = 16 * 1024;
@@ -62,7 +78,25 @@ private:
     void DropClient(int id);
     void ShowCount();
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
+
+    Meters &meters_;
+
+    Transmit &transmit_;
+
+    VfoOps &vfo_;
+
+    ModeSelect &mode_;
+
+    SplitRepeater &split_;
+
+    Keypad &keypad_;
     RigctlCommands commands_;
     std::map<int, Client> clients_;
     int nextId_ = 1;

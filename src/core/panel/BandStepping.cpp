@@ -1,8 +1,16 @@
 #include "panel/BandStepping.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
 #include "model/BandCopies.h"
+#include "model/RadioState.h"
+#include "panel/ClarLock.h"
+#include "panel/Keypad.h"
+#include "panel/PanelState.h"
 #include "panel/SubModeBlink.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
 
 namespace dorv {
 
@@ -19,7 +27,7 @@ int WrapBand(int band)
 
 void BandStepping::clampToBand(VfoInfo &vfo, int band)
 {
-    const BandRecord &t = radio_.state.BandTable;
+    const BandRecord &t = state_.BandTable;
     if (vfo.Frequency > t.HamUpper[band]) {
         vfo.Frequency = t.HamUpper[band];
     } else if (vfo.Frequency < t.HamLower[band]) {
@@ -29,8 +37,8 @@ void BandStepping::clampToBand(VfoInfo &vfo, int band)
 
 void BandStepping::selectSubBand(int Index)
 {
-    RadioState &s = radio_.state;
-    VfoOps &vfo = radio_.vfo;
+    RadioState &s = state_;
+    VfoOps &vfo = vfo_;
     if (s.OperatingState == StateVFO || s.OperatingState == StateMR) {
         if (s.OperatingState == StateVFO) {
             vfo.SaveInfoVFOSB();
@@ -41,13 +49,13 @@ void BandStepping::selectSubBand(int Index)
         vfo.SendInfoToRadioVFOSB(s.SubVfo.Frequency);
         vfo.SaveInfoVFOSB();
     }
-    TagSubModeLabels(radio_.panel);
+    TagSubModeLabels(panel_);
 }
 
 void BandStepping::selectMainBand(int Index)
 {
-    RadioState &s = radio_.state;
-    VfoOps &vfo = radio_.vfo;
+    RadioState &s = state_;
+    VfoOps &vfo = vfo_;
     switch (s.OperatingState) {
     case StateVFO:
     case StateMR:
@@ -60,7 +68,7 @@ void BandStepping::selectMainBand(int Index)
         vfo.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
         vfo.SaveInfoVFOMB();
         if (s.OperatingState == StateMR) {
-            radio_.panel.lblMT.Visible = true; // the memory is being retuned
+            panel_.lblMT.Visible = true; // the memory is being retuned
         }
         break;
     case StatePMS:
@@ -80,14 +88,14 @@ void BandStepping::BandButton_Click(int Index)
     if (Index < 0 || Index >= kBandCount) {
         return;
     }
-    radio_.meters.TurnOffLMeter();
-    if (radio_.state.SubActive) {
+    meters_.TurnOffLMeter();
+    if (state_.SubActive) {
         selectSubBand(Index);
     } else {
         selectMainBand(Index);
     }
-    radio_.meters.TurnOnLMeter();
-    radio_.host.panelChanged();
+    meters_.TurnOnLMeter();
+    host_.panelChanged();
 }
 
 // Unlike the band buttons, stepping neither clamps to the band edges nor saves the VFO
@@ -96,17 +104,17 @@ void BandStepping::BandButton_Click(int Index)
 // stores it under the wrong band.
 void BandStepping::stepBand(int direction)
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
-    VfoOps &vfo = radio_.vfo;
+    RadioState &s = state_;
+    PanelState &p = panel_;
+    VfoOps &vfo = vfo_;
 
     if (s.SubActive) {
         ShowTaggedSubModeLabels(p);
     }
     if (s.ClarOn) {
-        radio_.clar.CLARbutton_Click();
+        clar_.CLARbutton_Click();
     }
-    radio_.meters.TurnOffLMeter();
+    meters_.TurnOffLMeter();
     if (s.SubActive) {
         if (s.OperatingState == StateVFO) {
             vfo.SaveInfoVFOSB();
@@ -131,60 +139,60 @@ void BandStepping::stepBand(int direction)
         }
         vfo.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
     }
-    radio_.meters.TurnOnLMeter();
+    meters_.TurnOnLMeter();
     if (s.SubActive) {
-        TagSubModeLabels(radio_.panel);
+        TagSubModeLabels(panel_);
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void BandStepping::stepMhz(int direction)
 {
-    RadioState &s = radio_.state;
-    radio_.meters.TurnOffLMeter();
+    RadioState &s = state_;
+    meters_.TurnOffLMeter();
     VfoInfo &vfo = s.operatedVfo();
     const int band = s.operatedBand();
     const Freq lower = s.BandTable.TuneLower[band];
     const Freq upper = s.BandTable.TuneUpper[band];
-    const Freq step = radio_.panel.ledFAST ? kMhzStep * Tuning::kFastFactor : kMhzStep;
+    const Freq step = panel_.ledFAST ? kMhzStep * Tuning::kFastFactor : kMhzStep;
     const std::int64_t f = std::int64_t{vfo.Frequency} + direction * std::int64_t{step};
     if (direction < 0) {
         vfo.Frequency = f < lower ? upper : static_cast<Freq>(f);
     } else {
         vfo.Frequency = f >= upper ? lower : static_cast<Freq>(f);
     }
-    radio_.cat.SendOperatedFreq();
+    cat_.SendOperatedFreq();
     if (!s.SubActive && ArsRuleHolds(s)) {
-        radio_.cat.AutoRepeaterShift();
+        cat_.AutoRepeaterShift();
     }
-    radio_.meters.TurnOnLMeter();
-    radio_.host.panelChanged();
+    meters_.TurnOnLMeter();
+    host_.panelChanged();
 }
 
 void BandStepping::BandDownButton_Click()
 {
-    if (!radio_.keypad.DigitButton(7)) {
+    if (!keypad_.DigitButton(7)) {
         stepBand(1);
     }
 }
 
 void BandStepping::BandUpButton_Click()
 {
-    if (!radio_.keypad.DigitButton(8)) {
+    if (!keypad_.DigitButton(8)) {
         stepBand(-1);
     }
 }
 
 void BandStepping::MhzDownButton_Click()
 {
-    if (!radio_.keypad.DigitButton(9)) {
+    if (!keypad_.DigitButton(9)) {
         stepMhz(-1);
     }
 }
 
 void BandStepping::MhzUpButton_Click()
 {
-    if (!radio_.keypad.DigitButton(0)) {
+    if (!keypad_.DigitButton(0)) {
         stepMhz(1);
     }
 }

@@ -4,13 +4,25 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class ClarLock;
+class Host;
+class Keypad;
+class Meters;
+struct PanelState;
+struct RadioState;
+class VfoOps;
 struct VfoInfo;
 
 // Band buttons, BAND DOWN/UP and MHz DOWN/UP.
 class BandStepping {
 public:
-    explicit BandStepping(Radio &radio) : radio_(radio) {}
+    BandStepping(Host &host, RadioState &state, PanelState &panel, CatCommands &cat, Meters &meters,
+                 VfoOps &vfo, ClarLock &clar, Keypad &keypad)
+        : host_(host), state_(state), panel_(panel), cat_(cat), meters_(meters), vfo_(vfo),
+          clar_(clar), keypad_(keypad)
+    {
+    }
 
     // Index: band 0 (430 MHz) .. 11 (1.8 MHz); other values are ignored.
     void BandButton_Click(int Index);
@@ -29,7 +41,21 @@ private:
     // MHz DOWN (-1) and MHz UP (+1).
     void stepMhz(int direction);
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatCommands &cat_;
+
+    Meters &meters_;
+
+    VfoOps &vfo_;
+
+    ClarLock &clar_;
+
+    Keypad &keypad_;
 };
 
 } // namespace dorv

@@ -1,6 +1,12 @@
 #include "panel/ClarLock.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/Keypad.h"
+#include "panel/PanelState.h"
+#include "panel/Tuning.h"
 
 namespace dorv {
 
@@ -8,27 +14,27 @@ namespace dorv {
 // includes the offset.
 void ClarLock::CLARbutton_Click()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     s.ClarOn = !s.ClarOn;
-    radio_.panel.lblCLAR.Visible = s.ClarOn;
-    radio_.enablement.ToggleFunctionButtons();
+    panel_.lblCLAR.Visible = s.ClarOn;
+    enablement_.ToggleFunctionButtons();
     // The channel knob is off while the clarifier is on.
-    radio_.tuning.ChangeTuningKnob();
+    tuning_.ChangeTuningKnob();
     s.MainVfo.Frequency += s.ClarOn ? s.MainVfo.ClarOffset : -s.MainVfo.ClarOffset;
-    radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
-    radio_.host.panelChanged();
+    cat_.SendFreqToRadioMB(s.MainVfo.Frequency);
+    host_.panelChanged();
 }
 
 void ClarLock::LOCKbutton_Click()
 {
-    radio_.panel.ledLOCK = !radio_.panel.ledLOCK;
-    radio_.tuning.ChangeTuningKnob();
-    radio_.host.panelChanged();
+    panel_.ledLOCK = !panel_.ledLOCK;
+    tuning_.ChangeTuningKnob();
+    host_.panelChanged();
 }
 
 void ClarLock::DOPbutton_Click()
 {
-    radio_.keypad.DecimalKey();
+    keypad_.DecimalKey();
 }
 
 } // namespace dorv

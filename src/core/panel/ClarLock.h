@@ -4,12 +4,23 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class Enablement;
+class Host;
+class Keypad;
+struct PanelState;
+struct RadioState;
+class Tuning;
 
 // Clarifier, dial lock and the DOP (decimal) key.
 class ClarLock {
 public:
-    explicit ClarLock(Radio &radio) : radio_(radio) {}
+    ClarLock(Host &host, RadioState &state, PanelState &panel, CatCommands &cat,
+             Enablement &enablement, Tuning &tuning, Keypad &keypad)
+        : host_(host), state_(state), panel_(panel), cat_(cat), enablement_(enablement),
+          tuning_(tuning), keypad_(keypad)
+    {
+    }
 
     // Moves the main VFO's receive frequency by its clarifier offset, or back.
     void CLARbutton_Click();
@@ -19,7 +30,13 @@ public:
     void DOPbutton_Click();
 
 private:
-    Radio &radio_;
+    Host &host_;
+    RadioState &state_;
+    PanelState &panel_;
+    CatCommands &cat_;
+    Enablement &enablement_;
+    Tuning &tuning_;
+    Keypad &keypad_;
 };
 
 } // namespace dorv

@@ -1,6 +1,11 @@
 #include "panel/Enablement.h"
 
-#include "Radio.h"
+#include "cat/CatLink.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/Mck.h"
+#include "panel/PanelState.h"
+#include "panel/QuickMemory.h"
 #include "panel/SubModeBlink.h"
 
 namespace dorv {
@@ -40,16 +45,18 @@ constexpr ButtonRow kButtonRows[] = {
 
 } // namespace
 
-Enablement::Enablement(Radio &radio) : radio_(radio)
+Enablement::Enablement(Host &host, RadioState &state, PanelState &panel, CatLink &link, Mck &mck,
+                       QuickMemory &quick)
+    : host_(host), state_(state), panel_(panel), link_(link), mck_(mck), quick_(quick)
 {
     TimerDelay.setInterval(kStartDelayMs);
     TimerDelay.setTickHandler([this] { TimerDelay_Timer(); });
-    radio_.link.AttachTimer(TimerDelay);
+    link_.AttachTimer(TimerDelay);
 }
 
 Enablement::PanelMode Enablement::CurrentPanelMode() const
 {
-    return panelMode(radio_.state.ClarOn);
+    return panelMode(state_.ClarOn);
 }
 
 bool Enablement::EnabledWithoutClarifier(ButtonState PanelState::*button) const
@@ -60,13 +67,13 @@ bool Enablement::EnabledWithoutClarifier(ButtonState PanelState::*button) const
             return row.cells[static_cast<int>(mode)] == '1';
         }
     }
-    return (radio_.panel.*button).Enabled;
+    return (panel_.*button).Enabled;
 }
 
 Enablement::PanelMode Enablement::panelMode(bool clarOn) const
 {
-    const RadioState &s = radio_.state;
-    if (!s.CatOn || radio_.panel.lblOnAir.Visible) {
+    const RadioState &s = state_;
+    if (!s.CatOn || panel_.lblOnAir.Visible) {
         return PanelMode::Off;
     }
     if (s.StoPending || s.RclPending) {
@@ -110,8 +117,8 @@ Enablement::PanelMode Enablement::panelMode(bool clarOn) const
 
 void Enablement::ToggleFunctionButtons()
 {
-    const RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    const RadioState &s = state_;
+    PanelState &p = panel_;
     const PanelMode mode = CurrentPanelMode();
 
     if (mode != PanelMode::None) {
@@ -155,22 +162,22 @@ void Enablement::ToggleFunctionButtons()
     for (ButtonState &b : p.BandButton) {
         b.Enabled = p.BandDownButton.Enabled;
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Enablement::TimerDelay_Timer()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
 
     if (s.SubActive) {
         BlinkSubModeLabels(p);
     }
-    const bool mckWrote = s.MckOn && radio_.mck.TimerDelayTick();
+    const bool mckWrote = s.MckOn && mck_.TimerDelayTick();
     if (!mckWrote && (s.StoPending || s.RclPending)) {
-        radio_.quick.TimerDelayTick();
+        quick_.TimerDelayTick();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 } // namespace dorv

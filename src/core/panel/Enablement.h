@@ -7,14 +7,20 @@
 
 namespace dorv {
 
-class Radio;
+class CatLink;
+class Host;
+class Mck;
+struct PanelState;
+class QuickMemory;
+struct RadioState;
 struct ButtonState;
 struct PanelState;
 
 // Which function buttons may be pressed in the current state, and the blink timer.
 class Enablement {
 public:
-    explicit Enablement(Radio &radio);
+    Enablement(Host &host, RadioState &state, PanelState &panel, CatLink &link, Mck &mck,
+               QuickMemory &quick);
 
     // The panel states that decide the buttons, first match wins.
     enum class PanelMode { Off, QM, MCK, SUB, KEY, PRI, CLR, JOG, RUN, ARM, MR, VFO, PMS, None };
@@ -37,7 +43,17 @@ public:
 private:
     PanelMode panelMode(bool clarOn) const;
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
+
+    Mck &mck_;
+
+    QuickMemory &quick_;
 };
 
 } // namespace dorv

@@ -1,8 +1,17 @@
 #include "panel/HomeChannels.h"
 
-#include "Radio.h"
+#include "host/Host.h"
 #include "model/BandCopies.h"
 #include "model/MemoryStore.h"
+#include "model/RadioState.h"
+#include "panel/ClarLock.h"
+#include "panel/Mck.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
+#include "panel/SplitRepeater.h"
+#include "panel/VfoOps.h"
+#include "scan/Pms.h"
+#include "scan/PriorityMonitor.h"
 
 namespace dorv {
 
@@ -14,7 +23,7 @@ constexpr char kHomeReadout = 'H'; // the channel readout during a recall
 
 void HomeChannels::HOMEbutton_Click()
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     if (s.MckOn) {
         store();
     } else if (!s.HomeActive) {
@@ -22,32 +31,32 @@ void HomeChannels::HOMEbutton_Click()
     } else {
         ReturnFromRecall();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 // Description, skip and bank flags of the HOME channel are left as they were.
 void HomeChannels::store()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     CopyVfosToChannel(s, s.HomeChannels[s.MainBand]);
-    radio_.mck.TurnOffMCK();
+    mck_.TurnOffMCK();
 }
 
 void HomeChannels::recall()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
-    VfoOps &vfo = radio_.vfo;
+    RadioState &s = state_;
+    PanelState &p = panel_;
+    VfoOps &vfo = vfo_;
     const MemoryChannel home = s.HomeChannels[s.MainBand];
     if (!home.inUse()) {
-        radio_.host.beep();
-        radio_.host.messageBox(kNoHomeText, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.beep();
+        host_.messageBox(kNoHomeText, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     // The priority monitor ends as its own button ends it: the operator's frequency, knobs
     // and meter come back first, so that is what the recall saves.
     if (s.PriOn) {
-        radio_.pri.EndPriorityMonitor();
+        pri_.EndPriorityMonitor();
     }
     s.HomeActive = true;
     if (s.OperatingState == StateVFO) {
@@ -57,7 +66,7 @@ void HomeChannels::recall()
         SavePmsState(s);
     }
     if (s.ClarOn) {
-        radio_.clar.CLARbutton_Click();
+        clar_.CLARbutton_Click();
     }
     p.ledMRnumber.assign(1, kHomeReadout);
     p.ledMRnumberVisible = true;
@@ -69,7 +78,7 @@ void HomeChannels::recall()
         s.SubBand = home.SplitBand;
         vfo.SendSubVfoOnOtherVfo();
         if (!s.SplitOn) {
-            radio_.split.SPLITbutton_Click();
+            split_.SPLITbutton_Click();
         }
     }
 }
@@ -78,19 +87,19 @@ void HomeChannels::recall()
 // PMS ends the recall the same way before its own state is restored.
 void HomeChannels::ReturnFromRecall()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     switch (s.OperatingState) {
     case StateMR:
-        radio_.memory.ChangeToMRfunction();
+        memory_.ChangeToMRfunction();
         break;
     case StatePMS:
         s.HomeActive = false;
-        radio_.split.SplitOffEndingRecall();
-        radio_.panel.ledMRnumberVisible = false;
-        radio_.pms.ChangeToPMSfunction();
+        split_.SplitOffEndingRecall();
+        panel_.ledMRnumberVisible = false;
+        pms_.ChangeToPMSfunction();
         break;
     default:
-        radio_.vfo.ChangeToVFOfunction();
+        vfo_.ChangeToVFOfunction();
         break;
     }
 }

@@ -2,14 +2,29 @@
 
 namespace dorv {
 
-class Radio;
+class ClarLock;
+class Host;
+class Mck;
+class MemoryMode;
+struct PanelState;
+class Pms;
+class PriorityMonitor;
+struct RadioState;
+class SplitRepeater;
+class VfoOps;
 
 // HOME: one favourite channel per band. During MCK it stores the VFOs as the HOME channel
 // of the main VFO's band; otherwise it recalls that channel, and a second press returns to
 // what the panel did before.
 class HomeChannels {
 public:
-    explicit HomeChannels(Radio &radio) : radio_(radio) {}
+    HomeChannels(Host &host, RadioState &state, PanelState &panel, VfoOps &vfo,
+                 SplitRepeater &split, ClarLock &clar, MemoryMode &memory, Mck &mck, Pms &pms,
+                 PriorityMonitor &pri)
+        : host_(host), state_(state), panel_(panel), vfo_(vfo), split_(split), clar_(clar),
+          memory_(memory), mck_(mck), pms_(pms), pri_(pri)
+    {
+    }
 
     void HOMEbutton_Click();
     // Ends a HOME recall: the operating state is entered again, which brings back the VFOs
@@ -21,7 +36,25 @@ private:
     void store();
     void recall();
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    VfoOps &vfo_;
+
+    SplitRepeater &split_;
+
+    ClarLock &clar_;
+
+    MemoryMode &memory_;
+
+    Mck &mck_;
+
+    Pms &pms_;
+
+    PriorityMonitor &pri_;
 };
 
 } // namespace dorv

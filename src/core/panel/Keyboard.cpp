@@ -1,7 +1,29 @@
 #include "panel/Keyboard.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/Meters.h"
+#include "cat/Power.h"
+#include "cat/Transmit.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/BandStepping.h"
+#include "panel/ClarLock.h"
+#include "panel/Enablement.h"
+#include "panel/HomeChannels.h"
 #include "panel/KeyCodes.h"
+#include "panel/Keypad.h"
+#include "panel/Mck.h"
+#include "panel/MemoryMode.h"
+#include "panel/ModeSelect.h"
+#include "panel/PanelState.h"
+#include "panel/QuickMemory.h"
+#include "panel/SplitRepeater.h"
+#include "panel/ToneSquelch.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
+#include "scan/Pms.h"
+#include "scan/PriorityMonitor.h"
+#include "scan/Scanner.h"
 
 namespace dorv {
 
@@ -46,8 +68,8 @@ template <typename Handler> void Keyboard::press(const ButtonState &button, Hand
 // clarifier alone keeps the buttons disabled.
 bool Keyboard::bandKeyUsable(ButtonState PanelState::*button) const
 {
-    return (radio_.panel.*button).Enabled ||
-           (radio_.state.ClarOn && radio_.enablement.EnabledWithoutClarifier(button));
+    return (panel_.*button).Enabled ||
+           (state_.ClarOn && enablement_.EnabledWithoutClarifier(button));
 }
 
 Keyboard::KnobKey Keyboard::knobKeyFor(int KeyCode)
@@ -74,7 +96,7 @@ Keyboard::KnobKey Keyboard::knobKeyFor(int KeyCode)
 // turns it one step.
 void Keyboard::knobKeyDown(KnobKey k)
 {
-    Tuning &t = radio_.tuning;
+    Tuning &t = tuning_;
     KnobState &knob = t.Knob(k.which);
     if (!knob.Enabled) {
         return;
@@ -95,14 +117,14 @@ void Keyboard::knobKeyUp(KnobKey k)
         return;
     }
     knobKeyHeld_[k.which - 1] = false;
-    (radio_.tuning.*kKnobHandlers[k.which - 1].release)();
+    (tuning_.*kKnobHandlers[k.which - 1].release)();
 }
 
 // One jog step per key-down; the meter polling resumes when the key comes up.
 void Keyboard::jogKeyDown(int KeyCode, int direction)
 {
-    RadioState &s = radio_.state;
-    const ButtonState &button = direction < 0 ? radio_.panel.btnJogDown : radio_.panel.btnJogUp;
+    RadioState &s = state_;
+    const ButtonState &button = direction < 0 ? panel_.btnJogDown : panel_.btnJogUp;
     if (!button.Enabled) {
         return;
     }
@@ -111,7 +133,7 @@ void Keyboard::jogKeyDown(int KeyCode, int direction)
     if (s.ScanOn) {
         if (jogKey_ != KeyCode) {
             jogKey_ = KeyCode;
-            direction < 0 ? radio_.scan.btnJogDown_Click() : radio_.scan.btnJogUp_Click();
+            direction < 0 ? scan_.btnJogDown_Click() : scan_.btnJogUp_Click();
         }
         return;
     }
@@ -121,14 +143,14 @@ void Keyboard::jogKeyDown(int KeyCode, int direction)
     }
     jogKey_ = KeyCode;
     s.ScanDirection = direction;
-    s.ScanStep = radio_.tuning.JogStep(direction);
-    radio_.meters.TurnOffLMeter();
-    radio_.cat.StepFrequency();
+    s.ScanStep = tuning_.JogStep(direction);
+    meters_.TurnOffLMeter();
+    cat_.StepFrequency();
 }
 
 void Keyboard::jogKeyUp(int KeyCode)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (jogKey_ != KeyCode) {
         return;
     }
@@ -137,8 +159,8 @@ void Keyboard::jogKeyUp(int KeyCode)
         return; // a jog button pressed meanwhile ends the jog on its own release
     }
     s.ScanDirection = 0;
-    if (s.CatOn && !radio_.panel.lblOnAir.Visible) { // else the link or transmitter owns it
-        radio_.meters.TurnOnLMeter();
+    if (s.CatOn && !panel_.lblOnAir.Visible) { // else the link or transmitter owns it
+        meters_.TurnOnLMeter();
     }
 }
 
@@ -151,8 +173,8 @@ void Keyboard::spaceKeyDown()
         return;
     }
     spaceKeyHeld_ = true;
-    if (radio_.panel.MOXbutton.Enabled) {
-        radio_.transmit.Hold(kSpaceBarHolder);
+    if (panel_.MOXbutton.Enabled) {
+        transmit_.Hold(kSpaceBarHolder);
     }
 }
 
@@ -160,18 +182,18 @@ void Keyboard::spaceKeyDown()
 void Keyboard::spaceKeyUp()
 {
     spaceKeyHeld_ = false;
-    radio_.transmit.LetGo(kSpaceBarHolder);
+    transmit_.LetGo(kSpaceBarHolder);
 }
 
 // Ctrl+M is the MCK button: held down it is one press, however often the key repeats,
 // and its release comes with the key-up, whichever modifier is still down then.
 void Keyboard::mckKeyDown()
 {
-    if (mckKeyHeld_ || !radio_.panel.MCKbutton.Enabled) {
+    if (mckKeyHeld_ || !panel_.MCKbutton.Enabled) {
         return;
     }
     mckKeyHeld_ = true;
-    radio_.mck.MCKbutton_MouseDown();
+    mck_.MCKbutton_MouseDown();
 }
 
 void Keyboard::mckKeyUp()
@@ -180,17 +202,17 @@ void Keyboard::mckKeyUp()
         return;
     }
     mckKeyHeld_ = false;
-    radio_.mck.MCKbutton_MouseUp();
+    mck_.MCKbutton_MouseUp();
 }
 
 void Keyboard::letterKey(int KeyCode, int Shift)
 {
-    PanelState &p = radio_.panel;
+    PanelState &p = panel_;
     const bool plain = Shift == kNoModifier;
     const bool shift = Shift == key::ShiftMask;
     const bool ctrl = Shift == key::CtrlMask;
     auto mode = [this, &p](int index) {
-        press(p.ModeButton[index], [this, index] { radio_.mode.ModeButton_Click(index); });
+        press(p.ModeButton[index], [this, index] { mode_.ModeButton_Click(index); });
     };
 
     switch (KeyCode) {
@@ -198,19 +220,19 @@ void Keyboard::letterKey(int KeyCode, int Shift)
         if (shift) {
             mode(ModeAM);
         } else if (ctrl) {
-            press(p.ABbutton, [this] { radio_.vfo.ABbutton_Click(); });
+            press(p.ABbutton, [this] { vfo_.ABbutton_Click(); });
         }
         break;
     case key::B:
         if (ctrl) {
-            press(p.SWAPbutton, [this] { radio_.vfo.SWAPbutton_Click(); });
+            press(p.SWAPbutton, [this] { vfo_.SWAPbutton_Click(); });
         }
         break;
     case key::C:
         if (shift) {
             mode(ModeCW);
         } else if (plain || ctrl) {
-            press(p.CLARbutton, [this] { radio_.clar.CLARbutton_Click(); });
+            press(p.CLARbutton, [this] { clar_.CLARbutton_Click(); });
         }
         break;
     case key::D:
@@ -220,23 +242,23 @@ void Keyboard::letterKey(int KeyCode, int Shift)
         if (shift) {
             mode(ModeFM);
         } else if (plain || ctrl) {
-            press(p.FASTbutton, [this] { radio_.tuning.FASTbutton_Click(); });
+            press(p.FASTbutton, [this] { tuning_.FASTbutton_Click(); });
         }
         break;
     case key::L:
         if (plain) {
-            press(p.LOCKbutton, [this] { radio_.clar.LOCKbutton_Click(); });
+            press(p.LOCKbutton, [this] { clar_.LOCKbutton_Click(); });
         } else if (shift) {
             mode(ModeLSB);
         } else if (ctrl) {
-            press(p.SPLITbutton, [this] { radio_.split.SPLITbutton_Click(); });
+            press(p.SPLITbutton, [this] { split_.SPLITbutton_Click(); });
         }
         break;
     case key::H:
         // During memory channel check Ctrl+H stores the HOME channel, although the HOME
         // button itself is disabled there.
-        if (ctrl && (p.HOMEbutton.Enabled || radio_.state.MckOn)) {
-            radio_.home.HOMEbutton_Click();
+        if (ctrl && (p.HOMEbutton.Enabled || state_.MckOn)) {
+            home_.HOMEbutton_Click();
         }
         break;
     case key::M:
@@ -245,13 +267,13 @@ void Keyboard::letterKey(int KeyCode, int Shift)
         }
         break;
     case key::P:
-        press(p.CATbutton, [this] { radio_.power.CATbutton_Click(); });
+        press(p.CATbutton, [this] { power_.CATbutton_Click(); });
         break;
     case key::R:
-        press(p.RCLbutton, [this] { radio_.quick.RCLbutton_Click(); });
+        press(p.RCLbutton, [this] { quick_.RCLbutton_Click(); });
         break;
     case key::S:
-        press(p.STObutton, [this] { radio_.quick.STObutton_Click(); });
+        press(p.STObutton, [this] { quick_.STObutton_Click(); });
         break;
     case key::U:
         if (plain) {
@@ -259,12 +281,12 @@ void Keyboard::letterKey(int KeyCode, int Shift)
         } else if (shift) {
             mode(ModeUSB);
         } else if (ctrl) {
-            press(p.SUBbutton, [this] { radio_.vfo.SUBbutton_Click(); });
+            press(p.SUBbutton, [this] { vfo_.SUBbutton_Click(); });
         }
         break;
     case key::V:
         if (ctrl) {
-            press(p.VFOMRbutton, [this] { radio_.memory.VFOMRbutton_Click(); });
+            press(p.VFOMRbutton, [this] { memory_.VFOMRbutton_Click(); });
         }
         break;
     default:
@@ -274,54 +296,54 @@ void Keyboard::letterKey(int KeyCode, int Shift)
 
 void Keyboard::digitKey(int digit)
 {
-    const RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    const RadioState &s = state_;
+    PanelState &p = panel_;
     switch (digit) {
     case 1:
-        press(p.RPTbutton, [this] { radio_.split.RPTbutton_Click(); });
+        press(p.RPTbutton, [this] { split_.RPTbutton_Click(); });
         break;
     case 2:
         // During memory channel check in MR the key deletes the memory, although the
         // REV button itself is disabled there.
         if (p.REVbutton.Enabled || (s.MckOn && s.OperatingState == StateMR)) {
-            radio_.split.REVbutton_Click();
+            split_.REVbutton_Click();
         }
         break;
     case 3:
-        press(p.TONEbutton, [this] { radio_.tone.TONEbutton_Click(); });
+        press(p.TONEbutton, [this] { tone_.TONEbutton_Click(); });
         break;
     case 4:
         // During memory channel check in MR the key toggles the memory's skip flag,
         // although the SCAN button itself is disabled there.
         if (p.SCANbutton.Enabled || (s.MckOn && s.OperatingState == StateMR)) {
-            radio_.scan.SCANbutton_Click();
+            scan_.SCANbutton_Click();
         }
         break;
     case 5:
-        press(p.PRIbutton, [this] { radio_.pri.PRIbutton_Click(); });
+        press(p.PRIbutton, [this] { pri_.PRIbutton_Click(); });
         break;
     case 6:
         // During memory channel check the key stores the PMS limits, although the PMS
         // button itself is disabled there.
         if (p.PMSbutton.Enabled || s.MckOn) {
-            radio_.pms.PMSbutton_Click();
+            pms_.PMSbutton_Click();
         }
         break;
     case 7:
         if (bandKeyUsable(&PanelState::BandDownButton)) {
-            radio_.bands.BandDownButton_Click();
+            bands_.BandDownButton_Click();
         }
         break;
     case 8:
         if (bandKeyUsable(&PanelState::BandUpButton)) {
-            radio_.bands.BandUpButton_Click();
+            bands_.BandUpButton_Click();
         }
         break;
     case 9:
-        press(p.MhzDownButton, [this] { radio_.bands.MhzDownButton_Click(); });
+        press(p.MhzDownButton, [this] { bands_.MhzDownButton_Click(); });
         break;
     default:
-        press(p.MhzUpButton, [this] { radio_.bands.MhzUpButton_Click(); });
+        press(p.MhzUpButton, [this] { bands_.MhzUpButton_Click(); });
         break;
     }
 }
@@ -330,13 +352,13 @@ void Keyboard::digitKey(int digit)
 void Keyboard::functionKey(int KeyCode)
 {
     const int band = kBandCount - 1 - (KeyCode - key::F1);
-    press(radio_.panel.BandButton[band], [this, band] { radio_.bands.BandButton_Click(band); });
+    press(panel_.BandButton[band], [this, band] { bands_.BandButton_Click(band); });
 }
 
 void Keyboard::Form_KeyDown(int KeyCode, int Shift)
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     if (!s.CatOn && KeyCode != key::P) {
         return;
     }
@@ -352,15 +374,15 @@ void Keyboard::Form_KeyDown(int KeyCode, int Shift)
             spaceKeyDown();
             break;
         case key::NumpadDecimal:
-            press(p.DOPbutton, [this] { radio_.clar.DOPbutton_Click(); });
+            press(p.DOPbutton, [this] { clar_.DOPbutton_Click(); });
             break;
         case key::Enter:
         case key::NumpadSeparator:
-            press(p.ENTbutton, [this] { radio_.keypad.ENTbutton_Click(); });
+            press(p.ENTbutton, [this] { keypad_.ENTbutton_Click(); });
             break;
         case key::Escape:
             if (s.KeypadEntry) {
-                radio_.keypad.CancelEntry();
+                keypad_.CancelEntry();
             }
             break;
         default:
@@ -368,7 +390,7 @@ void Keyboard::Form_KeyDown(int KeyCode, int Shift)
             break;
         }
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Keyboard::Form_KeyUp(int KeyCode, int /*Shift*/)
@@ -382,7 +404,7 @@ void Keyboard::Form_KeyUp(int KeyCode, int /*Shift*/)
     } else if (KeyCode == key::M) {
         mckKeyUp();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 } // namespace dorv

@@ -1,8 +1,16 @@
 #include "panel/Keypad.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
 #include "model/BandCopies.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/PanelState.h"
+#include "panel/QuickMemory.h"
 #include "panel/ReadoutFormat.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -27,7 +35,7 @@ char &At(std::string &text, int p)
 
 std::string &Keypad::operatedReadout()
 {
-    return radio_.state.SubActive ? radio_.panel.ledSubFreq : radio_.panel.ledFreq;
+    return state_.SubActive ? panel_.ledSubFreq : panel_.ledFreq;
 }
 
 void Keypad::showEntry()
@@ -37,13 +45,13 @@ void Keypad::showEntry()
 
 Freq Keypad::operatedFrequency()
 {
-    return radio_.state.operatedVfo().Frequency;
+    return state_.operatedVfo().Frequency;
 }
 
 bool Keypad::DigitButton(int digit)
 {
-    if (!radio_.state.KeypadEntry) {
-        return radio_.quick.TakePosition(digit);
+    if (!state_.KeypadEntry) {
+        return quick_.TakePosition(digit);
     }
     DisplayNumericKeypadEntry(std::to_string(digit));
     return true;
@@ -51,17 +59,17 @@ bool Keypad::DigitButton(int digit)
 
 void Keypad::ENTbutton_Click()
 {
-    if (radio_.state.KeypadEntry) {
+    if (state_.KeypadEntry) {
         completeEntry();
     } else {
         openEntry();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Keypad::CancelEntry()
 {
-    if (!radio_.state.KeypadEntry) {
+    if (!state_.KeypadEntry) {
         return;
     }
     KeypadDigitTyped = false;
@@ -70,12 +78,12 @@ void Keypad::CancelEntry()
 
 void Keypad::openEntry()
 {
-    radio_.host.beep();
-    radio_.state.KeypadEntry = true;
+    host_.beep();
+    state_.KeypadEntry = true;
     KeypadDigitTyped = false;
     KeypadDecimal = false;
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
     entry_ = kBlankEntry;
     showEntry();
     KeypadText.clear();
@@ -83,7 +91,7 @@ void Keypad::openEntry()
 
 void Keypad::DisplayNumericKeypadEntry(const std::string &Number)
 {
-    if (!radio_.state.KeypadEntry || Number.size() != 1 || Number[0] < '0' || Number[0] > '9') {
+    if (!state_.KeypadEntry || Number.size() != 1 || Number[0] < '0' || Number[0] > '9') {
         return;
     }
     const char d = Number[0];
@@ -107,7 +115,7 @@ void Keypad::DisplayNumericKeypadEntry(const std::string &Number)
                 break;
             }
         }
-        radio_.host.panelChanged();
+        host_.panelChanged();
         return;
     }
 
@@ -145,7 +153,7 @@ void Keypad::DisplayNumericKeypadEntry(const std::string &Number)
             p += 1;
         }
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Keypad::showMHzPattern()
@@ -156,7 +164,7 @@ void Keypad::showMHzPattern()
 
 void Keypad::DecimalKey()
 {
-    if (!radio_.state.KeypadEntry) {
+    if (!state_.KeypadEntry) {
         return;
     }
     if (KeypadDecimal) {
@@ -179,13 +187,13 @@ void Keypad::DecimalKey()
         showMHzPattern();
         KeypadMHz = std::stoi(KeypadText);
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Keypad::helpFrequencyEntry(const std::string &text)
 {
-    radio_.host.beep();
-    radio_.host.messageBox(text, "Help Frequency Entry", MsgIcon::Exclamation, MsgButtons::Ok);
+    host_.beep();
+    host_.messageBox(text, "Help Frequency Entry", MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 Freq Keypad::enteredFrequency()
@@ -209,17 +217,17 @@ Freq Keypad::enteredFrequency()
 
 void Keypad::completeEntry()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     s.KeypadEntry = false;
     KeypadDecimal = false;
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
     if (!KeypadDigitTyped) {
         operatedReadout() = FormatFrequency(operatedFrequency());
         return;
     }
     const Freq freq = enteredFrequency();
-    const int band = radio_.meters.BandFromFreq(freq, kNoBand);
+    const int band = meters_.BandFromFreq(freq, kNoBand);
     if (band == kNoBand) {
         refuse(freq);
     } else {
@@ -229,20 +237,20 @@ void Keypad::completeEntry()
 
 bool Keypad::EnterFrequency(Freq freq)
 {
-    const int band = radio_.meters.BandFromFreq(freq, kNoBand);
+    const int band = meters_.BandFromFreq(freq, kNoBand);
     if (band == kNoBand) {
         return false;
     }
     tuneTo(freq, band);
-    radio_.host.panelChanged();
+    host_.panelChanged();
     return true;
 }
 
 void Keypad::refuse(Freq freq)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     operatedReadout() = FormatFrequency(operatedFrequency());
-    radio_.host.beep();
+    host_.beep();
     std::string text = "The frequency " + FormatFrequency(freq) + " that you entered is not ";
     if (s.SubActive) {
         text += "with in a valid range for this software and possibly this radio.";
@@ -254,16 +262,16 @@ void Keypad::refuse(Freq freq)
     } else {
         text += "in a valid range for this software and possibly this radio.";
     }
-    radio_.host.messageBox(text, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+    host_.messageBox(text, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
 }
 
 // Only the frequency and the band change: mode, repeater direction, tones and the clarifier
 // offset stay as they were, even across bands. The repeater offset is the new band's.
 void Keypad::tuneTo(Freq freq, int band)
 {
-    RadioState &s = radio_.state;
-    VfoOps &vfo = radio_.vfo;
-    radio_.meters.TurnOffLMeter();
+    RadioState &s = state_;
+    VfoOps &vfo = vfo_;
+    meters_.TurnOffLMeter();
     if (s.SubActive) {
         vfo.SaveInfoVFOSB();
         MoveSubVfoToBand(s, band);
@@ -284,13 +292,13 @@ void Keypad::tuneTo(Freq freq, int band)
             vfo.ChangeToVFOfunction();
         }
         if (s.OperatingState == StateMR) {
-            radio_.panel.lblMT.Visible = true;
+            panel_.lblMT.Visible = true;
         }
         if (ArsRuleHolds(s)) {
-            radio_.cat.AutoRepeaterShift();
+            cat_.AutoRepeaterShift();
         }
     }
-    radio_.meters.TurnOnLMeter();
+    meters_.TurnOnLMeter();
 }
 
 } // namespace dorv

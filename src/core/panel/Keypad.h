@@ -6,14 +6,27 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class Enablement;
+class Host;
+class Meters;
+struct PanelState;
+class QuickMemory;
+struct RadioState;
+class Tuning;
+class VfoOps;
 
 // Numeric keypad frequency entry on the numbered buttons. ENT opens an entry on the
 // operated VFO's readout, the ten numbered buttons type digits, DOP marks the MHz part,
 // and ENT or a full readout completes it.
 class Keypad {
 public:
-    explicit Keypad(Radio &radio) : radio_(radio) {}
+    Keypad(Host &host, RadioState &state, PanelState &panel, CatCommands &cat, Meters &meters,
+           VfoOps &vfo, Enablement &enablement, Tuning &tuning, QuickMemory &quick)
+        : host_(host), state_(state), panel_(panel), cat_(cat), meters_(meters), vfo_(vfo),
+          enablement_(enablement), tuning_(tuning), quick_(quick)
+    {
+    }
 
     // Opens an entry when none is open, completes the open one otherwise.
     void ENTbutton_Click();
@@ -45,7 +58,23 @@ private:
     void tuneTo(Freq freq, int band);
     void helpFrequencyEntry(const std::string &text);
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatCommands &cat_;
+
+    Meters &meters_;
+
+    VfoOps &vfo_;
+
+    Enablement &enablement_;
+
+    Tuning &tuning_;
+
+    QuickMemory &quick_;
     bool KeypadDigitTyped = false; // a digit was typed in this entry
     bool KeypadDecimal = false;    // the decimal key was accepted in this entry
     std::string KeypadText;        // the digits typed so far, in order

@@ -1,9 +1,15 @@
 #include "panel/Mck.h"
 
-#include "Radio.h"
+#include "host/Host.h"
 #include "model/CodeTables.h"
 #include "model/MemoryStore.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 #include "panel/ReadoutFormat.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
 
 #include <cmath>
 
@@ -44,16 +50,16 @@ void HideIndicators(PanelState &p)
 
 void Mck::MCKbutton_MouseDown()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
-    Enablement &e = radio_.enablement;
-    s.PressTime = radio_.host.now();
+    RadioState &s = state_;
+    PanelState &p = panel_;
+    Enablement &e = enablement_;
+    s.PressTime = host_.now();
     MckHeld = true;
     if (e.TimerDelayTag != kPhaseOff || s.MckOn) {
         e.TimerDelayTag = kPhaseTwo;
         return;
     }
-    radio_.host.beep();
+    host_.beep();
     e.TimerDelayTag = kPhaseOne;
     p.ledMRnumber = FormatChannel(s.CurrentMemory);
     p.ledMRnumberVisible = true;
@@ -62,41 +68,41 @@ void Mck::MCKbutton_MouseDown()
     s.MckOn = true;
     p.lblMCK.Visible = true;
     e.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
+    tuning_.ChangeTuningKnob();
     e.TimerDelay.setInterval(kMckBlinkMs);
     e.TimerDelay.setEnabled(true);
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Mck::MCKbutton_MouseUp()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     s.PressTime = 0;
     MckHeld = false;
-    if (radio_.enablement.TimerDelayTag == kPhaseTwo && s.MckOn) {
+    if (enablement_.TimerDelayTag == kPhaseTwo && s.MckOn) {
         TurnOffMCK(); // a short second press leaves without writing
     }
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
-    radio_.host.panelChanged();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
+    host_.panelChanged();
 }
 
 void Mck::TurnOffMCK()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
-    Enablement &e = radio_.enablement;
+    RadioState &s = state_;
+    PanelState &p = panel_;
+    Enablement &e = enablement_;
     if (!s.SubActive) {
         e.TimerDelay.setEnabled(false); // with SUB on it keeps blinking the sub mode
     }
-    radio_.host.beep();
+    host_.beep();
     e.TimerDelayTag = kPhaseOff;
     s.MckOn = false;
     p.lblMCK.Visible = false;
     if (s.OperatingState == StateMR) {
         s.CurrentMemory = WrapChannel(s.SavedMemory, -1);
-        if (!radio_.memory.ChangeMemory(1)) {
-            radio_.vfo.ChangeToVFOfunction();
+        if (!memory_.ChangeMemory(1)) {
+            vfo_.ChangeToVFOfunction();
         }
     } else {
         p.ledMRnumberVisible = false;
@@ -105,17 +111,17 @@ void Mck::TurnOffMCK()
         showMainVfo();
     }
     e.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
-    radio_.host.panelChanged();
+    tuning_.ChangeTuningKnob();
+    host_.panelChanged();
 }
 
 bool Mck::TimerDelayTick()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     p.lblMCK.Visible = !p.lblMCK.Visible;
-    const bool heldLongEnough = std::abs(radio_.host.now() - s.PressTime) > kWriteHoldSeconds;
-    if (radio_.enablement.TimerDelayTag != kPhaseTwo || !MckHeld || !heldLongEnough) {
+    const bool heldLongEnough = std::abs(host_.now() - s.PressTime) > kWriteHoldSeconds;
+    if (enablement_.TimerDelayTag != kPhaseTwo || !MckHeld || !heldLongEnough) {
         return false;
     }
     writeBrowsedMemory();
@@ -124,11 +130,11 @@ bool Mck::TimerDelayTick()
 
 void Mck::writeBrowsedMemory()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
-    Enablement &e = radio_.enablement;
+    RadioState &s = state_;
+    PanelState &p = panel_;
+    Enablement &e = enablement_;
     e.TimerDelay.setEnabled(false);
-    radio_.host.beep();
+    host_.beep();
     s.MckOn = false;
     e.TimerDelayTag = kPhaseOff;
     p.lblMCK.Visible = false;
@@ -136,7 +142,7 @@ void Mck::writeBrowsedMemory()
     s.MemoryDirty = true;
     SaveVFOInfoToMemory(s, s.CurrentMemory);
     if (s.OperatingState == StateMR) {
-        radio_.memory.ShowDescription();
+        memory_.ShowDescription();
     } else {
         p.ledMRnumberVisible = false;
         p.lblCH.Visible = false;
@@ -146,20 +152,20 @@ void Mck::writeBrowsedMemory()
 
 void Mck::ShowBrowsedChannel()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     p.ledMRnumber = FormatChannel(s.CurrentMemory);
     p.lblSKIP.Visible = s.Memories[s.CurrentMemory].Skip;
     DisplayMCKinfo();
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 // Browsing leaves the radio where it is. The last-sent record is reset rather than set to
 // the browsed memory, so the next send of the main VFO is complete whatever was browsed.
 void Mck::DisplayMCKinfo()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     const MemoryChannel &m = s.Memories[s.CurrentMemory];
     if (m.inUse()) {
         p.ledFreq = FormatFrequency(m.Vfo.Frequency);
@@ -168,19 +174,19 @@ void Mck::DisplayMCKinfo()
         p.ledFreq.clear();
         HideIndicators(p);
     }
-    radio_.vfo.ResetLastInfoVFO();
+    vfo_.ResetLastInfoVFO();
 }
 
 void Mck::showMainVfo()
 {
-    PanelState &p = radio_.panel;
-    p.ledFreq = FormatFrequency(radio_.state.MainVfo.Frequency);
-    ShowIndicators(p, radio_.state.MainVfo);
+    PanelState &p = panel_;
+    p.ledFreq = FormatFrequency(state_.MainVfo.Frequency);
+    ShowIndicators(p, state_.MainVfo);
 }
 
 void Mck::DeleteCurrentMemory()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     MemoryChannel &m = s.Memories[s.CurrentMemory];
     const bool wasUsed = m.inUse();
     m.Vfo.Frequency = 0;
@@ -197,7 +203,7 @@ void Mck::DeleteCurrentMemory()
         s.CurrentMemory = previous;
         ShowBrowsedChannel();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 } // namespace dorv

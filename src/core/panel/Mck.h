@@ -2,7 +2,13 @@
 
 namespace dorv {
 
-class Radio;
+class Enablement;
+class Host;
+class MemoryMode;
+struct PanelState;
+struct RadioState;
+class Tuning;
+class VfoOps;
 
 // Memory channel check (MCK): a first press of MCK browses all 1000 memories on the
 // channel knob without touching the radio; a second press ends it, and held for more than
@@ -10,7 +16,12 @@ class Radio;
 // the TimerDelay tag: "OFF", "ONE" (entered), "TWO" (second press going on).
 class Mck {
 public:
-    explicit Mck(Radio &radio) : radio_(radio) {}
+    Mck(Host &host, RadioState &state, PanelState &panel, VfoOps &vfo, Enablement &enablement,
+        Tuning &tuning, MemoryMode &memory)
+        : host_(host), state_(state), panel_(panel), vfo_(vfo), enablement_(enablement),
+          tuning_(tuning), memory_(memory)
+    {
+    }
 
     void MCKbutton_MouseDown();
     void MCKbutton_MouseUp();
@@ -31,7 +42,19 @@ private:
     // The main readout, its mode, repeater and tone indicators back on the main VFO.
     void showMainVfo();
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    VfoOps &vfo_;
+
+    Enablement &enablement_;
+
+    Tuning &tuning_;
+
+    MemoryMode &memory_;
     bool MckHeld = false; // the MCK button is held down
 };
 

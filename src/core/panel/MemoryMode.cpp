@@ -1,11 +1,23 @@
 #include "panel/MemoryMode.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
 #include "model/BandCopies.h"
 #include "model/CodeTables.h"
 #include "model/DescriptionText.h"
 #include "model/MemoryStore.h"
+#include "model/RadioState.h"
+#include "panel/ClarLock.h"
+#include "panel/Enablement.h"
+#include "panel/Mck.h"
+#include "panel/PanelState.h"
 #include "panel/ReadoutFormat.h"
+#include "panel/SplitRepeater.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
+#include "scan/Pms.h"
+#include "scan/PriorityMonitor.h"
 
 namespace dorv {
 
@@ -30,32 +42,32 @@ Freq RecalledOffset(const RadioState &s, const MemoryChannel &m)
 
 void MemoryMode::VFOMRbutton_Click()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     if (s.PriOn) {
         // VFO/M ends the priority monitor and goes back to what it interrupted.
-        radio_.pri.EndPriorityMonitor();
+        pri_.EndPriorityMonitor();
     } else if (s.OperatingState == StatePMS) {
-        radio_.pms.PMSbutton_Click(); // leaves PMS for the state it was entered from
+        pms_.PMSbutton_Click(); // leaves PMS for the state it was entered from
     } else if (p.lblMT.Visible && s.OperatingState == StateMR) {
         p.lblMT.Visible = false; // back to the memory as stored
         ChangeToMRfunction();
     } else if (s.OperatingState == StateMR || s.HomeActive) {
-        radio_.vfo.ChangeToVFOfunction();
+        vfo_.ChangeToVFOfunction();
     } else if (s.MemoryCount == 0) {
-        radio_.host.beep();
-        radio_.host.messageBox(kNoMemoriesText, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.beep();
+        host_.messageBox(kNoMemoriesText, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
     } else {
         ChangeToMRfunction();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void MemoryMode::ChangeToMRfunction()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
-    VfoOps &vfo = radio_.vfo;
+    RadioState &s = state_;
+    PanelState &p = panel_;
+    VfoOps &vfo = vfo_;
     if (NextUsedMemory(s, s.CurrentMemory, 1) < 0) {
         vfo.ChangeToVFOfunction();
         return;
@@ -65,14 +77,14 @@ void MemoryMode::ChangeToMRfunction()
         const bool endingRecall = s.HomeActive;
         s.HomeActive = false;
         if (s.SplitOn) {
-            endingRecall ? radio_.split.SplitOffEndingRecall() : radio_.split.SPLITbutton_Click();
+            endingRecall ? split_.SplitOffEndingRecall() : split_.SPLITbutton_Click();
             vfo.GetInfoVFOSB();
             vfo.SendSubVfoOnOtherVfo();
         }
         p.ledMRnumberVisible = false;
     }
     if (s.ClarOn) {
-        radio_.clar.CLARbutton_Click();
+        clar_.CLARbutton_Click();
     }
     if (s.OperatingState == StateVFO) {
         vfo.SaveInfoVFOMB();
@@ -81,40 +93,40 @@ void MemoryMode::ChangeToMRfunction()
         SavePmsState(s);
     }
     s.OperatingState = StateMR;
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
-    radio_.meters.TurnOffLMeter();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
+    meters_.TurnOffLMeter();
     s.CurrentMemory = WrapChannel(s.CurrentMemory, -1);
     if (ChangeMemory(1)) {
         sendSplitMemory();
     }
-    radio_.meters.TurnOnLMeter();
+    meters_.TurnOnLMeter();
     p.ledMRnumberVisible = true;
     p.lblCH.Visible = true;
     UseVfoLimits(s);
-    radio_.tuning.ChangeTuningKnob();
-    radio_.host.panelChanged();
+    tuning_.ChangeTuningKnob();
+    host_.panelChanged();
 }
 
 // The radio's split follows the recalled memory: its other VFO takes the transmit side.
 void MemoryMode::sendSplitMemory()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.currentMemoryIsSplit()) {
-        radio_.vfo.SendSubVfoOnOtherVfo();
-        radio_.cat.SplitOnToRadio();
+        vfo_.SendSubVfoOnOtherVfo();
+        cat_.SplitOnToRadio();
     } else if (s.SplitAtRadio) {
-        radio_.cat.SplitOffToRadio();
+        cat_.SplitOffToRadio();
     }
 }
 
 bool MemoryMode::ChangeMemory(int Direction)
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     if (s.MckOn) {
         s.CurrentMemory = WrapChannel(s.CurrentMemory, Direction < 0 ? -1 : 1);
-        radio_.mck.ShowBrowsedChannel();
+        mck_.ShowBrowsedChannel();
         return true;
     }
     const int next = NextUsedMemory(s, s.CurrentMemory, Direction);
@@ -128,20 +140,20 @@ bool MemoryMode::ChangeMemory(int Direction)
     p.ledMRnumber = FormatChannel(next);
     GetMemoryInfo();
     ShowDescription();
-    radio_.enablement.ToggleFunctionButtons(); // DOP follows a split memory
-    radio_.host.panelChanged();
+    enablement_.ToggleFunctionButtons(); // DOP follows a split memory
+    host_.panelChanged();
     return true;
 }
 
 void MemoryMode::GetMemoryInfo()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     const MemoryChannel &m = s.Memories[s.CurrentMemory];
     s.MainVfo = m.Vfo;
     s.MainBand = m.Band;
     s.MainVfo.RptOffset = RecalledOffset(s, m);
-    radio_.vfo.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
+    vfo_.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
     if (m.Split) {
         s.SubVfo = m.SplitVfo;
         s.SubBand = m.SplitBand;
@@ -157,13 +169,13 @@ void MemoryMode::GetMemoryInfo()
 
 void MemoryMode::ShowDescription()
 {
-    const RadioState &s = radio_.state;
-    radio_.panel.lblMemoryDesc.Caption = DescriptionText(s.Memories[s.CurrentMemory]);
+    const RadioState &s = state_;
+    panel_.lblMemoryDesc.Caption = DescriptionText(s.Memories[s.CurrentMemory]);
 }
 
 void MemoryMode::ChannelKnobStep(int delta)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (delta == 0) {
         return;
     }
@@ -173,13 +185,13 @@ void MemoryMode::ChannelKnobStep(int delta)
         return;
     }
     if (s.MemoryCount > 0 && !ChangeMemory(delta)) {
-        radio_.vfo.ChangeToVFOfunction();
+        vfo_.ChangeToVFOfunction();
     }
 }
 
 void MemoryMode::AfterMemoriesReplaced()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.OperatingState == StateMR && !s.MckOn) {
         ChangeToMRfunction();
     }

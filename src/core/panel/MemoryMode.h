@@ -2,13 +2,32 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class ClarLock;
+class Enablement;
+class Host;
+class Mck;
+class Meters;
+struct PanelState;
+class Pms;
+class PriorityMonitor;
+struct RadioState;
+class SplitRepeater;
+class Tuning;
+class VfoOps;
 
 // Memory recall (MR): switching between VFO and MR with VFO/M, recalling a memory into
 // the main VFO, and stepping through the memories in use.
 class MemoryMode {
 public:
-    explicit MemoryMode(Radio &radio) : radio_(radio) {}
+    MemoryMode(Host &host, RadioState &state, PanelState &panel, CatCommands &cat, Meters &meters,
+               VfoOps &vfo, Enablement &enablement, Tuning &tuning, SplitRepeater &split,
+               ClarLock &clar, Mck &mck, Pms &pms, PriorityMonitor &pri)
+        : host_(host), state_(state), panel_(panel), cat_(cat), meters_(meters), vfo_(vfo),
+          enablement_(enablement), tuning_(tuning), split_(split), clar_(clar), mck_(mck),
+          pms_(pms), pri_(pri)
+    {
+    }
 
     void VFOMRbutton_Click();
     // Enters MR on CurrentMemory, or on the next used memory above it. With no memory in
@@ -34,7 +53,31 @@ private:
     void showRecalled();
     void sendSplitMemory();
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatCommands &cat_;
+
+    Meters &meters_;
+
+    VfoOps &vfo_;
+
+    Enablement &enablement_;
+
+    Tuning &tuning_;
+
+    SplitRepeater &split_;
+
+    ClarLock &clar_;
+
+    Mck &mck_;
+
+    Pms &pms_;
+
+    PriorityMonitor &pri_;
 };
 
 } // namespace dorv

@@ -1,6 +1,10 @@
 #include "panel/ModeSelect.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/PanelState.h"
 #include "panel/SubModeBlink.h"
 
 namespace dorv {
@@ -10,25 +14,25 @@ void ModeSelect::ModeButton_Click(int Index)
     if (Index < 0 || Index >= kModeCount) {
         return;
     }
-    RadioState &s = radio_.state;
-    radio_.meters.TurnOffLMeter();
+    RadioState &s = state_;
+    meters_.TurnOffLMeter();
     if (s.SubActive) {
         // Undo a blink phase before the labels change, then tag the new one for blinking.
-        ShowTaggedSubModeLabels(radio_.panel);
+        ShowTaggedSubModeLabels(panel_);
         s.SubVfo.Mode = static_cast<std::int16_t>(Index);
-        radio_.cat.SendModeToRadioSB();
-        TagSubModeLabels(radio_.panel);
+        cat_.SendModeToRadioSB();
+        TagSubModeLabels(panel_);
     } else {
         s.MainVfo.Mode = static_cast<std::int16_t>(Index);
-        radio_.cat.SendModeToRadioMB();
+        cat_.SendModeToRadioMB();
         // The rule itself only shifts in FM inside the repeater sub-bands.
         if (s.Settings.Ars144 || s.Settings.Ars430) {
-            radio_.cat.AutoRepeaterShift();
+            cat_.AutoRepeaterShift();
         }
     }
-    radio_.meters.ReadRadioFreqMode();
-    radio_.meters.TurnOnLMeter();
-    radio_.host.panelChanged();
+    meters_.ReadRadioFreqMode();
+    meters_.TurnOnLMeter();
+    host_.panelChanged();
 }
 
 } // namespace dorv

@@ -1,6 +1,11 @@
 #include "panel/QuickMemory.h"
 
-#include "Radio.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/PanelState.h"
+#include "panel/VfoOps.h"
 
 #include <cmath>
 #include <string>
@@ -13,26 +18,26 @@ constexpr double kSelectionTimeoutSeconds = 5.0;
 
 void QuickMemory::awaitPosition(bool &pending)
 {
-    radio_.state.PressTime = radio_.host.now();
+    state_.PressTime = host_.now();
     pending = true;
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.enablement.TimerDelay.setEnabled(true);
-    radio_.host.panelChanged();
+    enablement_.ToggleFunctionButtons();
+    enablement_.TimerDelay.setEnabled(true);
+    host_.panelChanged();
 }
 
 void QuickMemory::STObutton_Click()
 {
-    awaitPosition(radio_.state.StoPending);
+    awaitPosition(state_.StoPending);
 }
 
 void QuickMemory::RCLbutton_Click()
 {
-    awaitPosition(radio_.state.RclPending);
+    awaitPosition(state_.RclPending);
 }
 
 bool QuickMemory::TakePosition(int MemoryPos)
 {
-    const RadioState &s = radio_.state;
+    const RadioState &s = state_;
     if (!s.StoPending && !s.RclPending) {
         return false;
     }
@@ -42,16 +47,16 @@ bool QuickMemory::TakePosition(int MemoryPos)
 
 void QuickMemory::endSelection()
 {
-    RadioState &s = radio_.state;
-    radio_.enablement.TimerDelay.setEnabled(false);
+    RadioState &s = state_;
+    enablement_.TimerDelay.setEnabled(false);
     s.StoPending = false;
     s.RclPending = false;
-    radio_.panel.lblQMB.Visible = false;
+    panel_.lblQMB.Visible = false;
 }
 
 void QuickMemory::QMBinfo(int MemoryPos)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (MemoryPos < 0 || MemoryPos >= kPositions) {
         return;
     }
@@ -63,36 +68,36 @@ void QuickMemory::QMBinfo(int MemoryPos)
         endSelection();
         recall(e, MemoryPos);
     }
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.host.panelChanged();
+    enablement_.ToggleFunctionButtons();
+    host_.panelChanged();
 }
 
 // Only the main VFO comes back; the stored sub VFO is kept but not used.
 void QuickMemory::recall(const Entry &e, int MemoryPos)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (e.QmbMainVfo.Frequency == 0) {
-        radio_.host.messageBox("The Quick Memory position " + std::to_string(MemoryPos) +
-                                   " does not contain any information. Please store "
-                                   "information in this position before attempting to recall.",
-                               "Open Settings File", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.messageBox("The Quick Memory position " + std::to_string(MemoryPos) +
+                             " does not contain any information. Please store "
+                             "information in this position before attempting to recall.",
+                         "Open Settings File", MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    radio_.meters.TurnOffLMeter();
+    meters_.TurnOffLMeter();
     s.MainVfo = e.QmbMainVfo;
     s.MainBand = e.QmbMainBand;
-    radio_.vfo.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
-    radio_.meters.TurnOnLMeter();
+    vfo_.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
+    meters_.TurnOnLMeter();
 }
 
 void QuickMemory::TimerDelayTick()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     p.lblQMB.Visible = !p.lblQMB.Visible;
-    if (std::abs(radio_.host.now() - s.PressTime) > kSelectionTimeoutSeconds) {
+    if (std::abs(host_.now() - s.PressTime) > kSelectionTimeoutSeconds) {
         endSelection(); // dropped without a word
-        radio_.enablement.ToggleFunctionButtons();
+        enablement_.ToggleFunctionButtons();
     }
 }
 

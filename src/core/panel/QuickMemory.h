@@ -6,13 +6,23 @@
 
 namespace dorv {
 
-class Radio;
+class Enablement;
+class Host;
+class Meters;
+struct PanelState;
+struct RadioState;
+class VfoOps;
 
 // The quick memory bank: ten positions filled by STO and recalled by RCL, each followed
 // by one of the ten numbered buttons. The bank lives while the program runs.
 class QuickMemory {
 public:
-    explicit QuickMemory(Radio &radio) : radio_(radio) {}
+    QuickMemory(Host &host, RadioState &state, PanelState &panel, Meters &meters, VfoOps &vfo,
+                Enablement &enablement)
+        : host_(host), state_(state), panel_(panel), meters_(meters), vfo_(vfo),
+          enablement_(enablement)
+    {
+    }
 
     struct Entry {
         VfoInfo QmbMainVfo; // Frequency 0: the position is empty
@@ -40,7 +50,17 @@ private:
     void endSelection();
     void recall(const Entry &e, int MemoryPos);
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    Meters &meters_;
+
+    VfoOps &vfo_;
+
+    Enablement &enablement_;
     std::array<Entry, kPositions> bank_{};
 };
 

@@ -1,7 +1,19 @@
 #include "panel/SplitRepeater.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
 #include "model/BandCopies.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/Keypad.h"
+#include "panel/Mck.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
+#include "scan/Pms.h"
 
 namespace dorv {
 
@@ -16,7 +28,7 @@ void SplitRepeater::SPLITbutton_Click()
 
 void SplitRepeater::SplitOffEndingRecall()
 {
-    if (radio_.state.SplitOn) {
+    if (state_.SplitOn) {
         switchSplit(false);
     }
 }
@@ -31,31 +43,31 @@ void SplitRepeater::switchSplit(bool keepVfos)
         return;
     }
     switching_ = true;
-    const CatLink::Sequence sequence{radio_.link};
-    radio_.meters.TurnOffLMeter();
-    if (radio_.state.SplitOn) {
+    const CatLink::Sequence sequence{link_};
+    meters_.TurnOffLMeter();
+    if (state_.SplitOn) {
         splitOff(keepVfos);
     } else {
         splitOn();
     }
-    radio_.meters.TurnOnLMeter();
+    meters_.TurnOnLMeter();
     switching_ = false;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void SplitRepeater::splitOn()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     s.SplitOn = true;
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
     p.lblSPLIT.Visible = true;
     // A recalled HOME channel is not the band's VFO: the band table keeps the VFOs that
     // the recall saved, so that leaving the recall brings them back.
     if (!s.HomeActive && s.OperatingState == StateVFO) {
-        radio_.vfo.SaveInfoVFOSB();
-        radio_.vfo.SaveInfoVFOMB();
+        vfo_.SaveInfoVFOSB();
+        vfo_.SaveInfoVFOMB();
     } else if (!s.HomeActive && s.OperatingState == StatePMS) {
         SavePmsState(s);
     }
@@ -67,20 +79,20 @@ void SplitRepeater::splitOn()
     p.lblTXRX.Visible = false;
 
     // The radio's other VFO takes the transmit frequency.
-    radio_.vfo.SendSubVfoOnOtherVfo();
-    Pause(radio_.host, kSplitCommandWaitSeconds);
-    radio_.cat.SplitOnToRadio();
+    vfo_.SendSubVfoOnOtherVfo();
+    Pause(host_, kSplitCommandWaitSeconds);
+    cat_.SplitOnToRadio();
 }
 
 void SplitRepeater::splitOff(bool keepVfos)
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
-    Pause(radio_.host, kSplitCommandWaitSeconds);
-    radio_.cat.SplitOffToRadio();
+    RadioState &s = state_;
+    PanelState &p = panel_;
+    Pause(host_, kSplitCommandWaitSeconds);
+    cat_.SplitOffToRadio();
     s.SplitOn = false;
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
     p.lblSPLIT.Visible = false;
     p.lblRXTX.Visible = false;
     p.lblTXRX.Visible = false;
@@ -90,13 +102,13 @@ void SplitRepeater::splitOff(bool keepVfos)
     if (keepVfos) {
         keepVfosAsTuned();
     }
-    radio_.vfo.ResetLastInfoVFO();
+    vfo_.ResetLastInfoVFO();
     if (s.OperatingState == StateVFO) {
-        radio_.vfo.ChangeToVFOfunction();
+        vfo_.ChangeToVFOfunction();
     } else if (s.OperatingState == StateMR) {
-        radio_.memory.ChangeToMRfunction();
+        memory_.ChangeToMRfunction();
     } else if (s.OperatingState == StatePMS) {
-        radio_.pms.ChangeToPMSfunction();
+        pms_.ChangeToPMSfunction();
     }
 }
 
@@ -104,7 +116,7 @@ void SplitRepeater::splitOff(bool keepVfos)
 // recalled HOME channel is never stored: leaving split ends the recall.
 void SplitRepeater::keepVfosAsTuned()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.HomeActive) {
         return;
     }
@@ -115,8 +127,8 @@ void SplitRepeater::keepVfosAsTuned()
                                      : t.BandMainVfo[s.MainBand].RptDirection;
     }
     if (s.OperatingState == StateVFO) {
-        radio_.vfo.SaveInfoVFOMB();
-        radio_.vfo.SaveInfoVFOSB();
+        vfo_.SaveInfoVFOMB();
+        vfo_.SaveInfoVFOSB();
     } else if (s.OperatingState == StatePMS) {
         SavePmsState(s);
     }
@@ -124,10 +136,10 @@ void SplitRepeater::keepVfosAsTuned()
 
 void SplitRepeater::RPTbutton_Click()
 {
-    if (radio_.keypad.DigitButton(1)) {
+    if (keypad_.DigitButton(1)) {
         return;
     }
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     VfoInfo &vfo = s.MainVfo;
     if (s.SplitOn || vfo.RptDirection == kRptSplit || vfo.Mode != ModeFM) {
         return;
@@ -144,19 +156,19 @@ void SplitRepeater::RPTbutton_Click()
         vfo.RptDirection = kRptSimplex;
         break;
     }
-    radio_.cat.SendRptDirectionToRadio();
-    radio_.host.panelChanged();
+    cat_.SendRptDirectionToRadio();
+    host_.panelChanged();
 }
 
 void SplitRepeater::REVbutton_Click()
 {
-    if (radio_.keypad.DigitButton(2)) {
+    if (keypad_.DigitButton(2)) {
         return;
     }
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     VfoInfo &vfo = s.MainVfo;
     if (s.OperatingState == StateMR && s.MckOn) {
-        radio_.mck.DeleteCurrentMemory(); // REV during memory channel check deletes
+        mck_.DeleteCurrentMemory(); // REV during memory channel check deletes
         return;
     }
     const bool repeaterState = s.OperatingState == StateVFO || s.OperatingState == StateMR;
@@ -164,14 +176,14 @@ void SplitRepeater::REVbutton_Click()
         // The receive frequency moves onto the old transmit frequency and the shift turns
         // round, so a second REV undoes the first.
         vfo.Frequency += vfo.RptDirection == kRptPlus ? vfo.RptOffset : -vfo.RptOffset;
-        radio_.cat.SendFreqToRadioMB(vfo.Frequency);
+        cat_.SendFreqToRadioMB(vfo.Frequency);
         vfo.RptDirection = static_cast<std::int16_t>(-vfo.RptDirection);
-        radio_.cat.SendRptDirectionToRadio();
+        cat_.SendRptDirectionToRadio();
     } else {
-        radio_.host.messageBox("You must be in repeater mode before reversing can take place.",
-                               "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.messageBox("You must be in repeater mode before reversing can take place.", "Help",
+                         MsgIcon::Exclamation, MsgButtons::Ok);
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 } // namespace dorv

@@ -4,13 +4,32 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class CatLink;
+class Enablement;
+class Host;
+class Keypad;
+class Mck;
+class MemoryMode;
+class Meters;
+struct PanelState;
+class Pms;
+struct RadioState;
+class Tuning;
+class VfoOps;
 
 // SPLIT (receive on the main VFO, transmit on the sub VFO), RPT (repeater shift
 // direction, FM only) and REV (swap receive and transmit of a repeater pair).
 class SplitRepeater {
 public:
-    explicit SplitRepeater(Radio &radio) : radio_(radio) {}
+    SplitRepeater(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
+                  Meters &meters, VfoOps &vfo, Enablement &enablement, Tuning &tuning,
+                  Keypad &keypad, MemoryMode &memory, Mck &mck, Pms &pms)
+        : host_(host), state_(state), panel_(panel), link_(link), cat_(cat), meters_(meters),
+          vfo_(vfo), enablement_(enablement), tuning_(tuning), keypad_(keypad), memory_(memory),
+          mck_(mck), pms_(pms)
+    {
+    }
 
     // Split off leaves both VFOs where they were tuned during split.
     void SPLITbutton_Click();
@@ -28,7 +47,31 @@ private:
     void splitOff(bool keepVfos);
     void keepVfosAsTuned();
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
+
+    CatCommands &cat_;
+
+    Meters &meters_;
+
+    VfoOps &vfo_;
+
+    Enablement &enablement_;
+
+    Tuning &tuning_;
+
+    Keypad &keypad_;
+
+    MemoryMode &memory_;
+
+    Mck &mck_;
+
+    Pms &pms_;
     bool switching_ = false; // a split switch is waiting on the radio
 };
 

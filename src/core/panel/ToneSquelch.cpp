@@ -1,6 +1,9 @@
 #include "panel/ToneSquelch.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/Keypad.h"
 
 namespace dorv {
 
@@ -13,21 +16,21 @@ std::int16_t NextToneMode(std::int16_t toneMode)
 
 void ToneSquelch::TONEbutton_Click()
 {
-    if (radio_.keypad.DigitButton(3)) {
+    if (keypad_.DigitButton(3)) {
         return;
     }
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.SubActive) {
         // The radio operates the sub VFO while SUB is on, so the frame reaches it.
         if (s.SubVfo.Mode == ModeFM) {
             s.SubVfo.ToneMode = NextToneMode(s.SubVfo.ToneMode);
-            radio_.cat.ShowToneModeSB();
+            cat_.ShowToneModeSB();
         }
     } else if (s.MainVfo.Mode == ModeFM) {
         s.MainVfo.ToneMode = NextToneMode(s.MainVfo.ToneMode);
-        radio_.cat.SendToneModeToRadioMB();
+        cat_.SendToneModeToRadioMB();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 } // namespace dorv

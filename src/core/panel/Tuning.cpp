@@ -1,6 +1,14 @@
 #include "panel/Tuning.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "cat/Power.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -57,19 +65,22 @@ std::int64_t FloorToMultiple(std::int64_t value, std::int64_t unit)
 
 } // namespace
 
-Tuning::Tuning(Radio &radio) : radio_(radio)
+Tuning::Tuning(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
+               Meters &meters, Power &power, Enablement &enablement, MemoryMode &memory)
+    : host_(host), state_(state), panel_(panel), link_(link), cat_(cat), meters_(meters),
+      power_(power), enablement_(enablement), memory_(memory)
 {
     tmrKnob.setInterval(kJogRepeatMs);
     tmrKnob.setTickHandler([this] { tmrKnob_Timer(); });
-    radio_.link.AttachTimer(tmrKnob);
+    link_.AttachTimer(tmrKnob);
     TimerSendFreq.setInterval(kSendRepeatMs);
-    TimerSendFreq.setTickHandler([this] { radio_.power.TimerSendFreq_Timer(); });
-    radio_.link.AttachTimer(TimerSendFreq);
+    TimerSendFreq.setTickHandler([this] { power_.TimerSendFreq_Timer(); });
+    link_.AttachTimer(TimerSendFreq);
 }
 
 KnobState &Tuning::Knob(int WhichKnob)
 {
-    PanelState &p = radio_.panel;
+    PanelState &p = panel_;
     switch (WhichKnob) {
     case SubKnobNumber:
         return p.ClarKnob;
@@ -89,18 +100,18 @@ int Tuning::takeDelta(KnobState &k, int Value)
 
 bool Tuning::holdOverruled() const
 {
-    return !radio_.state.CatOn || radio_.panel.lblOnAir.Visible;
+    return !state_.CatOn || panel_.lblOnAir.Visible;
 }
 
 void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (WhichKnob < MainKnobNumber || WhichKnob > ChannelKnobNumber) {
         return;
     }
     if (Direction == Press) {
         ++knobPresses_;
-        radio_.meters.TurnOffLMeter();
+        meters_.TurnOffLMeter();
         switch (WhichKnob) {
         case MainKnobNumber:
             if (s.SubActive) {
@@ -109,14 +120,14 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
                 KnobStep = StepFromTable(s.Settings.DialStep, s.MainBand, s.MainVfo.Mode);
                 ArsPending = ArsRuleHolds(s);
             }
-            if (radio_.panel.ledFAST) {
+            if (panel_.ledFAST) {
                 KnobStep *= kFastFactor;
             }
             if (!s.ClarOn) {
                 s.MainVfo.ClarOffset = 0;
             }
             if (s.OperatingState == StateMR) {
-                radio_.panel.lblMT.Visible = true; // memory tune begins
+                panel_.lblMT.Visible = true; // memory tune begins
             }
             break;
         case SubKnobNumber:
@@ -125,7 +136,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
         case ChannelKnobNumber:
             browsing_ = s.MckOn;
             if (browsing_) {
-                radio_.host.panelChanged();
+                host_.panelChanged();
                 return; // MCK browses memories: nothing is sent, during or after
             }
             if (s.SubActive) {
@@ -137,31 +148,31 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
             break;
         }
         TimerSendFreq.setEnabled(true);
-        radio_.host.panelChanged();
+        host_.panelChanged();
         return;
     }
 
     TimerSendFreq.setEnabled(false);
     if (WhichKnob == ChannelKnobNumber && browsing_) {
         browsing_ = false;
-        radio_.meters.TurnOnLMeter();
+        meters_.TurnOnLMeter();
         return;
     }
     const unsigned presses = knobPresses_;
-    Pause(radio_.host, kReleaseWaitSeconds);
+    Pause(host_, kReleaseWaitSeconds);
     if (holdOverruled()) {
         ArsPending = false;
         return;
     }
-    radio_.cat.SendOperatedFreq();
+    cat_.SendOperatedFreq();
     if (WhichKnob == ChannelKnobNumber && !s.SubActive && s.OperatingState == StateMR) {
         if (s.currentMemoryIsSplit()) {
-            const CatLink::Sequence sequence{radio_.link};
-            radio_.cat.ToggleVFOAB();
-            radio_.cat.ToggleVFOAB();
-            radio_.cat.SplitOnToRadio();
+            const CatLink::Sequence sequence{link_};
+            cat_.ToggleVFOAB();
+            cat_.ToggleVFOAB();
+            cat_.SplitOnToRadio();
         } else if (s.SplitAtRadio) {
-            radio_.cat.SplitOffToRadio();
+            cat_.SplitOffToRadio();
         }
     }
     // A knob pressed during the wait began a gesture of its own: the meter polling and
@@ -169,7 +180,7 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
     if (knobPresses_ != presses) {
         return;
     }
-    radio_.meters.TurnOnLMeter();
+    meters_.TurnOnLMeter();
     if (WhichKnob != SubKnobNumber) {
         ArsPending = false;
     }
@@ -177,32 +188,32 @@ void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
 
 void Tuning::MainKnob_Change(int Value)
 {
-    RadioState &s = radio_.state;
-    const std::int64_t change = std::int64_t{takeDelta(radio_.panel.MainKnob, Value)} * KnobStep;
+    RadioState &s = state_;
+    const std::int64_t change = std::int64_t{takeDelta(panel_.MainKnob, Value)} * KnobStep;
     const auto &table = s.BandTable;
     if (s.SplitOn) {
         // Split: the dial always tunes the receive (main) VFO, without repeater shift.
         s.MainVfo.Frequency = WrapModular(s.MainVfo.Frequency + change, table.TuneLower[s.MainBand],
                                           table.TuneUpper[s.MainBand]);
-        radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
+        cat_.SendFreqToRadioMB(s.MainVfo.Frequency);
     } else if (s.SubActive) {
         s.SubVfo.Frequency = WrapModular(s.SubVfo.Frequency + change, table.TuneLower[s.SubBand],
                                          table.TuneUpper[s.SubBand]);
-        radio_.cat.SendFreqToRadioSB(s.SubVfo.Frequency);
+        cat_.SendFreqToRadioSB(s.SubVfo.Frequency);
     } else {
         s.MainVfo.Frequency = WrapModular(s.MainVfo.Frequency + change, table.TuneLower[s.MainBand],
                                           table.TuneUpper[s.MainBand]);
-        radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
+        cat_.SendFreqToRadioMB(s.MainVfo.Frequency);
         if (ArsPending) {
-            radio_.cat.AutoRepeaterShift();
+            cat_.AutoRepeaterShift();
         }
     }
 }
 
 void Tuning::SubKnob_Change(int Value)
 {
-    RadioState &s = radio_.state;
-    const std::int64_t change = std::int64_t{takeDelta(radio_.panel.ClarKnob, Value)} * KnobStep;
+    RadioState &s = state_;
+    const std::int64_t change = std::int64_t{takeDelta(panel_.ClarKnob, Value)} * KnobStep;
     if (!s.ClarOn) {
         return;
     }
@@ -214,17 +225,17 @@ void Tuning::SubKnob_Change(int Value)
     s.MainVfo.Frequency =
         WrapModular(s.MainVfo.Frequency + change, s.BandTable.TuneLower[s.MainBand],
                     s.BandTable.TuneUpper[s.MainBand]);
-    radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
+    cat_.SendFreqToRadioMB(s.MainVfo.Frequency);
 }
 
 void Tuning::ChannelKnob_Change(int Value)
 {
-    RadioState &s = radio_.state;
-    const PanelState &p = radio_.panel;
-    const int delta = takeDelta(radio_.panel.ChannelKnob, Value);
+    RadioState &s = state_;
+    const PanelState &p = panel_;
+    const int delta = takeDelta(panel_.ChannelKnob, Value);
 
     if ((s.OperatingState == StateMR && !p.lblMT.Visible) || s.MckOn) {
-        radio_.memory.ChannelKnobStep(delta);
+        memory_.ChannelKnobStep(delta);
         return;
     }
     if (!p.lblMT.Visible && s.OperatingState != StateVFO && s.OperatingState != StatePMS) {
@@ -243,9 +254,9 @@ void Tuning::ChannelKnob_Change(int Value)
         f = ToFreq(upper + change);
     }
     vfo.Frequency = f;
-    radio_.cat.SendOperatedFreq();
+    cat_.SendOperatedFreq();
     if (!s.SubActive && ArsPending) {
-        radio_.cat.AutoRepeaterShift();
+        cat_.AutoRepeaterShift();
     }
 }
 
@@ -277,8 +288,8 @@ Freq Tuning::RoundFreqToStep(Freq freq, Freq Step)
 
 void Tuning::ChangeTuningKnob()
 {
-    const RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    const RadioState &s = state_;
+    PanelState &p = panel_;
     bool mainOn = true, subOn = true, channelOn = true;
     if (s.KeypadEntry || !s.CatOn || p.lblOnAir.Visible || p.ledLOCK) {
         mainOn = subOn = channelOn = false;
@@ -296,7 +307,7 @@ void Tuning::ChangeTuningKnob()
     p.ClarKnob.Enabled = subOn;
     p.ChannelKnob.Enabled = channelOn;
     p.btnJogDown.Enabled = p.btnJogUp.Enabled = mainOn || s.ScanOn;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Tuning::MainKnob_MouseDown()
@@ -315,9 +326,9 @@ void Tuning::MainKnob_MouseUp()
 void Tuning::SubKnob_MouseDown()
 {
     SetupTuningKnob(SubKnobNumber, Press);
-    clarToggled_ = radio_.state.SplitOn;
+    clarToggled_ = state_.SplitOn;
     if (clarToggled_) {
-        radio_.cat.ToggleVFOAB();
+        cat_.ToggleVFOAB();
     }
 }
 
@@ -326,7 +337,7 @@ void Tuning::SubKnob_MouseUp()
     SetupTuningKnob(SubKnobNumber, Release);
     if (clarToggled_) {
         clarToggled_ = false;
-        radio_.cat.ToggleVFOAB();
+        cat_.ToggleVFOAB();
     }
 }
 
@@ -342,13 +353,13 @@ void Tuning::ChannelKnob_MouseUp()
 
 Freq Tuning::JogStep(int direction) const
 {
-    const Freq step = radio_.panel.ledFAST ? kJogStep * kFastFactor : kJogStep;
+    const Freq step = panel_.ledFAST ? kJogStep * kFastFactor : kJogStep;
     return direction < 0 ? -step : step;
 }
 
 void Tuning::jogPress(int direction)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.ScanOn) {
         return; // with SCAN armed the jog buttons start and stop the scan on click
     }
@@ -356,28 +367,28 @@ void Tuning::jogPress(int direction)
     tmrKnob.setInterval(kJogRepeatMs);
     s.ScanDirection = direction;
     s.JogHeld = true;
-    radio_.meters.TurnOffLMeter();
+    meters_.TurnOffLMeter();
     tmrKnob.setEnabled(true);
-    radio_.enablement.ToggleFunctionButtons();
+    enablement_.ToggleFunctionButtons();
 }
 
 void Tuning::jogRelease()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.ScanOn) {
         return;
     }
     s.ScanDirection = 0;
     s.JogHeld = false;
     tmrKnob.setEnabled(false);
-    radio_.enablement.ToggleFunctionButtons();
-    Pause(radio_.host, kReleaseWaitSeconds);
+    enablement_.ToggleFunctionButtons();
+    Pause(host_, kReleaseWaitSeconds);
     if (holdOverruled()) {
         return;
     }
-    radio_.cat.SendOperatedFreq();
+    cat_.SendOperatedFreq();
     if (!s.JogHeld) { // a jog pressed again during the wait keeps the meter quiet
-        radio_.meters.TurnOnLMeter();
+        meters_.TurnOnLMeter();
     }
 }
 
@@ -405,15 +416,15 @@ void Tuning::tmrKnob_Timer()
 {
     tmrKnob.setEnabled(false);
     if (!holdOverruled()) { // a held jog waits while the radio transmits
-        radio_.cat.StepFrequency();
+        cat_.StepFrequency();
     }
-    tmrKnob.setEnabled(radio_.state.JogHeld);
+    tmrKnob.setEnabled(state_.JogHeld);
 }
 
 void Tuning::FASTbutton_Click()
 {
-    radio_.panel.ledFAST = !radio_.panel.ledFAST;
-    radio_.host.panelChanged();
+    panel_.ledFAST = !panel_.ledFAST;
+    host_.panelChanged();
 }
 
 } // namespace dorv

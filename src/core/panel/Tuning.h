@@ -5,13 +5,22 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class CatLink;
+class Enablement;
+class Host;
+class MemoryMode;
+class Meters;
+struct PanelState;
+class Power;
+struct RadioState;
 struct KnobState;
 
 // The three knobs, steps and rounding, the jog buttons with auto-repeat, FAST.
 class Tuning {
 public:
-    explicit Tuning(Radio &radio);
+    Tuning(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
+           Meters &meters, Power &power, Enablement &enablement, MemoryMode &memory);
 
     enum KnobNumber { MainKnobNumber = 1, SubKnobNumber = 2, ChannelKnobNumber = 3 };
     static constexpr int Press = -1;
@@ -67,7 +76,23 @@ private:
     void jogPress(int direction);
     void jogRelease();
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
+
+    CatCommands &cat_;
+
+    Meters &meters_;
+
+    Power &power_;
+
+    Enablement &enablement_;
+
+    MemoryMode &memory_;
     bool clarToggled_ = false; // the clarifier knob's press switched the radio's VFO
     bool browsing_ = false;    // the channel knob was pressed during MCK
     unsigned knobPresses_ = 0; // knob presses so far; tells a release a new gesture began

@@ -1,8 +1,17 @@
 #include "panel/VfoOps.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
 #include "model/BandCopies.h"
+#include "model/RadioState.h"
+#include "panel/ClarLock.h"
+#include "panel/Enablement.h"
+#include "panel/PanelState.h"
+#include "panel/SplitRepeater.h"
 #include "panel/SubModeBlink.h"
+#include "panel/Tuning.h"
 
 namespace dorv {
 
@@ -23,32 +32,32 @@ void MarkNotSent(SentRecord &sent)
 
 void VfoOps::GetLastVFOindices()
 {
-    RestoreBands(radio_.state);
+    RestoreBands(state_);
 }
 
 void VfoOps::GetInfoVFOMB()
 {
-    LoadMainVfo(radio_.state);
+    LoadMainVfo(state_);
 }
 
 void VfoOps::SaveInfoVFOMB()
 {
-    SaveMainVfo(radio_.state);
+    SaveMainVfo(state_);
 }
 
 void VfoOps::GetInfoVFOSB()
 {
-    LoadSubVfo(radio_.state);
+    LoadSubVfo(state_);
 }
 
 void VfoOps::SaveInfoVFOSB()
 {
-    SaveSubVfo(radio_.state);
+    SaveSubVfo(state_);
 }
 
 void VfoOps::SwapVFOMBSB()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     BandRecord &t = s.BandTable;
     // Each VFO moves onto the other's band and takes that band's repeater offset.
     const VfoInfo oldMain = t.BandMainVfo[s.MainBand];
@@ -61,15 +70,15 @@ void VfoOps::SwapVFOMBSB()
 void VfoOps::ResetLastInfoVFO()
 {
     // The DCS entries are kept: a DCS code is re-sent only when it differs.
-    MarkNotSent(radio_.state.SentMain);
-    MarkNotSent(radio_.state.SentSub);
+    MarkNotSent(state_.SentMain);
+    MarkNotSent(state_.SentSub);
 }
 
 void VfoOps::SendInfoToRadioVFOMB(Freq freq)
 {
-    const VfoInfo &v = radio_.state.MainVfo;
-    const SentRecord &sent = radio_.state.SentMain;
-    CatCommands &cat = radio_.cat;
+    const VfoInfo &v = state_.MainVfo;
+    const SentRecord &sent = state_.SentMain;
+    CatCommands &cat = cat_;
     if (v.Mode != sent.Mode) {
         cat.SendModeToRadioMB();
     }
@@ -94,9 +103,9 @@ void VfoOps::SendInfoToRadioVFOMB(Freq freq)
 void VfoOps::SendInfoToRadioVFOSB(Freq freq)
 {
     // The radio has no repeater settings per VFO: the sub VFO's are never sent.
-    const VfoInfo &v = radio_.state.SubVfo;
-    const SentRecord &sent = radio_.state.SentSub;
-    CatCommands &cat = radio_.cat;
+    const VfoInfo &v = state_.SubVfo;
+    const SentRecord &sent = state_.SentSub;
+    CatCommands &cat = cat_;
     if (v.Mode != sent.Mode) {
         cat.SendModeToRadioSB();
     }
@@ -114,15 +123,15 @@ void VfoOps::SendInfoToRadioVFOSB(Freq freq)
 
 void VfoOps::SendSubVfoOnOtherVfo()
 {
-    const CatLink::Sequence sequence{radio_.link};
-    radio_.cat.ToggleVFOAB();
-    SendInfoToRadioVFOSB(radio_.state.SubVfo.Frequency);
-    radio_.cat.ToggleVFOAB();
+    const CatLink::Sequence sequence{link_};
+    cat_.ToggleVFOAB();
+    SendInfoToRadioVFOSB(state_.SubVfo.Frequency);
+    cat_.ToggleVFOAB();
 }
 
 void VfoOps::ABbutton_Click()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     SaveInfoVFOMB();
     SaveInfoVFOSB();
     s.BandTable.BandSubVfo[s.MainBand] = s.BandTable.BandMainVfo[s.MainBand];
@@ -134,7 +143,7 @@ void VfoOps::ABbutton_Click()
 
 void VfoOps::SWAPbutton_Click()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.OperatingState != StateVFO) {
         return;
     }
@@ -153,13 +162,13 @@ void VfoOps::SWAPbutton_Click()
 
 void VfoOps::SUBbutton_Click()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
-    Timer &blink = radio_.enablement.TimerDelay;
+    RadioState &s = state_;
+    PanelState &p = panel_;
+    Timer &blink = enablement_.TimerDelay;
     s.SubActive = !s.SubActive;
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
-    radio_.cat.ToggleVFOAB();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
+    cat_.ToggleVFOAB();
     if (s.SubActive) {
         p.LEDsub = true;
         TagSubModeLabels(p);
@@ -172,41 +181,41 @@ void VfoOps::SUBbutton_Click()
         }
         ShowTaggedSubModeLabels(p);
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void VfoOps::DisplayVFOInfo()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     p.lblCH.Visible = false;
     p.lblSKIP.Visible = false;
     if (!s.PriOn) {
         p.ledMRnumberVisible = false;
     }
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
-    radio_.meters.TurnOffLMeter();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
+    meters_.TurnOffLMeter();
     GetLastVFOindices();
     GetInfoVFOMB();
     GetInfoVFOSB();
     SendInfoToRadioVFOMB(s.MainVfo.Frequency);
     SendSubVfoOnOtherVfo();
-    radio_.meters.TurnOnLMeter();
+    meters_.TurnOnLMeter();
     UseVfoLimits(s);
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void VfoOps::ChangeToVFOfunction()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     p.lblMemoryDesc.Visible = false;
     p.lblMT.Visible = false; // memory tune ends with memory mode
     if (s.HomeActive) {
         s.HomeActive = false;
         if (s.SplitOn) {
-            radio_.split.SplitOffEndingRecall();
+            split_.SplitOffEndingRecall();
             GetInfoVFOSB();
             SendSubVfoOnOtherVfo();
         }
@@ -217,7 +226,7 @@ void VfoOps::ChangeToVFOfunction()
         p.lblTXRX.Visible = false;
     }
     if (s.ClarOn) {
-        radio_.clar.CLARbutton_Click();
+        clar_.CLARbutton_Click();
     }
     if (s.OperatingState == StatePMS) {
         SavePmsState(s);
@@ -225,7 +234,7 @@ void VfoOps::ChangeToVFOfunction()
     s.OperatingState = StateVFO;
     DisplayVFOInfo();
     if (s.SplitAtRadio) {
-        radio_.cat.SplitOffToRadio();
+        cat_.SplitOffToRadio();
     }
 }
 

@@ -4,12 +4,27 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class CatLink;
+class ClarLock;
+class Enablement;
+class Host;
+class Meters;
+struct PanelState;
+struct RadioState;
+class SplitRepeater;
+class Tuning;
 
 // Main and sub VFO: band-table copies, whole-VFO sends, A>B, A<>B, SUB, VFO state.
 class VfoOps {
 public:
-    explicit VfoOps(Radio &radio) : radio_(radio) {}
+    VfoOps(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
+           Meters &meters, Enablement &enablement, Tuning &tuning, SplitRepeater &split,
+           ClarLock &clar)
+        : host_(host), state_(state), panel_(panel), link_(link), cat_(cat), meters_(meters),
+          enablement_(enablement), tuning_(tuning), split_(split), clar_(clar)
+    {
+    }
 
     void GetLastVFOindices();
     void GetInfoVFOMB();
@@ -32,7 +47,16 @@ public:
     void SendSubVfoOnOtherVfo();
 
 private:
-    Radio &radio_;
+    Host &host_;
+    RadioState &state_;
+    PanelState &panel_;
+    CatLink &link_;
+    CatCommands &cat_;
+    Meters &meters_;
+    Enablement &enablement_;
+    Tuning &tuning_;
+    SplitRepeater &split_;
+    ClarLock &clar_;
 };
 
 } // namespace dorv

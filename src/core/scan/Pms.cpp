@@ -1,7 +1,17 @@
 #include "scan/Pms.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "host/Host.h"
 #include "model/BandCopies.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/HomeChannels.h"
+#include "panel/Keypad.h"
+#include "panel/Mck.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
 
 namespace dorv {
 
@@ -23,19 +33,19 @@ const char *const kLowerFirstText =
 
 void Pms::PMSbutton_Click()
 {
-    RadioState &s = radio_.state;
-    if (radio_.keypad.DigitButton(kPmsDigit)) {
+    RadioState &s = state_;
+    if (keypad_.DigitButton(kPmsDigit)) {
         return;
     }
     if (s.MckOn) {
         StoreLimits();
-        radio_.host.panelChanged();
+        host_.panelChanged();
         return;
     }
     // A recalled HOME channel ends first, so that entering or leaving PMS saves the
     // operator's own VFO and not the HOME channel.
     if (s.HomeActive) {
-        radio_.home.ReturnFromRecall();
+        home_.ReturnFromRecall();
     }
     if (s.OperatingState == StatePMS) {
         Leave();
@@ -43,45 +53,45 @@ void Pms::PMSbutton_Click()
         stateBeforePms_ = s.OperatingState;
         ChangeToPMSfunction();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Pms::ChangeToPMSfunction()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     p.lblMemoryDesc.Visible = false;
     if (s.OperatingState == StateVFO) {
-        radio_.vfo.SaveInfoVFOMB();
-        radio_.vfo.SaveInfoVFOSB();
+        vfo_.SaveInfoVFOMB();
+        vfo_.SaveInfoVFOSB();
     }
     s.OperatingState = StatePMS;
     p.ledMRnumber = "LU";
     p.ledMRnumberVisible = true;
     p.lblCH.Visible = false;
     GetPMSInfo();
-    radio_.vfo.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
-    radio_.enablement.ToggleFunctionButtons();
+    vfo_.SendInfoToRadioVFOMB(s.MainVfo.Frequency);
+    enablement_.ToggleFunctionButtons();
     if (s.SplitAtRadio) {
-        radio_.cat.SplitOffToRadio();
+        cat_.SplitOffToRadio();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Pms::Leave()
 {
     SavePMSInfo();
-    radio_.panel.ledMRnumberVisible = false;
+    panel_.ledMRnumberVisible = false;
     if (stateBeforePms_ == StateMR) {
-        radio_.memory.ChangeToMRfunction();
+        memory_.ChangeToMRfunction();
     } else {
-        radio_.vfo.ChangeToVFOfunction();
+        vfo_.ChangeToVFOfunction();
     }
 }
 
 void Pms::StoreLimits()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     const bool sharedBand = s.MainBand <= kLastSharedBand || s.SubBand <= kLastSharedBand;
     const char *refusal = nullptr;
     if (sharedBand && s.MainBand != s.SubBand) {
@@ -90,30 +100,30 @@ void Pms::StoreLimits()
         refusal = kLowerFirstText;
     }
     if (refusal != nullptr) {
-        radio_.host.messageBox(refusal, "PMS Limit Warning", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.messageBox(refusal, "PMS Limit Warning", MsgIcon::Exclamation, MsgButtons::Ok);
     } else {
         SavePMSInfo();
         BandRecord &t = s.BandTable;
         const int band = s.MainBand;
-        t.PmsLower[band] = radio_.tuning.RoundFreqToStep(s.MainVfo.Frequency, kLimitGrid);
-        t.PmsUpper[band] = radio_.tuning.RoundFreqToStep(s.SubVfo.Frequency, kLimitGrid);
+        t.PmsLower[band] = tuning_.RoundFreqToStep(s.MainVfo.Frequency, kLimitGrid);
+        t.PmsUpper[band] = tuning_.RoundFreqToStep(s.SubVfo.Frequency, kLimitGrid);
         // Stored while in PMS on that band, the new range holds from now on.
         if (s.OperatingState == StatePMS) {
             t.TuneLower[band] = t.PmsLower[band];
             t.TuneUpper[band] = t.PmsUpper[band];
         }
     }
-    radio_.mck.TurnOffMCK();
+    mck_.TurnOffMCK();
 }
 
 void Pms::SavePMSInfo()
 {
-    SavePmsState(radio_.state);
+    SavePmsState(state_);
 }
 
 void Pms::GetPMSInfo()
 {
-    LoadPmsState(radio_.state);
+    LoadPmsState(state_);
 }
 
 } // namespace dorv

@@ -4,13 +4,29 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class Enablement;
+class HomeChannels;
+class Host;
+class Keypad;
+class Mck;
+class MemoryMode;
+struct PanelState;
+struct RadioState;
+class Tuning;
+class VfoOps;
 
 // PMS, the third operating state: the main VFO works between the band's PMS limits, with
 // a VFO state of its own per band. The limits are stored from the panel with MCK on.
 class Pms {
 public:
-    explicit Pms(Radio &radio) : radio_(radio) {}
+    Pms(Host &host, RadioState &state, PanelState &panel, CatCommands &cat, VfoOps &vfo,
+        Enablement &enablement, Tuning &tuning, Keypad &keypad, MemoryMode &memory, Mck &mck,
+        HomeChannels &home)
+        : host_(host), state_(state), panel_(panel), cat_(cat), vfo_(vfo), enablement_(enablement),
+          tuning_(tuning), keypad_(keypad), memory_(memory), mck_(mck), home_(home)
+    {
+    }
 
     // Enters PMS, returns to the state it was entered from, or (MCK on, reached with the
     // digit key 6) stores the main band's PMS limits from the main and sub VFO.
@@ -27,7 +43,27 @@ private:
     void StoreLimits();
     void Leave();
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatCommands &cat_;
+
+    VfoOps &vfo_;
+
+    Enablement &enablement_;
+
+    Tuning &tuning_;
+
+    Keypad &keypad_;
+
+    MemoryMode &memory_;
+
+    Mck &mck_;
+
+    HomeChannels &home_;
     int stateBeforePms_ = StateVFO;
 };
 

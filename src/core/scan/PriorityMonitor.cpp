@@ -1,6 +1,17 @@
 #include "scan/PriorityMonitor.h"
 
-#include "Radio.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/HomeChannels.h"
+#include "panel/Keypad.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
+#include "scan/Pms.h"
 #include "scan/SweepGuard.h"
 
 namespace dorv {
@@ -19,62 +30,68 @@ const char *const kChannelZeroEmptyText =
 
 } // namespace
 
-PriorityMonitor::PriorityMonitor(Radio &radio) : radio_(radio)
+PriorityMonitor::PriorityMonitor(Host &host, RadioState &state, PanelState &panel, CatLink &link,
+                                 Meters &meters, VfoOps &vfo, Enablement &enablement,
+                                 Tuning &tuning, Keypad &keypad, MemoryMode &memory,
+                                 HomeChannels &home, Pms &pms)
+    : host_(host), state_(state), panel_(panel), link_(link), meters_(meters), vfo_(vfo),
+      enablement_(enablement), tuning_(tuning), keypad_(keypad), memory_(memory), home_(home),
+      pms_(pms)
 {
     TimerPriorityMonitor.setInterval(kStartIntervalMs);
     TimerPriorityMonitor.setTickHandler([this] { TimerPriorityMonitor_Timer(); });
-    radio_.link.AttachTimer(TimerPriorityMonitor);
+    link_.AttachTimer(TimerPriorityMonitor);
 }
 
 void PriorityMonitor::PRIbutton_Click()
 {
-    if (radio_.keypad.DigitButton(kPriDigit)) {
+    if (keypad_.DigitButton(kPriDigit)) {
         return;
     }
-    if (radio_.state.PriOn) {
+    if (state_.PriOn) {
         EndPriorityMonitor();
     } else {
         Start();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void PriorityMonitor::Start()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     if (TimerPriorityMonitor.interval() == 0) {
-        radio_.host.messageBox(kIntervalOffText, "Priority Monitor Interval OFF",
-                               MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.messageBox(kIntervalOffText, "Priority Monitor Interval OFF", MsgIcon::Exclamation,
+                         MsgButtons::Ok);
         return;
     }
     if (!s.Memories[0].inUse()) {
-        radio_.host.beep();
-        radio_.host.messageBox(kChannelZeroEmptyText, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.beep();
+        host_.messageBox(kChannelZeroEmptyText, "Help", MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
-    if (RefusedWhileSweeping(radio_)) {
+    if (RefusedWhileSweeping(state_, host_)) {
         return;
     }
     // A recalled HOME channel is not the operator's VFO: the recall ends before the
     // monitor saves what it returns to.
     if (s.HomeActive) {
-        radio_.home.ReturnFromRecall();
+        home_.ReturnFromRecall();
     }
     ++run_;
     checking_ = false;
     s.PriOn = true;
     s.ScanDirection = 1;
     if (s.OperatingState == StateVFO) {
-        radio_.vfo.SaveInfoVFOMB();
-        radio_.vfo.SaveInfoVFOSB();
+        vfo_.SaveInfoVFOMB();
+        vfo_.SaveInfoVFOSB();
     } else if (s.OperatingState == StatePMS) {
-        radio_.pms.SavePMSInfo();
+        pms_.SavePMSInfo();
     }
     p.ledMRnumber = "Pr";
     p.ledMRnumberVisible = true;
     p.lblCH.Visible = false;
-    radio_.enablement.ToggleFunctionButtons();
+    enablement_.ToggleFunctionButtons();
     TimerPriorityMonitor.setEnabled(true);
 }
 
@@ -82,7 +99,7 @@ void PriorityMonitor::Start()
 // between checks CurrentMemory is already the operator's.
 void PriorityMonitor::EndPriorityMonitor()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     ++run_;
     s.ScanDirection = 0;
     s.PriOn = false;
@@ -92,28 +109,28 @@ void PriorityMonitor::EndPriorityMonitor()
         if (checking_) {
             s.CurrentMemory = s.SavedMemory;
         }
-        radio_.memory.ChangeToMRfunction();
+        memory_.ChangeToMRfunction();
         break;
     case StateVFO:
-        radio_.vfo.ChangeToVFOfunction();
+        vfo_.ChangeToVFOfunction();
         break;
     case StatePMS:
-        radio_.pms.ChangeToPMSfunction();
+        pms_.ChangeToPMSfunction();
         break;
     default:
         break;
     }
     checking_ = false;
-    radio_.tuning.ChangeTuningKnob();
-    radio_.meters.TurnOnLMeter();
-    radio_.host.panelChanged();
+    tuning_.ChangeTuningKnob();
+    meters_.TurnOnLMeter();
+    host_.panelChanged();
 }
 
 void PriorityMonitor::SetTuningDuringCheck(bool enabled)
 {
-    PanelState &p = radio_.panel;
+    PanelState &p = panel_;
     if (enabled) {
-        radio_.tuning.ChangeTuningKnob();
+        tuning_.ChangeTuningKnob();
         return;
     }
     // The jog buttons tune the main VFO as the main dial does: both wait for the check.
@@ -125,42 +142,42 @@ void PriorityMonitor::SetTuningDuringCheck(bool enabled)
 
 void PriorityMonitor::TimerPriorityMonitor_Timer()
 {
-    RadioState &s = radio_.state;
-    radio_.meters.TurnOffLMeter();
+    RadioState &s = state_;
+    meters_.TurnOffLMeter();
     TimerPriorityMonitor.setEnabled(false);
     SetTuningDuringCheck(false);
     if (s.OperatingState == StateVFO) {
-        radio_.vfo.SaveInfoVFOMB();
-        radio_.vfo.SaveInfoVFOSB();
+        vfo_.SaveInfoVFOMB();
+        vfo_.SaveInfoVFOSB();
     } else if (s.OperatingState == StatePMS) {
-        radio_.pms.SavePMSInfo();
+        pms_.SavePMSInfo();
     }
     s.SavedMemory = s.CurrentMemory;
     checking_ = true;
     const unsigned run = run_;
     // From position 1 the previous memory in use is channel 0: loaded and sent.
     s.CurrentMemory = 1;
-    radio_.memory.ChangeMemory(-1);
+    memory_.ChangeMemory(-1);
     if (run != run_) {
         return; // ended while channel 0 was being sent: the ending restored the panel
     }
-    radio_.panel.lblCH.Visible = true;
-    radio_.host.panelChanged();
+    panel_.lblCH.Visible = true;
+    host_.panelChanged();
     if (!ListenOnChannelZero()) {
         return;
     }
     checking_ = false;
     ReturnToOperator();
-    radio_.panel.ledMRnumber = "Pr";
+    panel_.ledMRnumber = "Pr";
     TimerPriorityMonitor.setEnabled(true);
     SetTuningDuringCheck(true);
-    radio_.meters.TurnOnLMeter();
-    radio_.host.panelChanged();
+    meters_.TurnOnLMeter();
+    host_.panelChanged();
 }
 
 bool PriorityMonitor::ListenOnChannelZero()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     const unsigned run = run_;
     // A jog between checks may have moved the shared direction: the listening owns it now.
     s.ScanDirection = 1;
@@ -168,9 +185,9 @@ bool PriorityMonitor::ListenOnChannelZero()
     bool SendRequest = true;
     const auto monitoring = [&] { return run == run_ && s.PriOn; };
     while (monitoring() && !MoveOn) {
-        radio_.host.yield();
+        host_.yield();
         if (monitoring()) {
-            radio_.meters.ReadRxStatusMR(MoveOn, SendRequest);
+            meters_.ReadRxStatusMR(MoveOn, SendRequest);
         }
     }
     return monitoring();
@@ -178,21 +195,21 @@ bool PriorityMonitor::ListenOnChannelZero()
 
 void PriorityMonitor::ReturnToOperator()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     switch (s.OperatingState) {
     case StateVFO:
-        radio_.vfo.DisplayVFOInfo();
+        vfo_.DisplayVFOInfo();
         break;
     case StatePMS:
-        radio_.pms.ChangeToPMSfunction();
+        pms_.ChangeToPMSfunction();
         break;
     case StateMR:
         // Back to the saved position, or to the next memory in use after it.
         s.CurrentMemory = s.SavedMemory - 1;
-        radio_.memory.ChangeMemory(1);
-        radio_.panel.lblCH.Visible = false;
+        memory_.ChangeMemory(1);
+        panel_.lblCH.Visible = false;
         // The check's hold hid channel 0's description; memory state shows the memory's.
-        radio_.panel.lblMemoryDesc.Visible = true;
+        panel_.lblMemoryDesc.Visible = true;
         break;
     default:
         break;

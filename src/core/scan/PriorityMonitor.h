@@ -4,14 +4,27 @@
 
 namespace dorv {
 
-class Radio;
+class CatLink;
+class Enablement;
+class HomeChannels;
+class Host;
+class Keypad;
+class MemoryMode;
+class Meters;
+struct PanelState;
+class Pms;
+struct RadioState;
+class Tuning;
+class VfoOps;
 
 // PRI: at every tick of its timer the radio listens on memory channel 0 for a moment,
 // stays there while the channel is busy (for the pause time, or while the signal lasts
 // with the pause OFF) and then goes back to what the operator was using.
 class PriorityMonitor {
 public:
-    explicit PriorityMonitor(Radio &radio);
+    PriorityMonitor(Host &host, RadioState &state, PanelState &panel, CatLink &link, Meters &meters,
+                    VfoOps &vfo, Enablement &enablement, Tuning &tuning, Keypad &keypad,
+                    MemoryMode &memory, HomeChannels &home, Pms &pms);
 
     // Starts the monitor (channel 0 must hold a frequency) or ends it.
     void PRIbutton_Click();
@@ -31,7 +44,29 @@ private:
     void ReturnToOperator();
     void SetTuningDuringCheck(bool enabled);
 
-    Radio &radio_;
+    Host &host_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
+
+    Meters &meters_;
+
+    VfoOps &vfo_;
+
+    Enablement &enablement_;
+
+    Tuning &tuning_;
+
+    Keypad &keypad_;
+
+    MemoryMode &memory_;
+
+    HomeChannels &home_;
+
+    Pms &pms_;
     bool checking_ = false; // a check has the radio on channel 0
     unsigned run_ = 0;      // counts starts and ends, so a check can tell PRI has ended
 };

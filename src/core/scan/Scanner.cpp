@@ -1,8 +1,19 @@
 #include "scan/Scanner.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
+#include "host/SerialPort.h"
 #include "model/MemoryStore.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/Keypad.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 #include "panel/ReadoutFormat.h"
+#include "panel/Tuning.h"
+#include "panel/VfoOps.h"
 #include "scan/SweepGuard.h"
 
 namespace dorv {
@@ -27,11 +38,16 @@ bool TakesPartInScanning(const MemoryChannel &m)
 
 } // namespace
 
-Scanner::Scanner(Radio &radio) : radio_(radio)
+Scanner::Scanner(Host &host, SerialPort &port, RadioState &state, PanelState &panel, CatLink &link,
+                 CatCommands &cat, Meters &meters, VfoOps &vfo, Enablement &enablement,
+                 Tuning &tuning, Keypad &keypad, MemoryMode &memory)
+    : host_(host), port_(port), state_(state), panel_(panel), link_(link), cat_(cat),
+      meters_(meters), vfo_(vfo), enablement_(enablement), tuning_(tuning), keypad_(keypad),
+      memory_(memory)
 {
     for (Timer *timer : {&TimerScanner, &TimerScannerMR}) {
         timer->setInterval(kStartIntervalMs);
-        radio_.link.AttachTimer(*timer);
+        link_.AttachTimer(*timer);
     }
     TimerScanner.setTickHandler([this] { TimerScanner_Timer(); });
     TimerScannerMR.setTickHandler([this] { TimerScannerMR_Timer(); });
@@ -39,8 +55,8 @@ Scanner::Scanner(Radio &radio) : radio_(radio)
 
 void Scanner::SCANbutton_Click()
 {
-    RadioState &s = radio_.state;
-    if (radio_.keypad.DigitButton(kScanDigit)) {
+    RadioState &s = state_;
+    if (keypad_.DigitButton(kScanDigit)) {
         return;
     }
     if (s.OperatingState == StateMR && s.MckOn) {
@@ -51,37 +67,37 @@ void Scanner::SCANbutton_Click()
     // (manager SAVE, File > Open, a delete in MCK).
     if (s.ScanOn) {
         Disarm();
-        radio_.host.panelChanged();
+        host_.panelChanged();
         return;
     }
     const bool scannable = s.OperatingState == StateVFO || s.OperatingState == StatePMS ||
                            (s.OperatingState == StateMR && s.MemoryCount > 1);
     if (scannable) {
         Arm();
-        radio_.host.panelChanged();
+        host_.panelChanged();
     }
 }
 
 void Scanner::ToggleSkip()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     MemoryChannel &m = s.Memories[s.CurrentMemory];
     m.Skip = !m.Skip;
-    radio_.panel.lblSKIP.Visible = m.Skip;
+    panel_.lblSKIP.Visible = m.Skip;
     s.MemoryDirty = true;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Scanner::Arm()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     if (TimerScanner.interval() == 0) {
-        radio_.host.messageBox(kIntervalOffText, "Scan Interval OFF", MsgIcon::Exclamation,
-                               MsgButtons::Ok);
+        host_.messageBox(kIntervalOffText, "Scan Interval OFF", MsgIcon::Exclamation,
+                         MsgButtons::Ok);
         return;
     }
-    if (RefusedWhileSweeping(radio_)) {
+    if (RefusedWhileSweeping(state_, host_)) {
         return;
     }
     if (s.OperatingState == StateMR) {
@@ -90,15 +106,15 @@ void Scanner::Arm()
     s.ScanOn = true;
     p.lblSCAN.Visible = true;
     s.ScanDirection = 0;
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
     StartScan(1);
 }
 
 void Scanner::Disarm()
 {
-    RadioState &s = radio_.state;
-    PanelState &p = radio_.panel;
+    RadioState &s = state_;
+    PanelState &p = panel_;
     s.ScanOn = false;
     p.lblSCAN.Visible = false;
     p.lblBusy.Visible = false;
@@ -106,12 +122,12 @@ void Scanner::Disarm()
     if (s.OperatingState == StateMR) {
         p.lblMemoryDesc.Visible = true;
         if (s.currentMemoryIsSplit()) {
-            radio_.vfo.SendSubVfoOnOtherVfo();
+            vfo_.SendSubVfoOnOtherVfo();
         }
     }
-    radio_.meters.TurnOnLMeter();
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.tuning.ChangeTuningKnob();
+    meters_.TurnOnLMeter();
+    enablement_.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
 }
 
 void Scanner::btnJogUp_Click()
@@ -127,25 +143,25 @@ void Scanner::btnJogDown_Click()
 // Without SCAN armed the jog buttons tune on press and release; a click does nothing more.
 void Scanner::JogClick(int direction)
 {
-    if (!radio_.state.ScanOn) {
+    if (!state_.ScanOn) {
         return;
     }
-    if (radio_.state.ScanDirection == 0) {
+    if (state_.ScanDirection == 0) {
         StartScan(direction);
     } else {
         StopScan();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Scanner::StartScan(int direction)
 {
-    RadioState &s = radio_.state;
-    radio_.meters.TurnOffLMeter();
-    radio_.port.discardInput();
+    RadioState &s = state_;
+    meters_.TurnOffLMeter();
+    port_.discardInput();
     s.ScanDirection = direction;
-    radio_.tuning.ChangeTuningKnob();
-    radio_.enablement.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
     if (s.OperatingState == StateMR) {
         ++run_;
         if (ChangeMemoryScanning(direction)) {
@@ -157,35 +173,35 @@ void Scanner::StartScan(int direction)
                           ? kSidebandScanStep
                           : s.Settings.ChannelStep[s.MainBand][s.MainVfo.Mode];
     s.ScanStep = direction < 0 ? -step : step;
-    s.MainVfo.Frequency = radio_.tuning.RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
+    s.MainVfo.Frequency = tuning_.RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
     StartVfoStepping();
 }
 
 void Scanner::StopScan()
 {
     StopStepping();
-    if (radio_.state.OperatingState == StateMR) {
+    if (state_.OperatingState == StateMR) {
         RestoreMemorySplit();
     }
-    radio_.tuning.ChangeTuningKnob();
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.port.discardInput();
-    radio_.meters.TurnOnLMeter();
+    tuning_.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
+    port_.discardInput();
+    meters_.TurnOnLMeter();
 }
 
 void Scanner::RestoreMemorySplit()
 {
-    if (radio_.state.currentMemoryIsSplit()) {
-        radio_.vfo.SendSubVfoOnOtherVfo();
-    } else if (radio_.state.SplitAtRadio) {
-        radio_.cat.SplitOffToRadio();
+    if (state_.currentMemoryIsSplit()) {
+        vfo_.SendSubVfoOnOtherVfo();
+    } else if (state_.SplitAtRadio) {
+        cat_.SplitOffToRadio();
     }
 }
 
 void Scanner::StartVfoStepping()
 {
     ++run_;
-    radio_.cat.StepFrequency();
+    cat_.StepFrequency();
     TimerScanner.setEnabled(true);
 }
 
@@ -194,14 +210,14 @@ void Scanner::StopStepping()
     ++run_;
     TimerScanner.setEnabled(false);
     TimerScannerMR.setEnabled(false);
-    radio_.state.ScanDirection = 0;
+    state_.ScanDirection = 0;
 }
 
 template <typename Check, typename Step> void Scanner::RunTick(Timer &timer, Check check, Step step)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     timer.setEnabled(false);
-    radio_.port.discardInput();
+    port_.discardInput();
     const unsigned run = run_;
     bool MoveOn = false;
     bool SendRequest = true;
@@ -212,10 +228,10 @@ template <typename Check, typename Step> void Scanner::RunTick(Timer &timer, Che
             if (step()) {
                 timer.setEnabled(true);
             }
-            radio_.host.panelChanged();
+            host_.panelChanged();
             return;
         }
-        radio_.host.yield();
+        host_.yield();
         if (running()) {
             check(MoveOn, SendRequest);
         }
@@ -227,10 +243,10 @@ void Scanner::TimerScanner_Timer()
     RunTick(
         TimerScanner,
         [this](bool &MoveOn, bool &SendRequest) {
-            radio_.meters.ReadRxStatusSearch(MoveOn, SendRequest);
+            meters_.ReadRxStatusSearch(MoveOn, SendRequest);
         },
         [this] {
-            radio_.cat.StepFrequency();
+            cat_.StepFrequency();
             return true;
         });
 }
@@ -239,28 +255,26 @@ void Scanner::TimerScannerMR_Timer()
 {
     RunTick(
         TimerScannerMR,
-        [this](bool &MoveOn, bool &SendRequest) {
-            radio_.meters.ReadRxStatusMR(MoveOn, SendRequest);
-        },
-        [this] { return ChangeMemoryScanning(radio_.state.ScanDirection); });
+        [this](bool &MoveOn, bool &SendRequest) { meters_.ReadRxStatusMR(MoveOn, SendRequest); },
+        [this] { return ChangeMemoryScanning(state_.ScanDirection); });
 }
 
 bool Scanner::ChangeMemoryScanning(int Direction)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     // One full round at most: with no memory to scan the search ends where it began.
     for (int tried = 0; tried < kMemoryCount; ++tried) {
         s.CurrentMemory = WrapChannel(s.CurrentMemory, Direction);
         if (TakesPartInScanning(s.Memories[s.CurrentMemory])) {
-            radio_.panel.ledMRnumber = FormatChannel(s.CurrentMemory);
-            radio_.panel.lblMT.Visible = false; // each memory as stored
-            radio_.memory.GetMemoryInfo();
+            panel_.ledMRnumber = FormatChannel(s.CurrentMemory);
+            panel_.lblMT.Visible = false; // each memory as stored
+            memory_.GetMemoryInfo();
             return true;
         }
-        radio_.host.yield();
+        host_.yield();
     }
     Disarm();
-    radio_.host.messageBox(kNothingToScanText, "Memory Scan", MsgIcon::Exclamation, MsgButtons::Ok);
+    host_.messageBox(kNothingToScanText, "Memory Scan", MsgIcon::Exclamation, MsgButtons::Ok);
     return false;
 }
 

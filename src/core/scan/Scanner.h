@@ -4,14 +4,27 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class CatLink;
+class Enablement;
+class Host;
+class Keypad;
+class MemoryMode;
+class Meters;
+struct PanelState;
+struct RadioState;
+class SerialPort;
+class Tuning;
+class VfoOps;
 
 // SCAN: the VFO scan through the tuning range and the memory scan through the memory
 // channels, each one step per tick of its timer, holding on busy channels. The VFO scan's
 // stepping also carries SEARCH.
 class Scanner {
 public:
-    explicit Scanner(Radio &radio);
+    Scanner(Host &host, SerialPort &port, RadioState &state, PanelState &panel, CatLink &link,
+            CatCommands &cat, Meters &meters, VfoOps &vfo, Enablement &enablement, Tuning &tuning,
+            Keypad &keypad, MemoryMode &memory);
 
     // Arms SCAN and starts upward, or disarms it. In memory state with MCK on it toggles
     // the skip flag of the channel shown instead.
@@ -51,7 +64,29 @@ private:
     void RestoreMemorySplit();
     void ToggleSkip();
 
-    Radio &radio_;
+    Host &host_;
+
+    SerialPort &port_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
+
+    CatCommands &cat_;
+
+    Meters &meters_;
+
+    VfoOps &vfo_;
+
+    Enablement &enablement_;
+
+    Tuning &tuning_;
+
+    Keypad &keypad_;
+
+    MemoryMode &memory_;
     unsigned run_ = 0; // counts starts and stops, so a tick can tell its run has ended
 };
 

@@ -1,6 +1,13 @@
 #include "scan/Search.h"
 
-#include "Radio.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
+#include "host/SerialPort.h"
+#include "model/RadioState.h"
+#include "panel/Enablement.h"
+#include "panel/PanelState.h"
+#include "panel/Tuning.h"
+#include "scan/Scanner.h"
 #include "scan/SweepGuard.h"
 
 namespace dorv {
@@ -11,45 +18,45 @@ const char *const kFmOnlyText = "The search function can only be activated while
 
 void Search::SEARCHbutton_Click()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.SearchOn) {
         Stop();
     } else if (s.MainVfo.Mode == ModeFM) {
-        if (!RefusedWhileSweeping(radio_)) {
+        if (!RefusedWhileSweeping(state_, host_)) {
             Start();
         }
     } else {
-        radio_.host.messageBox(kFmOnlyText, "Search Function Warning", MsgIcon::Exclamation,
-                               MsgButtons::Ok);
+        host_.messageBox(kFmOnlyText, "Search Function Warning", MsgIcon::Exclamation,
+                         MsgButtons::Ok);
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void Search::Start()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     s.SearchOn = true;
-    radio_.panel.lblSEARCH.Visible = true;
-    radio_.meters.TurnOffLMeter();
-    radio_.port.discardInput();
+    panel_.lblSEARCH.Visible = true;
+    meters_.TurnOffLMeter();
+    port_.discardInput();
     s.ScanDirection = 1; // a search always runs upward
-    radio_.tuning.ChangeTuningKnob();
-    radio_.enablement.ToggleFunctionButtons();
+    tuning_.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
     s.ScanStep = s.Settings.ChannelStep[s.MainBand][s.MainVfo.Mode];
-    s.MainVfo.Frequency = radio_.tuning.RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
-    radio_.scan.StartVfoStepping();
+    s.MainVfo.Frequency = tuning_.RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
+    scan_.StartVfoStepping();
 }
 
 void Search::Stop()
 {
-    RadioState &s = radio_.state;
-    radio_.scan.StopStepping();
+    RadioState &s = state_;
+    scan_.StopStepping();
     s.SearchOn = false;
-    radio_.panel.lblSEARCH.Visible = false;
-    radio_.tuning.ChangeTuningKnob();
-    radio_.enablement.ToggleFunctionButtons();
-    radio_.port.discardInput();
-    radio_.meters.TurnOnLMeter();
+    panel_.lblSEARCH.Visible = false;
+    tuning_.ChangeTuningKnob();
+    enablement_.ToggleFunctionButtons();
+    port_.discardInput();
+    meters_.TurnOnLMeter();
 }
 
 } // namespace dorv

@@ -2,13 +2,25 @@
 
 namespace dorv {
 
-class Radio;
+class Enablement;
+class Host;
+class Meters;
+struct PanelState;
+struct RadioState;
+class Scanner;
+class SerialPort;
+class Tuning;
 
 // SEARCH: an upward VFO scan through the tuning range (the PMS range in PMS state) that
 // stores every centred FM signal it passes into a free memory and never stops on one.
 class Search {
 public:
-    explicit Search(Radio &radio) : radio_(radio) {}
+    Search(Host &host, SerialPort &port, RadioState &state, PanelState &panel, Meters &meters,
+           Enablement &enablement, Tuning &tuning, Scanner &scan)
+        : host_(host), port_(port), state_(state), panel_(panel), meters_(meters),
+          enablement_(enablement), tuning_(tuning), scan_(scan)
+    {
+    }
 
     // Starts the search in FM (a warning in any other mode) or stops it.
     void SEARCHbutton_Click();
@@ -17,7 +29,21 @@ private:
     void Start();
     void Stop();
 
-    Radio &radio_;
+    Host &host_;
+
+    SerialPort &port_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    Meters &meters_;
+
+    Enablement &enablement_;
+
+    Tuning &tuning_;
+
+    Scanner &scan_;
 };
 
 } // namespace dorv

@@ -1,6 +1,7 @@
 #include "scan/SweepGuard.h"
 
-#include "Radio.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
 
 namespace dorv {
 
@@ -9,13 +10,13 @@ const char *const kSweepingText =
     "The band scope is sweeping. Press STOP on the band scope before starting this function.";
 } // namespace
 
-bool RefusedWhileSweeping(Radio &radio)
+bool RefusedWhileSweeping(const RadioState &state, Host &host)
 {
-    if (!radio.state.ScopeSweeping) {
+    if (!state.ScopeSweeping) {
         return false;
     }
-    radio.host.beep();
-    radio.host.messageBox(kSweepingText, "Band Scope", MsgIcon::Exclamation, MsgButtons::Ok);
+    host.beep();
+    host.messageBox(kSweepingText, "Band Scope", MsgIcon::Exclamation, MsgButtons::Ok);
     return true;
 }
 

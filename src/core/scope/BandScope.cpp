@@ -1,6 +1,12 @@
 #include "scope/BandScope.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
+#include "host/SerialPort.h"
+#include "model/RadioState.h"
+#include "panel/PanelState.h"
 #include "panel/ReadoutFormat.h"
 #include "scope/ScopeChart.h"
 #include "scope/ScopeMenuChoices.h"
@@ -9,17 +15,20 @@
 
 namespace dorv {
 
-BandScope::BandScope(Radio &radio) : radio_(radio)
+BandScope::BandScope(Host &host, SerialPort &port, const std::string &dataDir, RadioState &state,
+                     PanelState &panel, CatLink &link, CatCommands &cat, Meters &meters)
+    : host_(host), port_(port), dataDir_(dataDir), state_(state), panel_(panel), link_(link),
+      cat_(cat), meters_(meters)
 {
     TimerScope.setInterval(kScopeSpeedChoices[0].IntervalMs);
     TimerScope.setTickHandler([this] { TimerScope_Timer(); });
-    radio_.link.AttachTimer(TimerScope);
+    link_.AttachTimer(TimerScope);
     BuildMenus();
 }
 
 ScopeWindowState &BandScope::view()
 {
-    return radio_.panel.frmBandScope;
+    return panel_.frmBandScope;
 }
 
 void BandScope::SCOPEbutton_Click()
@@ -28,7 +37,7 @@ void BandScope::SCOPEbutton_Click()
         Form_Load();
         view().Visible = true;
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void BandScope::Form_Load()
@@ -40,7 +49,7 @@ void BandScope::Form_Load()
     v.CompletedSweeps = 0;
     v.stripScope.Samples.clear();
     v.stripScope.Previous.clear();
-    ScopeCentre = radio_.state.MainVfo.Frequency;
+    ScopeCentre = state_.MainVfo.Frequency;
     v.txtCentre = FormatFrequency(ScopeCentre);
     OpenScopeSettingsFile();
     listSteps_Click(kScopeStepAtLoad);
@@ -57,29 +66,29 @@ void BandScope::Form_Unload()
     }
     view().Visible = false;
     view().NotAnswering = false;
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 bool BandScope::Sweeping() const
 {
-    return radio_.state.ScopeSweeping;
+    return state_.ScopeSweeping;
 }
 
 // The meter polls only while the link is on; the link may have gone off while the
 // window was open.
 void BandScope::TurnOnMeterIfLinked()
 {
-    if (radio_.state.CatOn) {
-        radio_.meters.TurnOnLMeter();
+    if (state_.CatOn) {
+        meters_.TurnOnLMeter();
     }
 }
 
 void BandScope::SSCommand1_Click()
 {
-    ScopeCentre = radio_.state.MainVfo.Frequency;
+    ScopeCentre = state_.MainVfo.Frequency;
     view().txtCentre = FormatFrequency(ScopeCentre);
     ChangeXScale();
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void BandScope::listScanWidth_Click(int Index)
@@ -89,7 +98,7 @@ void BandScope::listScanWidth_Click(int Index)
     }
     view().listScanWidth = Index;
     ChangeXScale();
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void BandScope::listSteps_Click(int Index)
@@ -106,7 +115,7 @@ void BandScope::ChangeXScale()
     const Freq width = kScopeWidths[v.listScanWidth].Value;
     ScopeStart = ScopeCentre - width;
     ScopeEnd = ScopeCentre + width;
-    radio_.state.MainVfo.Frequency = ScopeStart;
+    state_.MainVfo.Frequency = ScopeStart;
     v.stripScope.Origin = ScopeStart / 100;
     v.txtCurrent = FormatFrequency(ScopeStart);
     v.stripScope.Marker = ScopeStart / 100.0;
@@ -131,9 +140,9 @@ void BandScope::stripScope_PointSelected(double kHz)
     const auto freq = static_cast<Freq>(std::lround(kHz * 100.0));
     view().txtCurrent = FormatFrequency(freq);
     view().stripScope.Marker = freq / 100.0; // the dashed line follows the main VFO
-    radio_.state.MainVfo.Frequency = freq;
-    radio_.cat.SendFreqToRadioMB(freq);
-    radio_.host.panelChanged();
+    state_.MainVfo.Frequency = freq;
+    cat_.SendFreqToRadioMB(freq);
+    host_.panelChanged();
 }
 
 } // namespace dorv

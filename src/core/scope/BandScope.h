@@ -10,7 +10,13 @@
 
 namespace dorv {
 
-class Radio;
+class CatCommands;
+class CatLink;
+class Host;
+class Meters;
+struct PanelState;
+struct RadioState;
+class SerialPort;
 
 // The band scope window frmBandScope: it steps the main VFO across a range around a centre
 // frequency, reads the receiver status at each step and plots the S values on its chart.
@@ -18,7 +24,8 @@ class Radio;
 // yielding, so STOP, the chart and the main window keep working during the wait.
 class BandScope {
 public:
-    explicit BandScope(Radio &radio);
+    BandScope(Host &host, SerialPort &port, const std::string &dataDir, RadioState &state,
+              PanelState &panel, CatLink &link, CatCommands &cat, Meters &meters);
 
     // The main window's SCOPE button: loads the window unless it is open, and shows it.
     void SCOPEbutton_Click();
@@ -92,7 +99,21 @@ private:
     std::filesystem::path SettingsFile() const;
     void BuildMenus();
 
-    Radio &radio_;
+    Host &host_;
+
+    SerialPort &port_;
+
+    const std::string &dataDir_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
+
+    CatCommands &cat_;
+
+    Meters &meters_;
     bool ScopeStatusIn = false;
     bool ScopeSendRequest = false;
     double requestTime_ = 0; // host time the pending status request was written

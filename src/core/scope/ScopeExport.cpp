@@ -1,7 +1,13 @@
 #include "scope/ScopeExport.h"
 
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
+#include "host/SerialPort.h"
+#include "model/RadioState.h"
 #include "model/files/FileStore.h"
+#include "panel/PanelState.h"
 #include "scope/BandScope.h"
 
 #include <chrono>
@@ -37,19 +43,18 @@ std::string ReadingsCsv(const ScopeSweep &sweep)
 
 bool BandScope::ExportReadings(const std::string &path)
 {
-    const ScopeWindowState &v = radio_.panel.frmBandScope;
+    const ScopeWindowState &v = panel_.frmBandScope;
     if (v.Waterfall.empty()) {
-        radio_.host.messageBox("No sweep has been completed yet, so there are no readings to "
-                               "export. Press START and wait for the sweep to end.",
-                               kExportTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.messageBox("No sweep has been completed yet, so there are no readings to "
+                         "export. Press START and wait for the sweep to end.",
+                         kExportTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
     const std::string csv = ReadingsCsv(v.Waterfall.front());
     std::string error;
     if (!ReplaceWholeFile(path, Bytes(csv.begin(), csv.end()), error)) {
-        radio_.host.messageBox("Error encountered while trying to save file " + path + ". " +
-                                   error + ".",
-                               kExportTitle, MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.messageBox("Error encountered while trying to save file " + path + ". " + error + ".",
+                         kExportTitle, MsgIcon::Exclamation, MsgButtons::Ok);
         return false;
     }
     return true;

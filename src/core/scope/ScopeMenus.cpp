@@ -1,5 +1,11 @@
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
+#include "host/SerialPort.h"
+#include "model/RadioState.h"
 #include "model/files/FileStore.h"
+#include "panel/PanelState.h"
 #include "scope/BandScope.h"
 #include "scope/ScopeMenuChoices.h"
 
@@ -67,7 +73,7 @@ void BandScope::mnuFileArray_Click(int Index)
         SaveScopeSettingsFile();
         Form_Unload();
     } else if (Index == ScopeFileExportReadings) {
-        const auto path = radio_.host.saveFileDialog(
+        const auto path = host_.saveFileDialog(
             {"Export Readings", "CSV Files (*.csv)|*.csv|All Files (*.*)|*.*", "", "csv"});
         if (path) {
             ExportReadings(*path);
@@ -143,21 +149,21 @@ void BandScope::mnuColorFillArray_Click(int Index)
 void BandScope::mnuHelpArray_Click(int Index)
 {
     if (Index == ScopeHelpContents) {
-        if (!radio_.host.showHelp(kHelpFile)) {
-            radio_.host.messageBox(std::string("The help file ") + kHelpFile +
-                                       " could not be shown. It is kept in the program's "
-                                       "directory; open it there with a web browser.",
-                                   "Help", MsgIcon::Exclamation, MsgButtons::Ok);
+        if (!host_.showHelp(kHelpFile)) {
+            host_.messageBox(std::string("The help file ") + kHelpFile +
+                                 " could not be shown. It is kept in the program's "
+                                 "directory; open it there with a web browser.",
+                             "Help", MsgIcon::Exclamation, MsgButtons::Ok);
         }
     } else if (Index == ScopeHelpAbout) {
-        radio_.panel.frmAboutVisible = true;
+        panel_.frmAboutVisible = true;
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 std::filesystem::path BandScope::SettingsFile() const
 {
-    return std::filesystem::path(radio_.dataDir) / kScopeFileName;
+    return std::filesystem::path(dataDir_) / kScopeFileName;
 }
 
 void BandScope::OpenScopeSettingsFile()
@@ -165,18 +171,18 @@ void BandScope::OpenScopeSettingsFile()
     Bytes bytes;
     std::string error;
     if (!ReadRecords(SettingsFile(), kScopeSettingsRecordSize, bytes, error)) {
-        radio_.host.messageBox(
-            "Error encountered while trying to open file BANDSCOPE.DORV. " + error + ".",
-            "Open Band Scope Settings File", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.messageBox("Error encountered while trying to open file BANDSCOPE.DORV. " + error +
+                             ".",
+                         "Open Band Scope Settings File", MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     ScopeSettings = DecodeScopeSettings(bytes);
     if (ScopeSettings.Valid == 0) {
         ScopeSettings = ScopeSettingsRecord{};
-        radio_.host.messageBox("The band scope settings file does NOT exist in the program "
-                               "directory, or it is corrupted. A default settings file will be "
-                               "created.",
-                               "Open Scope Settings File", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.messageBox("The band scope settings file does NOT exist in the program "
+                         "directory, or it is corrupted. A default settings file will be "
+                         "created.",
+                         "Open Scope Settings File", MsgIcon::Exclamation, MsgButtons::Ok);
         SaveScopeSettingsFile();
     }
     ClampScopeSettings(ScopeSettings);
@@ -195,7 +201,7 @@ bool BandScope::SaveScopeSettingsFile()
 {
     std::string error;
     if (!ReplaceRecords(SettingsFile(), EncodeScopeSettings(ScopeSettings), error)) {
-        radio_.host.messageBox(
+        host_.messageBox(
             "Error encountered while trying to save file BANDSCOPE.DORV." + error + ".",
             "Save Band Scope Settings File", MsgIcon::Exclamation, MsgButtons::OkCancel);
         return false;

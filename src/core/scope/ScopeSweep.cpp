@@ -1,4 +1,10 @@
-#include "Radio.h"
+#include "cat/CatCommands.h"
+#include "cat/CatLink.h"
+#include "cat/Meters.h"
+#include "host/Host.h"
+#include "host/SerialPort.h"
+#include "model/RadioState.h"
+#include "panel/PanelState.h"
 #include "panel/ReadoutFormat.h"
 #include "scope/BandScope.h"
 #include "scope/ScopeChart.h"
@@ -22,24 +28,24 @@ void BandScope::cmdSCAN_Click()
     } else {
         StartSweep();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 // Both would retune the radio and take each other's status replies: a sweep waits until
 // the panel's scan, search or priority monitor has ended.
 void BandScope::StartSweep()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (s.ScanOn || s.SearchOn || s.PriOn) {
-        radio_.host.beep();
-        radio_.host.messageBox(kPanelBusyText, "Band Scope", MsgIcon::Exclamation, MsgButtons::Ok);
+        host_.beep();
+        host_.messageBox(kPanelBusyText, "Band Scope", MsgIcon::Exclamation, MsgButtons::Ok);
         return;
     }
     view().cmdSCAN = "STOP";
-    radio_.meters.TurnOffLMeter();
+    meters_.TurnOffLMeter();
     ChangeScanStep();
     s.MainVfo.Frequency = ScopeStart;
-    radio_.cat.SendFreqToRadioMB(s.MainVfo.Frequency);
+    cat_.SendFreqToRadioMB(s.MainVfo.Frequency);
     ShowCurrent(s.MainVfo.Frequency);
     RestartChart();
     sweep_ = {};
@@ -52,7 +58,7 @@ void BandScope::StopSweep()
 {
     view().cmdSCAN = "START";
     view().NotAnswering = false;
-    radio_.state.ScopeSweeping = false;
+    state_.ScopeSweeping = false;
     ++sweepGeneration_;
     TimerScope.setEnabled(false);
     TurnOnMeterIfLinked();
@@ -67,26 +73,26 @@ void BandScope::RestartChart()
 
 void BandScope::TimerScope_Timer()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     TimerScope.setEnabled(false);
     // A link switched off ends the sweep: nothing answers any more.
     if (!s.CatOn) {
         StopSweep();
-        radio_.host.panelChanged();
+        host_.panelChanged();
         return;
     }
-    radio_.port.discardInput();
+    port_.discardInput();
     ScopeStatusIn = false;
     ScopeSendRequest = true;
     const unsigned generation = sweepGeneration_;
     while (!ScopeStatusIn) {
-        radio_.host.yield();
+        host_.yield();
         if (generation != sweepGeneration_) {
             return;
         }
         if (!s.CatOn) {
             StopSweep();
-            radio_.host.panelChanged();
+            host_.panelChanged();
             return;
         }
         ReadRxStatusScope();
@@ -107,20 +113,20 @@ void BandScope::TimerScope_Timer()
         ShowCurrent(s.MainVfo.Frequency);
         StopSweep();
     }
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 bool BandScope::StepSweep()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     const Freq next = s.MainVfo.Frequency + ScopeStep;
     if (next >= s.BandTable.TuneUpper[s.MainBand]) {
         return false;
     }
     s.MainVfo.Frequency = next;
-    radio_.cat.SendFreqToRadioMB(next);
+    cat_.SendFreqToRadioMB(next);
     if (ArsRuleHolds(s)) {
-        radio_.cat.AutoRepeaterShift();
+        cat_.AutoRepeaterShift();
     }
     return true;
 }
@@ -130,33 +136,33 @@ void BandScope::ReadRxStatusScope()
     ScopeWindowState &v = view();
     if (ScopeSendRequest) {
         // Whatever waits now came before the request and is not its reply.
-        radio_.port.discardInput();
-        radio_.link.write(MakeFrame(Opcode::RxStatus));
+        port_.discardInput();
+        link_.write(MakeFrame(Opcode::RxStatus));
         ScopeSendRequest = false;
-        requestTime_ = radio_.host.now();
+        requestTime_ = host_.now();
     }
-    if (radio_.port.bytesAvailable() == 0) {
-        if (!v.NotAnswering && radio_.host.now() - requestTime_ >= kSilentSeconds) {
+    if (port_.bytesAvailable() == 0) {
+        if (!v.NotAnswering && host_.now() - requestTime_ >= kSilentSeconds) {
             v.NotAnswering = true;
-            radio_.host.panelChanged();
+            host_.panelChanged();
         }
         return;
     }
-    const Bytes reply = radio_.port.read(1);
-    radio_.port.discardInput();
+    const Bytes reply = port_.read(1);
+    port_.discardInput();
     const int S = reply.empty() ? 0 : reply.front() & kSValueMask;
     ScopeStatusIn = true;
     ScopeSendRequest = true;
     v.NotAnswering = false;
 
-    const Freq freq = radio_.state.MainVfo.Frequency;
+    const Freq freq = state_.MainVfo.Frequency;
     v.txtCurrent = FormatFrequency(freq);
     ScopeChartState &chart = v.stripScope;
     ChartSetPosition(chart, freq / 100.0);
     ChartAddSample(chart, {freq, S});
     chart.Marker = freq / 100.0;
     sweep_.Readings.push_back({freq, S});
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void BandScope::FinishSweep()

@@ -12,7 +12,7 @@ LinkStatusField::LinkStatusField(QWidget *parent) : QLabel(parent)
 
 void LinkStatusField::render(Radio &radio, const QString &device)
 {
-    radio.panel.LinkStatus = LinkStatusText(radio, device.toStdString());
+    radio.panel.LinkStatus = LinkStatusText(radio.state, device.toStdString());
     const QString text = QString::fromStdString(radio.panel.LinkStatus);
     if (text != this->text()) {
         setText(text);

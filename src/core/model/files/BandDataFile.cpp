@@ -1,9 +1,15 @@
-#include "Radio.h"
+#include "app/DisplayLayout.h"
+#include "app/UpdateIntervals.h"
+#include "cat/CatLink.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
 #include "model/files/BandDefaults.h"
 #include "model/files/DataFiles.h"
 #include "model/files/FileStore.h"
 #include "model/files/IndexRanges.h"
 #include "model/files/RecordCodec.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 
 namespace dorv {
 
@@ -14,7 +20,7 @@ constexpr const char *kBandFileTitle = "Open Band Info File";
 
 void DataFiles::OpenBandDataFile()
 {
-    BandRecord &table = radio_.state.BandTable;
+    BandRecord &table = state_.BandTable;
     Bytes bytes;
     std::string error;
     if (!ReadRecords(DataFile(kBandFileName), kBandRecordSize, bytes, error)) {
@@ -39,7 +45,7 @@ void DataFiles::OpenBandDataFile()
 bool DataFiles::SaveBandDataFile()
 {
     std::string error;
-    if (!ReplaceRecords(DataFile(kBandFileName), EncodeBandRecord(radio_.state.BandTable), error)) {
+    if (!ReplaceRecords(DataFile(kBandFileName), EncodeBandRecord(state_.BandTable), error)) {
         Complain("Error encountered while trying to save file BANDINFO.DORV." + error + ".",
                  "Save Band Info File", MsgButtons::OkCancel);
         return false;

@@ -1,8 +1,14 @@
 #include "model/files/DataFiles.h"
 
-#include "Radio.h"
+#include "app/DisplayLayout.h"
+#include "app/UpdateIntervals.h"
 #include "app/Version.h"
+#include "cat/CatLink.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
 #include "model/files/Cp1252.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 
 namespace dorv {
 
@@ -21,28 +27,28 @@ std::string Trim(const std::string &text)
 
 std::filesystem::path DataFiles::DataFile(const char *name) const
 {
-    return std::filesystem::path(radio_.dataDir) / name;
+    return std::filesystem::path(dataDir_) / name;
 }
 
 void DataFiles::SaveSessionFiles()
 {
-    SettingsRecord &settings = radio_.state.Settings;
+    SettingsRecord &settings = state_.Settings;
     SaveBandDataFile();
-    settings.WindowTop = radio_.panel.WindowTop;
-    settings.WindowLeft = radio_.panel.WindowLeft;
+    settings.WindowTop = panel_.WindowTop;
+    settings.WindowLeft = panel_.WindowLeft;
     SaveSettingsFile();
     SaveHomeFile();
 }
 
 void DataFiles::Complain(const std::string &text, const std::string &title, MsgButtons buttons)
 {
-    radio_.host.messageBox(text, title, MsgIcon::Exclamation, buttons);
+    host_.messageBox(text, title, MsgIcon::Exclamation, buttons);
 }
 
 // The stored path, up to a NUL byte (a zeroed field holds no path), without blanks.
 std::string DataFiles::LastMemoryFilePath() const
 {
-    const std::string &field = radio_.state.Settings.LastMemoryFile;
+    const std::string &field = state_.Settings.LastMemoryFile;
     return Cp1252ToUtf8(Trim(field.substr(0, field.find('\0'))));
 }
 
@@ -56,7 +62,7 @@ void DataFiles::StoreLastMemoryFile(const std::string &path)
         field.clear();
     }
     field.resize(kPathLength, ' ');
-    radio_.state.Settings.LastMemoryFile = field;
+    state_.Settings.LastMemoryFile = field;
 }
 
 void DataFiles::SetCaptionFromPath(const std::string &path)
@@ -67,7 +73,7 @@ void DataFiles::SetCaptionFromPath(const std::string &path)
 void DataFiles::ShowCaption(const std::string &name)
 {
     captionName_ = name;
-    radio_.panel.Caption = std::string(kProductName) + " (" + name + ")";
+    panel_.Caption = std::string(kProductName) + " (" + name + ")";
 }
 
 } // namespace dorv

@@ -11,14 +11,25 @@
 
 namespace dorv {
 
-class Radio;
+class CatLink;
+class DisplayLayout;
+class Host;
+class MemoryMode;
+struct PanelState;
+struct RadioState;
+class UpdateIntervals;
 
 // The data files: band table, settings, HOME channels, the memory database and the File
 // menu commands that act on it. Every procedure reports its own errors to the user and
 // returns; the Save procedures tell their callers whether the file was written.
 class DataFiles {
 public:
-    explicit DataFiles(Radio &radio) : radio_(radio) {}
+    DataFiles(Host &host, const std::string &dataDir, RadioState &state, PanelState &panel,
+              CatLink &link, MemoryMode &memory, UpdateIntervals &intervals, DisplayLayout &display)
+        : host_(host), dataDir_(dataDir), state_(state), panel_(panel), link_(link),
+          memory_(memory), intervals_(intervals), display_(display)
+    {
+    }
 
     void OpenBandDataFile();
     bool SaveBandDataFile();
@@ -81,7 +92,21 @@ private:
     void FileSaveAs();
     void PanelAfterMemoriesReplaced();
 
-    Radio &radio_;
+    Host &host_;
+
+    const std::string &dataDir_;
+
+    RadioState &state_;
+
+    PanelState &panel_;
+
+    CatLink &link_;
+
+    MemoryMode &memory_;
+
+    UpdateIntervals &intervals_;
+
+    DisplayLayout &display_;
     std::optional<std::string> memoryFile_; // path of the open memory file
     // The memories as read from it, before indexes past a table were clamped for use.
     std::vector<MemoryChannel> loadedMemories_;

@@ -1,5 +1,11 @@
-#include "Radio.h"
+#include "app/DisplayLayout.h"
+#include "app/UpdateIntervals.h"
+#include "cat/CatLink.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
 #include "model/files/DataFiles.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 
 namespace dorv {
 
@@ -33,7 +39,7 @@ std::optional<std::string> DataFiles::AskMemoryFile(bool forOpen)
 {
     const FileDialogRequest request{forOpen ? "Open" : "Save As", kMemoryFilter, dialogFileName_,
                                     "mem"};
-    auto path = forOpen ? radio_.host.openFileDialog(request) : radio_.host.saveFileDialog(request);
+    auto path = forOpen ? host_.openFileDialog(request) : host_.saveFileDialog(request);
     if (!path || path->empty()) {
         dialogFileName_ = LastMemoryFilePath();
         return std::nullopt;
@@ -46,12 +52,12 @@ std::optional<std::string> DataFiles::AskMemoryFile(bool forOpen)
 // is to end: the user cancelled, or the memories could not be saved.
 bool DataFiles::SavePromptGoesOn(const std::string &doing, const std::string &title)
 {
-    if (!radio_.state.MemoryDirty) {
+    if (!state_.MemoryDirty) {
         return true;
     }
-    const MsgAnswer answer = radio_.host.messageBox(
-        "Save current memory file " + captionName_ + " before " + doing + " a new file?", title,
-        MsgIcon::Question, MsgButtons::YesNoCancel);
+    const MsgAnswer answer = host_.messageBox("Save current memory file " + captionName_ +
+                                                  " before " + doing + " a new file?",
+                                              title, MsgIcon::Question, MsgButtons::YesNoCancel);
     switch (answer) {
     case MsgAnswer::Yes:
         return SaveCurrentMemoryFile();
@@ -64,13 +70,13 @@ bool DataFiles::SavePromptGoesOn(const std::string &doing, const std::string &ti
 
 void DataFiles::ClearMemories()
 {
-    radio_.state.Memories = NewMemoryTable();
-    radio_.state.MemoryCount = 0;
+    state_.Memories = NewMemoryTable();
+    state_.MemoryCount = 0;
 }
 
 void DataFiles::FileNew()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (!SavePromptGoesOn("creating", "New File")) {
         return;
     }
@@ -81,12 +87,12 @@ void DataFiles::FileNew()
     s.Settings.LastMemoryFile = std::string(kPathLength, ' ');
     ShowCaption(kUntitled);
     PanelAfterMemoriesReplaced();
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void DataFiles::FileOpen()
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     if (!SavePromptGoesOn("opening", "Open File")) {
         return;
     }
@@ -109,7 +115,7 @@ void DataFiles::FileOpen()
     }
     s.MemoryDirty = false;
     PanelAfterMemoriesReplaced();
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 void DataFiles::FileSaveAs()
@@ -124,7 +130,7 @@ void DataFiles::FileSaveAs()
 // VFO mode when none is.
 void DataFiles::PanelAfterMemoriesReplaced()
 {
-    radio_.memory.AfterMemoriesReplaced();
+    memory_.AfterMemoriesReplaced();
 }
 
 } // namespace dorv

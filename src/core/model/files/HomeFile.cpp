@@ -1,8 +1,14 @@
-#include "Radio.h"
+#include "app/DisplayLayout.h"
+#include "app/UpdateIntervals.h"
+#include "cat/CatLink.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
 #include "model/files/DataFiles.h"
 #include "model/files/FileStore.h"
 #include "model/files/IndexRanges.h"
 #include "model/files/RecordCodec.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 
 namespace dorv {
 
@@ -12,7 +18,7 @@ constexpr const char *kHomeFileName = "homemem.dorv";
 
 void DataFiles::OpenHomeFile()
 {
-    auto &channels = radio_.state.HomeChannels;
+    auto &channels = state_.HomeChannels;
     Bytes bytes;
     std::string error;
     if (!ReadRecords(DataFile(kHomeFileName), channels.size() * kMemoryChannelSize, bytes, error)) {
@@ -29,7 +35,7 @@ void DataFiles::OpenHomeFile()
 bool DataFiles::SaveHomeFile()
 {
     std::string error;
-    if (!ReplaceRecords(DataFile(kHomeFileName), EncodeMemoryChannels(radio_.state.HomeChannels),
+    if (!ReplaceRecords(DataFile(kHomeFileName), EncodeMemoryChannels(state_.HomeChannels),
                         error)) {
         Complain("Error encountered while trying to save file HOMEMEM.DORV." + error + ".",
                  "Save HOME Memory File", MsgButtons::OkCancel);

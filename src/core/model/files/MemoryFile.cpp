@@ -1,4 +1,8 @@
-#include "Radio.h"
+#include "app/DisplayLayout.h"
+#include "app/UpdateIntervals.h"
+#include "cat/CatLink.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
 #include "model/files/Cp1252.h"
 #include "model/files/DataFiles.h"
 #include "model/files/FileStore.h"
@@ -6,6 +10,8 @@
 #include "model/files/MemoryFileCheck.h"
 #include "model/files/OldModeNumbering.h"
 #include "model/files/RecordCodec.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 
 namespace dorv {
 
@@ -37,7 +43,7 @@ bool DataFiles::OpenMemoryFile(const std::string &filename)
         return true;
     case MemoryFileRead::Unreadable:
         CloseMemoryFile();
-        radio_.state.MemoryCount = 0;
+        state_.MemoryCount = 0;
         return false;
     case MemoryFileRead::NotAMemoryFile:
         return false;
@@ -67,7 +73,7 @@ MemoryFileRead DataFiles::ReadMemoryFile(const std::string &filename, Bytes &rec
 // Makes the records read from `filename` the memories in use and the file the open one.
 void DataFiles::TakeMemoryFile(const std::string &filename, const Bytes &records)
 {
-    RadioState &s = radio_.state;
+    RadioState &s = state_;
     CloseMemoryFile();
     memoryFile_ = filename;
     DecodeMemoryChannels(records, s.Memories);
@@ -95,8 +101,8 @@ bool DataFiles::SaveMemoryFile()
         return false;
     }
     std::string error;
-    const std::vector<MemoryChannel> memories = WithLoadedValues(
-        loadedMemories_, {radio_.state.Memories.begin(), radio_.state.Memories.end()});
+    const std::vector<MemoryChannel> memories =
+        WithLoadedValues(loadedMemories_, {state_.Memories.begin(), state_.Memories.end()});
     if (!ReplaceRecords(*memoryFile_, EncodeMemoryChannels(memories), error)) {
         Complain("Error encountered while trying to save file " + LowerAscii(*memoryFile_) + ". " +
                      error + ". The memory changes have NOT been saved.",
@@ -115,7 +121,7 @@ bool DataFiles::SaveCurrentMemoryFile()
     if (!SaveMemoryFile()) {
         return false;
     }
-    radio_.state.MemoryDirty = false;
+    state_.MemoryDirty = false;
     return true;
 }
 
@@ -129,10 +135,10 @@ bool DataFiles::SaveMemoriesAs(const std::string &path)
         memoryFile_ = previous;
         return false;
     }
-    radio_.state.MemoryDirty = false;
+    state_.MemoryDirty = false;
     StoreLastMemoryFile(path);
     SetCaptionFromPath(path);
-    radio_.host.panelChanged();
+    host_.panelChanged();
     return true;
 }
 

@@ -1,9 +1,15 @@
-#include "Radio.h"
+#include "app/DisplayLayout.h"
 #include "app/MenuCaptions.h"
+#include "app/UpdateIntervals.h"
+#include "cat/CatLink.h"
+#include "host/Host.h"
+#include "model/RadioState.h"
 #include "model/files/DataFiles.h"
 #include "model/files/FileStore.h"
 #include "model/files/RecordCodec.h"
 #include "model/files/SettingsDefaults.h"
+#include "panel/MemoryMode.h"
+#include "panel/PanelState.h"
 
 namespace dorv {
 
@@ -14,7 +20,7 @@ constexpr const char *kSettingsFileTitle = "Open Settings File";
 
 void DataFiles::OpenSettingsFile()
 {
-    SettingsRecord &settings = radio_.state.Settings;
+    SettingsRecord &settings = state_.Settings;
     Bytes bytes;
     std::string error;
     if (!ReadRecords(DataFile(kSettingsFileName), kSettingsRecordSize, bytes, error)) {
@@ -34,7 +40,7 @@ void DataFiles::OpenSettingsFile()
     RepairSettings(settings);
 
     // A position saved on a larger screen would put the window out of sight.
-    const ScreenSize screen = radio_.host.screenSize();
+    const ScreenSize screen = host_.screenSize();
     constexpr int kTwipsPerPixel = DisplayLayout::kTwipsPerPixel;
     if (settings.WindowTop < 0 || settings.WindowLeft < 0 ||
         screen.height * kTwipsPerPixel <= settings.WindowTop ||
@@ -45,7 +51,7 @@ void DataFiles::OpenSettingsFile()
 
     ApplySettingsMenus();
     ReopenLastMemoryFile();
-    radio_.host.panelChanged();
+    host_.panelChanged();
 }
 
 // Each stored menu choice is applied through its menu's own click handler, in this order:
@@ -54,17 +60,17 @@ void DataFiles::OpenSettingsFile()
 // TuneOnStartup. The handlers read the settings they store into, so each gets a copy.
 void DataFiles::ApplySettingsMenus()
 {
-    const SettingsRecord settings = radio_.state.Settings;
-    radio_.link.mnuCommPortArray_Click(settings.CommPort);
-    radio_.link.mnuCatRate_Click(settings.CatRate);
-    radio_.intervals.mnuScanSpeed_Click(settings.ScanSpeed);
-    radio_.intervals.mnuMeterSpeed_Click(settings.MeterSpeed);
-    radio_.intervals.mnuPRIspeed_Click(settings.PriSpeed);
-    radio_.display.mnuResizeDisplayArray_Click(settings.DisplaySize);
-    radio_.display.mnuResizeDisplayArray_Click(settings.DisplayFace);
-    radio_.display.mnuResizeDisplayArray_Click(settings.DisplayColours);
-    radio_.intervals.mnuPauseInterval_Click(settings.PauseInterval);
-    radio_.panel.mnuSettingsArray[kTuneOnStartupItem].Checked = settings.TuneOnStartup;
+    const SettingsRecord settings = state_.Settings;
+    link_.mnuCommPortArray_Click(settings.CommPort);
+    link_.mnuCatRate_Click(settings.CatRate);
+    intervals_.mnuScanSpeed_Click(settings.ScanSpeed);
+    intervals_.mnuMeterSpeed_Click(settings.MeterSpeed);
+    intervals_.mnuPRIspeed_Click(settings.PriSpeed);
+    display_.mnuResizeDisplayArray_Click(settings.DisplaySize);
+    display_.mnuResizeDisplayArray_Click(settings.DisplayFace);
+    display_.mnuResizeDisplayArray_Click(settings.DisplayColours);
+    intervals_.mnuPauseInterval_Click(settings.PauseInterval);
+    panel_.mnuSettingsArray[kTuneOnStartupItem].Checked = settings.TuneOnStartup;
 }
 
 void DataFiles::ReopenLastMemoryFile()
@@ -87,7 +93,7 @@ void DataFiles::ReopenLastMemoryFile()
 bool DataFiles::SaveSettingsFile()
 {
     std::string error;
-    if (!ReplaceRecords(DataFile(kSettingsFileName), EncodeSettingsRecord(radio_.state.Settings),
+    if (!ReplaceRecords(DataFile(kSettingsFileName), EncodeSettingsRecord(state_.Settings),
                         error)) {
         Complain("Error encountered while trying to save file FT897.DORV." + error + ".",
                  "Save FT-897 Settings File", MsgButtons::OkCancel);
