@@ -6,7 +6,7 @@ Radio::Radio(Host &host_, SerialPort &port_, std::string dataDir_)
     : host(host_), port(port_), dataDir(std::move(dataDir_)), link(host, port, state, panel),
       cat(host, state, panel, link),
       files(host, dataDir, state, panel, link, memory, intervals, display),
-      meters(host, port, state, panel, link, cat, tuning),
+      meters(host, state, panel, link, cat, tuning),
       power(host, state, panel, link, cat, files, meters, transmit, vfo, enablement, tuning, split,
             clar, mck, home, scan, search, pri),
       transmit(host, state, panel, cat, meters, enablement, tuning, pri),
@@ -25,16 +25,16 @@ Radio::Radio(Host &host_, SerialPort &port_, std::string dataDir_)
       mck(host, state, panel, vfo, enablement, tuning, memory),
       quick(host, state, panel, meters, vfo, enablement),
       home(host, state, panel, vfo, split, clar, memory, mck, pms, pri),
-      scan(host, port, state, panel, link, cat, meters, vfo, enablement, tuning, keypad, memory),
-      search(host, port, state, panel, meters, enablement, tuning, scan),
+      scan(host, state, panel, link, cat, meters, vfo, enablement, tuning, keypad, memory),
+      search(host, link, state, panel, meters, enablement, tuning, scan),
       pms(host, state, panel, cat, vfo, enablement, tuning, keypad, memory, mck, home),
       pri(host, state, panel, link, meters, vfo, enablement, tuning, keypad, memory, home, pms),
       intervals(state, panel, meters, scan, pri), txTimeOut(host, dataDir, panel, transmit),
       display(host, state, panel), memmgr(host, state, panel, memory), lock(host, state, panel),
-      dialogs(host, state, cat), scope(host, port, dataDir, state, panel, link, cat, meters),
+      dialogs(host, state, cat), scope(host, dataDir, state, panel, link, cat, meters),
       net(host, state, panel, link, meters, transmit, vfo, mode, split, keypad),
       app(host, state, panel, files, power, enablement, txTimeOut, display, memmgr, lock, dialogs),
-      portWatch(host, port, dataDir, state, panel, link, meters)
+      portWatch(host, dataDir, state, panel, link, meters)
 {
 }
 

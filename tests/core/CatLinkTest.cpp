@@ -1,4 +1,4 @@
-#include "panel/ReadoutFormat.h"
+#include "model/ReadoutFormat.h"
 #include "support/RecordingRadio.h"
 
 #include <gtest/gtest.h>

@@ -4,7 +4,7 @@
 
 #include "E2eSession.h"
 #include "app/DisplayLayout.h"
-#include "panel/ReadoutFormat.h"
+#include "model/ReadoutFormat.h"
 #include "scope/ScopeGeometry.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panel/PanelState.h"
+#include "model/PanelState.h"
 
 #include <set>
 #include <string>

@@ -1,16 +1,16 @@
 #include "app/AppFrame.h"
 #include "app/DisplayLayout.h"
-#include "app/MenuCaptions.h"
 #include "app/MenuLock.h"
 #include "app/TransmitTimeOut.h"
 #include "cat/Power.h"
 #include "dialogs/SettingsDialogs.h"
 #include "host/Host.h"
 #include "memmgr/MemoryManager.h"
+#include "model/MenuCaptions.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
 #include "panel/Enablement.h"
-#include "panel/PanelState.h"
 
 #include <string>
 

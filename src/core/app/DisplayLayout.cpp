@@ -1,8 +1,8 @@
 #include "app/DisplayLayout.h"
 
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
-#include "panel/PanelState.h"
 
 #include <array>
 #include <cmath>

@@ -6,10 +6,10 @@
 #include "dialogs/SettingsDialogs.h"
 #include "host/Host.h"
 #include "memmgr/MemoryManager.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
 #include "panel/Enablement.h"
-#include "panel/PanelState.h"
 
 namespace dorv {
 

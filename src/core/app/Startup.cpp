@@ -2,15 +2,15 @@
 #include "app/DisplayLayout.h"
 #include "app/MenuLock.h"
 #include "app/TransmitTimeOut.h"
-#include "app/Version.h"
 #include "cat/Power.h"
 #include "dialogs/SettingsDialogs.h"
 #include "host/Host.h"
 #include "memmgr/MemoryManager.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
+#include "model/Version.h"
 #include "model/files/DataFiles.h"
 #include "panel/Enablement.h"
-#include "panel/PanelState.h"
 
 namespace dorv {
 

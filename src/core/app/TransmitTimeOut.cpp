@@ -1,10 +1,10 @@
 #include "app/TransmitTimeOut.h"
 
-#include "app/MenuCaptions.h"
 #include "cat/Transmit.h"
 #include "host/Host.h"
+#include "model/MenuCaptions.h"
+#include "model/PanelState.h"
 #include "model/files/FileStore.h"
-#include "panel/PanelState.h"
 
 #include <filesystem>
 #include <fstream>

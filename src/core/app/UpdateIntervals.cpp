@@ -1,9 +1,9 @@
 #include "app/UpdateIntervals.h"
 
-#include "app/MenuCaptions.h"
 #include "cat/Meters.h"
+#include "model/MenuCaptions.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
-#include "panel/PanelState.h"
 #include "scan/PriorityMonitor.h"
 #include "scan/Scanner.h"
 

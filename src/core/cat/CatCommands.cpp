@@ -3,9 +3,9 @@
 #include "cat/CatLink.h"
 #include "host/Host.h"
 #include "model/CodeTables.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
-#include "panel/PanelState.h"
-#include "panel/ReadoutFormat.h"
+#include "model/ReadoutFormat.h"
 
 namespace dorv {
 

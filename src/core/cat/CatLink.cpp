@@ -4,9 +4,9 @@
 #include "host/Host.h"
 #include "host/SerialPort.h"
 #include "host/Timer.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/SettingsDefaults.h"
-#include "panel/PanelState.h"
 
 namespace dorv {
 
@@ -152,6 +152,38 @@ void CatLink::AttachTimer(Timer &timer)
 void CatLink::write(const CatFrame &frame)
 {
     port_.write(Bytes(frame.begin(), frame.end()));
+}
+
+int CatLink::RepliesWaiting()
+{
+    return port_.bytesAvailable();
+}
+
+Bytes CatLink::TakeReply(int length)
+{
+    const Bytes reply = port_.read(length);
+    port_.discardInput();
+    return reply;
+}
+
+void CatLink::DiscardReplies()
+{
+    port_.discardInput();
+}
+
+bool CatLink::PortIsOpen() const
+{
+    return port_.isOpen();
+}
+
+bool CatLink::ReopenPort(PortRefusal &refusal)
+{
+    const SettingsRecord &settings = state_.Settings;
+    if (port_.open({settings.CommPort, RateFromIndex(settings.CatRate)})) {
+        return true;
+    }
+    refusal = port_.refusal();
+    return false;
 }
 
 } // namespace dorv

@@ -2,7 +2,7 @@
 
 #include "cat/CatFrame.h"
 #include "cat/SequenceGate.h"
-#include "host/SerialPort.h"
+#include "host/PortTypes.h"
 
 #include <functional>
 #include <set>
@@ -60,6 +60,19 @@ public:
     bool RetryRefusedPort();
 
     void write(const CatFrame &frame);
+
+    // The radio's replies, as they wait on the port: how many bytes have come, the first
+    // `length` of them with everything after dropped, or all of them dropped so that only
+    // bytes arriving after the next request are taken as its reply.
+    int RepliesWaiting();
+    Bytes TakeReply(int length);
+    void DiscardReplies();
+
+    // The device under the link, for the watch that notices it vanish and come back.
+    bool PortIsOpen() const;
+    // Opens the device again at the current port and rate; false, with the reason when the
+    // system refused it, when it did not open.
+    bool ReopenPort(PortRefusal &refusal);
 
     static int RateFromIndex(int catRate);
 

@@ -3,15 +3,14 @@
 #include "cat/CatCommands.h"
 #include "cat/CatLink.h"
 #include "host/Host.h"
-#include "host/SerialPort.h"
 #include "model/BandCopies.h"
 #include "model/CodeTables.h"
 #include "model/DescriptionText.h"
 #include "model/MemoryStore.h"
 #include "model/RadioReach.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
-#include "panel/PanelState.h"
-#include "panel/ReadoutFormat.h"
+#include "model/ReadoutFormat.h"
 #include "panel/Tuning.h"
 
 #include <algorithm>
@@ -67,10 +66,9 @@ constexpr BandRange kBandRanges[] = {
 
 } // namespace
 
-Meters::Meters(Host &host, SerialPort &port, RadioState &state, PanelState &panel, CatLink &link,
-               CatCommands &cat, Tuning &tuning)
-    : host_(host), port_(port), state_(state), panel_(panel), link_(link), cat_(cat),
-      tuning_(tuning)
+Meters::Meters(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
+               Tuning &tuning)
+    : host_(host), state_(state), panel_(panel), link_(link), cat_(cat), tuning_(tuning)
 {
     for (Timer *timer : {&TimerSignalMeter, &TimerPowerMeter}) {
         timer->setInterval(kDefaultMeterIntervalMs);
@@ -103,7 +101,7 @@ void Meters::TurnOnLMeter()
     if (state_.ScopeSweeping) {
         return;
     }
-    port_.discardInput();
+    link_.DiscardReplies();
     ForgetRequests();
     TimerSignalMeter.setEnabled(true);
 }
@@ -111,7 +109,7 @@ void Meters::TurnOnLMeter()
 void Meters::TurnOffLMeter()
 {
     TimerSignalMeter.setEnabled(false);
-    port_.discardInput();
+    link_.DiscardReplies();
     ForgetRequests();
     txStatus_ = 0;
     PanelState &p = panel_;
@@ -128,14 +126,13 @@ void Meters::ForgetRequests()
 
 void Meters::RequestStatus(std::uint8_t opcode)
 {
-    port_.discardInput();
+    link_.DiscardReplies();
     link_.write(MakeFrame(opcode));
 }
 
 std::uint8_t Meters::TakeStatusByte()
 {
-    const Bytes bytes = port_.read(1);
-    port_.discardInput();
+    const Bytes bytes = link_.TakeReply(1);
     return bytes.empty() ? kNoSignal : bytes.front();
 }
 
@@ -216,7 +213,7 @@ int Meters::ApplySearchCentring(int b)
 
 void Meters::ReadRxStatus(bool &GotReply)
 {
-    if (!rxRequestPending_ || port_.bytesAvailable() == 0) {
+    if (!rxRequestPending_ || link_.RepliesWaiting() == 0) {
         if (rxRequestPending_) {
             NoteUnanswered();
         }
@@ -240,14 +237,14 @@ void Meters::ReadRxStatus(bool &GotReply)
 void Meters::ReadTxStatus(bool &GotReply)
 {
     GotReply = false;
-    if (!txRequestPending_ || port_.bytesAvailable() == 0) {
+    if (!txRequestPending_ || link_.RepliesWaiting() == 0) {
         if (txRequestPending_) {
             NoteUnanswered();
         }
         RequestStatus(Opcode::TxStatus);
         txRequestPending_ = true;
     }
-    if (port_.bytesAvailable() == 0) {
+    if (link_.RepliesWaiting() == 0) {
         return;
     }
     GotReply = true;
@@ -284,7 +281,7 @@ int Meters::PollScanStatus(bool &SendRequest)
     // A request left unanswered is asked again, so a reply that was lost does not keep
     // the scan waiting for good, and a silent radio shows on the panel as with the meter.
     if (!SendRequest && now - scanRequestTime_ >= kScanReplySeconds &&
-        port_.bytesAvailable() == 0) {
+        link_.RepliesWaiting() == 0) {
         NoteUnanswered();
         SendRequest = true;
     }
@@ -293,7 +290,7 @@ int Meters::PollScanStatus(bool &SendRequest)
         scanRequestTime_ = now;
         SendRequest = false;
     }
-    if (port_.bytesAvailable() == 0) {
+    if (link_.RepliesWaiting() == 0) {
         return -1;
     }
     NoteAnswered();
@@ -312,7 +309,7 @@ bool Meters::HoldOnBusyChannel(bool onlyWhileCentred)
         }
     }
     TimerSignalMeter.setEnabled(false);
-    port_.discardInput();
+    link_.DiscardReplies();
     ForgetRequests();
     return true;
 }
@@ -438,14 +435,13 @@ void Meters::ReadRadioFreqMode()
     // The reply belongs to the VFO operated when it is asked for, whatever a handler
     // running during the wait changes.
     const bool sub = s.SubActive;
-    port_.discardInput();
+    link_.DiscardReplies();
     link_.write(MakeFrame(Opcode::ReadFreqMode));
     Bytes reply;
     for (int attempt = 0; attempt < kReadBackTries; ++attempt) {
         Pause(host_, kReadBackTrySeconds);
-        if (port_.bytesAvailable() >= kFreqModeReplyLength) {
-            reply = port_.read(kFreqModeReplyLength);
-            port_.discardInput();
+        if (link_.RepliesWaiting() >= kFreqModeReplyLength) {
+            reply = link_.TakeReply(kFreqModeReplyLength);
             break;
         }
     }

@@ -12,14 +12,13 @@ class CatLink;
 class Host;
 struct PanelState;
 struct RadioState;
-class SerialPort;
 class Tuning;
 
 // Signal and power meter polling, the radio read-back and the scan status checks.
 class Meters {
 public:
-    Meters(Host &host, SerialPort &port, RadioState &state, PanelState &panel, CatLink &link,
-           CatCommands &cat, Tuning &tuning);
+    Meters(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
+           Tuning &tuning);
 
     void TurnOnLMeter();
     void TurnOffLMeter();
@@ -73,8 +72,6 @@ private:
     void NoteAnswered();
 
     Host &host_;
-
-    SerialPort &port_;
 
     RadioState &state_;
 

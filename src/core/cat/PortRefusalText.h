@@ -1,6 +1,6 @@
 #pragma once
 
-#include "host/SerialPort.h"
+#include "host/PortTypes.h"
 
 #include <string>
 

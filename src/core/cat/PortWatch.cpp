@@ -5,16 +5,14 @@
 #include "cat/PortMap.h"
 #include "cat/PortRefusalText.h"
 #include "host/Host.h"
-#include "host/SerialPort.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
-#include "panel/PanelState.h"
 
 namespace dorv {
 
-PortWatch::PortWatch(Host &host, SerialPort &port, const std::string &dataDir, RadioState &state,
-                     PanelState &panel, CatLink &link, Meters &meters)
-    : host_(host), port_(port), dataDir_(dataDir), state_(state), panel_(panel), link_(link),
-      meters_(meters)
+PortWatch::PortWatch(Host &host, const std::string &dataDir, RadioState &state, PanelState &panel,
+                     CatLink &link, Meters &meters)
+    : host_(host), dataDir_(dataDir), state_(state), panel_(panel), link_(link), meters_(meters)
 {
     TimerPortWatch.setInterval(kRetryMs);
     TimerPortWatch.setTickHandler([this] { TimerPortWatch_Timer(); });
@@ -56,7 +54,7 @@ void PortWatch::TimerPortWatch_Timer()
         }
         return;
     }
-    if (port_.isOpen()) {
+    if (link_.PortIsOpen()) {
         return;
     }
     if (!panel_.PortGone) {
@@ -76,9 +74,8 @@ void PortWatch::NoteDeviceGone()
 
 void PortWatch::ReopenDevice()
 {
-    const SettingsRecord &settings = state_.Settings;
-    if (!port_.open({settings.CommPort, CatLink::RateFromIndex(settings.CatRate)})) {
-        const PortRefusal refusal = port_.refusal();
+    PortRefusal refusal;
+    if (!link_.ReopenPort(refusal)) {
         if (refusal.reason != PortRefusal::Reason::None) {
             link_.ReportRefusal(refusal);
         }
@@ -94,7 +91,7 @@ void PortWatch::ReopenDevice()
         meters_.TurnOnLMeter();
         meter.fire();
     } else {
-        port_.discardInput();
+        link_.DiscardReplies();
     }
     host_.panelChanged();
 }

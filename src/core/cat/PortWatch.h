@@ -11,7 +11,6 @@ class Host;
 class Meters;
 struct PanelState;
 struct RadioState;
-class SerialPort;
 struct PanelState;
 
 // Watches the serial device while the link is on. When the device goes away (adapter
@@ -21,8 +20,8 @@ struct PanelState;
 // again on every tick as well, with the link on or off, until it opens.
 class PortWatch {
 public:
-    PortWatch(Host &host, SerialPort &port, const std::string &dataDir, RadioState &state,
-              PanelState &panel, CatLink &link, Meters &meters);
+    PortWatch(Host &host, const std::string &dataDir, RadioState &state, PanelState &panel,
+              CatLink &link, Meters &meters);
 
     // Time between two tries to open a device that went away, in milliseconds: often
     // enough that the link is back within a second of the device returning.
@@ -40,8 +39,6 @@ private:
     void ReopenDevice();
 
     Host &host_;
-
-    SerialPort &port_;
 
     const std::string &dataDir_;
 

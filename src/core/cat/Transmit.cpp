@@ -3,10 +3,10 @@
 #include "cat/CatCommands.h"
 #include "cat/Meters.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
+#include "model/ReadoutFormat.h"
 #include "panel/Enablement.h"
-#include "panel/PanelState.h"
-#include "panel/ReadoutFormat.h"
 #include "panel/Tuning.h"
 #include "scan/PriorityMonitor.h"
 

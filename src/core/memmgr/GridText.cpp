@@ -1,7 +1,7 @@
 #include "memmgr/GridText.h"
 
 #include "model/CodeTables.h"
-#include "panel/ReadoutFormat.h"
+#include "model/ReadoutFormat.h"
 
 #include <cstdio>
 

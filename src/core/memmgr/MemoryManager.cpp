@@ -4,10 +4,10 @@
 #include "memmgr/CsvMemoryList.h"
 #include "memmgr/GridText.h"
 #include "model/DescriptionText.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
+#include "model/ReadoutFormat.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
-#include "panel/ReadoutFormat.h"
 
 #include <algorithm>
 #include <cstdio>

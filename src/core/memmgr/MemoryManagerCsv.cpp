@@ -1,11 +1,11 @@
 #include "host/Host.h"
 #include "memmgr/CsvMemoryList.h"
 #include "memmgr/MemoryManager.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
+#include "model/ReadoutFormat.h"
 #include "model/files/FileStore.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
-#include "panel/ReadoutFormat.h"
 
 namespace dorv {
 

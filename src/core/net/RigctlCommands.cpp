@@ -2,12 +2,12 @@
 
 #include "cat/Meters.h"
 #include "cat/Transmit.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "net/RigctlDumpState.h"
 #include "net/RigctlModes.h"
 #include "panel/Keypad.h"
 #include "panel/ModeSelect.h"
-#include "panel/PanelState.h"
 #include "panel/SplitRepeater.h"
 #include "panel/VfoOps.h"
 

@@ -4,10 +4,10 @@
 #include "cat/Meters.h"
 #include "cat/Transmit.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "panel/Keypad.h"
 #include "panel/ModeSelect.h"
-#include "panel/PanelState.h"
 #include "panel/SplitRepeater.h"
 #include "panel/VfoOps.h"
 

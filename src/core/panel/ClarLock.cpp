@@ -2,10 +2,10 @@
 
 #include "cat/CatCommands.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "panel/Enablement.h"
 #include "panel/Keypad.h"
-#include "panel/PanelState.h"
 #include "panel/Tuning.h"
 
 namespace dorv {

@@ -2,9 +2,9 @@
 
 #include "cat/CatLink.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "panel/Mck.h"
-#include "panel/PanelState.h"
 #include "panel/QuickMemory.h"
 #include "panel/SubModeBlink.h"
 

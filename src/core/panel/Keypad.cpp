@@ -4,11 +4,11 @@
 #include "cat/Meters.h"
 #include "host/Host.h"
 #include "model/BandCopies.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
+#include "model/ReadoutFormat.h"
 #include "panel/Enablement.h"
-#include "panel/PanelState.h"
 #include "panel/QuickMemory.h"
-#include "panel/ReadoutFormat.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
 

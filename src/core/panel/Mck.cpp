@@ -3,11 +3,11 @@
 #include "host/Host.h"
 #include "model/CodeTables.h"
 #include "model/MemoryStore.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
+#include "model/ReadoutFormat.h"
 #include "panel/Enablement.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
-#include "panel/ReadoutFormat.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
 

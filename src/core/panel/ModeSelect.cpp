@@ -3,8 +3,8 @@
 #include "cat/CatCommands.h"
 #include "cat/Meters.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
-#include "panel/PanelState.h"
 #include "panel/SubModeBlink.h"
 
 namespace dorv {

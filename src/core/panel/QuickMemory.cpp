@@ -2,9 +2,9 @@
 
 #include "cat/Meters.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "panel/Enablement.h"
-#include "panel/PanelState.h"
 #include "panel/VfoOps.h"
 
 #include <cmath>

@@ -5,10 +5,10 @@
 #include "cat/Meters.h"
 #include "cat/Power.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "panel/Enablement.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
 
 #include <algorithm>
 #include <cstdint>

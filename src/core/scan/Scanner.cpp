@@ -4,14 +4,13 @@
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
 #include "host/Host.h"
-#include "host/SerialPort.h"
 #include "model/MemoryStore.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
+#include "model/ReadoutFormat.h"
 #include "panel/Enablement.h"
 #include "panel/Keypad.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
-#include "panel/ReadoutFormat.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
 #include "scan/SweepGuard.h"
@@ -38,12 +37,11 @@ bool TakesPartInScanning(const MemoryChannel &m)
 
 } // namespace
 
-Scanner::Scanner(Host &host, SerialPort &port, RadioState &state, PanelState &panel, CatLink &link,
-                 CatCommands &cat, Meters &meters, VfoOps &vfo, Enablement &enablement,
-                 Tuning &tuning, Keypad &keypad, MemoryMode &memory)
-    : host_(host), port_(port), state_(state), panel_(panel), link_(link), cat_(cat),
-      meters_(meters), vfo_(vfo), enablement_(enablement), tuning_(tuning), keypad_(keypad),
-      memory_(memory)
+Scanner::Scanner(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
+                 Meters &meters, VfoOps &vfo, Enablement &enablement, Tuning &tuning,
+                 Keypad &keypad, MemoryMode &memory)
+    : host_(host), state_(state), panel_(panel), link_(link), cat_(cat), meters_(meters), vfo_(vfo),
+      enablement_(enablement), tuning_(tuning), keypad_(keypad), memory_(memory)
 {
     for (Timer *timer : {&TimerScanner, &TimerScannerMR}) {
         timer->setInterval(kStartIntervalMs);
@@ -158,7 +156,7 @@ void Scanner::StartScan(int direction)
 {
     RadioState &s = state_;
     meters_.TurnOffLMeter();
-    port_.discardInput();
+    link_.DiscardReplies();
     s.ScanDirection = direction;
     tuning_.ChangeTuningKnob();
     enablement_.ToggleFunctionButtons();
@@ -185,7 +183,7 @@ void Scanner::StopScan()
     }
     tuning_.ChangeTuningKnob();
     enablement_.ToggleFunctionButtons();
-    port_.discardInput();
+    link_.DiscardReplies();
     meters_.TurnOnLMeter();
 }
 
@@ -217,7 +215,7 @@ template <typename Check, typename Step> void Scanner::RunTick(Timer &timer, Che
 {
     RadioState &s = state_;
     timer.setEnabled(false);
-    port_.discardInput();
+    link_.DiscardReplies();
     const unsigned run = run_;
     bool MoveOn = false;
     bool SendRequest = true;

@@ -13,7 +13,6 @@ class MemoryMode;
 class Meters;
 struct PanelState;
 struct RadioState;
-class SerialPort;
 class Tuning;
 class VfoOps;
 
@@ -22,9 +21,9 @@ class VfoOps;
 // stepping also carries SEARCH.
 class Scanner {
 public:
-    Scanner(Host &host, SerialPort &port, RadioState &state, PanelState &panel, CatLink &link,
-            CatCommands &cat, Meters &meters, VfoOps &vfo, Enablement &enablement, Tuning &tuning,
-            Keypad &keypad, MemoryMode &memory);
+    Scanner(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
+            Meters &meters, VfoOps &vfo, Enablement &enablement, Tuning &tuning, Keypad &keypad,
+            MemoryMode &memory);
 
     // Arms SCAN and starts upward, or disarms it. In memory state with MCK on it toggles
     // the skip flag of the channel shown instead.
@@ -65,8 +64,6 @@ private:
     void ToggleSkip();
 
     Host &host_;
-
-    SerialPort &port_;
 
     RadioState &state_;
 

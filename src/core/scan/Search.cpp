@@ -1,11 +1,11 @@
 #include "scan/Search.h"
 
+#include "cat/CatLink.h"
 #include "cat/Meters.h"
 #include "host/Host.h"
-#include "host/SerialPort.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "panel/Enablement.h"
-#include "panel/PanelState.h"
 #include "panel/Tuning.h"
 #include "scan/Scanner.h"
 #include "scan/SweepGuard.h"
@@ -38,7 +38,7 @@ void Search::Start()
     s.SearchOn = true;
     panel_.lblSEARCH.Visible = true;
     meters_.TurnOffLMeter();
-    port_.discardInput();
+    link_.DiscardReplies();
     s.ScanDirection = 1; // a search always runs upward
     tuning_.ChangeTuningKnob();
     enablement_.ToggleFunctionButtons();
@@ -55,7 +55,7 @@ void Search::Stop()
     panel_.lblSEARCH.Visible = false;
     tuning_.ChangeTuningKnob();
     enablement_.ToggleFunctionButtons();
-    port_.discardInput();
+    link_.DiscardReplies();
     meters_.TurnOnLMeter();
 }
 

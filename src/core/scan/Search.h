@@ -8,16 +8,16 @@ class Meters;
 struct PanelState;
 struct RadioState;
 class Scanner;
-class SerialPort;
+class CatLink;
 class Tuning;
 
 // SEARCH: an upward VFO scan through the tuning range (the PMS range in PMS state) that
 // stores every centred FM signal it passes into a free memory and never stops on one.
 class Search {
 public:
-    Search(Host &host, SerialPort &port, RadioState &state, PanelState &panel, Meters &meters,
+    Search(Host &host, CatLink &link, RadioState &state, PanelState &panel, Meters &meters,
            Enablement &enablement, Tuning &tuning, Scanner &scan)
-        : host_(host), port_(port), state_(state), panel_(panel), meters_(meters),
+        : host_(host), link_(link), state_(state), panel_(panel), meters_(meters),
           enablement_(enablement), tuning_(tuning), scan_(scan)
     {
     }
@@ -31,7 +31,7 @@ private:
 
     Host &host_;
 
-    SerialPort &port_;
+    CatLink &link_;
 
     RadioState &state_;
 

@@ -4,10 +4,10 @@
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
 #include "host/Host.h"
-#include "host/SerialPort.h"
+#include "host/PortTypes.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
-#include "panel/PanelState.h"
-#include "panel/ReadoutFormat.h"
+#include "model/ReadoutFormat.h"
 #include "scope/ScopeChart.h"
 #include "scope/ScopeMenuChoices.h"
 
@@ -15,10 +15,10 @@
 
 namespace dorv {
 
-BandScope::BandScope(Host &host, SerialPort &port, const std::string &dataDir, RadioState &state,
-                     PanelState &panel, CatLink &link, CatCommands &cat, Meters &meters)
-    : host_(host), port_(port), dataDir_(dataDir), state_(state), panel_(panel), link_(link),
-      cat_(cat), meters_(meters)
+BandScope::BandScope(Host &host, const std::string &dataDir, RadioState &state, PanelState &panel,
+                     CatLink &link, CatCommands &cat, Meters &meters)
+    : host_(host), dataDir_(dataDir), state_(state), panel_(panel), link_(link), cat_(cat),
+      meters_(meters)
 {
     TimerScope.setInterval(kScopeSpeedChoices[0].IntervalMs);
     TimerScope.setTickHandler([this] { TimerScope_Timer(); });

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "host/Timer.h"
+#include "model/ScopeWindowState.h"
 #include "model/Units.h"
-#include "panel/ScopeWindowState.h"
 #include "scope/ScopeSettingsRecord.h"
 
 #include <filesystem>
@@ -16,7 +16,6 @@ class Host;
 class Meters;
 struct PanelState;
 struct RadioState;
-class SerialPort;
 
 // The band scope window frmBandScope: it steps the main VFO across a range around a centre
 // frequency, reads the receiver status at each step and plots the S values on its chart.
@@ -24,8 +23,8 @@ class SerialPort;
 // yielding, so STOP, the chart and the main window keep working during the wait.
 class BandScope {
 public:
-    BandScope(Host &host, SerialPort &port, const std::string &dataDir, RadioState &state,
-              PanelState &panel, CatLink &link, CatCommands &cat, Meters &meters);
+    BandScope(Host &host, const std::string &dataDir, RadioState &state, PanelState &panel,
+              CatLink &link, CatCommands &cat, Meters &meters);
 
     // The main window's SCOPE button: loads the window unless it is open, and shows it.
     void SCOPEbutton_Click();
@@ -100,8 +99,6 @@ private:
     void BuildMenus();
 
     Host &host_;
-
-    SerialPort &port_;
 
     const std::string &dataDir_;
 

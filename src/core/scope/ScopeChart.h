@@ -1,6 +1,6 @@
 #pragma once
 
-#include "panel/ScopeWindowState.h"
+#include "model/ScopeWindowState.h"
 
 namespace dorv {
 

@@ -2,10 +2,10 @@
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
 #include "host/Host.h"
-#include "host/SerialPort.h"
+#include "host/PortTypes.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/FileStore.h"
-#include "panel/PanelState.h"
 #include "scope/BandScope.h"
 #include "scope/ScopeMenuChoices.h"
 

@@ -2,10 +2,9 @@
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
 #include "host/Host.h"
-#include "host/SerialPort.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
-#include "panel/PanelState.h"
-#include "panel/ReadoutFormat.h"
+#include "model/ReadoutFormat.h"
 #include "scope/BandScope.h"
 #include "scope/ScopeChart.h"
 #include "scope/ScopeExport.h"
@@ -81,7 +80,7 @@ void BandScope::TimerScope_Timer()
         host_.panelChanged();
         return;
     }
-    port_.discardInput();
+    link_.DiscardReplies();
     ScopeStatusIn = false;
     ScopeSendRequest = true;
     const unsigned generation = sweepGeneration_;
@@ -136,20 +135,19 @@ void BandScope::ReadRxStatusScope()
     ScopeWindowState &v = view();
     if (ScopeSendRequest) {
         // Whatever waits now came before the request and is not its reply.
-        port_.discardInput();
+        link_.DiscardReplies();
         link_.write(MakeFrame(Opcode::RxStatus));
         ScopeSendRequest = false;
         requestTime_ = host_.now();
     }
-    if (port_.bytesAvailable() == 0) {
+    if (link_.RepliesWaiting() == 0) {
         if (!v.NotAnswering && host_.now() - requestTime_ >= kSilentSeconds) {
             v.NotAnswering = true;
             host_.panelChanged();
         }
         return;
     }
-    const Bytes reply = port_.read(1);
-    port_.discardInput();
+    const Bytes reply = link_.TakeReply(1);
     const int S = reply.empty() ? 0 : reply.front() & kSValueMask;
     ScopeStatusIn = true;
     ScopeSendRequest = true;

@@ -1,6 +1,6 @@
 #include "app/InfoOptions.h"
 
-#include "app/Version.h"
+#include "model/Version.h"
 
 #include <string_view>
 

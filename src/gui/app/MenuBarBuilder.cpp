@@ -1,6 +1,6 @@
 #include "app/MenuBarBuilder.h"
 
-#include "app/MenuCaptions.h"
+#include "model/MenuCaptions.h"
 
 #include <QAction>
 #include <QActionGroup>

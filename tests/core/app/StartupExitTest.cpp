@@ -1,5 +1,5 @@
-#include "app/Version.h"
 #include "core/files/FilesFixture.h"
+#include "model/Version.h"
 
 #include <gtest/gtest.h>
 

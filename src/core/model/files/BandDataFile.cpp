@@ -2,6 +2,7 @@
 #include "app/UpdateIntervals.h"
 #include "cat/CatLink.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/BandDefaults.h"
 #include "model/files/DataFiles.h"
@@ -9,7 +10,6 @@
 #include "model/files/IndexRanges.h"
 #include "model/files/RecordCodec.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
 
 namespace dorv {
 

@@ -2,13 +2,13 @@
 
 #include "app/DisplayLayout.h"
 #include "app/UpdateIntervals.h"
-#include "app/Version.h"
 #include "cat/CatLink.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
+#include "model/Version.h"
 #include "model/files/Cp1252.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
 
 namespace dorv {
 

@@ -2,10 +2,10 @@
 #include "app/UpdateIntervals.h"
 #include "cat/CatLink.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
 
 namespace dorv {
 

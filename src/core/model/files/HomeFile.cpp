@@ -2,13 +2,13 @@
 #include "app/UpdateIntervals.h"
 #include "cat/CatLink.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
 #include "model/files/FileStore.h"
 #include "model/files/IndexRanges.h"
 #include "model/files/RecordCodec.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
 
 namespace dorv {
 

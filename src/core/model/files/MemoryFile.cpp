@@ -2,6 +2,7 @@
 #include "app/UpdateIntervals.h"
 #include "cat/CatLink.h"
 #include "host/Host.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/Cp1252.h"
 #include "model/files/DataFiles.h"
@@ -11,7 +12,6 @@
 #include "model/files/OldModeNumbering.h"
 #include "model/files/RecordCodec.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
 
 namespace dorv {
 

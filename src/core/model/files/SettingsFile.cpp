@@ -1,15 +1,15 @@
 #include "app/DisplayLayout.h"
-#include "app/MenuCaptions.h"
 #include "app/UpdateIntervals.h"
 #include "cat/CatLink.h"
 #include "host/Host.h"
+#include "model/MenuCaptions.h"
+#include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
 #include "model/files/FileStore.h"
 #include "model/files/RecordCodec.h"
 #include "model/files/SettingsDefaults.h"
 #include "panel/MemoryMode.h"
-#include "panel/PanelState.h"
 
 namespace dorv {
 

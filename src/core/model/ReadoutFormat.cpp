@@ -1,4 +1,4 @@
-#include "panel/ReadoutFormat.h"
+#include "model/ReadoutFormat.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "host/SerialPort.h"
+#include "host/PortTypes.h"
+#include "model/ScopeWindowState.h"
 #include "model/Units.h"
-#include "panel/ScopeWindowState.h"
 
 #include <array>
 #include <string>

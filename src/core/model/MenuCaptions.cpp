@@ -1,6 +1,6 @@
-#include "app/MenuCaptions.h"
+#include "model/MenuCaptions.h"
 
-#include "panel/PanelState.h"
+#include "model/PanelState.h"
 
 #include <initializer_list>
 #include <utility>

@@ -1,7 +1,7 @@
-#include "panel/PanelState.h"
+#include "model/PanelState.h"
 
-#include "app/MenuCaptions.h"
 #include "model/CodeTables.h"
+#include "model/MenuCaptions.h"
 
 namespace dorv {
 
