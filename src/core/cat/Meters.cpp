@@ -6,12 +6,12 @@
 #include "model/BandCopies.h"
 #include "model/CodeTables.h"
 #include "model/DescriptionText.h"
+#include "model/FreqRounding.h"
 #include "model/MemoryStore.h"
 #include "model/RadioReach.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/ReadoutFormat.h"
-#include "panel/Tuning.h"
 
 #include <algorithm>
 #include <cmath>
@@ -66,9 +66,8 @@ constexpr BandRange kBandRanges[] = {
 
 } // namespace
 
-Meters::Meters(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
-               Tuning &tuning)
-    : host_(host), state_(state), panel_(panel), link_(link), cat_(cat), tuning_(tuning)
+Meters::Meters(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat)
+    : host_(host), state_(state), panel_(panel), link_(link), cat_(cat)
 {
     for (Timer *timer : {&TimerSignalMeter, &TimerPowerMeter}) {
         timer->setInterval(kDefaultMeterIntervalMs);
@@ -398,7 +397,7 @@ void Meters::ReadRxStatusSearch(bool &MoveOn, bool &SendRequest)
         b -= kNoSignal;
         if ((s.ScanStep == 5 || s.ScanStep == -5) && sideband) {
             s.ScanStep = s.ScanDirection == 1 ? 50 : -50;
-            s.MainVfo.Frequency = tuning_.RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
+            s.MainVfo.Frequency = RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
         }
         MoveOn = true;
         SendRequest = true;

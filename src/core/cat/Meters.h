@@ -12,13 +12,11 @@ class CatLink;
 class Host;
 struct PanelState;
 struct RadioState;
-class Tuning;
 
 // Signal and power meter polling, the radio read-back and the scan status checks.
 class Meters {
 public:
-    Meters(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
-           Tuning &tuning);
+    Meters(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat);
 
     void TurnOnLMeter();
     void TurnOffLMeter();
@@ -80,8 +78,6 @@ private:
     CatLink &link_;
 
     CatCommands &cat_;
-
-    Tuning &tuning_;
     int Peak = 0;      // S value the peak marker shows
     int HoldTicks = 0; // ticks the peak marker still holds before it falls
     bool rxRequestPending_ = false;

@@ -221,9 +221,4 @@ void Power::SYNCbutton_Click()
     host_.panelChanged();
 }
 
-void Power::TimerSendFreq_Timer()
-{
-    cat_.SendOperatedFreq();
-}
-
 } // namespace dorv

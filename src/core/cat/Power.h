@@ -39,9 +39,6 @@ public:
 
     void CATbutton_Click();
     void SYNCbutton_Click();
-    // One re-send of the operated VFO's frequency while a knob is held (the tick of
-    // the knobs' TimerSendFreq).
-    void TimerSendFreq_Timer();
 
 private:
     void SwitchOn();

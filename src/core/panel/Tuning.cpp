@@ -3,8 +3,8 @@
 #include "cat/CatCommands.h"
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
-#include "cat/Power.h"
 #include "host/Host.h"
+#include "model/FreqRounding.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "panel/Enablement.h"
@@ -24,13 +24,6 @@ constexpr int kJogRepeatMs = 200;
 constexpr double kReleaseWaitSeconds = 0.2;
 constexpr Freq kJogStep = 1000;  // 10 kHz
 constexpr Freq kClarLimit = 999; // clarifier offset ±9.99 kHz
-
-// Knob arithmetic runs in 64 bits and comes back clamped, so no knob event can overflow.
-Freq ToFreq(std::int64_t f)
-{
-    return static_cast<Freq>(std::clamp<std::int64_t>(f, std::numeric_limits<Freq>::min(),
-                                                      std::numeric_limits<Freq>::max()));
-}
 
 // Modular wrap of the main dial and clarifier: a step past one edge lands the same
 // distance inside the other.
@@ -53,28 +46,18 @@ Freq StepFromTable(const StepTable &table, int band, int mode)
     return table[band][mode];
 }
 
-// Floor division that also holds for negative numerators.
-std::int64_t FloorToMultiple(std::int64_t value, std::int64_t unit)
-{
-    std::int64_t q = value / unit;
-    if (value % unit != 0 && value < 0) {
-        --q;
-    }
-    return q * unit;
-}
-
 } // namespace
 
 Tuning::Tuning(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
-               Meters &meters, Power &power, Enablement &enablement, MemoryMode &memory)
+               Meters &meters, Enablement &enablement, MemoryMode &memory)
     : host_(host), state_(state), panel_(panel), link_(link), cat_(cat), meters_(meters),
-      power_(power), enablement_(enablement), memory_(memory)
+      enablement_(enablement), memory_(memory)
 {
     tmrKnob.setInterval(kJogRepeatMs);
     tmrKnob.setTickHandler([this] { tmrKnob_Timer(); });
     link_.AttachTimer(tmrKnob);
     TimerSendFreq.setInterval(kSendRepeatMs);
-    TimerSendFreq.setTickHandler([this] { power_.TimerSendFreq_Timer(); });
+    TimerSendFreq.setTickHandler([this] { cat_.SendOperatedFreq(); });
     link_.AttachTimer(TimerSendFreq);
 }
 
@@ -258,32 +241,6 @@ void Tuning::ChannelKnob_Change(int Value)
     if (!s.SubActive && ArsPending) {
         cat_.AutoRepeaterShift();
     }
-}
-
-// The unit is the power of ten just above the step's size (step 1250 -> 10000), worked
-// out on every call so that no rounding depends on an earlier one.
-Freq Tuning::RoundFreqToStep(Freq freq, Freq Step)
-{
-    if (Step == 0) {
-        return freq;
-    }
-    const std::int64_t size = std::llabs(std::int64_t{Step});
-    std::int64_t unit = 10;
-    while (unit <= size) {
-        unit *= 10;
-    }
-    std::int64_t r = FloorToMultiple(freq, unit);
-    if (Step > 0) {
-        while (r < freq) {
-            r += Step;
-        }
-    } else {
-        r += unit;
-        while (freq < r) {
-            r += Step;
-        }
-    }
-    return ToFreq(r);
 }
 
 void Tuning::ChangeTuningKnob()

@@ -12,7 +12,6 @@ class Host;
 class MemoryMode;
 class Meters;
 struct PanelState;
-class Power;
 struct RadioState;
 struct KnobState;
 
@@ -20,7 +19,7 @@ struct KnobState;
 class Tuning {
 public:
     Tuning(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
-           Meters &meters, Power &power, Enablement &enablement, MemoryMode &memory);
+           Meters &meters, Enablement &enablement, MemoryMode &memory);
 
     enum KnobNumber { MainKnobNumber = 1, SubKnobNumber = 2, ChannelKnobNumber = 3 };
     static constexpr int Press = -1;
@@ -33,7 +32,6 @@ public:
     void ChangeTuningKnob();
     // Rounds freq onto the grid of Step that starts at a multiple of the step's decimal
     // unit: up for a positive step, down for a negative one. Step 0 leaves freq as it is.
-    Freq RoundFreqToStep(Freq freq, Freq Step);
 
     // Value changes: Value is the knob's new position value (its panel Value plus or
     // minus one for a single step); one call moves at most one step.
@@ -87,8 +85,6 @@ private:
     CatCommands &cat_;
 
     Meters &meters_;
-
-    Power &power_;
 
     Enablement &enablement_;
 

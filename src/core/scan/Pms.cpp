@@ -3,6 +3,7 @@
 #include "cat/CatCommands.h"
 #include "host/Host.h"
 #include "model/BandCopies.h"
+#include "model/FreqRounding.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "panel/Enablement.h"
@@ -105,8 +106,8 @@ void Pms::StoreLimits()
         SavePMSInfo();
         BandRecord &t = s.BandTable;
         const int band = s.MainBand;
-        t.PmsLower[band] = tuning_.RoundFreqToStep(s.MainVfo.Frequency, kLimitGrid);
-        t.PmsUpper[band] = tuning_.RoundFreqToStep(s.SubVfo.Frequency, kLimitGrid);
+        t.PmsLower[band] = RoundFreqToStep(s.MainVfo.Frequency, kLimitGrid);
+        t.PmsUpper[band] = RoundFreqToStep(s.SubVfo.Frequency, kLimitGrid);
         // Stored while in PMS on that band, the new range holds from now on.
         if (s.OperatingState == StatePMS) {
             t.TuneLower[band] = t.PmsLower[band];

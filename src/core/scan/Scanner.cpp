@@ -4,6 +4,7 @@
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
 #include "host/Host.h"
+#include "model/FreqRounding.h"
 #include "model/MemoryStore.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
@@ -171,7 +172,7 @@ void Scanner::StartScan(int direction)
                           ? kSidebandScanStep
                           : s.Settings.ChannelStep[s.MainBand][s.MainVfo.Mode];
     s.ScanStep = direction < 0 ? -step : step;
-    s.MainVfo.Frequency = tuning_.RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
+    s.MainVfo.Frequency = RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
     StartVfoStepping();
 }
 

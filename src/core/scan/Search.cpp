@@ -3,6 +3,7 @@
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
 #include "host/Host.h"
+#include "model/FreqRounding.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "panel/Enablement.h"
@@ -43,7 +44,7 @@ void Search::Start()
     tuning_.ChangeTuningKnob();
     enablement_.ToggleFunctionButtons();
     s.ScanStep = s.Settings.ChannelStep[s.MainBand][s.MainVfo.Mode];
-    s.MainVfo.Frequency = tuning_.RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
+    s.MainVfo.Frequency = RoundFreqToStep(s.MainVfo.Frequency, s.ScanStep);
     scan_.StartVfoStepping();
 }
 

@@ -1,4 +1,5 @@
 #include "PanelFixture.h"
+#include "model/FreqRounding.h"
 
 #include <functional>
 
@@ -140,7 +141,7 @@ TEST_F(TuningTest, roundFreqToStep_usesTheUnitOfEachCallsOwnStep)
         {14524650, -50, 14524650},    {14524651, -50, 14524650},   {14524650, 0, 14524650},
     };
     for (const auto &row : rows) {
-        EXPECT_EQ(t.RoundFreqToStep(row.freq, row.step), row.expected)
+        EXPECT_EQ(RoundFreqToStep(row.freq, row.step), row.expected)
             << row.freq << " step " << row.step;
     }
 }
