@@ -3,6 +3,7 @@
 #include "app/AppFrame.h"
 #include "app/DisplayLayout.h"
 #include "app/MenuLock.h"
+#include "app/SettingsMenus.h"
 #include "app/TransmitTimeOut.h"
 #include "app/UpdateIntervals.h"
 #include "cat/CatCommands.h"
@@ -29,6 +30,7 @@
 #include "panel/MemoryMode.h"
 #include "panel/ModeSelect.h"
 #include "panel/QuickMemory.h"
+#include "panel/ScanRequests.h"
 #include "panel/SplitRepeater.h"
 #include "panel/ToneSquelch.h"
 #include "panel/Tuning.h"
@@ -57,6 +59,7 @@ public:
 
     RadioState state;
     PanelState panel;
+    ScanRequests scanRequests; // the panel asks, the scanning functions answer
 
     CatLink link;
     CatCommands cat;
@@ -85,6 +88,7 @@ public:
     UpdateIntervals intervals;
     TransmitTimeOut txTimeOut;
     DisplayLayout display;
+    SettingsMenus settingsMenus;
     MemoryManager memmgr;
     MenuLock lock;
     SettingsDialogs dialogs;

@@ -22,7 +22,7 @@ public:
     // Window width and face height the panel is designed at, in twips.
     static constexpr int kDesignWidth = 11940;
     static constexpr int kDesignHeight = 5015;
-    static constexpr int kTwipsPerPixel = 15;
+    static constexpr int kTwipsPerPixel = dorv::kTwipsPerPixel;
 
     // Start-up: the window at its design size, the reference of the first resize.
     void RecordDesignLayout();

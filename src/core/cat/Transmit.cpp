@@ -7,8 +7,8 @@
 #include "model/RadioState.h"
 #include "model/ReadoutFormat.h"
 #include "panel/Enablement.h"
+#include "panel/ScanRequests.h"
 #include "panel/Tuning.h"
-#include "scan/PriorityMonitor.h"
 
 #include <string>
 
@@ -29,9 +29,10 @@ std::string TimeOutMessage(int minutes)
 } // namespace
 
 Transmit::Transmit(Host &host, RadioState &state, PanelState &panel, CatCommands &cat,
-                   Meters &meters, Enablement &enablement, Tuning &tuning, PriorityMonitor &pri)
+                   Meters &meters, Enablement &enablement, Tuning &tuning,
+                   ScanRequests &scanRequests)
     : host_(host), state_(state), panel_(panel), cat_(cat), meters_(meters),
-      enablement_(enablement), tuning_(tuning), pri_(pri)
+      enablement_(enablement), tuning_(tuning), scanRequests_(scanRequests)
 {
     SetTimeOut(kDefaultTimeOut);
     TimerTxTimeOut.setTickHandler([this] { TimerTxTimeOut_Timer(); });
@@ -118,7 +119,7 @@ void Transmit::startTransmitting()
     PanelState &p = panel_;
     // The priority monitor retunes the radio on its own: MOX ends it and does not key up.
     if (s.PriOn) {
-        pri_.EndPriorityMonitor();
+        scanRequests_.endPriorityMonitor.Raise();
         return;
     }
     meters_.TurnOffLMeter();

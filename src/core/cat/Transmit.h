@@ -13,7 +13,7 @@ class Enablement;
 class Host;
 class Meters;
 struct PanelState;
-class PriorityMonitor;
+struct ScanRequests;
 struct RadioState;
 class Tuning;
 
@@ -41,7 +41,7 @@ inline constexpr PttHolder NetClientHolder(int client)
 class Transmit {
 public:
     Transmit(Host &host, RadioState &state, PanelState &panel, CatCommands &cat, Meters &meters,
-             Enablement &enablement, Tuning &tuning, PriorityMonitor &pri);
+             Enablement &enablement, Tuning &tuning, ScanRequests &scanRequests);
 
     // Toggles transmit as the button does. While receiving it keys the transmitter and
     // latches it on; while transmitting it ends the transmission, whoever holds it. Also
@@ -95,7 +95,7 @@ private:
 
     Tuning &tuning_;
 
-    PriorityMonitor &pri_;
+    ScanRequests &scanRequests_;
     std::set<PttHolder> holders_;
 };
 

@@ -50,6 +50,9 @@ struct Rgb {
 };
 constexpr Rgb kPanelDark{64, 64, 64};
 
+// The window is laid out in twips, 15 to a screen pixel.
+inline constexpr int kTwipsPerPixel = 15;
+
 // A rectangle on the window, in twips (15 per pixel).
 struct PanelRect {
     int Left = 0;

@@ -8,10 +8,9 @@
 #include "panel/ClarLock.h"
 #include "panel/Mck.h"
 #include "panel/MemoryMode.h"
+#include "panel/ScanRequests.h"
 #include "panel/SplitRepeater.h"
 #include "panel/VfoOps.h"
-#include "scan/Pms.h"
-#include "scan/PriorityMonitor.h"
 
 namespace dorv {
 
@@ -56,7 +55,7 @@ void HomeChannels::recall()
     // The priority monitor ends as its own button ends it: the operator's frequency, knobs
     // and meter come back first, so that is what the recall saves.
     if (s.PriOn) {
-        pri_.EndPriorityMonitor();
+        scanRequests_.endPriorityMonitor.Raise();
     }
     s.HomeActive = true;
     if (s.OperatingState == StateVFO) {
@@ -96,7 +95,7 @@ void HomeChannels::ReturnFromRecall()
         s.HomeActive = false;
         split_.SplitOffEndingRecall();
         panel_.ledMRnumberVisible = false;
-        pms_.ChangeToPMSfunction();
+        scanRequests_.reenterPms.Raise();
         break;
     default:
         vfo_.ChangeToVFOfunction();

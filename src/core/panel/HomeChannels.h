@@ -7,8 +7,7 @@ class Host;
 class Mck;
 class MemoryMode;
 struct PanelState;
-class Pms;
-class PriorityMonitor;
+struct ScanRequests;
 struct RadioState;
 class SplitRepeater;
 class VfoOps;
@@ -19,10 +18,10 @@ class VfoOps;
 class HomeChannels {
 public:
     HomeChannels(Host &host, RadioState &state, PanelState &panel, VfoOps &vfo,
-                 SplitRepeater &split, ClarLock &clar, MemoryMode &memory, Mck &mck, Pms &pms,
-                 PriorityMonitor &pri)
+                 SplitRepeater &split, ClarLock &clar, MemoryMode &memory, Mck &mck,
+                 ScanRequests &scanRequests)
         : host_(host), state_(state), panel_(panel), vfo_(vfo), split_(split), clar_(clar),
-          memory_(memory), mck_(mck), pms_(pms), pri_(pri)
+          memory_(memory), mck_(mck), scanRequests_(scanRequests)
     {
     }
 
@@ -52,9 +51,7 @@ private:
 
     Mck &mck_;
 
-    Pms &pms_;
-
-    PriorityMonitor &pri_;
+    ScanRequests &scanRequests_;
 };
 
 } // namespace dorv

@@ -13,11 +13,10 @@
 #include "panel/ClarLock.h"
 #include "panel/Enablement.h"
 #include "panel/Mck.h"
+#include "panel/ScanRequests.h"
 #include "panel/SplitRepeater.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
-#include "scan/Pms.h"
-#include "scan/PriorityMonitor.h"
 
 namespace dorv {
 
@@ -46,9 +45,9 @@ void MemoryMode::VFOMRbutton_Click()
     PanelState &p = panel_;
     if (s.PriOn) {
         // VFO/M ends the priority monitor and goes back to what it interrupted.
-        pri_.EndPriorityMonitor();
+        scanRequests_.endPriorityMonitor.Raise();
     } else if (s.OperatingState == StatePMS) {
-        pms_.PMSbutton_Click(); // leaves PMS for the state it was entered from
+        scanRequests_.leavePms.Raise(); // leaves PMS for the state it was entered from
     } else if (p.lblMT.Visible && s.OperatingState == StateMR) {
         p.lblMT.Visible = false; // back to the memory as stored
         ChangeToMRfunction();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/files/DataFiles.h"
+
 namespace dorv {
 
 class CatCommands;
@@ -9,8 +11,7 @@ class Host;
 class Mck;
 class Meters;
 struct PanelState;
-class Pms;
-class PriorityMonitor;
+struct ScanRequests;
 struct RadioState;
 class SplitRepeater;
 class Tuning;
@@ -22,11 +23,12 @@ class MemoryMode {
 public:
     MemoryMode(Host &host, RadioState &state, PanelState &panel, CatCommands &cat, Meters &meters,
                VfoOps &vfo, Enablement &enablement, Tuning &tuning, SplitRepeater &split,
-               ClarLock &clar, Mck &mck, Pms &pms, PriorityMonitor &pri)
+               ClarLock &clar, Mck &mck, ScanRequests &scanRequests, DataFiles &files)
         : host_(host), state_(state), panel_(panel), cat_(cat), meters_(meters), vfo_(vfo),
           enablement_(enablement), tuning_(tuning), split_(split), clar_(clar), mck_(mck),
-          pms_(pms), pri_(pri)
+          scanRequests_(scanRequests)
     {
+        files.memoriesReplaced.Subscribe([this] { AfterMemoriesReplaced(); });
     }
 
     void VFOMRbutton_Click();
@@ -75,9 +77,7 @@ private:
 
     Mck &mck_;
 
-    Pms &pms_;
-
-    PriorityMonitor &pri_;
+    ScanRequests &scanRequests_;
 };
 
 } // namespace dorv

@@ -11,9 +11,9 @@
 #include "panel/Keypad.h"
 #include "panel/Mck.h"
 #include "panel/MemoryMode.h"
+#include "panel/ScanRequests.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
-#include "scan/Pms.h"
 
 namespace dorv {
 
@@ -108,7 +108,7 @@ void SplitRepeater::splitOff(bool keepVfos)
     } else if (s.OperatingState == StateMR) {
         memory_.ChangeToMRfunction();
     } else if (s.OperatingState == StatePMS) {
-        pms_.ChangeToPMSfunction();
+        scanRequests_.reenterPms.Raise();
     }
 }
 

@@ -13,7 +13,7 @@ class Mck;
 class MemoryMode;
 class Meters;
 struct PanelState;
-class Pms;
+struct ScanRequests;
 struct RadioState;
 class Tuning;
 class VfoOps;
@@ -24,10 +24,10 @@ class SplitRepeater {
 public:
     SplitRepeater(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
                   Meters &meters, VfoOps &vfo, Enablement &enablement, Tuning &tuning,
-                  Keypad &keypad, MemoryMode &memory, Mck &mck, Pms &pms)
+                  Keypad &keypad, MemoryMode &memory, Mck &mck, ScanRequests &scanRequests)
         : host_(host), state_(state), panel_(panel), link_(link), cat_(cat), meters_(meters),
           vfo_(vfo), enablement_(enablement), tuning_(tuning), keypad_(keypad), memory_(memory),
-          mck_(mck), pms_(pms)
+          mck_(mck), scanRequests_(scanRequests)
     {
     }
 
@@ -71,7 +71,7 @@ private:
 
     Mck &mck_;
 
-    Pms &pms_;
+    ScanRequests &scanRequests_;
     bool switching_ = false; // a split switch is waiting on the radio
 };
 

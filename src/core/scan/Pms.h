@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/Units.h"
+#include "panel/ScanRequests.h"
 
 namespace dorv {
 
@@ -22,10 +23,12 @@ class Pms {
 public:
     Pms(Host &host, RadioState &state, PanelState &panel, CatCommands &cat, VfoOps &vfo,
         Enablement &enablement, Tuning &tuning, Keypad &keypad, MemoryMode &memory, Mck &mck,
-        HomeChannels &home)
+        HomeChannels &home, ScanRequests &scanRequests)
         : host_(host), state_(state), panel_(panel), cat_(cat), vfo_(vfo), enablement_(enablement),
           tuning_(tuning), keypad_(keypad), memory_(memory), mck_(mck), home_(home)
     {
+        scanRequests.leavePms.Subscribe([this] { PMSbutton_Click(); });
+        scanRequests.reenterPms.Subscribe([this] { ChangeToPMSfunction(); });
     }
 
     // Enters PMS, returns to the state it was entered from, or (MCK on, reached with the

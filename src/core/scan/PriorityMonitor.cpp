@@ -9,6 +9,7 @@
 #include "panel/HomeChannels.h"
 #include "panel/Keypad.h"
 #include "panel/MemoryMode.h"
+#include "panel/ScanRequests.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
 #include "scan/Pms.h"
@@ -33,11 +34,12 @@ const char *const kChannelZeroEmptyText =
 PriorityMonitor::PriorityMonitor(Host &host, RadioState &state, PanelState &panel, CatLink &link,
                                  Meters &meters, VfoOps &vfo, Enablement &enablement,
                                  Tuning &tuning, Keypad &keypad, MemoryMode &memory,
-                                 HomeChannels &home, Pms &pms)
+                                 HomeChannels &home, Pms &pms, ScanRequests &scanRequests)
     : host_(host), state_(state), panel_(panel), link_(link), meters_(meters), vfo_(vfo),
       enablement_(enablement), tuning_(tuning), keypad_(keypad), memory_(memory), home_(home),
       pms_(pms)
 {
+    scanRequests.endPriorityMonitor.Subscribe([this] { EndPriorityMonitor(); });
     TimerPriorityMonitor.setInterval(kStartIntervalMs);
     TimerPriorityMonitor.setTickHandler([this] { TimerPriorityMonitor_Timer(); });
     link_.AttachTimer(TimerPriorityMonitor);

@@ -13,6 +13,7 @@ class MemoryMode;
 class Meters;
 struct PanelState;
 class Pms;
+struct ScanRequests;
 struct RadioState;
 class Tuning;
 class VfoOps;
@@ -24,7 +25,7 @@ class PriorityMonitor {
 public:
     PriorityMonitor(Host &host, RadioState &state, PanelState &panel, CatLink &link, Meters &meters,
                     VfoOps &vfo, Enablement &enablement, Tuning &tuning, Keypad &keypad,
-                    MemoryMode &memory, HomeChannels &home, Pms &pms);
+                    MemoryMode &memory, HomeChannels &home, Pms &pms, ScanRequests &scanRequests);
 
     // Starts the monitor (channel 0 must hold a frequency) or ends it.
     void PRIbutton_Click();

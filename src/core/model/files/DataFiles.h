@@ -1,6 +1,7 @@
 #pragma once
 
 #include "host/Host.h"
+#include "model/Event.h"
 #include "model/MemoryChannel.h"
 #include "model/files/MemoryFileCheck.h"
 
@@ -11,23 +12,18 @@
 
 namespace dorv {
 
-class CatLink;
-class DisplayLayout;
 class Host;
-class MemoryMode;
 struct PanelState;
 struct RadioState;
-class UpdateIntervals;
+struct SettingsRecord;
 
 // The data files: band table, settings, HOME channels, the memory database and the File
 // menu commands that act on it. Every procedure reports its own errors to the user and
 // returns; the Save procedures tell their callers whether the file was written.
 class DataFiles {
 public:
-    DataFiles(Host &host, const std::string &dataDir, RadioState &state, PanelState &panel,
-              CatLink &link, MemoryMode &memory, UpdateIntervals &intervals, DisplayLayout &display)
-        : host_(host), dataDir_(dataDir), state_(state), panel_(panel), link_(link),
-          memory_(memory), intervals_(intervals), display_(display)
+    DataFiles(Host &host, const std::string &dataDir, RadioState &state, PanelState &panel)
+        : host_(host), dataDir_(dataDir), state_(state), panel_(panel)
     {
     }
 
@@ -63,6 +59,11 @@ public:
     // File menu: 0 New, 1 Open..., 3 Save, 4 Save As...
     void mnuFileArray_Click(int Index);
 
+    // Raised with the settings just read, for the menus to take them up.
+    Event<const SettingsRecord &> settingsLoaded;
+    // Raised after File > New or Open... replaced every memory.
+    Event<> memoriesReplaced;
+
     static constexpr const char *kMemoryFilter = "Memory Data (*.MEM)|*.mem|All Files (*.*)|*.*";
 
 private:
@@ -72,7 +73,6 @@ private:
     std::filesystem::path DataFile(const char *name) const;
     void Complain(const std::string &text, const std::string &title, MsgButtons buttons);
 
-    void ApplySettingsMenus();
     void ReopenLastMemoryFile();
 
     std::string LastMemoryFilePath() const;
@@ -90,7 +90,6 @@ private:
     void FileNew();
     void FileOpen();
     void FileSaveAs();
-    void PanelAfterMemoriesReplaced();
 
     Host &host_;
 
@@ -99,14 +98,6 @@ private:
     RadioState &state_;
 
     PanelState &panel_;
-
-    CatLink &link_;
-
-    MemoryMode &memory_;
-
-    UpdateIntervals &intervals_;
-
-    DisplayLayout &display_;
     std::optional<std::string> memoryFile_; // path of the open memory file
     // The memories as read from it, before indexes past a table were clamped for use.
     std::vector<MemoryChannel> loadedMemories_;

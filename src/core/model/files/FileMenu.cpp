@@ -86,7 +86,7 @@ void DataFiles::FileNew()
     s.MemoryDirty = false;
     s.Settings.LastMemoryFile = std::string(kPathLength, ' ');
     ShowCaption(kUntitled);
-    PanelAfterMemoriesReplaced();
+    memoriesReplaced.Raise();
     host_.panelChanged();
 }
 
@@ -114,7 +114,7 @@ void DataFiles::FileOpen()
         TakeMemoryFile(*path, records);
     }
     s.MemoryDirty = false;
-    PanelAfterMemoriesReplaced();
+    memoriesReplaced.Raise();
     host_.panelChanged();
 }
 
@@ -123,14 +123,6 @@ void DataFiles::FileSaveAs()
     if (const auto path = AskMemoryFile(false)) {
         SaveMemoriesAs(*path);
     }
-}
-
-// In MR mode the panel must leave memories that are gone: after New it returns to VFO
-// mode; after Open... it moves to the first memory in use from CurrentMemory on, or to
-// VFO mode when none is.
-void DataFiles::PanelAfterMemoriesReplaced()
-{
-    memory_.AfterMemoriesReplaced();
 }
 
 } // namespace dorv

@@ -1,15 +1,10 @@
-#include "app/DisplayLayout.h"
-#include "app/UpdateIntervals.h"
-#include "cat/CatLink.h"
 #include "host/Host.h"
-#include "model/MenuCaptions.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
 #include "model/files/FileStore.h"
 #include "model/files/RecordCodec.h"
 #include "model/files/SettingsDefaults.h"
-#include "panel/MemoryMode.h"
 
 namespace dorv {
 
@@ -41,7 +36,6 @@ void DataFiles::OpenSettingsFile()
 
     // A position saved on a larger screen would put the window out of sight.
     const ScreenSize screen = host_.screenSize();
-    constexpr int kTwipsPerPixel = DisplayLayout::kTwipsPerPixel;
     if (settings.WindowTop < 0 || settings.WindowLeft < 0 ||
         screen.height * kTwipsPerPixel <= settings.WindowTop ||
         screen.width * kTwipsPerPixel <= settings.WindowLeft) {
@@ -49,28 +43,9 @@ void DataFiles::OpenSettingsFile()
         settings.WindowLeft = 0;
     }
 
-    ApplySettingsMenus();
+    settingsLoaded.Raise(state_.Settings);
     ReopenLastMemoryFile();
     host_.panelChanged();
-}
-
-// Each stored menu choice is applied through its menu's own click handler, in this order:
-// serial port, CAT rate, scan speed, meter speed, PRI speed, display size, display face,
-// display colours, pause interval; then "Tune to Radio on Start-up" is ticked from
-// TuneOnStartup. The handlers read the settings they store into, so each gets a copy.
-void DataFiles::ApplySettingsMenus()
-{
-    const SettingsRecord settings = state_.Settings;
-    link_.mnuCommPortArray_Click(settings.CommPort);
-    link_.mnuCatRate_Click(settings.CatRate);
-    intervals_.mnuScanSpeed_Click(settings.ScanSpeed);
-    intervals_.mnuMeterSpeed_Click(settings.MeterSpeed);
-    intervals_.mnuPRIspeed_Click(settings.PriSpeed);
-    display_.mnuResizeDisplayArray_Click(settings.DisplaySize);
-    display_.mnuResizeDisplayArray_Click(settings.DisplayFace);
-    display_.mnuResizeDisplayArray_Click(settings.DisplayColours);
-    intervals_.mnuPauseInterval_Click(settings.PauseInterval);
-    panel_.mnuSettingsArray[kTuneOnStartupItem].Checked = settings.TuneOnStartup;
 }
 
 void DataFiles::ReopenLastMemoryFile()
