@@ -2,7 +2,7 @@
 #include "app/DisplayLayout.h"
 #include "app/MenuLock.h"
 #include "app/TransmitTimeOut.h"
-#include "cat/Power.h"
+#include "app/Power.h"
 #include "dialogs/SettingsDialogs.h"
 #include "host/Host.h"
 #include "memmgr/MemoryManager.h"

@@ -1,6 +1,6 @@
 #include "app/TransmitTimeOut.h"
 
-#include "cat/Transmit.h"
+#include "panel/Transmit.h"
 #include "host/Host.h"
 #include "model/MenuCaptions.h"
 #include "model/PanelState.h"

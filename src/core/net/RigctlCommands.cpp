@@ -1,7 +1,7 @@
 #include "net/RigctlCommands.h"
 
 #include "cat/Meters.h"
-#include "cat/Transmit.h"
+#include "panel/Transmit.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "net/RigctlDumpState.h"

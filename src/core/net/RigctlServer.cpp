@@ -2,7 +2,7 @@
 
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
-#include "cat/Transmit.h"
+#include "panel/Transmit.h"
 #include "host/Host.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"

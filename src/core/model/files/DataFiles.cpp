@@ -1,14 +1,10 @@
 #include "model/files/DataFiles.h"
 
-#include "app/DisplayLayout.h"
-#include "app/UpdateIntervals.h"
-#include "cat/CatLink.h"
 #include "host/Host.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/Version.h"
 #include "model/files/Cp1252.h"
-#include "panel/MemoryMode.h"
 
 namespace dorv {
 

@@ -1,11 +1,7 @@
-#include "app/DisplayLayout.h"
-#include "app/UpdateIntervals.h"
-#include "cat/CatLink.h"
 #include "host/Host.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "model/files/DataFiles.h"
-#include "panel/MemoryMode.h"
 
 namespace dorv {
 

@@ -1,6 +1,3 @@
-#include "app/DisplayLayout.h"
-#include "app/UpdateIntervals.h"
-#include "cat/CatLink.h"
 #include "host/Host.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
@@ -8,7 +5,6 @@
 #include "model/files/FileStore.h"
 #include "model/files/IndexRanges.h"
 #include "model/files/RecordCodec.h"
-#include "panel/MemoryMode.h"
 
 namespace dorv {
 

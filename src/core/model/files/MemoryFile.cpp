@@ -1,6 +1,3 @@
-#include "app/DisplayLayout.h"
-#include "app/UpdateIntervals.h"
-#include "cat/CatLink.h"
 #include "host/Host.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
@@ -11,7 +8,6 @@
 #include "model/files/MemoryFileCheck.h"
 #include "model/files/OldModeNumbering.h"
 #include "model/files/RecordCodec.h"
-#include "panel/MemoryMode.h"
 
 namespace dorv {
 

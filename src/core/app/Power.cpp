@@ -1,10 +1,10 @@
-#include "cat/Power.h"
+#include "app/Power.h"
 
 #include "app/DisplayLayout.h"
 #include "cat/CatCommands.h"
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
-#include "cat/Transmit.h"
+#include "panel/Transmit.h"
 #include "host/Host.h"
 #include "model/BandCopies.h"
 #include "model/PanelState.h"

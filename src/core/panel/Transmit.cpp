@@ -1,4 +1,4 @@
-#include "cat/Transmit.h"
+#include "panel/Transmit.h"
 
 #include "cat/CatCommands.h"
 #include "cat/Meters.h"

@@ -1,9 +1,9 @@
-#include "panel/Keyboard.h"
+#include "app/Keyboard.h"
 
 #include "cat/CatCommands.h"
 #include "cat/Meters.h"
-#include "cat/Power.h"
-#include "cat/Transmit.h"
+#include "app/Power.h"
+#include "panel/Transmit.h"
 #include "host/Host.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
