@@ -1,9 +1,8 @@
 #include "app/Keyboard.h"
 
+#include "app/Power.h"
 #include "cat/CatCommands.h"
 #include "cat/Meters.h"
-#include "app/Power.h"
-#include "panel/Transmit.h"
 #include "host/Host.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
@@ -19,6 +18,7 @@
 #include "panel/QuickMemory.h"
 #include "panel/SplitRepeater.h"
 #include "panel/ToneSquelch.h"
+#include "panel/Transmit.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
 #include "scan/Pms.h"
@@ -205,89 +205,116 @@ void Keyboard::mckKeyUp()
     mck_.MCKbutton_MouseUp();
 }
 
+// D, P, R and S act with any modifier; the other letters by theirs: Shift chooses a mode,
+// Ctrl a button, the plain letter a few buttons of its own.
 void Keyboard::letterKey(int KeyCode, int Shift)
 {
     PanelState &p = panel_;
-    const bool plain = Shift == kNoModifier;
-    const bool shift = Shift == key::ShiftMask;
-    const bool ctrl = Shift == key::CtrlMask;
-    auto mode = [this, &p](int index) {
-        press(p.ModeButton[index], [this, index] { mode_.ModeButton_Click(index); });
-    };
-
     switch (KeyCode) {
-    case key::A:
-        if (shift) {
-            mode(ModeAM);
-        } else if (ctrl) {
-            press(p.ABbutton, [this] { vfo_.ABbutton_Click(); });
-        }
-        break;
-    case key::B:
-        if (ctrl) {
-            press(p.SWAPbutton, [this] { vfo_.SWAPbutton_Click(); });
-        }
-        break;
-    case key::C:
-        if (shift) {
-            mode(ModeCW);
-        } else if (plain || ctrl) {
-            press(p.CLARbutton, [this] { clar_.CLARbutton_Click(); });
-        }
-        break;
     case key::D:
         jogKeyDown(KeyCode, -1);
+        return;
+    case key::P:
+        press(p.CATbutton, [this] { power_.CATbutton_Click(); });
+        return;
+    case key::R:
+        press(p.RCLbutton, [this] { quick_.RCLbutton_Click(); });
+        return;
+    case key::S:
+        press(p.STObutton, [this] { quick_.STObutton_Click(); });
+        return;
+    default:
+        break;
+    }
+    if (Shift == key::ShiftMask) {
+        shiftLetterKey(KeyCode);
+    } else if (Shift == key::CtrlMask) {
+        ctrlLetterKey(KeyCode);
+    } else if (Shift == kNoModifier) {
+        plainLetterKey(KeyCode);
+    }
+}
+
+void Keyboard::shiftLetterKey(int KeyCode)
+{
+    int index = -1;
+    switch (KeyCode) {
+    case key::A:
+        index = ModeAM;
+        break;
+    case key::C:
+        index = ModeCW;
         break;
     case key::F:
-        if (shift) {
-            mode(ModeFM);
-        } else if (plain || ctrl) {
-            press(p.FASTbutton, [this] { tuning_.FASTbutton_Click(); });
-        }
+        index = ModeFM;
         break;
     case key::L:
-        if (plain) {
-            press(p.LOCKbutton, [this] { clar_.LOCKbutton_Click(); });
-        } else if (shift) {
-            mode(ModeLSB);
-        } else if (ctrl) {
-            press(p.SPLITbutton, [this] { split_.SPLITbutton_Click(); });
-        }
+        index = ModeLSB;
+        break;
+    case key::U:
+        index = ModeUSB;
+        break;
+    default:
+        return;
+    }
+    press(panel_.ModeButton[index], [this, index] { mode_.ModeButton_Click(index); });
+}
+
+void Keyboard::ctrlLetterKey(int KeyCode)
+{
+    PanelState &p = panel_;
+    switch (KeyCode) {
+    case key::A:
+        press(p.ABbutton, [this] { vfo_.ABbutton_Click(); });
+        break;
+    case key::B:
+        press(p.SWAPbutton, [this] { vfo_.SWAPbutton_Click(); });
+        break;
+    case key::C:
+        press(p.CLARbutton, [this] { clar_.CLARbutton_Click(); });
+        break;
+    case key::F:
+        press(p.FASTbutton, [this] { tuning_.FASTbutton_Click(); });
+        break;
+    case key::L:
+        press(p.SPLITbutton, [this] { split_.SPLITbutton_Click(); });
         break;
     case key::H:
         // During memory channel check Ctrl+H stores the HOME channel, although the HOME
         // button itself is disabled there.
-        if (ctrl && (p.HOMEbutton.Enabled || state_.MckOn)) {
+        if (p.HOMEbutton.Enabled || state_.MckOn) {
             home_.HOMEbutton_Click();
         }
         break;
     case key::M:
-        if (ctrl) {
-            mckKeyDown();
-        }
-        break;
-    case key::P:
-        press(p.CATbutton, [this] { power_.CATbutton_Click(); });
-        break;
-    case key::R:
-        press(p.RCLbutton, [this] { quick_.RCLbutton_Click(); });
-        break;
-    case key::S:
-        press(p.STObutton, [this] { quick_.STObutton_Click(); });
+        mckKeyDown();
         break;
     case key::U:
-        if (plain) {
-            jogKeyDown(KeyCode, 1);
-        } else if (shift) {
-            mode(ModeUSB);
-        } else if (ctrl) {
-            press(p.SUBbutton, [this] { vfo_.SUBbutton_Click(); });
-        }
+        press(p.SUBbutton, [this] { vfo_.SUBbutton_Click(); });
         break;
     case key::V:
-        if (ctrl) {
-            press(p.VFOMRbutton, [this] { memory_.VFOMRbutton_Click(); });
-        }
+        press(p.VFOMRbutton, [this] { memory_.VFOMRbutton_Click(); });
+        break;
+    default:
+        break;
+    }
+}
+
+void Keyboard::plainLetterKey(int KeyCode)
+{
+    PanelState &p = panel_;
+    switch (KeyCode) {
+    case key::C:
+        press(p.CLARbutton, [this] { clar_.CLARbutton_Click(); });
+        break;
+    case key::F:
+        press(p.FASTbutton, [this] { tuning_.FASTbutton_Click(); });
+        break;
+    case key::L:
+        press(p.LOCKbutton, [this] { clar_.LOCKbutton_Click(); });
+        break;
+    case key::U:
+        jogKeyDown(KeyCode, 1);
         break;
     default:
         break;

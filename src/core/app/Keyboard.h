@@ -70,6 +70,9 @@ private:
     void spaceKeyDown();
     void spaceKeyUp();
     void letterKey(int KeyCode, int Shift);
+    void shiftLetterKey(int KeyCode); // the mode letters
+    void ctrlLetterKey(int KeyCode);
+    void plainLetterKey(int KeyCode);
     void digitKey(int digit);
     void functionKey(int KeyCode);
 

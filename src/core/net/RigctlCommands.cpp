@@ -1,7 +1,6 @@
 #include "net/RigctlCommands.h"
 
 #include "cat/Meters.h"
-#include "panel/Transmit.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "net/RigctlDumpState.h"
@@ -9,6 +8,7 @@
 #include "panel/Keypad.h"
 #include "panel/ModeSelect.h"
 #include "panel/SplitRepeater.h"
+#include "panel/Transmit.h"
 #include "panel/VfoOps.h"
 
 #include <array>
@@ -160,6 +160,21 @@ RigctlAnswer RigctlCommands::Execute(const RigctlRequest &request, RigctlClient 
     if (ReadsTheRadio(c) && radioSilent()) {
         return Result(RigTimeout);
     }
+    if (auto answer = vfoCommand(request, client)) {
+        return *answer;
+    }
+    if (auto answer = radioCommand(request, client)) {
+        return *answer;
+    }
+    return sessionCommand(request, client);
+}
+
+// The operated VFO's frequency and mode, and the choice of VFO.
+std::optional<RigctlAnswer> RigctlCommands::vfoCommand(const RigctlRequest &request,
+                                                       RigctlClient &client)
+{
+    const std::vector<std::string> &a = request.Args;
+    const std::string &c = request.Command;
     if (c == "get_freq") {
         return getFreq(client);
     }
@@ -178,6 +193,15 @@ RigctlAnswer RigctlCommands::Execute(const RigctlRequest &request, RigctlClient 
     if (c == "set_vfo") {
         return setVfo(client, a[0]);
     }
+    return std::nullopt;
+}
+
+// Split, PTT, levels, power, VFO operations and the lock.
+std::optional<RigctlAnswer> RigctlCommands::radioCommand(const RigctlRequest &request,
+                                                         RigctlClient &client)
+{
+    const std::vector<std::string> &a = request.Args;
+    const std::string &c = request.Command;
     if (c == "get_split_vfo") {
         return getSplitVfo();
     }
@@ -217,6 +241,13 @@ RigctlAnswer RigctlCommands::Execute(const RigctlRequest &request, RigctlClient 
     if (c == "set_lock_mode") {
         return setLockMode(a[0]);
     }
+    return std::nullopt;
+}
+
+// What the session itself answers: chk_vfo, dump_state and quit.
+RigctlAnswer RigctlCommands::sessionCommand(const RigctlRequest &request, RigctlClient &client)
+{
+    const std::string &c = request.Command;
     RigctlAnswer answer;
     answer.Bare = true;
     if (c == "chk_vfo") {

@@ -4,6 +4,7 @@
 #include "net/RigctlAnswer.h"
 #include "net/RigctlRequest.h"
 
+#include <optional>
 #include <string>
 
 namespace dorv {
@@ -48,6 +49,10 @@ public:
     RigctlAnswer Execute(const RigctlRequest &request, RigctlClient &client);
 
 private:
+    // Each answers the commands of its kind, and nothing for any other.
+    std::optional<RigctlAnswer> vfoCommand(const RigctlRequest &request, RigctlClient &client);
+    std::optional<RigctlAnswer> radioCommand(const RigctlRequest &request, RigctlClient &client);
+    RigctlAnswer sessionCommand(const RigctlRequest &request, RigctlClient &client);
     RigctlAnswer getFreq(const RigctlClient &client);
     RigctlAnswer setFreq(const RigctlClient &client, const std::string &hz);
     RigctlAnswer getMode(const RigctlClient &client);

@@ -52,7 +52,6 @@ public:
     void AfterMemoriesReplaced();
 
 private:
-    void showRecalled();
     void sendSplitMemory();
 
     Host &host_;

@@ -88,53 +88,67 @@ bool Tuning::holdOverruled() const
 
 void Tuning::SetupTuningKnob(int WhichKnob, int Direction)
 {
-    RadioState &s = state_;
     if (WhichKnob < MainKnobNumber || WhichKnob > ChannelKnobNumber) {
         return;
     }
     if (Direction == Press) {
-        ++knobPresses_;
-        meters_.TurnOffLMeter();
-        switch (WhichKnob) {
-        case MainKnobNumber:
-            if (s.SubActive) {
-                KnobStep = StepFromTable(s.Settings.DialStep, s.SubBand, s.SubVfo.Mode);
-            } else {
-                KnobStep = StepFromTable(s.Settings.DialStep, s.MainBand, s.MainVfo.Mode);
-                ArsPending = ArsRuleHolds(s);
-            }
-            if (panel_.ledFAST) {
-                KnobStep *= kFastFactor;
-            }
-            if (!s.ClarOn) {
-                s.MainVfo.ClarOffset = 0;
-            }
-            if (s.OperatingState == StateMR) {
-                panel_.lblMT.Visible = true; // memory tune begins
-            }
-            break;
-        case SubKnobNumber:
-            KnobStep = 1;
-            break;
-        case ChannelKnobNumber:
-            browsing_ = s.MckOn;
-            if (browsing_) {
-                host_.panelChanged();
-                return; // MCK browses memories: nothing is sent, during or after
-            }
-            if (s.SubActive) {
-                KnobStep = StepFromTable(s.Settings.ChannelStep, s.SubBand, s.SubVfo.Mode);
-            } else {
-                KnobStep = StepFromTable(s.Settings.ChannelStep, s.MainBand, s.MainVfo.Mode);
-                ArsPending = ArsRuleHolds(s);
-            }
-            break;
-        }
-        TimerSendFreq.setEnabled(true);
-        host_.panelChanged();
-        return;
+        knobPressed(WhichKnob);
+    } else {
+        knobReleased(WhichKnob);
     }
+}
 
+// The step the knob turns by comes from its table, for the band and mode it tunes; the
+// meter rests and the frequency is re-sent while the knob is held.
+void Tuning::knobPressed(int WhichKnob)
+{
+    RadioState &s = state_;
+    ++knobPresses_;
+    meters_.TurnOffLMeter();
+    switch (WhichKnob) {
+    case MainKnobNumber:
+        if (s.SubActive) {
+            KnobStep = StepFromTable(s.Settings.DialStep, s.SubBand, s.SubVfo.Mode);
+        } else {
+            KnobStep = StepFromTable(s.Settings.DialStep, s.MainBand, s.MainVfo.Mode);
+            ArsPending = ArsRuleHolds(s);
+        }
+        if (panel_.ledFAST) {
+            KnobStep *= kFastFactor;
+        }
+        if (!s.ClarOn) {
+            s.MainVfo.ClarOffset = 0;
+        }
+        if (s.OperatingState == StateMR) {
+            panel_.lblMT.Visible = true; // memory tune begins
+        }
+        break;
+    case SubKnobNumber:
+        KnobStep = 1;
+        break;
+    case ChannelKnobNumber:
+        browsing_ = s.MckOn;
+        if (browsing_) {
+            host_.panelChanged();
+            return; // MCK browses memories: nothing is sent, during or after
+        }
+        if (s.SubActive) {
+            KnobStep = StepFromTable(s.Settings.ChannelStep, s.SubBand, s.SubVfo.Mode);
+        } else {
+            KnobStep = StepFromTable(s.Settings.ChannelStep, s.MainBand, s.MainVfo.Mode);
+            ArsPending = ArsRuleHolds(s);
+        }
+        break;
+    }
+    TimerSendFreq.setEnabled(true);
+    host_.panelChanged();
+}
+
+// After the release wait the frequency reached goes to the radio (with a split memory's
+// VFOs re-sent when the channel knob tuned one), unless another gesture took over.
+void Tuning::knobReleased(int WhichKnob)
+{
+    const RadioState &s = state_;
     TimerSendFreq.setEnabled(false);
     if (WhichKnob == ChannelKnobNumber && browsing_) {
         browsing_ = false;

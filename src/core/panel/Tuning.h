@@ -67,6 +67,8 @@ public:
     bool ArsPending = false; // re-check the automatic repeater shift after every step
 
 private:
+    void knobPressed(int WhichKnob);
+    void knobReleased(int WhichKnob);
     int takeDelta(KnobState &knob, int Value);
     // The link went off or the radio went on the air while a knob or jog was held: its
     // release sends nothing and leaves the meter polling to the link and the transmitter.
