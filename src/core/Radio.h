@@ -2,7 +2,9 @@
 
 #include "app/AppFrame.h"
 #include "app/DisplayLayout.h"
+#include "app/Keyboard.h"
 #include "app/MenuLock.h"
+#include "app/Power.h"
 #include "app/SettingsMenus.h"
 #include "app/TransmitTimeOut.h"
 #include "app/UpdateIntervals.h"
@@ -10,8 +12,6 @@
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
 #include "cat/PortWatch.h"
-#include "app/Power.h"
-#include "panel/Transmit.h"
 #include "dialogs/SettingsDialogs.h"
 #include "host/Host.h"
 #include "host/SerialPort.h"
@@ -24,7 +24,6 @@
 #include "panel/ClarLock.h"
 #include "panel/Enablement.h"
 #include "panel/HomeChannels.h"
-#include "app/Keyboard.h"
 #include "panel/Keypad.h"
 #include "panel/Mck.h"
 #include "panel/MemoryMode.h"
@@ -33,10 +32,12 @@
 #include "panel/ScanRequests.h"
 #include "panel/SplitRepeater.h"
 #include "panel/ToneSquelch.h"
+#include "panel/Transmit.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
 #include "scan/Pms.h"
 #include "scan/PriorityMonitor.h"
+#include "scan/ScanCheck.h"
 #include "scan/Scanner.h"
 #include "scan/Search.h"
 #include "scope/BandScope.h"
@@ -81,6 +82,7 @@ public:
     Mck mck;
     QuickMemory quick;
     HomeChannels home;
+    ScanCheck scanCheck;
     Scanner scan;
     Search search;
     Pms pms;

@@ -13,6 +13,7 @@
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
 #include "scan/Pms.h"
+#include "scan/ScanCheck.h"
 #include "scan/SweepGuard.h"
 
 namespace dorv {
@@ -32,12 +33,13 @@ const char *const kChannelZeroEmptyText =
 } // namespace
 
 PriorityMonitor::PriorityMonitor(Host &host, RadioState &state, PanelState &panel, CatLink &link,
-                                 Meters &meters, VfoOps &vfo, Enablement &enablement,
-                                 Tuning &tuning, Keypad &keypad, MemoryMode &memory,
-                                 HomeChannels &home, Pms &pms, ScanRequests &scanRequests)
-    : host_(host), state_(state), panel_(panel), link_(link), meters_(meters), vfo_(vfo),
-      enablement_(enablement), tuning_(tuning), keypad_(keypad), memory_(memory), home_(home),
-      pms_(pms)
+                                 Meters &meters, ScanCheck &scanCheck, VfoOps &vfo,
+                                 Enablement &enablement, Tuning &tuning, Keypad &keypad,
+                                 MemoryMode &memory, HomeChannels &home, Pms &pms,
+                                 ScanRequests &scanRequests)
+    : host_(host), state_(state), panel_(panel), link_(link), meters_(meters),
+      scanCheck_(scanCheck), vfo_(vfo), enablement_(enablement), tuning_(tuning), keypad_(keypad),
+      memory_(memory), home_(home), pms_(pms)
 {
     scanRequests.endPriorityMonitor.Subscribe([this] { EndPriorityMonitor(); });
     TimerPriorityMonitor.setInterval(kStartIntervalMs);
@@ -189,7 +191,7 @@ bool PriorityMonitor::ListenOnChannelZero()
     while (monitoring() && !MoveOn) {
         host_.yield();
         if (monitoring()) {
-            meters_.ReadRxStatusMR(MoveOn, SendRequest);
+            scanCheck_.ReadRxStatusMR(MoveOn, SendRequest);
         }
     }
     return monitoring();

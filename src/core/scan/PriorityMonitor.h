@@ -11,6 +11,7 @@ class Host;
 class Keypad;
 class MemoryMode;
 class Meters;
+class ScanCheck;
 struct PanelState;
 class Pms;
 struct ScanRequests;
@@ -24,8 +25,9 @@ class VfoOps;
 class PriorityMonitor {
 public:
     PriorityMonitor(Host &host, RadioState &state, PanelState &panel, CatLink &link, Meters &meters,
-                    VfoOps &vfo, Enablement &enablement, Tuning &tuning, Keypad &keypad,
-                    MemoryMode &memory, HomeChannels &home, Pms &pms, ScanRequests &scanRequests);
+                    ScanCheck &scanCheck, VfoOps &vfo, Enablement &enablement, Tuning &tuning,
+                    Keypad &keypad, MemoryMode &memory, HomeChannels &home, Pms &pms,
+                    ScanRequests &scanRequests);
 
     // Starts the monitor (channel 0 must hold a frequency) or ends it.
     void PRIbutton_Click();
@@ -54,6 +56,8 @@ private:
     CatLink &link_;
 
     Meters &meters_;
+
+    ScanCheck &scanCheck_;
 
     VfoOps &vfo_;
 

@@ -14,6 +14,7 @@
 #include "panel/MemoryMode.h"
 #include "panel/Tuning.h"
 #include "panel/VfoOps.h"
+#include "scan/ScanCheck.h"
 #include "scan/SweepGuard.h"
 
 namespace dorv {
@@ -39,10 +40,11 @@ bool TakesPartInScanning(const MemoryChannel &m)
 } // namespace
 
 Scanner::Scanner(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
-                 Meters &meters, VfoOps &vfo, Enablement &enablement, Tuning &tuning,
-                 Keypad &keypad, MemoryMode &memory)
-    : host_(host), state_(state), panel_(panel), link_(link), cat_(cat), meters_(meters), vfo_(vfo),
-      enablement_(enablement), tuning_(tuning), keypad_(keypad), memory_(memory)
+                 Meters &meters, ScanCheck &scanCheck, VfoOps &vfo, Enablement &enablement,
+                 Tuning &tuning, Keypad &keypad, MemoryMode &memory)
+    : host_(host), state_(state), panel_(panel), link_(link), cat_(cat), meters_(meters),
+      scanCheck_(scanCheck), vfo_(vfo), enablement_(enablement), tuning_(tuning), keypad_(keypad),
+      memory_(memory)
 {
     for (Timer *timer : {&TimerScanner, &TimerScannerMR}) {
         timer->setInterval(kStartIntervalMs);
@@ -242,7 +244,7 @@ void Scanner::TimerScanner_Timer()
     RunTick(
         TimerScanner,
         [this](bool &MoveOn, bool &SendRequest) {
-            meters_.ReadRxStatusSearch(MoveOn, SendRequest);
+            scanCheck_.ReadRxStatusSearch(MoveOn, SendRequest);
         },
         [this] {
             cat_.StepFrequency();
@@ -254,7 +256,7 @@ void Scanner::TimerScannerMR_Timer()
 {
     RunTick(
         TimerScannerMR,
-        [this](bool &MoveOn, bool &SendRequest) { meters_.ReadRxStatusMR(MoveOn, SendRequest); },
+        [this](bool &MoveOn, bool &SendRequest) { scanCheck_.ReadRxStatusMR(MoveOn, SendRequest); },
         [this] { return ChangeMemoryScanning(state_.ScanDirection); });
 }
 

@@ -11,6 +11,7 @@ class Host;
 class Keypad;
 class MemoryMode;
 class Meters;
+class ScanCheck;
 struct PanelState;
 struct RadioState;
 class Tuning;
@@ -22,8 +23,8 @@ class VfoOps;
 class Scanner {
 public:
     Scanner(Host &host, RadioState &state, PanelState &panel, CatLink &link, CatCommands &cat,
-            Meters &meters, VfoOps &vfo, Enablement &enablement, Tuning &tuning, Keypad &keypad,
-            MemoryMode &memory);
+            Meters &meters, ScanCheck &scanCheck, VfoOps &vfo, Enablement &enablement,
+            Tuning &tuning, Keypad &keypad, MemoryMode &memory);
 
     // Arms SCAN and starts upward, or disarms it. In memory state with MCK on it toggles
     // the skip flag of the channel shown instead.
@@ -74,6 +75,8 @@ private:
     CatCommands &cat_;
 
     Meters &meters_;
+
+    ScanCheck &scanCheck_;
 
     VfoOps &vfo_;
 

@@ -103,11 +103,11 @@ TEST_F(MetersTest, readRxStatusMR_staysOnBusyWithPauseOffAndWaitsWithPause)
         SCOPED_TRACE(row.pause);
         s.PauseTime = row.pause;
         bool moveOn = !row.moveOn, send = true;
-        radio.meters.ReadRxStatusMR(moveOn, send);
+        radio.scanCheck.ReadRxStatusMR(moveOn, send);
         EXPECT_FALSE(send);
         port.incoming.push_back(row.status);
         const double start = host.now();
-        radio.meters.ReadRxStatusMR(moveOn, send);
+        radio.scanCheck.ReadRxStatusMR(moveOn, send);
         EXPECT_EQ(moveOn, row.moveOn);
         EXPECT_TRUE(send);
         EXPECT_NEAR(host.now() - start, row.waited, 0.01);
@@ -124,9 +124,9 @@ TEST_F(MetersTest, readRxStatusSearch_storesCentredFmOnceAndSlowsOnSideband)
     s.Memories[1].Vfo.Frequency = 14400000;
     bool moveOn = false, send = true;
     for (int pass = 0; pass < 2; ++pass) { // the second centred hit finds it stored
-        radio.meters.ReadRxStatusSearch(moveOn, send);
+        radio.scanCheck.ReadRxStatusSearch(moveOn, send);
         port.incoming.push_back(0x09);
-        radio.meters.ReadRxStatusSearch(moveOn, send);
+        radio.scanCheck.ReadRxStatusSearch(moveOn, send);
         EXPECT_TRUE(moveOn && send);
     }
     EXPECT_EQ(s.Memories[2].Vfo, s.MainVfo);
@@ -139,9 +139,9 @@ TEST_F(MetersTest, readRxStatusSearch_storesCentredFmOnceAndSlowsOnSideband)
     s.MainVfo = {1420030, ModeUSB};
     s.ScanStep = 50;
     for (std::uint8_t status : {0x27, 0xA0}) { // a signal slows, silence speeds up again
-        radio.meters.ReadRxStatusSearch(moveOn, send);
+        radio.scanCheck.ReadRxStatusSearch(moveOn, send);
         port.incoming.push_back(status);
-        radio.meters.ReadRxStatusSearch(moveOn, send);
+        radio.scanCheck.ReadRxStatusSearch(moveOn, send);
         EXPECT_TRUE(moveOn);
     }
     EXPECT_EQ(s.ScanStep, 50);
@@ -155,7 +155,7 @@ TEST_F(MetersTest, findFreeMemory_nothingStoredWhenFull)
     }
     bool notStored = true;
     int pos = -1;
-    radio.meters.FindFreeMemory(notStored, pos);
+    radio.scanCheck.FindFreeMemory(notStored, pos);
     EXPECT_FALSE(notStored);
 }
 
