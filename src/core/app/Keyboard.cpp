@@ -260,6 +260,17 @@ void Keyboard::shiftLetterKey(int KeyCode)
     press(panel_.ModeButton[index], [this, index] { mode_.ModeButton_Click(index); });
 }
 
+// C and F press CLAR and FAST alike plain and with Ctrl.
+void Keyboard::clarOrFastKey(int KeyCode)
+{
+    PanelState &p = panel_;
+    if (KeyCode == key::C) {
+        press(p.CLARbutton, [this] { clar_.CLARbutton_Click(); });
+    } else if (KeyCode == key::F) {
+        press(p.FASTbutton, [this] { tuning_.FASTbutton_Click(); });
+    }
+}
+
 void Keyboard::ctrlLetterKey(int KeyCode)
 {
     PanelState &p = panel_;
@@ -269,12 +280,6 @@ void Keyboard::ctrlLetterKey(int KeyCode)
         break;
     case key::B:
         press(p.SWAPbutton, [this] { vfo_.SWAPbutton_Click(); });
-        break;
-    case key::C:
-        press(p.CLARbutton, [this] { clar_.CLARbutton_Click(); });
-        break;
-    case key::F:
-        press(p.FASTbutton, [this] { tuning_.FASTbutton_Click(); });
         break;
     case key::L:
         press(p.SPLITbutton, [this] { split_.SPLITbutton_Click(); });
@@ -296,6 +301,7 @@ void Keyboard::ctrlLetterKey(int KeyCode)
         press(p.VFOMRbutton, [this] { memory_.VFOMRbutton_Click(); });
         break;
     default:
+        clarOrFastKey(KeyCode);
         break;
     }
 }
@@ -304,12 +310,6 @@ void Keyboard::plainLetterKey(int KeyCode)
 {
     PanelState &p = panel_;
     switch (KeyCode) {
-    case key::C:
-        press(p.CLARbutton, [this] { clar_.CLARbutton_Click(); });
-        break;
-    case key::F:
-        press(p.FASTbutton, [this] { tuning_.FASTbutton_Click(); });
-        break;
     case key::L:
         press(p.LOCKbutton, [this] { clar_.LOCKbutton_Click(); });
         break;
@@ -317,6 +317,7 @@ void Keyboard::plainLetterKey(int KeyCode)
         jogKeyDown(KeyCode, 1);
         break;
     default:
+        clarOrFastKey(KeyCode);
         break;
     }
 }

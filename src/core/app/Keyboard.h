@@ -73,6 +73,7 @@ private:
     void shiftLetterKey(int KeyCode); // the mode letters
     void ctrlLetterKey(int KeyCode);
     void plainLetterKey(int KeyCode);
+    void clarOrFastKey(int KeyCode);
     void digitKey(int digit);
     void functionKey(int KeyCode);
 
