@@ -1,5 +1,7 @@
 #include "cat/PortMap.h"
 
+#include "cat/NetworkLink.h"
+
 #include <charconv>
 #include <filesystem>
 #include <fstream>
@@ -39,6 +41,10 @@ std::string DeviceNameProblem(const std::string &name)
                    " holds a control character";
         }
     }
+    std::string problem;
+    if (NetworkLink::IsLink(name) && !NetworkLink::Parse(name, problem)) {
+        return "the network link in " + std::string(PortMap::kFileName) + " is wrong: " + problem;
+    }
     return {};
 }
 
@@ -47,7 +53,8 @@ void writeDefaults(const std::filesystem::path &path)
     std::ofstream out(path);
     out << "# Serial port n of the Settings menu is the device on line n=.\n"
            "# \"simulator\" is the built-in simulated radio; any device path works,\n"
-           "# for example a pseudo-terminal made by ft897-sim.\n";
+           "# for example a pseudo-terminal made by ft897-sim, and so does a radio served\n"
+           "# over the network: tcp://HOST:PORT (raw) or rfc2217://HOST:PORT.\n";
     for (int n = PortMap::kFirstPort; n <= PortMap::kLastPort; ++n) {
         out << n << '=' << PortMap::DefaultDevice(n) << '\n';
     }

@@ -7,7 +7,8 @@ namespace dorv {
 
 // Which device each serial port number 1..9 stands for. The map lives in
 // "ports.conf" in the data directory, one "n=DEVICE" line per port; the device
-// "simulator" is the built-in simulated radio.
+// "simulator" is the built-in simulated radio; "tcp://HOST:PORT" and
+// "rfc2217://HOST:PORT" name a radio served over the network (NetworkLink).
 class PortMap {
 public:
     static constexpr int kFirstPort = 1;
