@@ -1,7 +1,7 @@
 // The simulator's command line, NUL-separated arguments. Whatever they are, they are
 // refused with a reason, or they ask for help or the version, or they set up a run with a
-// link path and options a run can use; written out again as arguments, the options read
-// the same.
+// link path or a TCP address (not both) and options a run can use; written out again as
+// arguments, the options read the same.
 
 #include "CommandLine.h"
 #include "FuzzCheck.h"
@@ -29,11 +29,19 @@ std::vector<std::string> Written(const CommandLine &line)
 {
     char share[40];
     std::snprintf(share, sizeof share, "%.17g", line.options.dropShare);
-    std::vector<std::string> args = {"--link",        line.linkPath,
-                                     "--delay",       std::to_string(line.options.replyDelayMs),
-                                     "--drop",        share,
-                                     "--extra-delay", std::to_string(line.options.extraDelayMs),
-                                     "--seed",        std::to_string(line.options.seed)};
+    const bool ipv6 = line.tcpAddress.find(':') != std::string::npos;
+    const std::string tcp =
+        (ipv6 ? "[" + line.tcpAddress + "]" : line.tcpAddress) + ":" + std::to_string(line.tcpPort);
+    std::vector<std::string> args = {line.tcpAddress.empty() ? "--link" : "--tcp",
+                                     line.tcpAddress.empty() ? line.linkPath : tcp,
+                                     "--delay",
+                                     std::to_string(line.options.replyDelayMs),
+                                     "--drop",
+                                     share,
+                                     "--extra-delay",
+                                     std::to_string(line.options.extraDelayMs),
+                                     "--seed",
+                                     std::to_string(line.options.seed)};
     for (const auto &[flag, value] :
          {std::pair{"--log", &line.logPath}, {"--signals", &line.signalsPath}}) {
         if (!value->empty()) {
@@ -49,10 +57,11 @@ std::vector<std::string> Written(const CommandLine &line)
 bool Same(const CommandLine &a, const CommandLine &b)
 {
     const Options &x = a.options, &y = b.options;
-    return a.request == b.request && a.linkPath == b.linkPath && a.logPath == b.logPath &&
-           a.signalsPath == b.signalsPath && x.replyDelayMs == y.replyDelayMs &&
-           x.dropShare == y.dropShare && x.extraDelayMs == y.extraDelayMs &&
-           x.acknowledgeSets == y.acknowledgeSets && x.seed == y.seed;
+    return a.request == b.request && a.linkPath == b.linkPath && a.tcpAddress == b.tcpAddress &&
+           a.tcpPort == b.tcpPort && a.logPath == b.logPath && a.signalsPath == b.signalsPath &&
+           x.replyDelayMs == y.replyDelayMs && x.dropShare == y.dropShare &&
+           x.extraDelayMs == y.extraDelayMs && x.acknowledgeSets == y.acknowledgeSets &&
+           x.seed == y.seed;
 }
 
 } // namespace
@@ -70,7 +79,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         return 0;
     }
     const Options &o = line->options;
-    Require(!line->linkPath.empty(), "a run has a link path");
+    Require(line->linkPath.empty() != line->tcpAddress.empty(),
+            "a run has a link path or a TCP address");
+    Require(line->tcpPort >= 0 && line->tcpPort <= 65535, "a TCP port is a port");
     Require(o.replyDelayMs >= 0 && o.extraDelayMs >= 0, "delays are not negative");
     Require(o.dropShare >= 0 && o.dropShare <= 1, "the share of replies lost is a share");
 

@@ -6,12 +6,15 @@ namespace ft897sim {
 
 const char *const kUsage =
     "usage: ft897-sim --link PATH [--log FILE] [--signals FILE] [--delay MS]\n"
-    "                 [--drop SHARE] [--extra-delay MS] [--ack] [--seed N]\n";
+    "                 [--drop SHARE] [--extra-delay MS] [--ack] [--seed N]\n"
+    "       ft897-sim --tcp [ADDR:]PORT [the same options]\n";
 
 const char *const kHelp =
-    "Serves a simulated FT-897 transceiver on a pseudo-terminal.\n"
+    "Serves a simulated FT-897 transceiver on a pseudo-terminal or a TCP port.\n"
     "\n"
-    "  --link PATH        link the pseudo-terminal's slave at PATH (required)\n"
+    "  --link PATH        link the pseudo-terminal's slave at PATH\n"
+    "  --tcp [ADDR:]PORT  serve raw bytes to one client at a time on a TCP port\n"
+    "                     (ADDR 127.0.0.1 unless given; [::1] for IPv6; PORT 0: any)\n"
     "  --log FILE         write every received frame and reply to FILE\n"
     "  --signals FILE     the signals the receiver hears, one per line:\n"
     "                     FREQUENCY_HZ S_LEVEL [WIDTH_HZ [TONE_HZ]]\n"
@@ -32,6 +35,29 @@ template <typename T> bool ParseNumber(const std::string &text, T &value)
     const char *end = text.data() + text.size();
     const auto [ptr, ec] = std::from_chars(text.data(), end, value);
     return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+// "[ADDR:]PORT": an IPv4 address, a name or a bracketed IPv6 address, and a port.
+bool ParseTcpAddress(const std::string &text, CommandLine &line)
+{
+    std::string port = text;
+    const auto colon = text.rfind(':');
+    if (colon != std::string::npos && text.find(']', colon) == std::string::npos) {
+        std::string address = text.substr(0, colon);
+        port = text.substr(colon + 1);
+        if (address.size() >= 2 && address.front() == '[' && address.back() == ']') {
+            address = address.substr(1, address.size() - 2);
+        } else if (address.find(':') != std::string::npos) {
+            return false; // an IPv6 address goes in brackets
+        }
+        if (address.empty() || address.find_first_of("[]") != std::string::npos) {
+            return false;
+        }
+        line.tcpAddress = address;
+    } else {
+        line.tcpAddress = "127.0.0.1";
+    }
+    return ParseNumber(port, line.tcpPort) && line.tcpPort >= 0 && line.tcpPort <= 65535;
 }
 
 } // namespace
@@ -62,6 +88,8 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string> &args
         bool good = true;
         if (flag == "--link") {
             line.linkPath = value;
+        } else if (flag == "--tcp") {
+            good = ParseTcpAddress(value, line);
         } else if (flag == "--log") {
             line.logPath = value;
         } else if (flag == "--signals") {
@@ -84,8 +112,9 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string> &args
             return std::nullopt;
         }
     }
-    if (line.linkPath.empty()) {
-        error = "--link is required";
+    if (line.linkPath.empty() == line.tcpAddress.empty()) {
+        error = line.linkPath.empty() ? "--link or --tcp is required"
+                                      : "--link and --tcp exclude each other";
         return std::nullopt;
     }
     return line;

@@ -12,8 +12,12 @@ struct CommandLine {
     enum class Request { Serve, Help, Version };
     Request request = Request::Serve; // --help and --version answer and end at once
     std::string linkPath;             // where the pseudo-terminal's slave is linked
-    std::string logPath;              // frame log; empty = none
-    std::string signalsPath;          // signals file; empty = the default band plan
+    // Serve on a TCP port instead (raw bytes): the address to listen on and the port,
+    // 0 for one the system picks. Empty address: no TCP.
+    std::string tcpAddress;
+    int tcpPort = 0;
+    std::string logPath;     // frame log; empty = none
+    std::string signalsPath; // signals file; empty = the default band plan
     Options options;
 };
 

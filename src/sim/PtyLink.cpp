@@ -61,7 +61,37 @@ void MakeRaw(int fd)
     }
 }
 
+int RateOf(speed_t speed)
+{
+    struct Rate {
+        speed_t code;
+        int bits;
+    };
+    static constexpr Rate kRates[] = {{B1200, 1200},   {B2400, 2400},    {B4800, 4800},
+                                      {B9600, 9600},   {B19200, 19200},  {B38400, 38400},
+                                      {B57600, 57600}, {B115200, 115200}};
+    for (const Rate &rate : kRates) {
+        if (rate.code == speed) {
+            return rate.bits;
+        }
+    }
+    return 0;
+}
+
 } // namespace
+
+std::string PtyLink::lineSettings() const
+{
+    termios tio{};
+    if (tcgetattr(slave_, &tio) != 0) {
+        return "unknown";
+    }
+    const tcflag_t size = tio.c_cflag & CSIZE;
+    const char dataBits = size == CS5 ? '5' : size == CS6 ? '6' : size == CS7 ? '7' : '8';
+    const char parity = (tio.c_cflag & PARENB) == 0 ? 'N' : (tio.c_cflag & PARODD) ? 'O' : 'E';
+    const char stopBits = (tio.c_cflag & CSTOPB) != 0 ? '2' : '1';
+    return std::to_string(RateOf(cfgetospeed(&tio))) + ' ' + dataBits + parity + stopBits;
+}
 
 PtyLink::PtyLink(std::string linkPath) : linkPath_(std::move(linkPath))
 {

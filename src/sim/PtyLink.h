@@ -19,6 +19,9 @@ public:
 
     int masterFd() const { return master_; }
     const std::string &slavePath() const { return slavePath_; }
+    // The line as the client set it on the slave: rate, data bits, parity and stop bits,
+    // as in "9600 8N2". A serial server such as ser2net sets what its client asks for.
+    std::string lineSettings() const;
 
 private:
     std::string linkPath_;

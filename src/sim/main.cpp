@@ -1,4 +1,5 @@
-// ft897-sim: serves the simulated FT-897 on a pseudo-terminal until SIGINT or SIGTERM.
+// ft897-sim: serves the simulated FT-897 on a pseudo-terminal or a TCP port until SIGINT
+// or SIGTERM.
 
 #include "CommandLine.h"
 #include "FrameLog.h"
@@ -6,6 +7,7 @@
 #include "LogFormat.h"
 #include "PtyLink.h"
 #include "SignalFile.h"
+#include "TcpService.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -13,6 +15,7 @@
 #include <cmath>
 #include <csignal>
 #include <cstring>
+#include <functional>
 #include <iostream>
 #include <poll.h>
 #include <stdexcept>
@@ -60,8 +63,11 @@ public:
     {
     }
 
-    void serve(int fd)
+    // Serves fd until a stop signal or, for a client's socket, until the client leaves;
+    // eachTurn runs on every turn of the loop.
+    void serve(int fd, bool client, const std::function<void()> &eachTurn = {})
     {
+        const short watched = client ? POLLIN | POLLHUP | POLLERR : POLLIN;
         while (!g_stop) {
             pollfd p{fd, POLLIN, 0};
             const double next = std::min(engine_.nextReplyTime(), engine_.partialFrameExpiry());
@@ -69,13 +75,19 @@ public:
             if (ready < 0 && errno != EINTR) {
                 throw std::runtime_error(std::string("poll: ") + std::strerror(errno));
             }
-            if (ready > 0 && (p.revents & POLLIN)) {
-                readAll(fd);
+            if (ready > 0 && (p.revents & watched) && !readAll(fd) && client) {
+                return;
             }
             const auto out = engine_.takeReady(now());
             writeLog(); // before the reply goes out, so a client that got it finds it logged
             if (!out.empty() && ::write(fd, out.data(), out.size()) < 0 && errno != EAGAIN) {
+                if (client) {
+                    return;
+                }
                 throw std::runtime_error(std::string("write: ") + std::strerror(errno));
+            }
+            if (eachTurn) {
+                eachTurn();
             }
         }
     }
@@ -86,13 +98,17 @@ private:
         return std::chrono::duration<double>(std::chrono::steady_clock::now() - start_).count();
     }
 
-    void readAll(int fd)
+    // Takes everything waiting; false when the other end has gone.
+    bool readAll(int fd)
     {
         std::uint8_t buffer[256];
         for (;;) {
             const ssize_t n = ::read(fd, buffer, sizeof buffer);
-            if (n <= 0) {
-                return;
+            if (n == 0) {
+                return false;
+            }
+            if (n < 0) {
+                return errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR;
             }
             engine_.receive(buffer, static_cast<std::size_t>(n), now());
         }
@@ -110,6 +126,40 @@ private:
     FrameLog &log_;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
+
+// The pseudo-terminal, saying on standard output each time its client sets the line anew.
+void ServePty(Server &server, const std::string &linkPath)
+{
+    PtyLink link(linkPath);
+    // Taken before anyone learns the path from us, so a first setting is not missed.
+    std::string line = link.lineSettings();
+    std::cout << link.slavePath() << std::endl;
+    server.serve(link.masterFd(), false, [&] {
+        const std::string now = link.lineSettings();
+        if (now != line) {
+            line = now;
+            std::cout << "line " << line << std::endl;
+        }
+    });
+}
+
+// The TCP port, to one client after the other; the radio keeps its state between them.
+void ServeTcp(Server &server, const CommandLine &line)
+{
+    TcpService service(line.tcpAddress, line.tcpPort);
+    std::cout << service.address() << std::endl;
+    while (!g_stop) {
+        pollfd p{service.listenFd(), POLLIN, 0};
+        if (poll(&p, 1, kMaxWaitMs) <= 0) {
+            continue;
+        }
+        const int client = service.accept();
+        if (client >= 0) {
+            server.serve(client, true);
+            ::close(client);
+        }
+    }
+}
 
 int Fail(const std::string &message, int code)
 {
@@ -147,10 +197,12 @@ int main(int argc, char **argv)
     }
     InstallStopHandlers();
     try {
-        PtyLink link(line->linkPath);
-        std::cout << link.slavePath() << std::endl;
         Server server(*line, std::move(signals), log);
-        server.serve(link.masterFd());
+        if (line->tcpAddress.empty()) {
+            ServePty(server, line->linkPath);
+        } else {
+            ServeTcp(server, *line);
+        }
     } catch (const std::exception &e) {
         return Fail(e.what(), 1);
     }

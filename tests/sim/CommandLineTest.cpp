@@ -35,11 +35,35 @@ TEST(CommandLine, parse_refusesMistakes)
         {"--link", "x", "--drop", "1.5"},
         {"--link", "x", "--verbose", "1"},
         {"--link", "x", "stray"},
+        {"--link", "x", "--tcp", "4000"},
+        {"--tcp", "70000"},
+        {"--tcp", "host:"},
+        {"--tcp", ":4000"},
+        {"--tcp", "::1:4000"},
+        {"--tcp", "[::1:4000"},
     };
     for (const auto &args : cases) {
         std::string error;
         EXPECT_FALSE(ParseCommandLine(args, error)) << ::testing::PrintToString(args);
         EXPECT_FALSE(error.empty());
+    }
+}
+
+TEST(CommandLine, tcp_addressDefaultsToLoopbackAndTakesIpv6InBrackets)
+{
+    struct Case {
+        const char *arg;
+        const char *address;
+        int port;
+    };
+    for (const Case &c : {Case{"4532", "127.0.0.1", 4532}, Case{"0.0.0.0:7", "0.0.0.0", 7},
+                          Case{"[::1]:0", "::1", 0}, Case{"localhost:4001", "localhost", 4001}}) {
+        std::string error;
+        const auto line = ParseCommandLine({"--tcp", c.arg}, error);
+        ASSERT_TRUE(line) << c.arg << ": " << error;
+        EXPECT_EQ(line->tcpAddress, c.address) << c.arg;
+        EXPECT_EQ(line->tcpPort, c.port) << c.arg;
+        EXPECT_TRUE(line->linkPath.empty()) << c.arg;
     }
 }
 

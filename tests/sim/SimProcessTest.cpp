@@ -1,5 +1,6 @@
 // Runs the real ft897-sim program on a pseudo-terminal and talks to it as a client would.
 
+#include <arpa/inet.h>
 #include <chrono>
 #include <csignal>
 #include <cstdlib>
@@ -8,9 +9,11 @@
 #include <fstream>
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <netinet/in.h>
 #include <poll.h>
 #include <pwd.h>
 #include <regex>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
@@ -416,3 +419,61 @@ TEST(SimProcess, linkInADirectoryTheUserMayNotWrite_saysWhoseItIsAndWhatToDo)
 }
 
 } // namespace
+
+// A serial server in front of the simulator sets the line as its client asks: the
+// simulator prints each new setting after the terminal's path, so a test can see it arrive.
+TEST(SimProcess, lineSetByTheClient_printedAfterThePath)
+{
+    TempDir dir;
+    const fs::path link = dir.path / "ft897";
+    SimProcess sim({"--link", link});
+    ASSERT_FALSE(sim.firstLine().empty());
+    Client client(link); // 4800 bit/s, 8N2
+    ASSERT_TRUE(client.ok());
+    EXPECT_EQ(sim.firstLine(), "line 4800 8N2");
+    termios tio{};
+    const int fd = open(link.c_str(), O_RDWR | O_NOCTTY);
+    ASSERT_GE(fd, 0);
+    tcgetattr(fd, &tio);
+    cfsetspeed(&tio, B38400);
+    tio.c_cflag &= ~CSTOPB;
+    tcsetattr(fd, TCSANOW, &tio);
+    close(fd);
+    EXPECT_EQ(sim.firstLine(), "line 38400 8N1");
+}
+
+// Served on TCP: one client after the other, each answered, the radio's state kept.
+TEST(SimProcess, tcp_servesClientsOneAfterTheOther)
+{
+    SimProcess sim({"--tcp", "127.0.0.1:0"});
+    const std::string address = sim.firstLine();
+    ASSERT_EQ(address.rfind("127.0.0.1:", 0), 0u) << address;
+    const int port = std::stoi(address.substr(address.find(':') + 1));
+    const auto exchange = [port](const Bytes &request, std::size_t replyLength) {
+        const int fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in to{};
+        to.sin_family = AF_INET;
+        to.sin_port = htons(static_cast<std::uint16_t>(port));
+        to.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        Bytes got;
+        if (connect(fd, reinterpret_cast<sockaddr *>(&to), sizeof to) == 0 &&
+            write(fd, request.data(), request.size()) == ssize_t(request.size())) {
+            pollfd p{fd, POLLIN, 0};
+            std::uint8_t buffer[16];
+            while (got.size() < replyLength && poll(&p, 1, 2000) > 0) {
+                const ssize_t n = read(fd, buffer, sizeof buffer);
+                if (n <= 0) {
+                    break;
+                }
+                got.insert(got.end(), buffer, buffer + n);
+            }
+        }
+        close(fd);
+        return got;
+    };
+    EXPECT_EQ(exchange({0x14, 0x52, 0x50, 0x00, 0x01, 0, 0, 0, 0, 0x03}, 5),
+              (Bytes{0x14, 0x52, 0x50, 0x00, 0x08}));
+    EXPECT_EQ(exchange({0, 0, 0, 0, 0x03}, 5), (Bytes{0x14, 0x52, 0x50, 0x00, 0x08}))
+        << "the second client did not find the frequency the first one set";
+    EXPECT_EQ(sim.stop(), 0);
+}
