@@ -9,7 +9,7 @@ packages=(
     qt6-base-dev qt6-serialport-dev libgl1-mesa-dev
     libgtest-dev
     xvfb xauth openbox xdotool imagemagick x11-utils x11-xserver-utils python3
-    libhamlib-utils
+    libhamlib-utils ser2net
     chirp
     appstream desktop-file-utils
 )

@@ -186,4 +186,9 @@ bool CatLink::ReopenPort(PortRefusal &refusal)
     return false;
 }
 
+std::string CatLink::LinkCondition() const
+{
+    return port_.linkCondition();
+}
+
 } // namespace dorv

@@ -76,6 +76,10 @@ public:
 
     static int RateFromIndex(int catRate);
 
+    // What a network link under the port says of itself while it is not connected; empty
+    // while it works and for a device (SerialPort::linkCondition).
+    std::string LinkCondition() const;
+
 private:
     void checkPortMenu(int Index);
 

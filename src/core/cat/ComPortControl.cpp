@@ -69,8 +69,8 @@ Bytes ComPortControl::Greeting()
 {
     askedLocal_[kComPort] = askedLocal_[kBinary] = askedLocal_[kSuppressGoAhead] = true;
     askedRemote_[kBinary] = askedRemote_[kSuppressGoAhead] = true;
-    return {kIac, kWill, kComPort, kIac, kWill, kBinary,          kIac, kDo,
-            kBinary, kIac, kWill,    kSuppressGoAhead, kIac, kDo, kSuppressGoAhead};
+    return {kIac, kWill, kComPort,         kIac, kWill, kBinary,         kIac, kDo, kBinary,
+            kIac, kWill, kSuppressGoAhead, kIac, kDo,   kSuppressGoAhead};
 }
 
 Bytes ComPortControl::Escape(const Bytes &data)
@@ -89,14 +89,12 @@ Bytes ComPortControl::Escape(const Bytes &data)
 Bytes ComPortControl::lineSettings() const
 {
     const auto rate = static_cast<std::uint32_t>(baudRate_);
-    Bytes out = ComPortSub(kSetBaudRate, {static_cast<std::uint8_t>(rate >> 24),
-                                          static_cast<std::uint8_t>(rate >> 16),
-                                          static_cast<std::uint8_t>(rate >> 8),
-                                          static_cast<std::uint8_t>(rate)});
-    for (const auto &[command, value] : {std::pair{kSetDataSize, std::uint8_t{8}},
-                                         std::pair{kSetParity, kParityNone},
-                                         std::pair{kSetStopSize, kTwoStopBits},
-                                         std::pair{kSetControl, kNoFlowControl}}) {
+    Bytes out = ComPortSub(
+        kSetBaudRate, {static_cast<std::uint8_t>(rate >> 24), static_cast<std::uint8_t>(rate >> 16),
+                       static_cast<std::uint8_t>(rate >> 8), static_cast<std::uint8_t>(rate)});
+    for (const auto &[command, value] :
+         {std::pair{kSetDataSize, std::uint8_t{8}}, std::pair{kSetParity, kParityNone},
+          std::pair{kSetStopSize, kTwoStopBits}, std::pair{kSetControl, kNoFlowControl}}) {
         const Bytes sub = ComPortSub(command, {value});
         out.insert(out.end(), sub.begin(), sub.end());
     }
@@ -238,9 +236,9 @@ void ComPortControl::subnegotiation(Bytes &answer)
         const Bytes sub = ComPortSub(kSignature, Bytes(text.begin(), text.end()));
         answer.insert(answer.end(), sub.begin(), sub.end());
     } else if (command == kServerOffset + kSetBaudRate && value.size() == 4) {
-        confirmedRate_ = static_cast<int>((std::uint32_t{value[0]} << 24) |
-                                          (std::uint32_t{value[1]} << 16) |
-                                          (std::uint32_t{value[2]} << 8) | value[3]);
+        confirmedRate_ =
+            static_cast<int>((std::uint32_t{value[0]} << 24) | (std::uint32_t{value[1]} << 16) |
+                             (std::uint32_t{value[2]} << 8) | value[3]);
     }
 }
 

@@ -43,7 +43,7 @@ private:
     int baudRate_;
     Parse parse_ = Parse::Data;
     std::uint8_t verb_ = 0;
-    Bytes sub_;              // the body of a subnegotiation being read
+    Bytes sub_;               // the body of a subnegotiation being read
     bool subTooLong_ = false; // its body outgrew any the option defines: ignored
     // Per option: enabled on this side (we WILL), on the far side (it WILL), and asked for
     // by us and not yet answered, so that the far end's answer is not answered again.

@@ -87,8 +87,8 @@ bool IsIpv6(const std::string &text)
     const std::string head = text.substr(0, gap);
     const std::string tail = text.substr(gap + 2);
     // An IPv4 ending belongs to the tail only.
-    return head.find('.') == std::string::npos && groupsOf(head, count) &&
-           groupsOf(tail, count) && count <= 7;
+    return head.find('.') == std::string::npos && groupsOf(head, count) && groupsOf(tail, count) &&
+           count <= 7;
 }
 
 bool IsHostName(const std::string &text)

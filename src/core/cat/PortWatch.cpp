@@ -2,6 +2,7 @@
 
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
+#include "cat/NetworkLink.h"
 #include "cat/PortMap.h"
 #include "cat/PortRefusalText.h"
 #include "host/Host.h"
@@ -25,6 +26,13 @@ std::string PortWatch::StatusText(const PanelState &panel)
     if (panel.PortRefused.reason != PortRefusal::Reason::None) {
         return PortRefusalStatus(panel.PortRefused);
     }
+    if (!panel.LinkCondition.empty()) {
+        return panel.LinkCondition;
+    }
+    if (panel.PortGone && NetworkLink::IsLink(panel.PortGoneDevice)) {
+        return "The link to " + panel.PortGoneDevice +
+               " is lost. It is tried again until it answers.";
+    }
     if (panel.PortGone) {
         return "The serial device " + panel.PortGoneDevice +
                " is gone: plug the radio's cable back in. The link resumes when the device "
@@ -40,6 +48,7 @@ std::string PortWatch::StatusText(const PanelState &panel)
 void PortWatch::TimerPortWatch_Timer()
 {
     const RadioState &s = state_;
+    NoteLinkCondition();
     if (!s.CatOn || !s.PortReady) {
         // The link is off: nothing is asked of the radio, so there is nothing to report; a
         // device that went away is tried again when the link goes on.
@@ -52,9 +61,19 @@ void PortWatch::TimerPortWatch_Timer()
         if (!s.CatOn && p.PortRefused.reason != PortRefusal::Reason::None) {
             link_.RetryRefusedPort();
         }
+        // A network link keeps trying with the link off too, so that it is there when the
+        // link goes on.
+        if (s.PortReady && !p.LinkCondition.empty() && !link_.PortIsOpen()) {
+            PortRefusal ignored;
+            link_.ReopenPort(ignored);
+        }
         return;
     }
     if (link_.PortIsOpen()) {
+        // A network link connects between ticks (ReopenDevice only started it).
+        if (panel_.PortGone) {
+            ResumePolling();
+        }
         return;
     }
     if (!panel_.PortGone) {
@@ -81,6 +100,22 @@ void PortWatch::ReopenDevice()
         }
         return;
     }
+    if (link_.PortIsOpen()) {
+        ResumePolling();
+    }
+}
+
+void PortWatch::NoteLinkCondition()
+{
+    std::string condition = link_.LinkCondition();
+    if (condition != panel_.LinkCondition) {
+        panel_.LinkCondition = std::move(condition);
+        host_.panelChanged();
+    }
+}
+
+void PortWatch::ResumePolling()
+{
     panel_.PortGone = false;
     panel_.PortRefused = {};
     // What was asked of the device that went away is forgotten, and a polling meter asks

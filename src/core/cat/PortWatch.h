@@ -17,7 +17,9 @@ struct PanelState;
 // unplugged, pseudo-terminal hung up) the panel says so and blanks the meter, and the
 // same device is tried again on every tick until it opens; then polling resumes.
 // A device refused for want of permission or because another program holds it is tried
-// again on every tick as well, with the link on or off, until it opens.
+// again on every tick as well, with the link on or off, until it opens. A network link
+// that is not connected is tried again on every tick, with the link on or off; opening it
+// only starts the connection, and polling resumes on the tick that finds it made.
 class PortWatch {
 public:
     PortWatch(Host &host, const std::string &dataDir, RadioState &state, PanelState &panel,
@@ -27,8 +29,9 @@ public:
     // enough that the link is back within a second of the device returning.
     static constexpr int kRetryMs = 500;
 
-    // The status bar's text for the link: the device refused (and why), the device gone
-    // (and which), the radio not answering, or empty while all is well.
+    // The status bar's text for the link: the device refused (and why), the network link
+    // connecting or failed (and why), the device gone (and which), the radio not answering,
+    // or empty while all is well.
     static std::string StatusText(const PanelState &panel);
 
     Timer TimerPortWatch{"TimerPortWatch"};
@@ -37,6 +40,9 @@ private:
     void TimerPortWatch_Timer();
     void NoteDeviceGone();
     void ReopenDevice();
+    void ResumePolling();
+    // Takes up what a network link says of itself for the status bar.
+    void NoteLinkCondition();
 
     Host &host_;
 

@@ -19,6 +19,10 @@ public:
     virtual std::string errorString() const = 0;
     // Why the last open() failed when the device is there but may not be used now.
     virtual PortRefusal refusal() const { return {}; }
+    // For a link that connects over the network: in plain words, what it is doing while it
+    // is not connected, or why it failed or was lost ("Connecting to tcp://pi:3001…").
+    // Empty while it works, and always for a device.
+    virtual std::string linkCondition() const { return {}; }
 
     virtual void write(const Bytes &bytes) = 0;
     // Bytes waiting to be read.

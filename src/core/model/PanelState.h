@@ -135,6 +135,9 @@ struct PanelState {
     // PortGoneDevice names it. Cleared when the device opens again.
     bool PortGone = false;
     std::string PortGoneDevice;
+    // What a network link says of itself while it is not connected: connecting, refused,
+    // timed out, host not found, lost. Empty while it works and for a device.
+    std::string LinkCondition;
     // Why the serial device, which is there, may not be used (no permission, held by
     // another program); reason None otherwise. The device is tried again meanwhile.
     PortRefusal PortRefused;

@@ -76,6 +76,9 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     placer_ = new WindowPlacer(this);
     host_.setWindow(this);
     connect(&host_, &QtHost::panelStateChanged, this, &MainWindow::render);
+    // A network link that connects, fails or drops is taken up at once, not at the next
+    // tick of the port watch: polling resumes as soon as the far end is back.
+    port_.setLinkChangeHandler([this] { radio_.portWatch.TimerPortWatch.fire(); });
 
     // Device, rate and link state, always at the right end of the status bar.
     linkStatus_ = new LinkStatusField(this);

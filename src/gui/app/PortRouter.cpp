@@ -1,6 +1,7 @@
 #include "app/PortRouter.h"
 
 #include "app/SimulatorLink.h"
+#include "cat/NetworkLink.h"
 #include "cat/PortMap.h"
 
 namespace dorv::gui {
@@ -14,6 +15,11 @@ PortRouter::~PortRouter() = default;
 
 SerialPort *PortRouter::target(const std::string &device)
 {
+    std::string problem;
+    if (const auto link = NetworkLink::Parse(device, problem)) {
+        network_.setLink(*link, device);
+        return &network_;
+    }
     if (device != PortMap::kSimulator) {
         serial_.setDevice(QString::fromStdString(device));
         return &serial_;
@@ -26,23 +32,26 @@ SerialPort *PortRouter::target(const std::string &device)
 
 bool PortRouter::open(const SerialSettings &settings)
 {
-    close();
-    active_ = nullptr;
     error_.clear();
     refusal_ = {};
     // The map is read on every open, so an edited ports.conf counts at once.
     const PortMap map = PortMap::Load(dataDir_);
     const std::string device = map.device(settings.portNumber);
-    if (!map.problem(settings.portNumber).empty()) {
-        error_ = "Port " + std::to_string(settings.portNumber) +
-                 " is unusable: " + map.problem(settings.portNumber);
+    const std::string &problem = map.problem(settings.portNumber);
+    SerialPort *port = problem.empty() && !device.empty() ? target(device) : nullptr;
+    // A network link opened again is left to finish the connection it is making.
+    if (port != &network_ || active_ != &network_) {
+        close();
+    }
+    active_ = nullptr;
+    if (!problem.empty()) {
+        error_ = "Port " + std::to_string(settings.portNumber) + " is unusable: " + problem;
         return false;
     }
     if (device.empty()) {
         error_ = "There is no serial port " + std::to_string(settings.portNumber);
         return false;
     }
-    SerialPort *port = target(device);
     if (port == nullptr) {
         error_ = "The simulated radio is not part of this build";
         return false;
@@ -61,6 +70,16 @@ void PortRouter::close()
     if (active_ != nullptr) {
         active_->close();
     }
+}
+
+void PortRouter::setLinkChangeHandler(std::function<void()> handler)
+{
+    network_.setChangeHandler(std::move(handler));
+}
+
+std::string PortRouter::linkCondition() const
+{
+    return active_ != nullptr ? active_->linkCondition() : std::string();
 }
 
 bool PortRouter::isOpen() const

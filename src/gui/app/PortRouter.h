@@ -2,6 +2,7 @@
 
 #include "app/QtSerialPort.h"
 #include "host/SerialPort.h"
+#include "link/NetworkPort.h"
 
 #include <functional>
 #include <memory>
@@ -11,7 +12,8 @@ namespace dorv::gui {
 
 // The program's one serial port. Opening port n looks n up in the port map of
 // the data directory and talks either to that serial device or, for the entry
-// "simulator", to the built-in simulated radio.
+// "simulator", to the built-in simulated radio, or for a network link (tcp://…,
+// rfc2217://…) to a serial server over the network.
 class PortRouter : public SerialPort {
 public:
     // clock: the monotonic time in seconds the simulated radio runs on.
@@ -23,11 +25,15 @@ public:
     bool isOpen() const override;
     std::string errorString() const override;
     PortRefusal refusal() const override { return refusal_; }
+    std::string linkCondition() const override;
 
     void write(const Bytes &bytes) override;
     int bytesAvailable() override;
     Bytes read(int maxBytes) override;
     void discardInput() override;
+
+    // Called from the event loop when a network link connects, fails or is lost.
+    void setLinkChangeHandler(std::function<void()> handler);
 
 private:
     SerialPort *target(const std::string &device);
@@ -35,6 +41,7 @@ private:
     std::string dataDir_;
     std::function<double()> clock_;
     QtSerialPort serial_;
+    NetworkPort network_;
     std::unique_ptr<SerialPort> simulator_; // made on first use, kept with its state
     SerialPort *active_ = nullptr;          // the port opened last, if any
     std::string error_;

@@ -5,15 +5,15 @@
 namespace dorv {
 namespace {
 
-constexpr std::uint8_t IAC = 255, DONT = 254, DO = 253, WONT = 252, WILL = 251, SB = 250,
-                       SE = 240, NOP = 241, BINARY = 0, ECHO = 1, SGA = 3, COMPORT = 44;
+constexpr std::uint8_t IAC = 255, DONT = 254, DO = 253, WONT = 252, WILL = 251, SB = 250, SE = 240,
+                       NOP = 241, BINARY = 0, ECHO = 1, SGA = 3, COMPORT = 44;
 
 // The settings a 38400 bit/s link sends once the far end takes the option.
 const Bytes kLine38400{IAC, SB, COMPORT, 1, 0x00, 0x00, 0x96, 0x00, IAC, SE, // rate
-                       IAC, SB, COMPORT, 2, 8,    IAC,  SE,                   // 8 data bits
-                       IAC, SB, COMPORT, 3, 1,    IAC,  SE,                   // no parity
-                       IAC, SB, COMPORT, 4, 2,    IAC,  SE,                   // 2 stop bits
-                       IAC, SB, COMPORT, 5, 1,    IAC,  SE};                  // no flow control
+                       IAC, SB, COMPORT, 2, 8,    IAC,  SE,                  // 8 data bits
+                       IAC, SB, COMPORT, 3, 1,    IAC,  SE,                  // no parity
+                       IAC, SB, COMPORT, 4, 2,    IAC,  SE,                  // 2 stop bits
+                       IAC, SB, COMPORT, 5, 1,    IAC,  SE};                 // no flow control
 
 Bytes Cat(Bytes a, const Bytes &b)
 {
@@ -72,11 +72,14 @@ TEST(ComPortControlTest, negotiation_answeredOnlyWhereItChangesSomething)
         Bytes answer;
     };
     const Case cases[] = {
-        {"acks of our own offers", {IAC, DO, BINARY, IAC, WILL, BINARY, IAC, DO, SGA, IAC, WILL, SGA},
+        {"acks of our own offers",
+         {IAC, DO, BINARY, IAC, WILL, BINARY, IAC, DO, SGA, IAC, WILL, SGA},
          {}},
-        {"echo is refused both ways", {IAC, WILL, ECHO, IAC, DO, ECHO},
+        {"echo is refused both ways",
+         {IAC, WILL, ECHO, IAC, DO, ECHO},
          {IAC, DONT, ECHO, IAC, WONT, ECHO}},
-        {"an unknown option is refused", {IAC, DO, 24, IAC, WILL, 31},
+        {"an unknown option is refused",
+         {IAC, DO, 24, IAC, WILL, 31},
          {IAC, WONT, 24, IAC, DONT, 31}},
         {"a refusal of our request is not answered", {IAC, DONT, COMPORT, IAC, WONT, BINARY}, {}},
     };
@@ -115,8 +118,8 @@ TEST(ComPortControlTest, data_commandsTakenOutAndDoubledFFKeptOnce)
     ComPortControl control(9600);
     control.Greeting();
     Bytes answer;
-    const Bytes wire{0x14, IAC, IAC, IAC, NOP, 0x30, IAC, SB, COMPORT, 107, 0x30, IAC, SE,
-                     0x01, IAC,    DO,  BINARY, 0xFE};
+    const Bytes wire{0x14, IAC,  IAC, IAC, NOP,  0x30, IAC, SB,     COMPORT,
+                     107,  0x30, IAC, SE,  0x01, IAC,  DO,  BINARY, 0xFE};
     EXPECT_EQ(control.Receive(wire, answer), (Bytes{0x14, 0xFF, 0x30, 0x01, 0xFE}));
     EXPECT_TRUE(answer.empty());
 }
@@ -124,8 +127,8 @@ TEST(ComPortControlTest, data_commandsTakenOutAndDoubledFFKeptOnce)
 TEST(ComPortControlTest, splitAnywhere_sameDataAndAnswersAsWhole)
 {
     // A reply frame holding FF, a modem-state notice and the far end's negotiation.
-    const Bytes wire = Cat({0xFF, 0xFF, 0x12, IAC, SB, COMPORT, 107, IAC, IAC, IAC, SE, 0x7A,
-                            IAC, WILL, ECHO, IAC, DO, COMPORT, 0xFF, 0xFF},
+    const Bytes wire = Cat({0xFF, 0xFF, 0x12, IAC,  SB,   COMPORT, 107, IAC,     IAC,  IAC,
+                            SE,   0x7A, IAC,  WILL, ECHO, IAC,     DO,  COMPORT, 0xFF, 0xFF},
                            {IAC, SB, COMPORT, 101, 0, 0, 0x96, 0, IAC, SE, 0x0D, 0x00});
     ComPortControl whole(38400);
     whole.Greeting();

@@ -1,6 +1,6 @@
 #include "cat/NetworkLink.h"
-#include "cat/PortMap.h"
 
+#include "cat/PortMap.h"
 #include "support/TempDir.h"
 
 #include <fstream>
@@ -77,8 +77,7 @@ TEST(NetworkLinkTest, parse_refusesWithAReasonThatPointsAtTheFault)
     for (const Case &c : cases) {
         std::string problem;
         EXPECT_FALSE(NetworkLink::Parse(c.text, problem)) << c.text;
-        EXPECT_NE(problem.find(c.reasonHolds), std::string::npos)
-            << c.text << " gave: " << problem;
+        EXPECT_NE(problem.find(c.reasonHolds), std::string::npos) << c.text << " gave: " << problem;
     }
 }
 
