@@ -15,7 +15,9 @@
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTcpServer>
 #include <QTemporaryDir>
+#include <QTest>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -114,6 +116,41 @@ TEST_F(PortMenuTest, chooseDevice_typedPathIsCheckedThenStored)
     EXPECT_TRUE(portsConf().contains("\n3=" + link + "\n")) << portsConf().toStdString();
     EXPECT_EQ(window->radio().state.Settings.CommPort, 3);
     EXPECT_TRUE(window->radio().state.PortReady);
+}
+
+// A radio served over the network is typed as a link; a link the port map would refuse is
+// refused here with the same reason, and a good one is stored, opened and shown.
+TEST_F(PortMenuTest, chooseDevice_networkLinkIsCheckedThenStoredAndConnects)
+{
+    QTcpServer far;
+    ASSERT_TRUE(far.listen(QHostAddress::LocalHost, 0));
+    portMenu->setDeviceLister([this] { return QList<DeviceChoice>{{pty.slavePath(), "pty"}}; });
+    const QString before = portsConf();
+    portMenu->chooseAction()->trigger();
+    auto *chooser = window->findChild<DeviceChooser *>();
+    ASSERT_NE(chooser, nullptr);
+    auto *path = chooser->findChild<QLineEdit *>("txtDevice");
+    auto *link = chooser->findChild<QLineEdit *>("txtNetworkLink");
+    auto *problem = chooser->findChild<QLabel *>("lblProblem");
+    ASSERT_TRUE(path != nullptr && link != nullptr && problem != nullptr);
+    ASSERT_EQ(path->text(), pty.slavePath()); // the first device, picked at the start
+
+    link->setText("tcp://pi.local:99999");
+    EXPECT_TRUE(path->text().isEmpty()) << "one of the two is stored, not both";
+    chooser->accept();
+    EXPECT_FALSE(problem->isHidden());
+    EXPECT_TRUE(problem->text().contains("1 to 65535")) << problem->text().toStdString();
+    EXPECT_EQ(portsConf(), before);
+
+    const QString url = QStringLiteral("rfc2217://127.0.0.1:%1").arg(far.serverPort());
+    link->setText(url);
+    chooser->findChild<QSpinBox *>("spnPort")->setValue(2);
+    chooser->accept();
+    EXPECT_TRUE(portsConf().contains("\n2=" + url + "\n")) << portsConf().toStdString();
+    EXPECT_EQ(window->radio().state.Settings.CommPort, 2);
+    EXPECT_TRUE(window->radio().state.PortReady);
+    EXPECT_EQ(linkStatus(), url + QString::fromUtf8(" \u00B7 4800 \u00B7 off"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return far.hasPendingConnections(); }, 3000));
 }
 
 TEST_F(PortMenuTest, chooseDevice_withNoDevicePresentStoresNothing)

@@ -1,5 +1,6 @@
 #include "app/DeviceChooser.h"
 
+#include "cat/NetworkLink.h"
 #include "cat/PortMap.h"
 
 #include <QDialogButtonBox>
@@ -49,6 +50,12 @@ QString DeviceProblem(const QString &path)
             return DeviceChooser::tr("The path holds a control character.");
         }
     }
+    std::string problem;
+    if (NetworkLink::IsLink(path.toStdString())) {
+        return NetworkLink::Parse(path.toStdString(), problem)
+                   ? QString()
+                   : DeviceChooser::tr("%1: %2.").arg(path, QString::fromStdString(problem));
+    }
     struct stat info {};
     if (::stat(QFile::encodeName(path).constData(), &info) != 0) {
         return DeviceChooser::tr("%1: %2.").arg(path, QString::fromLocal8Bit(std::strerror(errno)));
@@ -80,6 +87,13 @@ DeviceChooser::DeviceChooser(const QList<DeviceChoice> &devices, int port, QWidg
     path_->setObjectName(QStringLiteral("txtDevice"));
     path_->setPlaceholderText(tr("/dev/serial/by-id/..., /dev/pts/3, simulator"));
     form->addRow(tr("Device:"), path_);
+    link_ = new QLineEdit(this);
+    link_->setObjectName(QStringLiteral("txtNetworkLink"));
+    link_->setPlaceholderText(tr("tcp://HOST:PORT or rfc2217://HOST:PORT"));
+    link_->setToolTip(tr("A radio served over the network, by ser2net or ft897-sim --tcp: "
+                         "tcp:// for raw bytes, rfc2217:// when the server lets the rate be "
+                         "set. An IPv6 address goes in brackets: tcp://[::1]:4000."));
+    form->addRow(tr("Or network link:"), link_);
     port_ = new QSpinBox(this);
     port_->setObjectName(QStringLiteral("spnPort"));
     port_->setRange(PortMap::kFirstPort, PortMap::kLastPort);
@@ -101,10 +115,18 @@ DeviceChooser::DeviceChooser(const QList<DeviceChoice> &devices, int port, QWidg
             path_->setText(devices_[row].device);
         }
     });
-    connect(path_, &QLineEdit::textChanged, this, [this, ok](const QString &text) {
-        ok->setEnabled(!text.trimmed().isEmpty());
+    // One of the two is stored: typing in one clears the other.
+    const auto edited = [this, ok](QLineEdit *other, const QString &text) {
+        if (!text.isEmpty()) {
+            other->clear();
+        }
+        ok->setEnabled(!device().isEmpty());
         problem_->hide();
-    });
+    };
+    connect(path_, &QLineEdit::textChanged, this,
+            [this, edited](const QString &text) { edited(link_, text); });
+    connect(link_, &QLineEdit::textChanged, this,
+            [this, edited](const QString &text) { edited(path_, text); });
     connect(list_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -116,7 +138,8 @@ DeviceChooser::DeviceChooser(const QList<DeviceChoice> &devices, int port, QWidg
 
 QString DeviceChooser::device() const
 {
-    return path_->text().trimmed();
+    const QString link = link_->text().trimmed();
+    return link.isEmpty() ? path_->text().trimmed() : link;
 }
 
 void DeviceChooser::accept()
