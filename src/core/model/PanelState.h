@@ -223,6 +223,8 @@ struct PanelState {
     ScopeWindowState frmBandScope;
     // Set once the exit procedure has run to its end: the GUI closes every window.
     bool ProgramEnded = false;
+    // Connections the network control server turned away since it began listening.
+    int NetRefused = 0;
 
     PanelState();
     // The main window's title: the caption, after "ON AIR - " while transmitting, so that the
