@@ -1,5 +1,7 @@
 #include "net/NetConfig.h"
 
+#include "net/ClientNetworks.h"
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -10,16 +12,22 @@ namespace {
 
 constexpr int kHighestPort = 65535;
 
-std::optional<int> ParsePort(const std::string &text)
+// A whole number from `low` to `high` of at most five digits.
+std::optional<int> ParseNumber(const std::string &text, int low, int high)
 {
     if (text.empty() || text.size() > 5 || text.find_first_not_of("0123456789") != text.npos) {
         return std::nullopt;
     }
-    const int port = std::stoi(text);
-    if (port < 1 || port > kHighestPort) {
+    const int number = std::stoi(text);
+    if (number < low || number > high) {
         return std::nullopt;
     }
-    return port;
+    return number;
+}
+
+std::optional<int> ParsePort(const std::string &text)
+{
+    return ParseNumber(text, 1, kHighestPort);
 }
 
 std::filesystem::path ConfigPath(const std::string &dataDir)
@@ -47,6 +55,12 @@ NetConfig LoadNetConfig(const std::string &dataDir)
             config.Address = value;
         } else if (key == "port" && ParsePort(value)) {
             config.Port = *ParsePort(value);
+        } else if (key == "allow") {
+            config.Allow = SplitNetworkList(value);
+        } else if (key == "readonly") {
+            config.ReadOnly = SplitNetworkList(value);
+        } else if (key == "idle_seconds" && ParseNumber(value, 0, NetConfig::kMaxIdleSeconds)) {
+            config.IdleSeconds = *ParseNumber(value, 0, NetConfig::kMaxIdleSeconds);
         }
     }
     return config;
@@ -62,7 +76,12 @@ bool SaveNetConfig(const std::string &dataDir, const NetConfig &config)
         out << "# Network control server (hamlib rigctld protocol)\n"
             << "enabled=" << (config.Enabled ? 1 : 0) << '\n'
             << "address=" << config.Address << '\n'
-            << "port=" << config.Port << '\n';
+            << "port=" << config.Port << '\n'
+            << "# Client networks let in (all commands) and let in to read only\n"
+            << "allow=" << JoinNetworkList(config.Allow) << '\n'
+            << "readonly=" << JoinNetworkList(config.ReadOnly) << '\n'
+            << "# Seconds after which a silent client is dropped (0: never)\n"
+            << "idle_seconds=" << config.IdleSeconds << '\n';
         out.flush();
         if (!out) {
             std::error_code ignored;
