@@ -2,7 +2,8 @@
 // simulated radio. Each line that is not blank gets one answer: value lines (a read) or an
 // answer that ends in "RPRT n" with a code of the protocol. A request
 // refused (n not 0) leaves the radio as it was. No request keeps the panel waiting for
-// long, and when the client goes, the transmitter it keyed is let go.
+// long, and when the client goes, the transmitter it keyed is let go. Each line goes first to
+// a read-only client, which changes nothing on the radio whatever it sends.
 
 #include "FuzzCheck.h"
 #include "RadioBench.h"
@@ -66,13 +67,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     RigctlServer &net = bench.radio.net;
     std::string sent;
     bool dropped = false;
-    net.Send = [&](int, const std::string &bytes) {
-        sent += bytes;
-        return std::size_t{0};
-    };
-    net.Drop = [&](int) { dropped = true; };
     net.SetListening(true);
     const int client = net.OpenClient();
+    const int reader = net.OpenClient(true);
+    net.Send = [&](int id, const std::string &bytes) {
+        if (id == client) {
+            sent += bytes;
+        }
+        return std::size_t{0};
+    };
+    net.Drop = [&](int id) { dropped = dropped || id == client; };
 
     const std::string input(data, data + size);
     std::size_t start = 0;
@@ -80,6 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const std::size_t end = std::min(input.find('\n', start), input.size() - 1);
         const std::string line = input.substr(start, end - start + 1);
         start = end + 1;
+
+        const ft897sim::RigState readerBefore = bench.engine.rig();
+        net.Receive(reader, line);
+        Require(bench.engine.rig() == readerBefore, "a read-only client changes nothing");
 
         const std::size_t answered = sent.size();
         const ft897sim::RigState radioBefore = bench.engine.rig();
@@ -109,6 +117,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
 
     net.CloseClient(client);
+    net.CloseClient(reader);
     bench.host.run(0.2);
     Require(!bench.radio.panel.lblOnAir.Visible && !bench.engine.rig().ptt,
             "the transmitter is let go when its client goes");

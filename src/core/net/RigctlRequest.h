@@ -14,7 +14,9 @@ struct RigctlRequest {
     std::string Command; // the long name, e.g. "set_freq"
     std::vector<std::string> Args;
     int ExpectedArgs = 0; // the number of arguments the command takes
-    bool IsSet = false;   // the command changes the radio
+    // The command changes something: the radio, the mode lock every client shares, or the VFO
+    // the client's own requests are for. A read-only client may send none of these.
+    bool IsSet = false;
 };
 
 // The request on one line (without its line end); empty when the line names no command

@@ -2,30 +2,33 @@
 
 #include "cat/CatLink.h"
 #include "cat/Meters.h"
-#include "panel/Transmit.h"
 #include "host/Host.h"
 #include "model/PanelState.h"
 #include "model/RadioState.h"
 #include "panel/Keypad.h"
 #include "panel/ModeSelect.h"
 #include "panel/SplitRepeater.h"
+#include "panel/Transmit.h"
 #include "panel/VfoOps.h"
 
 #include <vector>
 
 namespace dorv {
 
-namespace {
-// Stands in the input for a line refused as too long, so that it is answered in its turn.
-constexpr char kRefusedLine[] = "\x01";
-} // namespace
-
-int RigctlServer::OpenClient()
+int RigctlServer::OpenClient(bool readOnly)
 {
     const int id = nextId_++;
-    clients_[id].state.Id = id;
+    Client &client = clients_[id];
+    client.state.Id = id;
+    client.readOnly = readOnly;
     ShowCount();
     return id;
+}
+
+void RigctlServer::CountRefused()
+{
+    ++refused_;
+    ShowCount();
 }
 
 void RigctlServer::CloseClient(int client)
@@ -39,12 +42,14 @@ void RigctlServer::CloseClient(int client)
 void RigctlServer::SetListening(bool listening)
 {
     listening_ = listening;
+    refused_ = 0;
     ShowCount();
 }
 
 void RigctlServer::ShowCount()
 {
     panel_.NetClients = listening_ ? ClientCount() : -1;
+    panel_.NetRefused = refused_;
     host_.panelChanged();
 }
 
@@ -56,19 +61,12 @@ void RigctlServer::Receive(int client, const std::string &bytes)
     }
     Client &c = it->second;
     for (const char ch : bytes) {
-        if (c.skipping) {
-            c.skipping = ch != '\n';
-            continue;
-        }
         c.input += ch;
         c.lineLength = ch == '\n' ? 0 : c.lineLength + 1;
-        // An overlong line is refused as soon as it is too long, not when it ends.
+        // An overlong line ends the connection as soon as it is too long, not when it ends.
         if (c.lineLength > kMaxLine) {
-            c.input.resize(c.input.size() - c.lineLength);
-            c.input += kRefusedLine;
-            c.input += '\n';
-            c.lineLength = 0;
-            c.skipping = true;
+            DropClient(client);
+            return;
         }
     }
     if (c.input.size() > kMaxQueued) {
@@ -120,16 +118,18 @@ void RigctlServer::Process()
 
 void RigctlServer::Answer(int id, const std::string &line)
 {
-    if (line == kRefusedLine) {
-        Reply(id, "RPRT " + std::to_string(RigInvalid) + "\n");
-        return;
-    }
     const std::optional<RigctlRequest> request = ParseRigctlLine(line);
     if (!request) {
         // Blank lines are skipped, as hamlib's server does.
         if (line.find_first_not_of(" \t") != std::string::npos) {
             Reply(id, UnknownCommandAnswer());
         }
+        return;
+    }
+    if (request->IsSet && clients_.at(id).readOnly) {
+        RigctlAnswer refused;
+        refused.Code = RigRejected;
+        Reply(id, FormatRigctlAnswer(*request, refused));
         return;
     }
     // The client may go while a set waits: its state is worked on in a copy.

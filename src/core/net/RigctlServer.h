@@ -29,8 +29,11 @@ class VfoOps;
 // panel input, requests are answered through the link's input (CatLink::Input), so none
 // runs inside a sequence of frames.
 // No client can hold the panel up or grow memory without bound: a line longer than
-// kMaxLine is answered "RPRT -1" and skipped, more than kMaxQueued bytes waiting to be
-// read, or more than kMaxUnsent bytes of answers the client has not taken, drop it.
+// kMaxLine, more than kMaxQueued bytes waiting to be read, or more than kMaxUnsent bytes of
+// answers the client has not taken, drop it.
+//
+// A read-only client's sets are answered RigRejected before they reach the radio: it may
+// read, and nothing it sends changes the radio or keys the transmitter.
 class RigctlServer {
 public:
     RigctlServer(Host &host, RadioState &state, PanelState &panel, CatLink &link, Meters &meters,
@@ -51,8 +54,11 @@ public:
     // Ends a client's connection; CloseClient follows once it is closed.
     std::function<void(int client)> Drop;
 
-    int OpenClient();
+    int OpenClient(bool readOnly = false);
     void CloseClient(int client);
+    // A connection was turned away (not on a listed network, or too many clients): counted
+    // for the panel until the server listens anew.
+    void CountRefused();
     void Receive(int client, const std::string &bytes);
     int ClientCount() const { return static_cast<int>(clients_.size()); }
 
@@ -63,7 +69,7 @@ private:
     struct Client {
         std::string input;          // bytes received and not yet taken as a line
         std::size_t lineLength = 0; // bytes of the unfinished last line of input
-        bool skipping = false;      // the rest of an overlong line is dropped up to its end
+        bool readOnly = false;      // its sets are refused
         bool dropped = false;       // a drop was asked for: nothing more is read or answered
         RigctlClient state;
     };
@@ -76,6 +82,7 @@ private:
     void Answer(int id, const std::string &line);
     void Reply(int id, const std::string &bytes);
     void DropClient(int id);
+    // Shows the clients connected and refused in the panel.
     void ShowCount();
 
     Host &host_;
@@ -100,6 +107,7 @@ private:
     RigctlCommands commands_;
     std::map<int, Client> clients_;
     int nextId_ = 1;
+    int refused_ = 0;
     bool running_ = false;
     bool listening_ = false;
 };

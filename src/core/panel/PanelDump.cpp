@@ -71,6 +71,7 @@ std::string DumpPanel(const PanelState &p)
         << "ScopeStep=" << scope.listSteps << '\n'
         << "ScopeWidth=" << scope.listScanWidth << '\n'
         << "NetClients=" << p.NetClients << '\n'
+        << "NetRefused=" << p.NetRefused << '\n'
         << "LinkStatus=" << p.LinkStatus << '\n';
     for (std::size_t i = 0; i < p.LMeter.size(); ++i) {
         const MeterIndicator &m = p.LMeter[i];
