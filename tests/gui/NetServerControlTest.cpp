@@ -1,10 +1,14 @@
+#include "net/NetServerControl.h"
+
 #include "ModalCloser.h"
+#include "Radio.h"
 #include "app/MainWindow.h"
 #include "net/NetServerDialog.h"
 #include "net/TcpListener.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -15,6 +19,9 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 namespace dorv::gui {
 namespace {
@@ -41,6 +48,49 @@ TEST(NetServerDialog, refusesAnAddressThisMachineCannotServe)
     dialog.accept();
     EXPECT_EQ(accepted.count(), 1);
     EXPECT_EQ(dialog.config().Address, "127.0.0.2");
+}
+
+// The lists and the idle time are edited in the dialog. A wrong network is named, and a
+// server beyond loopback with no list is refused with the reason; nothing is dropped quietly.
+TEST(NetServerDialog, takesTheClientListsAndRefusesAWrongOneOrNoneBeyondLoopback)
+{
+    NetConfig config;
+    config.ReadOnly = {"127.0.0.3"};
+    NetServerDialog dialog(config);
+    QSignalSpy accepted(&dialog, &QDialog::accepted);
+    auto *address = dialog.findChild<QLineEdit *>("txtAddress");
+    auto *allow = dialog.findChild<QLineEdit *>("txtAllow");
+    auto *readOnly = dialog.findChild<QLineEdit *>("txtReadOnly");
+    auto *idle = dialog.findChild<QSpinBox *>("txtIdleSeconds");
+    auto *problem = dialog.findChild<QLabel *>("lblProblem");
+    ASSERT_TRUE(address && allow && readOnly && idle && problem);
+    EXPECT_EQ(readOnly->text(), "127.0.0.3");
+    EXPECT_EQ(idle->value(), 300);
+
+    address->setText(QStringLiteral("0.0.0.0"));
+    allow->setText(QStringLiteral("192.168.1.0/24, 192.168.2.300"));
+    dialog.accept();
+    EXPECT_EQ(accepted.count(), 0);
+    EXPECT_TRUE(problem->text().contains("192.168.2.300")) << problem->text().toStdString();
+    EXPECT_TRUE(problem->text().contains("Allowed")) << problem->text().toStdString();
+
+    allow->clear();
+    readOnly->clear();
+    dialog.accept();
+    EXPECT_EQ(accepted.count(), 0);
+    EXPECT_TRUE(problem->text().contains("0.0.0.0") && problem->text().contains("list"))
+        << problem->text().toStdString();
+
+    allow->setText(QStringLiteral("192.168.1.0/24 2001:db8::/32"));
+    readOnly->setText(QStringLiteral("192.168.1.50,"));
+    idle->setValue(0);
+    dialog.accept();
+    ASSERT_EQ(accepted.count(), 1) << problem->text().toStdString();
+    const NetConfig edited = dialog.config();
+    EXPECT_EQ(edited.Allow, (std::vector<std::string>{"192.168.1.0/24", "2001:db8::/32"}));
+    EXPECT_EQ(edited.ReadOnly, std::vector<std::string>{"192.168.1.50"});
+    EXPECT_EQ(edited.IdleSeconds, 0);
+    EXPECT_EQ(idle->text(), "never");
 }
 
 // Sharing was turned on but the server could not start (its port was taken): correcting
@@ -74,6 +124,45 @@ TEST(NetServerControl, correctedPlace_startsTheServerThatSharingWants)
     editPlace(45899);
     EXPECT_EQ(status->text(), "rigctld 127.0.0.1:45899: 0 clients");
     EXPECT_TRUE(window.findChild<QAction *>("mnuShareRadio")->isChecked());
+}
+
+// Sharing beyond loopback with no list is refused with the reason; with a list, a client
+// from elsewhere is closed and counted in the status bar.
+TEST(NetServerControl, listsFromTheFile_areKeptAndRefusedClientsCounted)
+{
+    test::ModalCloser closer;
+    QTemporaryDir dir;
+    NetConfig config;
+    config.Address = "0.0.0.0";
+    config.Port = 45897;
+    ASSERT_TRUE(SaveNetConfig(dir.path().toStdString(), config));
+    MainWindow window(dir.path());
+    auto *share = window.findChild<QAction *>("mnuShareRadio");
+    auto *status = window.statusBar()->findChild<QLabel *>("lblNetClients");
+    share->trigger();
+    EXPECT_FALSE(share->isChecked());
+    EXPECT_TRUE(status->text().contains("needs a list")) << status->text().toStdString();
+
+    config.Address = "127.0.0.1";
+    config.Allow = {"127.0.0.1"};
+    config.Enabled = true;
+    ASSERT_TRUE(SaveNetConfig(dir.path().toStdString(), config));
+    MainWindow serving(dir.path());
+    serving.netServer()->start();
+    status = serving.statusBar()->findChild<QLabel *>("lblNetClients");
+    ASSERT_EQ(status->text(), "rigctld 127.0.0.1:45897: 0 clients");
+    const int stranger = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in from{AF_INET, 0, {htonl(0x7f000002)}, {}};
+    sockaddr_in to{AF_INET, htons(45897), {htonl(INADDR_LOOPBACK)}, {}};
+    ::bind(stranger, reinterpret_cast<sockaddr *>(&from), sizeof from);
+    ASSERT_EQ(::connect(stranger, reinterpret_cast<sockaddr *>(&to), sizeof to), 0);
+    QElapsedTimer clock;
+    clock.start();
+    while (serving.radio().panel.NetRefused == 0 && clock.elapsed() < 5000) {
+        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+    EXPECT_EQ(status->text(), "rigctld 127.0.0.1:45897: 0 clients, 1 refused");
+    ::close(stranger);
 }
 
 } // namespace

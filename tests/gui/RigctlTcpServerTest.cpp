@@ -4,6 +4,8 @@
 #include "net/RigctlTcpServer.h"
 
 #include "Radio.h"
+#include "net/ClientAccess.h"
+#include "net/NetConfig.h"
 #include "net/TcpConnection.h"
 #include "support/FakeHost.h"
 #include "support/RecordingPort.h"
@@ -55,6 +57,19 @@ int Connect(quint16 port, int family = AF_INET, int window = 0)
     const bool isV4 = family == AF_INET;
     ::connect(fd, isV4 ? reinterpret_cast<sockaddr *>(&v4) : reinterpret_cast<sockaddr *>(&v6),
               isV4 ? sizeof v4 : sizeof v6);
+    return fd;
+}
+
+// A non-blocking client socket from the loopback address `source` (127.0.0.2 stands in for
+// another computer) to port on 127.0.0.1.
+int ConnectFrom(const char *source, quint16 port)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+    sockaddr_in from{AF_INET, 0, {}, {}};
+    ::inet_pton(AF_INET, source, &from.sin_addr);
+    ::bind(fd, reinterpret_cast<sockaddr *>(&from), sizeof from);
+    sockaddr_in to{AF_INET, htons(port), {htonl(INADDR_LOOPBACK)}, {}};
+    ::connect(fd, reinterpret_cast<sockaddr *>(&to), sizeof to);
     return fd;
 }
 
@@ -174,6 +189,7 @@ TEST_F(RigctlTcpServerTest, clientsThatGoOrAreTooMany_areForgottenAndTheProgramL
     }
     ASSERT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 32; }));
     EXPECT_EQ(ReadLines(clients.back(), 1), "<closed>");
+    EXPECT_EQ(radio.panel.NetRefused, 1);
 
     // One half-closes after a request and still gets its answer. One resets after as many
     // request bytes as the server holds: they fill a whole read, so the read meets the
@@ -257,6 +273,63 @@ TEST_F(RigctlTcpServerTest, clientThatVanishesSilently_isFoundOutByProbes)
     const int probing = (gui::TcpConnection::kProbeIdleSeconds + 2) * 1000;
     EXPECT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 0; }, probing));
     EXPECT_FALSE(radio.panel.lblOnAir.Visible);
+}
+
+// The lists decide by the address a client comes from: 127.0.0.1 may set, 127.0.0.3 only
+// read, and 127.0.0.2, on no list, is closed at once and counted.
+TEST_F(RigctlTcpServerTest, accessRules_refuseUnlistedClientsAndKeepReadOnlyOnesFromSetting)
+{
+    NetConfig config;
+    config.Allow = {"127.0.0.1"};
+    config.ReadOnly = {"127.0.0.3/32"};
+    std::string problem;
+    server.setRules(*AccessRulesFor(config, problem), 0);
+    ASSERT_TRUE(server.listen(QStringLiteral("127.0.0.1"), tcpPort, error));
+    radio.state.CatOn = true;
+    radio.enablement.ToggleFunctionButtons();
+
+    const int stranger = ConnectFrom("127.0.0.2", tcpPort);
+    ::send(stranger, "T 1\n", 4, 0);
+    EXPECT_EQ(ReadLines(stranger, 1), "<closed>");
+    EXPECT_EQ(radio.panel.NetRefused, 1);
+    EXPECT_EQ(radio.panel.NetClients, 0);
+
+    const int logger = ConnectFrom("127.0.0.3", tcpPort);
+    ::send(logger, "T 1\nV VFOB\nv\n", 13, 0);
+    EXPECT_EQ(ReadLines(logger, 3), "RPRT -9\nRPRT -9\nVFOA\n");
+    EXPECT_FALSE(radio.panel.lblOnAir.Visible);
+    EXPECT_TRUE(port.written.empty()) << "a read-only client sent something to the radio";
+
+    const int owner = Connect(tcpPort);
+    ::send(owner, "V VFOB\nv\n", 9, 0);
+    EXPECT_EQ(ReadLines(owner, 2), "RPRT 0\nVFOB\n");
+    EXPECT_EQ(radio.panel.NetClients, 2);
+    EXPECT_EQ(radio.panel.NetRefused, 1);
+    for (const int fd : {stranger, logger, owner}) {
+        ::close(fd);
+    }
+}
+
+// A client that sends nothing for the idle limit is dropped; one that keeps asking stays.
+TEST_F(RigctlTcpServerTest, idleClient_isDroppedAfterTheIdleLimit)
+{
+    server.setRules(AccessRules(), 1);
+    ASSERT_TRUE(server.listen(QStringLiteral("127.0.0.1"), tcpPort, error));
+    const int silent = Connect(tcpPort);
+    const int busy = Connect(tcpPort);
+    ASSERT_TRUE(RunUntil([&] { return radio.net.ClientCount() == 2; }));
+    QElapsedTimer clock;
+    clock.start();
+    while (clock.elapsed() < 1800) {
+        ::send(busy, "v\n", 2, 0);
+        ASSERT_EQ(ReadLines(busy, 1), "VFOA\n") << "after " << clock.elapsed() << " ms";
+        RunUntil([] { return false; }, 300);
+    }
+    EXPECT_EQ(ReadLines(silent, 1), "<closed>");
+    EXPECT_EQ(radio.net.ClientCount(), 1);
+    EXPECT_EQ(radio.panel.NetRefused, 0) << "an idle client is no refused one";
+    ::close(silent);
+    ::close(busy);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "model/Version.h"
 
+#include <array>
 #include <string_view>
 
 namespace dorv::gui {
@@ -13,13 +14,18 @@ constexpr const char *kOptionLines =
     "  --help                        show this text and exit\n"
     "  --version                     show the version and exit\n"
     "  --rigctld [ADDRESS:]PORT      serve the network control protocol there for this run\n"
+    "  --rigctld-allow NET[,NET...]  with --rigctld: let in clients of these networks\n"
+    "  --rigctld-readonly NET[,NET...]\n"
+    "                                with --rigctld: let in clients of these networks to read\n"
+    "                                only (beyond 127.0.0.1 one of the lists is needed)\n"
     "  --export-csv MEMFILE CSVFILE  write the channels of a memory file as a CSV list\n"
     "  --import-csv CSVFILE MEMFILE  put the channels of a CSV list into a memory file\n"
     "  --force                       with --import-csv: write the other rows when some are "
     "refused\n";
 
 constexpr const char *kHelpHead =
-    "usage: dorv-ft897 [--rigctld [ADDRESS:]PORT] [Qt options]\n"
+    "usage: dorv-ft897 [--rigctld [ADDRESS:]PORT [--rigctld-allow NET[,NET...]]\n"
+    "                  [--rigctld-readonly NET[,NET...]]] [Qt options]\n"
     "       dorv-ft897 --export-csv MEMFILE CSVFILE\n"
     "       dorv-ft897 --import-csv CSVFILE MEMFILE [--force]\n"
     "\n"
@@ -36,7 +42,21 @@ constexpr const char *kHelpTail =
     "\n"
     "Environment: DORV_PANEL_DUMP=FILE writes a text dump of the panel to FILE.\n";
 
-constexpr std::string_view kRigctld = "--rigctld";
+// The options of the network server, each with a value, checked where they are used.
+constexpr std::array<std::string_view, 3> kServerOptions{"--rigctld", "--rigctld-allow",
+                                                         "--rigctld-readonly"};
+
+// Whether `arg` is a server option, and whether its value follows it as the next argument.
+bool ServerOption(const std::string &arg, bool &valueFollows)
+{
+    for (const std::string_view option : kServerOptions) {
+        valueFollows = arg == option;
+        if (valueFollows || arg.rfind(std::string(option) + "=", 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
 
 } // namespace
 
@@ -60,10 +80,12 @@ std::string CommandLineFault(const std::vector<std::string> &args)
 {
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string &arg = args[i];
-        if (arg == kRigctld) {
-            ++i; // its value, checked where it is used
-        } else if (arg.rfind(std::string(kRigctld) + "=", 0) != 0) {
+        bool valueFollows = false;
+        if (!ServerOption(arg, valueFollows)) {
             return (arg.rfind('-', 0) == 0 ? "unknown option " : "unexpected argument ") + arg;
+        }
+        if (valueFollows) {
+            ++i;
         }
     }
     return {};

@@ -2,6 +2,8 @@
 
 #include "Radio.h"
 #include "app/QtHost.h"
+#include "net/ClientAccess.h"
+#include "net/ClientNetworks.h"
 #include "net/NetServerDialog.h"
 #include "net/RigctlTcpServer.h"
 #include "widgets/TextColour.h"
@@ -16,7 +18,45 @@
 namespace dorv::gui {
 
 namespace {
+
 const QString kOption = QStringLiteral("--rigctld");
+const QString kAllowOption = QStringLiteral("--rigctld-allow");
+const QString kReadOnlyOption = QStringLiteral("--rigctld-readonly");
+
+// Takes every "NAME VALUE" and "NAME=VALUE" out of the arguments, the values in order into
+// `values`; false with the reason in `error` when the last has no value.
+bool TakeOption(QStringList &arguments, const QString &name, const QString &valueName,
+                QStringList &values, QString &error)
+{
+    for (int i = 0; i < arguments.size(); ++i) {
+        if (arguments[i] == name) {
+            if (i + 1 >= arguments.size()) {
+                error = NetServerControl::tr("%1 needs %2").arg(name, valueName);
+                return false;
+            }
+            values.append(arguments[i + 1]);
+            arguments.remove(i, 2);
+            --i;
+        } else if (arguments[i].startsWith(name + QLatin1Char('='))) {
+            values.append(arguments[i].mid(name.size() + 1));
+            arguments.remove(i);
+            --i;
+        }
+    }
+    return true;
+}
+
+std::vector<std::string> NetworkEntries(const QStringList &values)
+{
+    std::vector<std::string> entries;
+    for (const QString &value : values) {
+        for (const std::string &entry : SplitNetworkList(value.toStdString())) {
+            entries.push_back(entry);
+        }
+    }
+    return entries;
+}
+
 } // namespace
 
 NetServerControl::NetServerControl(Radio &radio, QtHost &host, QMenu *settings, QStatusBar *bar,
@@ -44,22 +84,22 @@ NetServerControl::NetServerControl(Radio &radio, QtHost &host, QMenu *settings, 
 
 bool NetServerControl::takeCommandLine(QStringList &arguments, QString &error)
 {
-    for (int i = 0; i < arguments.size(); ++i) {
-        QString value;
-        int taken = 0;
-        if (arguments[i] == kOption) {
-            if (i + 1 >= arguments.size()) {
-                error = tr("%1 needs [ADDRESS:]PORT").arg(kOption);
-                return false;
-            }
-            value = arguments[i + 1];
-            taken = 2;
-        } else if (arguments[i].startsWith(kOption + QLatin1Char('='))) {
-            value = arguments[i].mid(kOption.size() + 1);
-            taken = 1;
-        } else {
-            continue;
+    const QString networks = QStringLiteral("NET[,NET...]");
+    QStringList places, allow, readOnly;
+    if (!TakeOption(arguments, kOption, QStringLiteral("[ADDRESS:]PORT"), places, error) ||
+        !TakeOption(arguments, kAllowOption, networks, allow, error) ||
+        !TakeOption(arguments, kReadOnlyOption, networks, readOnly, error)) {
+        return false;
+    }
+    if (places.isEmpty()) {
+        if (!allow.isEmpty() || !readOnly.isEmpty()) {
+            error = tr("%1 and %2 go with %3 [ADDRESS:]PORT")
+                        .arg(kAllowOption, kReadOnlyOption, kOption);
+            return false;
         }
+        return true;
+    }
+    for (const QString &value : places) {
         const std::optional<NetConfig> place = ParseListenPlace(value.toStdString());
         if (!place) {
             error = tr("%1: \"%2\" is not [ADDRESS:]PORT with a port of 1 to 65535")
@@ -67,10 +107,26 @@ bool NetServerControl::takeCommandLine(QStringList &arguments, QString &error)
             return false;
         }
         commandLine_ = *place;
-        fromCommandLine_ = true;
-        arguments.remove(i, taken);
-        --i;
     }
+    commandLine_.Allow = NetworkEntries(allow);
+    commandLine_.ReadOnly = NetworkEntries(readOnly);
+    commandLine_.IdleSeconds = config_.IdleSeconds;
+    std::string problem;
+    const std::pair<QString, const std::vector<std::string> *> lists[] = {
+        {kAllowOption, &commandLine_.Allow}, {kReadOnlyOption, &commandLine_.ReadOnly}};
+    for (const auto &[option, entries] : lists) {
+        if (!ParseClientNetworks(*entries, problem)) {
+            error = QStringLiteral("%1: %2").arg(option, QString::fromStdString(problem));
+            return false;
+        }
+    }
+    if (!AccessRulesFor(commandLine_, problem)) {
+        error = tr("%1 %2: %3: give %4 %5 or %6 %5")
+                    .arg(kOption, places.last(), QString::fromStdString(problem), kAllowOption,
+                         networks, kReadOnlyOption);
+        return false;
+    }
+    fromCommandLine_ = true;
     return true;
 }
 
@@ -88,7 +144,15 @@ bool NetServerControl::serve(const NetConfig &config)
 {
     QString error;
     const QString address = QString::fromStdString(config.Address);
-    if (tcp_->listen(address, static_cast<quint16>(config.Port), error)) {
+    std::string problem;
+    const std::optional<AccessRules> rules = AccessRulesFor(config, problem);
+    if (!rules) {
+        tcp_->close();
+        error = QString::fromStdString(problem) + QLatin1Char('.');
+    } else {
+        tcp_->setRules(*rules, config.IdleSeconds);
+    }
+    if (rules && tcp_->listen(address, static_cast<quint16>(config.Port), error)) {
         failure_.clear();
         listening_ = QStringLiteral("%1:%2").arg(address).arg(config.Port);
     } else {
@@ -138,9 +202,7 @@ void NetServerControl::editAddress()
     if (dialog.exec() != QDialog::Accepted) {
         return;
     }
-    const NetConfig edited = dialog.config();
-    config_.Address = edited.Address;
-    config_.Port = edited.Port;
+    config_ = dialog.config();
     // A server that runs, or that sharing wants running but could not start, moves to the
     // new place at once.
     const bool sharing = !fromCommandLine_ && (config_.Enabled || !failure_.isEmpty());
@@ -161,8 +223,13 @@ void NetServerControl::showStatus()
     share_->setChecked(listening);
     if (listening) {
         const int clients = radio_.panel.NetClients < 0 ? 0 : radio_.panel.NetClients;
-        status_->setText(clients == 1 ? tr("rigctld %1: 1 client").arg(listening_)
-                                      : tr("rigctld %1: %2 clients").arg(listening_).arg(clients));
+        const int refused = radio_.panel.NetRefused;
+        QString text = clients == 1 ? tr("rigctld %1: 1 client").arg(listening_)
+                                    : tr("rigctld %1: %2 clients").arg(listening_).arg(clients);
+        if (refused > 0) {
+            text += tr(", %1 refused").arg(refused);
+        }
+        status_->setText(text);
         setTextColour(*status_, QColor());
     } else {
         status_->setText(failure_);

@@ -22,16 +22,19 @@ class QtHost;
 class RigctlTcpServer;
 
 // Sharing the radio on the network: the Settings menu's check item and address dialog,
-// the configuration file, the command line's "--rigctld [ADDR:]PORT" and the status bar
-// field with the number of connected clients.
+// the configuration file, the command line's "--rigctld [ADDR:]PORT" with its client lists,
+// and the status bar field with the number of clients connected and turned away.
 class NetServerControl : public QObject {
     Q_OBJECT
 public:
     NetServerControl(Radio &radio, QtHost &host, QMenu *settings, QStatusBar *bar, QWidget *window);
 
-    // Takes "--rigctld [ADDR:]PORT" (or "--rigctld=...") out of the arguments: the server
-    // then runs there for this run, whatever the configuration file says. False with the
-    // reason in `error` when the value is missing or no port.
+    // Takes "--rigctld [ADDR:]PORT", "--rigctld-allow NET[,NET...]" and
+    // "--rigctld-readonly NET[,NET...]" (or "--option=value") out of the arguments: the
+    // server then runs there for this run, letting in the networks listed there, whatever
+    // the configuration file says; only its idle limit is the file's. False with the reason
+    // in `error` when a value is missing or wrong, when a list comes without a place, or when
+    // a place beyond loopback comes without a list.
     bool takeCommandLine(QStringList &arguments, QString &error);
     // Starts serving when the command line or the configuration file asks for it. A failure
     // is shown in the status bar; the panel runs on without the server.
@@ -40,7 +43,8 @@ public:
 private:
     void shareClicked(bool on);
     void editAddress();
-    // Listens where `config` says; on failure keeps the reason for the status bar.
+    // Listens where `config` says, letting in whom its lists say; on failure keeps the
+    // reason for the status bar.
     bool serve(const NetConfig &config);
     void stop();
     void save();

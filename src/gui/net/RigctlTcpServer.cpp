@@ -62,18 +62,29 @@ void RigctlTcpServer::close()
     protocol_.SetListening(false);
 }
 
+void RigctlTcpServer::setRules(const AccessRules &rules, int idleSeconds)
+{
+    rules_ = rules;
+    idleSeconds_ = idleSeconds;
+}
+
 void RigctlTcpServer::accept(int fd)
 {
-    if (connections_.size() >= kMaxClients) {
+    const std::optional<IpAddress> peer = PeerAddress(fd);
+    const ClientAccess access = peer ? rules_.For(*peer) : ClientAccess::Refused;
+    if (access == ClientAccess::Refused || connections_.size() >= kMaxClients) {
         ::close(fd);
+        protocol_.CountRefused();
         return;
     }
     auto *connection = new TcpConnection(fd, this);
-    const int id = protocol_.OpenClient();
+    const int id = protocol_.OpenClient(access == ClientAccess::ReadOnly);
     connections_.insert(id, connection);
     connect(connection, &TcpConnection::received, this,
             [this, id](const std::string &bytes, bool ended) { receive(id, bytes, ended); });
     connect(connection, &TcpConnection::closed, this, [this, id] { forget(id); });
+    connect(connection, &TcpConnection::idle, this, [this, id] { forget(id); });
+    connection->setIdleLimit(idleSeconds_);
 }
 
 void RigctlTcpServer::receive(int id, const std::string &bytes, bool ended)

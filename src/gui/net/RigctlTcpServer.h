@@ -1,5 +1,6 @@
 #pragma once
 
+#include "net/ClientAccess.h"
 #include "net/TcpListener.h"
 
 #include <QHash>
@@ -16,7 +17,10 @@ namespace dorv::gui {
 class TcpConnection;
 
 // The socket side of the network control server, on the UI thread's event loop: accepts
-// clients, hands what they send to the core's protocol and writes its answers back.
+// clients, hands what they send to the core's protocol and writes its answers back. Who
+// gets in, and whether only to read, the access rules decide by the client's address; a
+// client turned away is closed at once and counted. A client that sends nothing for the
+// idle limit is dropped.
 class RigctlTcpServer : public QObject {
     Q_OBJECT
 public:
@@ -31,6 +35,9 @@ public:
     bool listen(const QString &address, quint16 port, QString &error);
     // Stops listening and disconnects every client.
     void close();
+    // The rules for the clients that connect from now on, and their idle limit in seconds
+    // (0 none). Until set: every client with every command, no idle limit.
+    void setRules(const AccessRules &rules, int idleSeconds);
     bool isListening() const { return listener_.isListening(); }
 
 private:
@@ -42,6 +49,8 @@ private:
     RigctlServer &protocol_;
     TcpListener listener_;
     QHash<int, TcpConnection *> connections_;
+    AccessRules rules_;
+    int idleSeconds_ = 0;
 };
 
 } // namespace dorv::gui

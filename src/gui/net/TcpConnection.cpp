@@ -26,6 +26,8 @@ TcpConnection::TcpConnection(int fd, QObject *parent)
     ::setsockopt(fd_, IPPROTO_TCP, TCP_KEEPCNT, &kProbes, sizeof kProbes);
     ::setsockopt(fd_, IPPROTO_TCP, TCP_USER_TIMEOUT, &kUnacknowledgedMs, sizeof kUnacknowledgedMs);
     writer_.setEnabled(false);
+    idleTimer_.setSingleShot(true);
+    connect(&idleTimer_, &QTimer::timeout, this, &TcpConnection::idle);
     connect(&reader_, &QSocketNotifier::activated, this, &TcpConnection::readAll);
     connect(&writer_, &QSocketNotifier::activated, this, &TcpConnection::flush);
 }
@@ -50,8 +52,18 @@ std::size_t TcpConnection::write(const std::string &bytes)
     return unsent_.size();
 }
 
+void TcpConnection::setIdleLimit(int seconds)
+{
+    if (seconds > 0) {
+        idleTimer_.start(seconds * 1000);
+    } else {
+        idleTimer_.stop();
+    }
+}
+
 void TcpConnection::abort()
 {
+    idleTimer_.stop();
     if (fd_ < 0) {
         return;
     }
@@ -86,6 +98,9 @@ void TcpConnection::readAll()
     }
     if (ended) {
         reader_.setEnabled(false);
+    }
+    if (!bytes.empty() && idleTimer_.isActive()) {
+        idleTimer_.start();
     }
     if (!bytes.empty() || ended) {
         emit received(bytes, ended);

@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <cstddef>
 #include <string>
 
@@ -33,12 +34,17 @@ public:
     std::size_t write(const std::string &bytes);
     // Closes at once; anything unsent is dropped and no signal follows.
     void abort();
+    // `idle` follows once the peer has sent nothing for this long (from now, and from each
+    // time it sends); 0 never.
+    void setIdleLimit(int seconds);
 
 signals:
     // Everything the socket had; `ended` when the peer has gone after it.
     void received(const std::string &bytes, bool ended);
     // The peer went away while writing to it.
     void closed();
+    // The peer has sent nothing for the idle limit.
+    void idle();
 
 private:
     void readAll();
@@ -49,6 +55,7 @@ private:
     int fd_;
     QSocketNotifier reader_;
     QSocketNotifier writer_;
+    QTimer idleTimer_;
     std::string unsent_;
 };
 

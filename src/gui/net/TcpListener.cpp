@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <arpa/inet.h>
 #include <cerrno>
+#include <cstring>
 #include <netinet/in.h>
 #include <unistd.h>
 
@@ -28,6 +29,26 @@ std::optional<SocketAddress> IpSocketAddress(const QString &address, quint16 por
         return std::nullopt;
     }
     return result;
+}
+
+std::optional<IpAddress> PeerAddress(int fd)
+{
+    sockaddr_storage peer{};
+    socklen_t length = sizeof peer;
+    if (::getpeername(fd, reinterpret_cast<sockaddr *>(&peer), &length) != 0) {
+        return std::nullopt;
+    }
+    if (peer.ss_family == AF_INET) {
+        std::array<std::uint8_t, 4> bytes{};
+        std::memcpy(bytes.data(), &reinterpret_cast<const sockaddr_in &>(peer).sin_addr, 4);
+        return IpAddress::FromV4(bytes);
+    }
+    if (peer.ss_family == AF_INET6) {
+        std::array<std::uint8_t, 16> bytes{};
+        std::memcpy(bytes.data(), &reinterpret_cast<const sockaddr_in6 &>(peer).sin6_addr, 16);
+        return IpAddress::FromV6(bytes);
+    }
+    return std::nullopt;
 }
 
 TcpListener::~TcpListener()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "net/ClientNetworks.h"
+
 #include <QString>
 #include <functional>
 #include <memory>
@@ -19,6 +21,9 @@ struct SocketAddress {
 // The address of an IPv4 or IPv6 literal ("localhost" is 127.0.0.1) and port; nothing for
 // any other text.
 std::optional<SocketAddress> IpSocketAddress(const QString &address, quint16 port);
+
+// The address of the peer of a connected socket; nothing when it is not IPv4 or IPv6.
+std::optional<IpAddress> PeerAddress(int fd);
 
 // A non-blocking listening TCP socket watched by the UI thread's event loop: every
 // connection that comes in is accepted at once and handed on as a non-blocking descriptor.
