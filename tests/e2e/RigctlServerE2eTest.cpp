@@ -132,7 +132,7 @@ TEST_F(RigctlServerE2e, hamlibsClient_setsAndReadsAndThePanelFollows)
     EXPECT_EQ(rigctl({"S", "0", "VFOA", "s"}), "0\nVFOA");
     EXPECT_TRUE(logged({"RX 00 00 00 00 82"}));
     EXPECT_TRUE(session.waitForPanel("NetClients", "0", 5000));
-    session.screenshot("rigctl-client");
+    session.screenshot("rigctl-client.png");
 }
 
 // The commands hamlib's client (4.5) sends for the calls WSJT-X and fldigi make: opening,

@@ -34,12 +34,21 @@ TcpClient::~TcpClient()
     close();
 }
 
-bool TcpClient::connectTo(int port, int timeoutMs)
+bool TcpClient::connectTo(int port, int timeoutMs, const std::string &source)
 {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     do {
         close();
         fd_ = socket(AF_INET, SOCK_STREAM, 0);
+        if (!source.empty()) {
+            sockaddr_in from = Loopback(0);
+            if (inet_pton(AF_INET, source.c_str(), &from.sin_addr) != 1 ||
+                (ntohl(from.sin_addr.s_addr) >> 24) != 127 ||
+                bind(fd_, reinterpret_cast<const sockaddr *>(&from), sizeof from) != 0) {
+                close();
+                return false;
+            }
+        }
         const sockaddr_in address = Loopback(port);
         if (connect(fd_, reinterpret_cast<const sockaddr *>(&address), sizeof address) == 0) {
             return true;

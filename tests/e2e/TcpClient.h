@@ -12,8 +12,9 @@ public:
     TcpClient &operator=(const TcpClient &) = delete;
     ~TcpClient();
 
-    // Connects to 127.0.0.1:port, retrying until timeoutMs passes.
-    bool connectTo(int port, int timeoutMs = 5000);
+    // Connects to 127.0.0.1:port, retrying until timeoutMs passes; from the loopback address
+    // `source` when it is given (127.0.0.2 stands in for another computer).
+    bool connectTo(int port, int timeoutMs = 5000, const std::string &source = "");
     void close();
     // Ends the connection with a reset instead of an orderly close.
     void reset();
