@@ -8,6 +8,8 @@
 #include "model/RadioState.h"
 #include "model/files/SettingsDefaults.h"
 
+#include <algorithm>
+
 namespace dorv {
 
 namespace {
@@ -36,6 +38,7 @@ void CatLink::OpenCommPort()
         port.close();
     }
     const SerialSettings settings{s.Settings.CommPort, RateFromIndex(s.Settings.CatRate)};
+    ForgetRoundTrip();
     if (!port.open(settings)) {
         s.PortReady = false;
         const PortRefusal refusal = port.refusal();
@@ -71,6 +74,7 @@ bool CatLink::RetryRefusedPort()
 {
     RadioState &s = state_;
     SerialPort &port = port_;
+    ForgetRoundTrip();
     if (!port.open({s.Settings.CommPort, RateFromIndex(s.Settings.CatRate)})) {
         const PortRefusal refusal = port.refusal();
         if (refusal.reason != PortRefusal::Reason::None) {
@@ -154,9 +158,61 @@ void CatLink::write(const CatFrame &frame)
     port_.write(Bytes(frame.begin(), frame.end()));
 }
 
+void CatLink::Ask(const CatFrame &request)
+{
+    const double now = host_.now();
+    // Asked again before a reply came: whatever comes next may answer either request, so it
+    // is not timed. If the last reply was overdue and a reply does come after all, the link
+    // is slower than measured (a silent radio, which sends nothing, changes nothing), and
+    // the round trip is at least the time that request waited.
+    retried_ = awaiting_;
+    if (awaiting_ && now - askedAt_ >= roundTrip_.Timeout()) {
+        overdueWait_ = std::max(overdueWait_, now - askedAt_);
+    }
+    port_.discardInput();
+    port_.write(Bytes(request.begin(), request.end()));
+    awaiting_ = true;
+    askedAt_ = now;
+    lastEmptyAt_ = now;
+}
+
+void CatLink::ForgetRoundTrip()
+{
+    roundTrip_.Reset();
+    awaiting_ = false;
+    overdueWait_ = 0;
+}
+
+bool CatLink::ReplyOverdue(double atLeast)
+{
+    if (RepliesWaiting() > 0) {
+        return false;
+    }
+    return host_.now() - askedAt_ >= ReplyWait(atLeast);
+}
+
+double CatLink::ReplyWait(double atLeast) const
+{
+    return std::max(atLeast, roundTrip_.Timeout());
+}
+
 int CatLink::RepliesWaiting()
 {
-    return port_.bytesAvailable();
+    const int waiting = port_.bytesAvailable();
+    if (awaiting_) {
+        if (waiting == 0) {
+            lastEmptyAt_ = host_.now();
+        } else {
+            awaiting_ = false;
+            if (!retried_) {
+                roundTrip_.Sample(lastEmptyAt_ - askedAt_);
+            } else if (overdueWait_ > 0) {
+                roundTrip_.Sample(overdueWait_);
+            }
+            overdueWait_ = 0;
+        }
+    }
+    return waiting;
 }
 
 Bytes CatLink::TakeReply(int length)
@@ -168,7 +224,17 @@ Bytes CatLink::TakeReply(int length)
 
 void CatLink::DiscardReplies()
 {
+    RepliesWaiting(); // a reply dropped unread has still come
     port_.discardInput();
+}
+
+void CatLink::SettleReplies(double atLeast)
+{
+    Pause(host_, atLeast);
+    while (awaiting_ && !ReplyOverdue(0)) {
+        host_.yield();
+    }
+    DiscardReplies();
 }
 
 bool CatLink::PortIsOpen() const
@@ -179,6 +245,7 @@ bool CatLink::PortIsOpen() const
 bool CatLink::ReopenPort(PortRefusal &refusal)
 {
     const SettingsRecord &settings = state_.Settings;
+    ForgetRoundTrip();
     if (port_.open({settings.CommPort, RateFromIndex(settings.CatRate)})) {
         return true;
     }

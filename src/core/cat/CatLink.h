@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cat/CatFrame.h"
+#include "cat/RoundTrip.h"
 #include "cat/SequenceGate.h"
 #include "host/PortTypes.h"
 
@@ -60,6 +61,21 @@ public:
     bool RetryRefusedPort();
 
     void write(const CatFrame &frame);
+    // Writes a request that the radio answers, with whatever waits on the port dropped
+    // first so that only bytes arriving after it are taken as its reply, and times the
+    // round trip to the reply's first byte.
+    void Ask(const CatFrame &request);
+    // Whether the reply to the last Ask is overdue: none has come, and more time has passed
+    // than the measured round trip with its spread (a second before there is one), and at
+    // least `atLeast` seconds. Over a network the round trip is what the link takes; on a
+    // serial line it is short, and the callers' own figures rule.
+    bool ReplyOverdue(double atLeast);
+    // How long to wait for a whole reply that may take `atLeast` seconds on a serial line.
+    double ReplyWait(double atLeast) const;
+    // Waits `atLeast` seconds, and longer while the reply to an earlier request is still on
+    // its way (until it comes or is overdue), then drops what came: a late reply must not
+    // be read as the start of the next one.
+    void SettleReplies(double atLeast);
 
     // The radio's replies, as they wait on the port: how many bytes have come, the first
     // `length` of them with everything after dropped, or all of them dropped so that only
@@ -82,6 +98,8 @@ public:
 
 private:
     void checkPortMenu(int Index);
+    // A link opened again may be another one, with another round trip.
+    void ForgetRoundTrip();
 
     Host &host_;
 
@@ -91,6 +109,15 @@ private:
 
     PanelState &panel_;
     SequenceGate gate_;
+    RoundTrip roundTrip_;
+    // The last Ask awaiting its first reply byte: when it was written and when the port was
+    // last seen without a reply. The arrival lies between that and the look that sees it;
+    // the earlier bound is taken, so a slow look (a meter tick) does not inflate the figure.
+    bool awaiting_ = false;
+    bool retried_ = false;    // asked again before a reply came: a late reply is not timed
+    double overdueWait_ = 0; // the longest wait of an overdue request since the last reply
+    double askedAt_ = 0;
+    double lastEmptyAt_ = 0;
     std::set<std::string> advised_; // device and reason of each refusal shown in a message
 };
 

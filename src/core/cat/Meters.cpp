@@ -124,8 +124,7 @@ void Meters::ForgetRequests()
 
 void Meters::RequestStatus(std::uint8_t opcode)
 {
-    link_.DiscardReplies();
-    link_.write(MakeFrame(opcode));
+    link_.Ask(MakeFrame(opcode));
 }
 
 std::uint8_t Meters::TakeStatusByte()
@@ -213,6 +212,11 @@ void Meters::ReadRxStatus(bool &GotReply)
 {
     if (!rxRequestPending_ || link_.RepliesWaiting() == 0) {
         if (rxRequestPending_) {
+            // A reply still on its way over a slow link is waited for, not asked again.
+            if (!link_.ReplyOverdue(0)) {
+                GotReply = false;
+                return;
+            }
             NoteUnanswered();
         }
         RequestStatus(Opcode::RxStatus);
@@ -237,6 +241,9 @@ void Meters::ReadTxStatus(bool &GotReply)
     GotReply = false;
     if (!txRequestPending_ || link_.RepliesWaiting() == 0) {
         if (txRequestPending_) {
+            if (!link_.ReplyOverdue(0)) {
+                return;
+            }
             NoteUnanswered();
         }
         RequestStatus(Opcode::TxStatus);
@@ -275,17 +282,14 @@ void Meters::ShowSignalMeter(int S)
 
 int Meters::PollScanStatus(bool &SendRequest)
 {
-    const double now = host_.now();
     // A request left unanswered is asked again, so a reply that was lost does not keep
     // the scan waiting for good, and a silent radio shows on the panel as with the meter.
-    if (!SendRequest && now - scanRequestTime_ >= kScanReplySeconds &&
-        link_.RepliesWaiting() == 0) {
+    if (!SendRequest && link_.ReplyOverdue(kScanReplySeconds)) {
         NoteUnanswered();
         SendRequest = true;
     }
     if (SendRequest) {
         RequestStatus(Opcode::RxStatus);
-        scanRequestTime_ = now;
         SendRequest = false;
     }
     if (link_.RepliesWaiting() == 0) {
@@ -318,14 +322,14 @@ void Meters::ReadRadioFreqMode()
     PanelState &p = panel_;
     // No other frame may come between the request and its reply.
     const CatLink::Sequence sequence{link_};
-    Pause(host_, kReadBackSettleSeconds);
+    link_.SettleReplies(kReadBackSettleSeconds);
     // The reply belongs to the VFO operated when it is asked for, whatever a handler
     // running during the wait changes.
     const bool sub = s.SubActive;
-    link_.DiscardReplies();
-    link_.write(MakeFrame(Opcode::ReadFreqMode));
+    link_.Ask(MakeFrame(Opcode::ReadFreqMode));
+    const double giveUp = host_.now() + link_.ReplyWait(kReadBackTries * kReadBackTrySeconds);
     Bytes reply;
-    for (int attempt = 0; attempt < kReadBackTries; ++attempt) {
+    while (host_.now() < giveUp) {
         Pause(host_, kReadBackTrySeconds);
         if (link_.RepliesWaiting() >= kFreqModeReplyLength) {
             reply = link_.TakeReply(kFreqModeReplyLength);

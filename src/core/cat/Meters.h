@@ -86,7 +86,6 @@ private:
     bool txRequestPending_ = false;
     std::uint8_t txStatus_ = 0;
     int unansweredPolls_ = 0;
-    double scanRequestTime_ = 0; // host clock, s: the scan checks' last status request
 };
 
 } // namespace dorv

@@ -113,7 +113,6 @@ private:
     Meters &meters_;
     bool ScopeStatusIn = false;
     bool ScopeSendRequest = false;
-    double requestTime_ = 0; // host time the pending status request was written
     // Counts sweeps started and stopped, so a step waiting from an earlier sweep ends
     // instead of carrying on in a new one.
     unsigned sweepGeneration_ = 0;

@@ -135,13 +135,11 @@ void BandScope::ReadRxStatusScope()
     ScopeWindowState &v = view();
     if (ScopeSendRequest) {
         // Whatever waits now came before the request and is not its reply.
-        link_.DiscardReplies();
-        link_.write(MakeFrame(Opcode::RxStatus));
+        link_.Ask(MakeFrame(Opcode::RxStatus));
         ScopeSendRequest = false;
-        requestTime_ = host_.now();
     }
     if (link_.RepliesWaiting() == 0) {
-        if (!v.NotAnswering && host_.now() - requestTime_ >= kSilentSeconds) {
+        if (!v.NotAnswering && link_.ReplyOverdue(kSilentSeconds)) {
             v.NotAnswering = true;
             host_.panelChanged();
         }

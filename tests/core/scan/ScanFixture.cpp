@@ -2,7 +2,7 @@
 
 namespace dorv::test {
 
-ScanFixture::ScanFixture()
+ScanFixture::ScanFixture(ft897sim::Options options) : LiveFixture(options)
 {
     engine.setSignals({});
     s.Settings.TuneOnStartup = false;

@@ -24,7 +24,7 @@ protected:
     static constexpr int kPause3s = 3;
     static constexpr int kPauseOff = 4;
 
-    ScanFixture();
+    explicit ScanFixture(ft897sim::Options options = {});
 
     // The link switched on with the main VFO at `main` on `band`.
     void powerOn(int band, VfoInfo main);
