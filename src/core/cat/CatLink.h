@@ -114,7 +114,7 @@ private:
     // last seen without a reply. The arrival lies between that and the look that sees it;
     // the earlier bound is taken, so a slow look (a meter tick) does not inflate the figure.
     bool awaiting_ = false;
-    bool retried_ = false;    // asked again before a reply came: a late reply is not timed
+    bool retried_ = false;   // asked again before a reply came: a late reply is not timed
     double overdueWait_ = 0; // the longest wait of an overdue request since the last reply
     double askedAt_ = 0;
     double lastEmptyAt_ = 0;
