@@ -51,13 +51,6 @@ std::pair<int, int> ScopeKey(const E2eSession &session)
     return {int(width * (0.02 + 0.105 / 2)), int(top + faceHeight * (0.245 + 0.07 / 2))};
 }
 
-// A point of the scope window's face, in the window's coordinates (below its menu bar).
-std::pair<int, int> OnScopeFace(const E2eSession &session, const std::string &window, int x, int y)
-{
-    const int menuBar = session.windowSize(window).second - dorv::kScopeFaceHeight;
-    return {x, menuBar + y};
-}
-
 std::map<long, int> ReadCsv(const std::filesystem::path &path, std::string &firstLine)
 {
     std::ifstream in(path);
@@ -99,16 +92,14 @@ TEST(BandScope, sweepExportClickToTuneAndPicture)
     session.keyInto(scope, "Return");
     ASSERT_TRUE(session.waitForPanel("ScopeSpeed", "250 ms.", 5000));
     // STEP "1 KHz": the third entry of the list.
-    auto [stepX, stepY] = OnScopeFace(session, scope, 504, 442);
-    session.clickAt(scope, stepX, stepY);
+    session.clickOnScopeFace(scope, 504, 442);
     session.keyInto(scope, "Down");
     session.keyInto(scope, "Down");
     session.keyInto(scope, "Return");
     ASSERT_TRUE(session.waitForPanel("ScopeStep", "2", 5000));
 
     const std::size_t logBefore = session.simLog().size();
-    const auto [startX, startY] = OnScopeFace(session, scope, 57, 433);
-    session.clickAt(scope, startX, startY);
+    session.clickOnScopeFace(scope, 57, 433);
     ASSERT_TRUE(session.waitForPanel("ScopeButton", "STOP", 5000));
     ASSERT_TRUE(session.waitForPanel("ScopeSweeps", "1", 60000));
     EXPECT_TRUE(session.waitForPanel("ScopeButton", "START", 5000));
@@ -155,7 +146,7 @@ TEST(BandScope, sweepExportClickToTuneAndPicture)
     }
 
     // A second sweep, then the picture for a person to look at.
-    session.clickAt(scope, startX, startY);
+    session.clickOnScopeFace(scope, 57, 433);
     ASSERT_TRUE(session.waitForPanel("ScopeSweeps", "2", 60000));
     usleep(500 * 1000);
     EXPECT_TRUE(session.screenshot("band-scope-two-sweeps.png"));
@@ -174,8 +165,7 @@ TEST(BandScope, sweepExportClickToTuneAndPicture)
         std::lround(dorv::KHzAtX(chart, area, chartX - dorv::kScopeChartRect.Left) * 100));
     ASSERT_LT(std::labs(clicked - 1414000), 10) << "within a pixel of 14.140 MHz";
     const std::size_t beforeClick = session.simLog().size();
-    const auto [clickX, clickY] = OnScopeFace(session, scope, chartX, chartY);
-    session.clickAt(scope, clickX, clickY);
+    session.clickOnScopeFace(scope, chartX, chartY);
     EXPECT_TRUE(e2e::WaitFor(
         [&] {
             const auto now = session.simLog();

@@ -4,6 +4,7 @@
 #include "model/files/BandDefaults.h"
 #include "model/files/RecordCodec.h"
 #include "model/files/SettingsDefaults.h"
+#include "scope/ScopeGeometry.h"
 
 #include <csignal>
 #include <cstdlib>
@@ -290,6 +291,12 @@ void E2eSession::clickAt(const std::string &window, int x, int y)
     usleep(100 * 1000);
     Capture({"xdotool", "click", "1"}, displayEnv());
     usleep(150 * 1000);
+}
+
+void E2eSession::clickOnScopeFace(const std::string &window, int x, int y)
+{
+    const int menuBar = windowSize(window).second - dorv::kScopeFaceHeight;
+    clickAt(window, x, menuBar + y);
 }
 
 void E2eSession::typeInto(const std::string &window, const std::string &text)

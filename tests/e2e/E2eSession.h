@@ -59,6 +59,8 @@ public:
     std::pair<int, int> windowSize(const std::string &window) const;
     // Moves the mouse to (x, y) inside the window and clicks the left button.
     void clickAt(const std::string &window, int x, int y);
+    // Clicks the band scope window at (x, y) of its face, below the window's menu bar.
+    void clickOnScopeFace(const std::string &window, int x, int y);
     // Activates a window and types text into whatever has the focus there.
     void typeInto(const std::string &window, const std::string &text);
     void keyInto(const std::string &window, const std::string &keys);
