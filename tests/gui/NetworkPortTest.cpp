@@ -93,6 +93,21 @@ TEST_F(NetworkPortTest, raw_framesDroppedWhileConnectingThenEveryByteBothWays)
     EXPECT_EQ(port.bytesAvailable(), 0);
 }
 
+TEST_F(NetworkPortTest, arrivingDataIsToldButTelnetNegotiationIsNot)
+{
+    use(NetworkLink::Kind::ComPort, url("rfc2217"));
+    int told = 0;
+    port.setArrivalHandler([&] { ++told; });
+    connect();
+    far->write(Wire({IAC, DO, ECHO}));
+    far->flush();
+    EventsUntil([&] { return far->bytesAvailable() > 0; });
+    EXPECT_EQ(told, 0) << "negotiation is no reply";
+    far->write(Wire({0x89}));
+    ASSERT_TRUE(EventsUntil([&] { return told > 0; }));
+    EXPECT_EQ(port.read(1), (Bytes{0x89}));
+}
+
 TEST_F(NetworkPortTest, lost_notOpenSaysSoAndTheNextOpenConnectsAgain)
 {
     const std::string link = url("tcp");

@@ -2,6 +2,7 @@
 
 #include "PseudoTerminal.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QThread>
 #include <gtest/gtest.h>
@@ -44,6 +45,21 @@ TEST_F(QtSerialPortTest, write_sendsEveryByteUnchanged)
     port.write(frame);
 
     EXPECT_EQ(pty.read(5), QByteArray("\x0A\x0D\x11\x13\xFF", 5));
+}
+
+TEST_F(QtSerialPortTest, arrivingBytesAreToldFromTheEventLoop)
+{
+    int told = 0;
+    port.setArrivalHandler([&] { ++told; });
+    pty.write(QByteArray("\x89", 1));
+
+    QElapsedTimer waited;
+    waited.start();
+    while (told == 0 && waited.elapsed() < 2000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+    EXPECT_GE(told, 1);
+    EXPECT_EQ(port.read(1), (Bytes{0x89}));
 }
 
 TEST_F(QtSerialPortTest, bytesAvailable_seesArrivedBytesWithoutTheEventLoop)

@@ -19,6 +19,14 @@ void RecordingPort::write(const Bytes &bytes)
     }
 }
 
+void RecordingPort::deliver(std::initializer_list<std::uint8_t> bytes)
+{
+    incoming.insert(incoming.end(), bytes.begin(), bytes.end());
+    if (arrival) {
+        arrival();
+    }
+}
+
 Bytes RecordingPort::read(int maxBytes)
 {
     Bytes out;

@@ -21,6 +21,9 @@ public:
     int bytesAvailable() override { return static_cast<int>(incoming.size()); }
     Bytes read(int maxBytes) override;
     void discardInput() override { incoming.clear(); }
+    void setArrivalHandler(std::function<void()> handler) override { arrival = std::move(handler); }
+    // Bytes arrive from the radio, and the port tells, as one that can.
+    void deliver(std::initializer_list<std::uint8_t> bytes);
 
     // Whole frames written so far, in order.
     std::vector<CatFrame> frames() const;
@@ -33,6 +36,7 @@ public:
     std::function<double()> clock; // when set, writeTimes records each write's time
     std::vector<double> writeTimes;
     std::deque<std::uint8_t> incoming;
+    std::function<void()> arrival;
 };
 
 } // namespace dorv::test

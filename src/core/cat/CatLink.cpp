@@ -18,6 +18,12 @@ const char *const kOpenPortTitle = "Open Communications Port";
 
 } // namespace
 
+CatLink::CatLink(Host &host, SerialPort &port, RadioState &state, PanelState &panel)
+    : host_(host), port_(port), state_(state), panel_(panel)
+{
+    port_.setArrivalHandler([this] { OnArrival(); });
+}
+
 int CatLink::RateFromIndex(int catRate)
 {
     switch (catRate) {
@@ -158,8 +164,25 @@ void CatLink::write(const CatFrame &frame)
     port_.write(Bytes(frame.begin(), frame.end()));
 }
 
+void CatLink::Ask(const CatFrame &request, std::function<void()> onReply)
+{
+    Ask(request);
+    onReply_ = std::move(onReply);
+}
+
+void CatLink::OnArrival()
+{
+    if (inPortCall_ || !onReply_ || RepliesWaiting() == 0) {
+        return;
+    }
+    const std::function<void()> onReply = std::move(onReply_);
+    onReply_ = nullptr;
+    gate_.Tick(onReply);
+}
+
 void CatLink::Ask(const CatFrame &request)
 {
+    onReply_ = nullptr;
     const double now = host_.now();
     // Asked again before a reply came: whatever comes next may answer either request, so it
     // is not timed. If the last reply was overdue and a reply does come after all, the link
@@ -198,7 +221,9 @@ double CatLink::ReplyWait(double atLeast) const
 
 int CatLink::RepliesWaiting()
 {
+    inPortCall_ = true;
     const int waiting = port_.bytesAvailable();
+    inPortCall_ = false;
     if (awaiting_) {
         if (waiting == 0) {
             lastEmptyAt_ = host_.now();
@@ -217,15 +242,21 @@ int CatLink::RepliesWaiting()
 
 Bytes CatLink::TakeReply(int length)
 {
+    onReply_ = nullptr;
+    inPortCall_ = true;
     const Bytes reply = port_.read(length);
     port_.discardInput();
+    inPortCall_ = false;
     return reply;
 }
 
 void CatLink::DiscardReplies()
 {
     RepliesWaiting(); // a reply dropped unread has still come
+    onReply_ = nullptr;
+    inPortCall_ = true;
     port_.discardInput();
+    inPortCall_ = false;
 }
 
 void CatLink::SettleReplies(double atLeast)

@@ -21,10 +21,7 @@ class Timer;
 // keeping the runs of frames that must reach the radio whole apart from other input.
 class CatLink {
 public:
-    CatLink(Host &host, SerialPort &port, RadioState &state, PanelState &panel)
-        : host_(host), port_(port), state_(state), panel_(panel)
-    {
-    }
+    CatLink(Host &host, SerialPort &port, RadioState &state, PanelState &panel);
 
     // Held while frames go out that must reach the radio with no other frame between
     // them: while the radio is on its other VFO, or while a reply is awaited. Nests.
@@ -65,6 +62,10 @@ public:
     // first so that only bytes arriving after it are taken as its reply, and times the
     // round trip to the reply's first byte.
     void Ask(const CatFrame &request);
+    // The same, and `onReply` runs as soon as the reply's first byte arrives, where the port
+    // can tell, outside any sequence, once; otherwise the asker finds the reply when it next
+    // looks. Another Ask, or a discard, cancels it.
+    void Ask(const CatFrame &request, std::function<void()> onReply);
     // Whether the reply to the last Ask is overdue: none has come, and more time has passed
     // than the measured round trip with its spread (a second before there is one), and at
     // least `atLeast` seconds. Over a network the round trip is what the link takes; on a
@@ -100,6 +101,7 @@ private:
     void checkPortMenu(int Index);
     // A link opened again may be another one, with another round trip.
     void ForgetRoundTrip();
+    void OnArrival();
 
     Host &host_;
 
@@ -118,6 +120,8 @@ private:
     double overdueWait_ = 0; // the longest wait of an overdue request since the last reply
     double askedAt_ = 0;
     double lastEmptyAt_ = 0;
+    std::function<void()> onReply_; // the asker's, until its reply arrives
+    bool inPortCall_ = false;       // a notice from inside our own read is the caller's
     std::set<std::string> advised_; // device and reason of each refusal shown in a message
 };
 

@@ -210,21 +210,31 @@ int Meters::ApplySearchCentring(int b)
 
 void Meters::ReadRxStatus(bool &GotReply)
 {
-    if (!rxRequestPending_ || link_.RepliesWaiting() == 0) {
-        if (rxRequestPending_) {
-            // A reply still on its way over a slow link is waited for, not asked again.
-            if (!link_.ReplyOverdue(0)) {
-                GotReply = false;
-                return;
-            }
-            NoteUnanswered();
-        }
-        RequestStatus(Opcode::RxStatus);
-        rxRequestPending_ = true;
-        GotReply = false;
+    GotReply = false;
+    if (rxRequestPending_ && link_.RepliesWaiting() > 0) {
+        GotReply = true;
+        ShowRxStatus();
         return;
     }
-    GotReply = true;
+    if (rxRequestPending_) {
+        // A reply still on its way over a slow link is waited for, not asked again.
+        if (!link_.ReplyOverdue(0)) {
+            return;
+        }
+        NoteUnanswered();
+    }
+    // Where the port tells of arriving bytes, the reply is shown as it comes, and the next
+    // tick asks again: one request each interval, and no tick spent only on reading.
+    link_.Ask(MakeFrame(Opcode::RxStatus), [this] {
+        if (rxRequestPending_) {
+            ShowRxStatus();
+        }
+    });
+    rxRequestPending_ = true;
+}
+
+void Meters::ShowRxStatus()
+{
     rxRequestPending_ = false;
     NoteAnswered();
     int b = TakeStatusByte();

@@ -62,6 +62,8 @@ private:
     void ForgetRequests();
     void TimerSignalMeter_Timer();
     void TimerPowerMeter_Timer();
+    // Takes the receiver status reply that has come and shows it on the meter.
+    void ShowRxStatus();
     // Discards what is waiting and writes a status request, so that only bytes arriving
     // after it are taken as its reply (stray acknowledgements are never read as status).
     void RequestStatus(std::uint8_t opcode);

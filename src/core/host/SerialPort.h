@@ -2,12 +2,13 @@
 
 #include "host/PortTypes.h"
 
+#include <functional>
 #include <string>
 
 namespace dorv {
 
-// The one serial port the program talks to the radio through. Polled only:
-// there are no receive callbacks.
+// The one serial port the program talks to the radio through. Polled, with an optional
+// notice of arriving bytes.
 class SerialPort {
 public:
     virtual ~SerialPort() = default;
@@ -30,6 +31,10 @@ public:
     // Reads what is waiting, at most maxBytes.
     virtual Bytes read(int maxBytes) = 0;
     virtual void discardInput() = 0;
+    // Called from the host's event loop when bytes have arrived, so that a reply can be read
+    // as it comes rather than at the next poll. A port that cannot tell never calls it; it
+    // may also call it from inside bytesAvailable() or read().
+    virtual void setArrivalHandler(std::function<void()> handler) { (void)handler; }
 };
 
 } // namespace dorv

@@ -116,4 +116,10 @@ void PortRouter::discardInput()
     }
 }
 
+void PortRouter::setArrivalHandler(std::function<void()> handler)
+{
+    serial_.setArrivalHandler(handler);
+    network_.setArrivalHandler(std::move(handler));
+}
+
 } // namespace dorv::gui

@@ -31,6 +31,8 @@ public:
     int bytesAvailable() override;
     Bytes read(int maxBytes) override;
     void discardInput() override;
+    // Passed to the serial device and the network link; the simulated radio cannot tell.
+    void setArrivalHandler(std::function<void()> handler) override;
 
     // Called from the event loop when a network link connects, fails or is lost.
     void setLinkChangeHandler(std::function<void()> handler);

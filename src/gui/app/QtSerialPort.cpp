@@ -17,6 +17,11 @@ QtSerialPort::QtSerialPort()
 {
     QObject::connect(&port_, &QSerialPort::errorOccurred, &port_,
                      [this](QSerialPort::SerialPortError error) { onError(error); });
+    QObject::connect(&port_, &QSerialPort::readyRead, &port_, [this] {
+        if (arrival_) {
+            arrival_();
+        }
+    });
 }
 
 bool QtSerialPort::open(const SerialSettings &settings)

@@ -27,6 +27,10 @@ public:
     int bytesAvailable() override;
     Bytes read(int maxBytes) override;
     void discardInput() override;
+    void setArrivalHandler(std::function<void()> handler) override
+    {
+        arrival_ = std::move(handler);
+    }
 
 private:
     void onError(QSerialPort::SerialPortError error);
@@ -38,6 +42,7 @@ private:
     QString error_;
     PortRefusal refusal_; // why the last open was refused, if the system was asked why
     bool lost_ = false;   // the device failed; closed at the next call
+    std::function<void()> arrival_;
 };
 
 } // namespace dorv::gui

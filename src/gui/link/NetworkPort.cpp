@@ -190,6 +190,9 @@ void NetworkPort::pump()
         // The newest bytes are the ones a request still waits for.
         input_.erase(input_.begin(), input_.end() - static_cast<std::ptrdiff_t>(kMaxInput));
     }
+    if (!data.empty() && arrival_) {
+        arrival_();
+    }
 }
 
 void NetworkPort::send(const Bytes &wire)

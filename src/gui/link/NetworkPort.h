@@ -35,6 +35,10 @@ public:
     // Called (from the event loop, never inside a call of this port) when the connection
     // is made, fails or is lost.
     void setChangeHandler(std::function<void()> handler) { changed_ = std::move(handler); }
+    void setArrivalHandler(std::function<void()> handler) override
+    {
+        arrival_ = std::move(handler);
+    }
 
     bool open(const SerialSettings &settings) override;
     void close() override;
@@ -68,6 +72,7 @@ private:
     bool connected_ = false;
     std::string failure_; // why the last attempt failed or the connection was lost
     std::function<void()> changed_;
+    std::function<void()> arrival_;
 };
 
 } // namespace dorv::gui

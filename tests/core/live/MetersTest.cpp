@@ -48,6 +48,22 @@ TEST_F(MetersTest, readRxStatus_busyCentringAndSValue)
     EXPECT_EQ(port.frames().back(), F(0, 0, 0, 0, 0xE7));
 }
 
+// A port that tells of arriving bytes: the reply is on the meter as it comes, and every
+// tick asks, so the meter reads once each interval instead of every other one.
+TEST_F(MetersTest, readRxStatus_showsTheReplyAsItArrivesAndAsksAtEachTick)
+{
+    for (const std::uint8_t status : {0x09, 0x83, 0x0C}) {
+        const std::size_t asked = port.frames().size();
+        bool got = true;
+        radio.meters.ReadRxStatus(got);
+        EXPECT_FALSE(got);
+        ASSERT_EQ(port.frames().size(), asked + 1) << "a request at each tick";
+        port.deliver({status});
+        EXPECT_EQ(p.LMeter[0].End, status & 0x1F) << int(status);
+        EXPECT_EQ(p.lblBusy.Visible, status < 0x80);
+    }
+}
+
 TEST_F(MetersTest, readTxStatus_stepsThePowerReading)
 {
     const struct {

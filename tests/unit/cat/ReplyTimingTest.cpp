@@ -119,3 +119,31 @@ TEST_F(ReplyTimingTest, reopeningForgetsTheRoundTrip)
 }
 
 } // namespace
+
+namespace {
+
+// Ports that tell of arriving bytes: the asker hears of its reply as it comes.
+TEST_F(ReplyTimingTest, aReplyIsHandedOnAsItArrivesOnceAndNeverInsideASequence)
+{
+    int heard = 0;
+    link.Ask(kStatusRequest, [&] { ++heard; });
+    port.deliver({0x89});
+    EXPECT_EQ(heard, 1);
+    port.deliver({0x00});
+    EXPECT_EQ(heard, 1) << "an acknowledgement after the reply is nobody's";
+
+    link.Ask(kStatusRequest, [&] { ++heard; });
+    {
+        const CatLink::Sequence sequence{link};
+        port.deliver({0x89});
+    }
+    EXPECT_EQ(heard, 1) << "frames of a sequence may not be interleaved";
+    EXPECT_EQ(link.RepliesWaiting(), 1) << "the reply waits for the asker's next look";
+
+    link.Ask(kStatusRequest, [&] { ++heard; });
+    link.Ask(kStatusRequest);
+    port.deliver({0x89});
+    EXPECT_EQ(heard, 1) << "a later request takes the reply";
+}
+
+} // namespace
