@@ -8,6 +8,8 @@
 
 #include "FuzzCheck.h"
 #include "RadioBench.h"
+#include "cat/Meters.h"
+#include "cat/RoundTrip.h"
 
 #include <deque>
 #include <functional>
@@ -199,7 +201,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 
     bench.act([] {}, 2.0);
     bench.port.mode = ScriptedPort::Mode::Silent;
-    bench.act([] {}, 5.0);
+    // Each poll that counts towards silence waits as long as this link has taken to answer
+    // (at most the longest reply wait), and the meter's interval (a second) on top.
+    bench.act([] {}, Meters::kSilentPolls * (RoundTrip::kLongestSeconds + 1.0));
     Require(radio.panel.RadioNotAnswering, "a silent radio is reported");
     bench.port.mode = ScriptedPort::Mode::Answering;
     bench.act([] {}, 4.0);
