@@ -167,6 +167,7 @@ void Scanner::StartScan(int direction)
         ++run_;
         if (ChangeMemoryScanning(direction)) {
             TimerScannerMR.setEnabled(true);
+            pacerMR_.Start();
         }
         return;
     }
@@ -204,6 +205,7 @@ void Scanner::StartVfoStepping()
     ++run_;
     cat_.StepFrequency();
     TimerScanner.setEnabled(true);
+    pacer_.Start();
 }
 
 void Scanner::StopStepping()
@@ -214,10 +216,13 @@ void Scanner::StopStepping()
     state_.ScanDirection = 0;
 }
 
-template <typename Check, typename Step> void Scanner::RunTick(Timer &timer, Check check, Step step)
+template <typename Check, typename Step>
+void Scanner::RunTick(StepPacer &pacer, Check check, Step step)
 {
     RadioState &s = state_;
-    timer.setEnabled(false);
+    if (!pacer.BeginTick()) {
+        return;
+    }
     link_.DiscardReplies();
     const unsigned run = run_;
     bool MoveOn = false;
@@ -226,23 +231,26 @@ template <typename Check, typename Step> void Scanner::RunTick(Timer &timer, Che
     const auto running = [&] { return run == run_ && s.ScanDirection != 0; };
     while (running()) {
         if (MoveOn) {
-            if (step()) {
-                timer.setEnabled(true);
+            if (pacer.AwaitStepTime(running) && step()) {
+                pacer.Stepped();
             }
             host_.panelChanged();
-            return;
+            break;
         }
         host_.yield();
         if (running()) {
             check(MoveOn, SendRequest);
         }
     }
+    if (run == run_) {
+        pacer.EndTick();
+    }
 }
 
 void Scanner::TimerScanner_Timer()
 {
     RunTick(
-        TimerScanner,
+        pacer_,
         [this](bool &MoveOn, bool &SendRequest) {
             scanCheck_.ReadRxStatusSearch(MoveOn, SendRequest);
         },
@@ -255,7 +263,7 @@ void Scanner::TimerScanner_Timer()
 void Scanner::TimerScannerMR_Timer()
 {
     RunTick(
-        TimerScannerMR,
+        pacerMR_,
         [this](bool &MoveOn, bool &SendRequest) { scanCheck_.ReadRxStatusMR(MoveOn, SendRequest); },
         [this] { return ChangeMemoryScanning(state_.ScanDirection); });
 }

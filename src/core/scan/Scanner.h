@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/StepPacer.h"
 #include "host/Timer.h"
 
 namespace dorv {
@@ -52,9 +53,9 @@ public:
 private:
     void TimerScanner_Timer();
     void TimerScannerMR_Timer();
-    // One tick of either scan: listen with `check` until it says move on, then `step`,
-    // unless the scan stops or restarts meanwhile.
-    template <typename Check, typename Step> void RunTick(Timer &timer, Check check, Step step);
+    // One tick of either scan: listen with `check` until it says move on, then `step` one
+    // interval after the previous step, unless the scan stops or restarts meanwhile.
+    template <typename Check, typename Step> void RunTick(StepPacer &pacer, Check check, Step step);
     void JogClick(int direction);
     void StartScan(int direction);
     void StopScan();
@@ -88,6 +89,8 @@ private:
 
     MemoryMode &memory_;
     unsigned run_ = 0; // counts starts and stops, so a tick can tell its run has ended
+    StepPacer pacer_{host_, TimerScanner};
+    StepPacer pacerMR_{host_, TimerScannerMR};
 };
 
 } // namespace dorv

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "host/StepPacer.h"
 #include "host/Timer.h"
 #include "model/ScopeWindowState.h"
 #include "model/Units.h"
@@ -20,7 +21,8 @@ struct RadioState;
 // The band scope window frmBandScope: it steps the main VFO across a range around a centre
 // frequency, reads the receiver status at each step and plots the S values on its chart.
 // One sweep step is one tick of TimerScope; the step waits for the radio's reply while
-// yielding, so STOP, the chart and the main window keep working during the wait.
+// yielding, so STOP, the chart and the main window keep working during the wait. A radio
+// that answers within the interval gives one reading per interval.
 class BandScope {
 public:
     BandScope(Host &host, const std::string &dataDir, RadioState &state, PanelState &panel,
@@ -117,6 +119,7 @@ private:
     // instead of carrying on in a new one.
     unsigned sweepGeneration_ = 0;
     ScopeSweep sweep_; // readings of the sweep under way
+    StepPacer pacer_{host_, TimerScope};
 };
 
 } // namespace dorv

@@ -51,6 +51,7 @@ void BandScope::StartSweep()
     s.ScopeSweeping = true;
     ++sweepGeneration_;
     TimerScope.setEnabled(true);
+    pacer_.Start();
 }
 
 void BandScope::StopSweep()
@@ -73,7 +74,9 @@ void BandScope::RestartChart()
 void BandScope::TimerScope_Timer()
 {
     RadioState &s = state_;
-    TimerScope.setEnabled(false);
+    if (!pacer_.BeginTick()) {
+        return;
+    }
     // A link switched off ends the sweep: nothing answers any more.
     if (!s.CatOn) {
         StopSweep();
@@ -96,8 +99,16 @@ void BandScope::TimerScope_Timer()
         }
         ReadRxStatusScope();
     }
+    if (!pacer_.AwaitStepTime([&] { return generation == sweepGeneration_ && s.CatOn; })) {
+        if (generation == sweepGeneration_) {
+            StopSweep(); // the link switched off
+            host_.panelChanged();
+        }
+        return;
+    }
+    pacer_.EndTick();
     if (s.MainVfo.Frequency < ScopeEnd && StepSweep()) {
-        TimerScope.setEnabled(true);
+        pacer_.Stepped();
         return;
     }
     FinishSweep();
@@ -107,7 +118,7 @@ void BandScope::TimerScope_Timer()
         RestartChart();
         ChartAddSample(view().stripScope, {ScopeStart, 0});
         StepSweep();
-        TimerScope.setEnabled(true);
+        pacer_.Stepped();
     } else {
         ShowCurrent(s.MainVfo.Frequency);
         StopSweep();

@@ -75,6 +75,31 @@ TEST_F(ScopeSweepTest, oneSweep_coversTheWidthByStepsAndEndsWithTheMeterRunning)
     EXPECT_EQ(frequenciesSent(before).front(), 14497500);
 }
 
+// A radio that answers within the interval gives one reading per interval, at 250 ms and
+// at 1000 ms: the wait for each reply does not add to the interval.
+TEST_F(ScopeSweepTest, sweep_makesOneReadingPerInterval)
+{
+    for (const auto &[speedIndex, interval] : {std::pair{4, 0.25}, {0, 1.0}}) {
+        SCOPED_TRACE(interval);
+        openScope(kStep1KHz);
+        scope.mnuScopeScanSpeedArray_Click(speedIndex);
+        engine.clearLog();
+        scope.cmdSCAN_Click();
+        host.run(12 * interval);
+        scope.cmdSCAN_Click();
+        std::vector<double> asked;
+        for (const ft897sim::LogEntry &entry : engine.log()) {
+            if (entry.received && entry.bytes.size() == 5 && entry.bytes[4] == Opcode::RxStatus) {
+                asked.push_back(entry.time);
+            }
+        }
+        ASSERT_GE(asked.size(), 11u);
+        const double perSecond = (asked.size() - 1) / (asked.back() - asked.front());
+        EXPECT_NEAR(perSecond * interval, 1.0, 0.02);
+        host.run(1.0);
+    }
+}
+
 TEST_F(ScopeSweepTest, step100Hz_movesTheRadio100HzPerReading)
 {
     openScope(kStep100Hz);
@@ -345,7 +370,7 @@ TEST(ScopeStatusByte, busyAndCentringBitsAreRemoved)
     radio.state.MainBand = 1;
     radio.state.MainVfo.Frequency = 14500000;
     radio.scope.SCOPEbutton_Click();
-    port.answers = {0xE5, 0x1F, 0x8F};
+    port.answers = {0xE5, 0x1F, 0x8F, 0x00}; // a reading each 250 ms, the last at 1.0 s
     radio.scope.mnuScopeScanSpeedArray_Click(4);
     radio.scope.cmdSCAN_Click();
     host.run(1.0);

@@ -1,0 +1,59 @@
+#include "host/StepPacer.h"
+
+#include "host/Host.h"
+#include "host/Timer.h"
+
+namespace dorv {
+
+StepPacer::StepPacer(Host &host, Timer &timer) : host_(host), timer_(timer) {}
+
+double StepPacer::intervalSeconds() const
+{
+    return timer_.interval() / 1000.0;
+}
+
+void StepPacer::Start()
+{
+    // A tick of an earlier run may still be waiting; it ends on its own, and the new run's
+    // ticks must not be skipped for it.
+    ticking_ = false;
+    steppedAt_ = host_.now();
+}
+
+bool StepPacer::BeginTick()
+{
+    if (ticking_) {
+        return false;
+    }
+    ticking_ = true;
+    tickAt_ = host_.now();
+    return true;
+}
+
+void StepPacer::EndTick()
+{
+    ticking_ = false;
+}
+
+bool StepPacer::AwaitStepTime(const std::function<bool()> &running)
+{
+    while (host_.now() < steppedAt_ + intervalSeconds()) {
+        host_.yield();
+        if (!running()) {
+            return false;
+        }
+    }
+    stepAt_ = host_.now();
+    return true;
+}
+
+void StepPacer::Stepped()
+{
+    steppedAt_ = stepAt_;
+    if (host_.now() - tickAt_ >= intervalSeconds()) {
+        timer_.setEnabled(false);
+        timer_.setEnabled(true);
+    }
+}
+
+} // namespace dorv
