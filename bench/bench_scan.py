@@ -1,12 +1,14 @@
 #!/usr/bin/env python3
-"""How fast SCAN steps: steps per second at a scanning interval, against ft897-sim.
+"""How fast SCAN steps: steps per second at scanning intervals, against ft897-sim.
 
 Starts ft897-sim with no signals (a quiet band, so the scan never holds) and the real
 program under a private Xvfb with openbox, in a freshly seeded data directory with the
-scanning interval chosen, switches the link on with P, selects FM on 144 MHz (F11,
-Shift+F), scans for a window with the 4 key and reads the steps from the simulator's
-log: a step is one set-frequency frame (opcode 01). Prints the median of the runs of
-steps per second and of the gap between steps; the ceiling is one step per interval.
+scanning interval chosen, switches the link on with P, and scans for a window with the 4
+key: a memory scan through 400 memories (V for memory mode first; the scan never reaches
+the empty positions), or with --vfo a VFO scan in FM on 144 MHz (F11, Shift+F). The steps
+come from the simulator's log: a step is one set-frequency frame (opcode 01). Rounds of
+every interval are interleaved; it prints the median over the rounds of steps per second
+against the ceiling of one step per interval, and of the gaps between steps.
 """
 
 import argparse
@@ -25,15 +27,18 @@ SCAN_INDEX = {1000: 0, 500: 1, 400: 2, 300: 3, 250: 4, 200: 5}  # Update Interva
 SCAN_SPEED_OFFSET = 10  # the settings record's ScanSpeed field, 16-bit little-endian
 
 
+MEMORIES = 400
+
+
 def seed(build, directory, link, interval_ms):
-    subprocess.run([os.path.join(build, "bench/dorv-bench-seed"), directory, link, "1"],
-                   check=True)
+    subprocess.run([os.path.join(build, "bench/dorv-bench-seed"), directory, link, "1",
+                    str(MEMORIES)], check=True)
     with open(os.path.join(directory, "ft897.dorv"), "r+b") as settings:
         settings.seek(SCAN_SPEED_OFFSET)
         settings.write(struct.pack("<h", SCAN_INDEX[interval_ms]))
 
 
-def run_once(build, interval_ms, seconds):
+def run_once(build, interval_ms, seconds, vfo):
     display = Display()
     directory = tempfile.mkdtemp(prefix="dorv-bench-scan-")
     sim = program = None
@@ -56,7 +61,7 @@ def run_once(build, interval_ms, seconds):
         window = display.window("^DORV FT-897")
         display.run(["xdotool", "windowactivate", "--sync", window])
         time.sleep(1.0)
-        for key in ("p", "F11", "shift+f"):
+        for key in ("p", "F11", "shift+f") if vfo else ("p", "v"):
             display.run(["xdotool", "key", "--clearmodifiers", key])
             time.sleep(1.0)
         start = frames(log)[-1][0]
@@ -80,19 +85,33 @@ def run_once(build, interval_ms, seconds):
 def main():
     parser = argparse.ArgumentParser(description=__doc__.split("\n")[0])
     parser.add_argument("--build", default="build", help="the build directory")
-    parser.add_argument("--runs", type=int, default=3)
+    parser.add_argument("--runs", type=int, default=3, help="rounds of every interval")
     parser.add_argument("--seconds", type=float, default=20.0, help="each scanning window")
-    parser.add_argument("--interval", type=int, default=200, choices=sorted(SCAN_INDEX))
+    parser.add_argument("--intervals", default="200,1000",
+                        help="comma-separated scanning intervals in ms, of "
+                        + ", ".join(str(ms) for ms in sorted(SCAN_INDEX)))
+    parser.add_argument("--vfo", action="store_true", help="a VFO scan instead of memories")
     args = parser.parse_args()
+    intervals = [int(ms) for ms in args.intervals.split(",")]
+    if any(ms not in SCAN_INDEX for ms in intervals):
+        parser.error(f"intervals must be among {sorted(SCAN_INDEX)}")
 
-    runs = [run_once(args.build, args.interval, args.seconds) for _ in range(args.runs)]
-    ceiling = 1000.0 / args.interval
-    print(f"scanning interval {args.interval} ms, {args.runs} runs of {args.seconds:.0f} s, "
-          f"medians; ceiling {ceiling:.2f} steps/s")
-    for key in ("steps_per_s", "median_gap_ms", "max_gap_ms"):
-        values = [run[key] for run in runs]
-        listed = ", ".join(f"{v:.2f}" for v in values)
-        print(f"{key:<16}{statistics.median(values):>10.2f}   runs: {listed}")
+    runs = {ms: [] for ms in intervals}
+    for _ in range(args.runs):
+        for ms in intervals:
+            runs[ms].append(run_once(args.build, ms, args.seconds, args.vfo))
+    kind = "VFO" if args.vfo else "memory"
+    print(f"{kind} scan, {args.runs} interleaved rounds of {args.seconds:.0f} s, medians")
+    print(f"{'interval':>9}{'ceiling/s':>11}{'steps/s':>9}{'of ceiling':>12}"
+          f"{'median gap ms':>15}{'max gap ms':>12}   steps/s by round")
+    for ms in intervals:
+        ceiling = 1000.0 / ms
+        rate = statistics.median(run["steps_per_s"] for run in runs[ms])
+        gap = statistics.median(run["median_gap_ms"] for run in runs[ms])
+        worst = statistics.median(run["max_gap_ms"] for run in runs[ms])
+        listed = ", ".join(f"{run['steps_per_s']:.3f}" for run in runs[ms])
+        print(f"{ms:>7} ms{ceiling:>11.2f}{rate:>9.3f}{100.0 * rate / ceiling:>11.1f}%"
+              f"{gap:>15.1f}{worst:>12.1f}   {listed}", flush=True)
     return 0
 
 

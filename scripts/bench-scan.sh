@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Steps per second of SCAN at a scanning interval (200 ms unless --interval says otherwise)
-# against ft897-sim under Xvfb; prints medians. Not part of ./test: about two minutes.
+# Steps per second of a memory scan at 200 ms and 1000 ms (--intervals, --vfo, --runs)
+# against ft897-sim under Xvfb, beside the ceiling; interleaved rounds, medians. Not part
+# of ./test: about three minutes.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/install-deps.sh
