@@ -5,6 +5,12 @@
 
 namespace dorv {
 
+namespace {
+// Kept beyond the interval between two steps, so that the radio hears them at least the
+// interval apart whatever the jitter of the line and of the event loop's wake-ups.
+constexpr double kStepGapMarginSeconds = 0.002;
+} // namespace
+
 StepPacer::StepPacer(Host &host, Timer &timer) : host_(host), timer_(timer) {}
 
 double StepPacer::intervalSeconds() const
@@ -37,7 +43,7 @@ void StepPacer::EndTick()
 
 bool StepPacer::AwaitStepTime(const std::function<bool()> &running)
 {
-    while (host_.now() < steppedAt_ + intervalSeconds()) {
+    while (host_.now() < steppedAt_ + intervalSeconds() + kStepGapMarginSeconds) {
         host_.yield();
         if (!running()) {
             return false;
