@@ -4,8 +4,13 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QThread>
+#include <QTimer>
+#include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
+#include <string>
 
 namespace dorv::gui {
 namespace {
@@ -45,6 +50,47 @@ TEST_F(QtSerialPortTest, write_sendsEveryByteUnchanged)
     port.write(frame);
 
     EXPECT_EQ(pty.read(5), QByteArray("\x0A\x0D\x11\x13\xFF", 5));
+}
+
+// The program's write system calls so far (the kernel counts them per process).
+long writeCalls()
+{
+    std::ifstream io("/proc/self/io");
+    std::string field;
+    long count = -1;
+    while (io >> field >> count) {
+        if (field == "syscw:") {
+            return count;
+        }
+    }
+    return -1;
+}
+
+// Every status request is a write. Handing it to Qt's queue arms a write notifier and
+// wakes the event loop to put it away again: three more system calls and two more turns
+// of the loop per reading. A frame the device takes at once is one write.
+TEST_F(QtSerialPortTest, write_isOneSystemCallWhenTheDeviceTakesTheFrame)
+{
+    constexpr int kFrames = 10;
+    // The write calls of kFrames short turns of the event loop, each after `step`.
+    const auto callsOver = [](const std::function<void()> &step) {
+        QCoreApplication::processEvents();
+        const long before = writeCalls();
+        for (int frame = 0; frame < kFrames; ++frame) {
+            step();
+            QEventLoop loop;
+            QTimer::singleShot(20, &loop, &QEventLoop::quit);
+            loop.exec();
+        }
+        return writeCalls() - before;
+    };
+    ASSERT_GE(writeCalls(), 0) << "the kernel does not count write calls";
+
+    const long loopOnly = callsOver([] {});
+    const long withFrames = callsOver([&] { port.write({0x00, 0x00, 0x00, 0x00, 0xE7}); });
+
+    EXPECT_EQ(pty.read(5 * kFrames).size(), 5 * kFrames);
+    EXPECT_LE(withFrames - loopOnly, kFrames + 2);
 }
 
 TEST_F(QtSerialPortTest, arrivingBytesAreToldFromTheEventLoop)

@@ -2,6 +2,9 @@
 
 #include "app/DeviceRefusal.h"
 
+#include <cerrno>
+#include <unistd.h>
+
 namespace dorv::gui {
 
 namespace {
@@ -89,10 +92,28 @@ void QtSerialPort::write(const Bytes &bytes)
     if (port_.bytesToWrite() + static_cast<qint64>(bytes.size()) > kMaxPendingOutput) {
         return;
     }
-    port_.write(reinterpret_cast<const char *>(bytes.data()), static_cast<qint64>(bytes.size()));
-    // Hands to the device what it takes now, without waiting for the rest.
-    port_.flush();
+    const auto *data = reinterpret_cast<const char *>(bytes.data());
+    const auto size = static_cast<qint64>(bytes.size());
+    const qint64 sent = port_.bytesToWrite() == 0 ? writeNow(data, size) : 0;
+    if (sent < size) {
+        port_.write(data + sent, size - sent);
+        // Hands to the device what it takes now, without waiting for the rest.
+        port_.flush();
+    }
     usable();
+}
+
+// With nothing queued, a frame goes straight to the device: Qt's queue would arm a
+// write notifier for it and wake the event loop twice more for every frame. What the
+// device does not take now (a full output buffer, an error) is left to Qt's queue,
+// which keeps it in order and reports a failing device as it always does.
+qint64 QtSerialPort::writeNow(const char *data, qint64 size)
+{
+    ssize_t sent = -1;
+    do {
+        sent = ::write(port_.handle(), data, static_cast<size_t>(size));
+    } while (sent < 0 && errno == EINTR);
+    return sent < 0 ? 0 : static_cast<qint64>(sent);
 }
 
 int QtSerialPort::bytesAvailable()

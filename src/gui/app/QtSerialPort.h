@@ -34,6 +34,8 @@ public:
 
 private:
     void onError(QSerialPort::SerialPortError error);
+    // Writes what the device takes at once; the count written.
+    qint64 writeNow(const char *data, qint64 size);
     // Closes a port whose device was lost; true while the port can be used.
     bool usable();
 
