@@ -51,6 +51,9 @@ std::vector<std::string> Written(const CommandLine &line)
     if (line.options.acknowledgeSets) {
         args.push_back("--ack");
     }
+    if (line.options.fading) {
+        args.push_back("--fading");
+    }
     return args;
 }
 
@@ -61,7 +64,7 @@ bool Same(const CommandLine &a, const CommandLine &b)
            a.tcpPort == b.tcpPort && a.logPath == b.logPath && a.signalsPath == b.signalsPath &&
            x.replyDelayMs == y.replyDelayMs && x.dropShare == y.dropShare &&
            x.extraDelayMs == y.extraDelayMs && x.acknowledgeSets == y.acknowledgeSets &&
-           x.seed == y.seed;
+           x.fading == y.fading && x.seed == y.seed;
 }
 
 } // namespace

@@ -6,7 +6,7 @@ namespace ft897sim {
 
 const char *const kUsage =
     "usage: ft897-sim --link PATH [--log FILE] [--signals FILE] [--delay MS]\n"
-    "                 [--drop SHARE] [--extra-delay MS] [--ack] [--seed N]\n"
+    "                 [--drop SHARE] [--extra-delay MS] [--ack] [--fading] [--seed N]\n"
     "       ft897-sim --tcp [ADDR:]PORT [the same options]\n";
 
 const char *const kHelp =
@@ -22,7 +22,9 @@ const char *const kHelp =
     "  --drop SHARE       lose this share (0..1) of the replies\n"
     "  --extra-delay MS   add MS to every reply's delay\n"
     "  --ack              answer every set command with one byte\n"
-    "  --seed N           seed of the reply-loss generator (1)\n"
+    "  --fading           the S level of every signal heard varies from reading to\n"
+    "                     reading, up to 3 either way, never twice the same\n"
+    "  --seed N           seed of the reply-loss and fading generators (1)\n"
     "  --help             show this text and exit\n"
     "  --version          show the version and exit\n"
     "\n"
@@ -78,6 +80,10 @@ std::optional<CommandLine> ParseCommandLine(const std::vector<std::string> &args
         }
         if (flag == "--ack") {
             line.options.acknowledgeSets = true;
+            continue;
+        }
+        if (flag == "--fading") {
+            line.options.fading = true;
             continue;
         }
         if (i + 1 >= args.size()) {

@@ -10,7 +10,7 @@
 namespace ft897sim {
 
 Engine::Engine(Options options, std::vector<Signal> signals)
-    : options_(options), signals_(std::move(signals)), random_(options.seed)
+    : options_(options), signals_(std::move(signals)), random_(options.seed), fading_(options.seed)
 {
 }
 
@@ -61,7 +61,7 @@ void Engine::handleFrame(const Frame &frame, double now)
         break;
     }
     case Opcode::RxStatus:
-        queueReply({RxStatusByte(rig_, signals_)}, now);
+        queueReply({rxStatus()}, now);
         break;
     case Opcode::TxStatus:
         queueReply({TxStatusByte(rig_)}, now);
@@ -74,6 +74,16 @@ void Engine::handleFrame(const Frame &frame, double now)
     default: // unknown opcodes are ignored, as the radio does
         break;
     }
+}
+
+std::uint8_t Engine::rxStatus()
+{
+    const std::uint8_t status = RxStatusByte(rig_, signals_);
+    if (!options_.fading || (status & RxBit::NoSignal)) {
+        return status;
+    }
+    const auto faded = static_cast<std::uint8_t>(fading_.next(status & kSLevelMask));
+    return static_cast<std::uint8_t>((status & ~kSLevelMask) | faded);
 }
 
 void Engine::queueReply(std::vector<std::uint8_t> bytes, double now)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Fading.h"
 #include "Frame.h"
 #include "RigState.h"
 #include "Signal.h"
@@ -19,7 +20,8 @@ struct Options {
     int extraDelayMs = 0;         // added to every reply's delay
     bool acknowledgeSets = false; // answer each set command with one byte: 0x00 changed,
                                   // 0xF0 already so
-    unsigned seed = 1;            // for the dropped replies
+    unsigned seed = 1;            // for the dropped replies and the fading
+    bool fading = false;          // the S level of every heard signal varies between readings
 };
 
 struct LogEntry {
@@ -74,6 +76,8 @@ private:
     };
 
     void handleFrame(const Frame &frame, double now);
+    // The receiver status, with the S level faded when fading is on.
+    std::uint8_t rxStatus();
     void queueReply(std::vector<std::uint8_t> bytes, double now);
     // Moves the replies due by now to the output, logging each at its due time.
     void sendDue(double now);
@@ -90,6 +94,7 @@ private:
     double sentDue_ = 0;             // when the first of them fell due
     double lastDue_ = 0;
     std::mt19937 random_;
+    Fading fading_;
     std::vector<LogEntry> log_;
 };
 

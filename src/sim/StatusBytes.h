@@ -14,6 +14,9 @@ constexpr std::uint8_t ToneUnmatched = 0x40; // tone decoder on and the tone not
 constexpr std::uint8_t OffCentre = 0x20;     // FM discriminator off centre
 } // namespace RxBit
 
+// The S level's bits of the receiver status.
+constexpr std::uint8_t kSLevelMask = 0x0F;
+
 namespace TxBit {
 constexpr std::uint8_t Receiving = 0x80;
 constexpr std::uint8_t Split = 0x20;

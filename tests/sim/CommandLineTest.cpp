@@ -9,10 +9,10 @@ using namespace ft897sim;
 TEST(CommandLine, parse_takesEveryOption)
 {
     std::string error;
-    const auto line =
-        ParseCommandLine({"--link", "/tmp/ft", "--log", "f.log", "--signals", "s.txt", "--delay",
-                          "5", "--drop", "0.25", "--extra-delay", "300", "--ack", "--seed", "9"},
-                         error);
+    const auto line = ParseCommandLine({"--link", "/tmp/ft", "--log", "f.log", "--signals", "s.txt",
+                                        "--delay", "5", "--drop", "0.25", "--extra-delay", "300",
+                                        "--ack", "--fading", "--seed", "9"},
+                                       error);
     ASSERT_TRUE(line) << error;
     EXPECT_EQ(line->linkPath, "/tmp/ft");
     EXPECT_EQ(line->logPath, "f.log");
@@ -21,6 +21,7 @@ TEST(CommandLine, parse_takesEveryOption)
     EXPECT_DOUBLE_EQ(line->options.dropShare, 0.25);
     EXPECT_EQ(line->options.extraDelayMs, 300);
     EXPECT_TRUE(line->options.acknowledgeSets);
+    EXPECT_TRUE(line->options.fading);
     EXPECT_EQ(line->options.seed, 9u);
 }
 

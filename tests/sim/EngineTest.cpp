@@ -4,6 +4,7 @@
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace ft897sim;
 using Bytes = std::vector<std::uint8_t>;
@@ -202,6 +203,51 @@ TEST(Engine, rxStatus_takesTheStrongestOverlappingSignalAndClampsS)
     EXPECT_EQ(Ask(engine, {0, 0, 0, 0, 0xE7}), Bytes{0x0F});
     engine.setSignals({});
     EXPECT_EQ(Ask(engine, {0, 0, 0, 0, 0xE7}, 2), Bytes{0x80});
+}
+
+// With fading, every reading of a heard signal moves its S level within 3 of the signal's
+// own, never repeating the last one, and leaves the squelch, tone and centring bits alone;
+// the same seed gives the same readings.
+TEST(Engine, fading_movesTheSLevelAtEveryReadingAndRepeatsWithTheSeed)
+{
+    auto readings = [](unsigned seed, int sLevel, Freq frequency) {
+        Engine engine({.seed = seed, .fading = true}, {{145'250'000, sLevel, 12'000, 885}});
+        engine.rig().vfo[0] = {frequency, 0x08};
+        engine.rig().toneModeCode = 0x2A; // CTCSS decoder on another tone: the tone bit set
+        engine.rig().ctcssTenthsRx = 1000;
+        Bytes replies;
+        for (int i = 0; i < 300; ++i) {
+            const Bytes reply = Ask(engine, {0, 0, 0, 0, 0xE7}, 2.0 * i);
+            EXPECT_EQ(reply.size(), 1u);
+            replies.push_back(reply.empty() ? 0xFF : reply[0]);
+        }
+        return replies;
+    };
+    const Bytes offCentre = readings(5, 9, 14525050);
+    std::vector<int> seen(16, 0);
+    for (std::size_t i = 0; i < offCentre.size(); ++i) {
+        EXPECT_EQ(offCentre[i] & 0xF0, 0x60) << i; // tone unmatched, off centre, squelch open
+        const int level = offCentre[i] & 0x0F;
+        EXPECT_TRUE(level >= 6 && level <= 12) << i << ": S" << level;
+        if (i > 0) {
+            EXPECT_NE(offCentre[i], offCentre[i - 1]) << i;
+        }
+        ++seen[level];
+    }
+    EXPECT_EQ(std::count_if(seen.begin(), seen.end(), [](int n) { return n > 20; }), 7);
+
+    EXPECT_EQ(readings(5, 9, 14525050), offCentre);
+    EXPECT_NE(readings(6, 9, 14525050), offCentre);
+
+    for (const auto &[level, low, high] : {std::tuple{14, 11, 15}, std::tuple{0, 0, 3}}) {
+        for (const std::uint8_t reply : readings(5, level, 14525000)) {
+            EXPECT_GE(reply & 0x0F, low) << "S" << level;
+            EXPECT_LE(reply & 0x0F, high) << "S" << level;
+        }
+    }
+    for (const std::uint8_t reply : readings(5, 9, 14600000)) {
+        EXPECT_EQ(reply, 0xC0); // nothing heard: no level to fade
+    }
 }
 
 TEST(Engine, txStatus_reportsTransmitSplitAndPower)
