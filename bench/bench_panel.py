@@ -121,7 +121,7 @@ class Display:
 class Session:
     """ft897-sim and a copy of the program in a seeded data directory."""
 
-    def __init__(self, build, display, meter_ms, wrapper=(), patience=1.0):
+    def __init__(self, build, display, meter_ms, wrapper=(), patience=1.0, sim_args=()):
         self.dir = tempfile.mkdtemp(prefix="dorv-bench-")
         self.display = display
         link = os.path.join(self.dir, "radio")
@@ -131,7 +131,8 @@ class Session:
         subprocess.run([os.path.join(build, "bench/dorv-bench-seed"), self.dir, link,
                         str(METER_INDEX[meter_ms])], check=True)
         self.sim = subprocess.Popen(
-            [os.path.join(build, "src/sim/ft897-sim"), "--link", link, "--log", self.log],
+            [os.path.join(build, "src/sim/ft897-sim"), "--link", link, "--log", self.log,
+             *sim_args],
             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         wait_for(lambda: os.path.exists(link), 5, "the simulator's link")
         self.program = subprocess.Popen([*wrapper, program], env=display.env,
