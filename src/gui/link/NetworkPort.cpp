@@ -1,6 +1,9 @@
 #include "link/NetworkPort.h"
 
 #include <QMetaObject>
+#include <cerrno>
+#include <cstring>
+#include <netdb.h>
 
 namespace dorv::gui {
 
@@ -8,29 +11,24 @@ namespace {
 
 // Bytes that may wait unsent, or received and unread, before more are dropped: a far end
 // that stops reading, or talks while nobody polls, must not grow a buffer without end.
-constexpr qint64 kMaxPendingOutput = 4096;
+constexpr std::size_t kMaxPendingOutput = 4096;
 constexpr std::size_t kMaxInput = 4096;
 
 const char *const kRetried = " It is tried again until it answers.";
 
 } // namespace
 
-NetworkPort::NetworkPort()
+NetworkPort::NetworkPort(HostLookup::Resolver resolve) : lookup_(std::move(resolve))
 {
     timeout_.setSingleShot(true);
-    QObject::connect(&timeout_, &QTimer::timeout, &socket_, [this] { onTimeout(); });
-    QObject::connect(&socket_, &QTcpSocket::connected, &socket_, [this] { onConnected(); });
-    QObject::connect(&socket_, &QTcpSocket::errorOccurred, &socket_,
-                     [this](QAbstractSocket::SocketError error) { onError(error); });
-    QObject::connect(&socket_, &QTcpSocket::readyRead, &socket_, [this] { pump(); });
+    QObject::connect(&timeout_, &QTimer::timeout, &events_, [this] { onTimeout(); });
+    socket_.connected = [this] { onConnected(); };
+    socket_.failed = [this](int error) { onFailed(error); };
+    socket_.lost = [this](int error) { onLost(error); };
+    socket_.received = [this](const Bytes &bytes) { onReceived(bytes); };
 }
 
-NetworkPort::~NetworkPort()
-{
-    // Nothing of this port may be called from the socket's last signals.
-    QObject::disconnect(&socket_, nullptr, &socket_, nullptr);
-    socket_.abort();
-}
+NetworkPort::~NetworkPort() = default;
 
 void NetworkPort::setLink(const NetworkLink &link, const std::string &text)
 {
@@ -45,9 +43,7 @@ bool NetworkPort::open(const SerialSettings &settings)
 {
     // A connection made, or one under way, at this rate is kept: it is tried again only
     // once it failed. The line is set at each connection, so a new rate needs a new one.
-    const auto state = socket_.state();
-    const bool underWay =
-        state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState;
+    const bool underWay = lookup_.pending() || socket_.isConnecting();
     if (settings.baudRate != baudRate_ || (!isOpen() && !underWay)) {
         baudRate_ = settings.baudRate;
         connectNow();
@@ -57,24 +53,28 @@ bool NetworkPort::open(const SerialSettings &settings)
 
 void NetworkPort::connectNow()
 {
-    connected_ = false;
     socket_.abort();
+    lookup_.cancel();
     input_.clear();
     control_.reset();
     if (link_.kind == NetworkLink::Kind::ComPort) {
         control_ = std::make_unique<ComPortControl>(baudRate_);
     }
     timeout_.start(kConnectTimeoutMs);
-    // The name is looked up and the connection made in the background; a refusal from
-    // this machine may be reported before connectToHost returns.
-    socket_.connectToHost(QString::fromStdString(link_.host), static_cast<quint16>(link_.port));
+    // A refusal from this machine may be reported before connectTo returns.
+    if (auto numeric = NumericAddresses(link_.host, link_.port)) {
+        socket_.connectTo(std::move(*numeric));
+    } else {
+        lookup_.start(link_.host, link_.port,
+                      [this](const HostAddresses &found) { onLookedUp(found); });
+    }
 }
 
 void NetworkPort::close()
 {
     timeout_.stop();
-    connected_ = false;
     socket_.abort();
+    lookup_.cancel();
     input_.clear();
     control_.reset();
     failure_.clear();
@@ -82,12 +82,12 @@ void NetworkPort::close()
 
 bool NetworkPort::isOpen() const
 {
-    return connected_ && socket_.state() == QAbstractSocket::ConnectedState;
+    return socket_.isConnected();
 }
 
 std::string NetworkPort::errorString() const
 {
-    return failure_.empty() ? socket_.errorString().toStdString() : failure_;
+    return failure_;
 }
 
 std::string NetworkPort::linkCondition() const
@@ -103,50 +103,60 @@ std::string NetworkPort::linkCondition() const
     if (!failure_.empty()) {
         return failure_ + kRetried;
     }
-    if (socket_.state() != QAbstractSocket::UnconnectedState) {
+    if (lookup_.pending() || socket_.isConnecting()) {
         return "Connecting to " + text_ + "\u2026";
     }
     return {};
 }
 
+void NetworkPort::onLookedUp(const HostAddresses &found)
+{
+    if (!found.addresses.empty()) {
+        socket_.connectTo(found.addresses);
+        return;
+    }
+    timeout_.stop();
+    const bool unknown = found.error == EAI_NONAME || found.error == EAI_FAIL ||
+                         found.error == EAI_NODATA || found.error == 0;
+    fail("The link to " + text_ + " failed: " +
+         (unknown ? "the host " + link_.host + " was not found"
+                  : std::string(::gai_strerror(found.error))) +
+         ".");
+}
+
 void NetworkPort::onConnected()
 {
     timeout_.stop();
-    connected_ = true;
     failure_.clear();
-    // A frame goes out whole at once, not held back to join the next one.
-    socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
     if (control_) {
         send(control_->Greeting());
     }
     notify();
 }
 
-void NetworkPort::onError(QAbstractSocket::SocketError error)
+void NetworkPort::onFailed(int error)
 {
     timeout_.stop();
-    if (connected_) {
-        connected_ = false;
-        fail("The link to " + text_ + " is lost (" + socket_.errorString().toStdString() + ").");
-        return;
-    }
-    switch (error) {
-    case QAbstractSocket::ConnectionRefusedError:
+    if (error == ECONNREFUSED) {
         fail("The link to " + text_ +
              " was refused: nothing serves the radio on that port of the host.");
-        break;
-    case QAbstractSocket::HostNotFoundError:
-        fail("The link to " + text_ + " failed: the host " + link_.host + " was not found.");
-        break;
-    default:
-        fail("The link to " + text_ + " failed: " + socket_.errorString().toStdString() + ".");
-        break;
+    } else {
+        fail("The link to " + text_ + " failed: " + std::strerror(error) + ".");
     }
+}
+
+void NetworkPort::onLost(int error)
+{
+    fail("The link to " + text_ + " is lost (" +
+         (error == 0 ? std::string("The remote host closed the connection")
+                     : std::string(std::strerror(error))) +
+         ").");
 }
 
 void NetworkPort::onTimeout()
 {
     socket_.abort();
+    lookup_.cancel();
     fail("The link to " + text_ + " failed: the host did not answer within " +
          std::to_string(kConnectTimeoutMs / 1000) + " s.");
 }
@@ -159,10 +169,10 @@ void NetworkPort::fail(const std::string &why)
 
 void NetworkPort::notify()
 {
-    // Queued: the signal that brings the news may come inside a call of this port from
-    // the core, which must not be re-entered.
+    // Queued: the news may come inside a call of this port from the core, which must not
+    // be re-entered.
     QMetaObject::invokeMethod(
-        &socket_,
+        &events_,
         [this] {
             if (changed_) {
                 changed_();
@@ -171,13 +181,9 @@ void NetworkPort::notify()
         Qt::QueuedConnection);
 }
 
-void NetworkPort::pump()
+void NetworkPort::onReceived(const Bytes &bytes)
 {
-    if (socket_.bytesAvailable() <= 0) {
-        return;
-    }
-    const QByteArray got = socket_.readAll();
-    Bytes data(got.begin(), got.end());
+    Bytes data = bytes;
     if (control_) {
         Bytes answer;
         data = control_->Receive(data, answer);
@@ -199,11 +205,10 @@ void NetworkPort::send(const Bytes &wire)
 {
     // A frame that does not fit is dropped whole rather than cut, which would shift every
     // later frame at the radio.
-    if (socket_.bytesToWrite() + static_cast<qint64>(wire.size()) > kMaxPendingOutput) {
+    if (socket_.pendingOutput() + wire.size() > kMaxPendingOutput) {
         return;
     }
-    socket_.write(reinterpret_cast<const char *>(wire.data()), static_cast<qint64>(wire.size()));
-    socket_.flush();
+    socket_.write(wire);
 }
 
 void NetworkPort::write(const Bytes &bytes)
@@ -216,13 +221,11 @@ void NetworkPort::write(const Bytes &bytes)
 
 int NetworkPort::bytesAvailable()
 {
-    pump();
     return static_cast<int>(input_.size());
 }
 
 Bytes NetworkPort::read(int maxBytes)
 {
-    pump();
     const auto count = std::min(input_.size(), static_cast<std::size_t>(std::max(maxBytes, 0)));
     Bytes taken(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(count));
     input_.erase(input_.begin(), input_.begin() + static_cast<std::ptrdiff_t>(count));
@@ -231,7 +234,6 @@ Bytes NetworkPort::read(int maxBytes)
 
 void NetworkPort::discardInput()
 {
-    pump();
     input_.clear();
 }
 

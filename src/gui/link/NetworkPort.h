@@ -3,8 +3,10 @@
 #include "cat/ComPortControl.h"
 #include "cat/NetworkLink.h"
 #include "host/SerialPort.h"
+#include "link/HostLookup.h"
+#include "link/TcpClient.h"
 
-#include <QTcpSocket>
+#include <QObject>
 #include <QTimer>
 #include <functional>
 #include <memory>
@@ -16,18 +18,19 @@ namespace dorv::gui {
 // option, through which the line is set to the CAT rate, 8 data bits, no parity and
 // 2 stop bits at every connection.
 //
-// Nothing here waits. open() starts the name lookup and the connection and returns at
-// once; until the connection is made, isOpen() is false and frames written are dropped
-// (sent seconds later they could key the transmitter late). A connection that fails,
-// times out or is lost leaves isOpen() false and says why in linkCondition(); the next
-// open() tries again, while one already under way is left to finish. Nothing assumes the
-// far end answers within a serial line's time.
+// Nothing here waits. open() starts the name lookup (on a thread of its own; a numeric
+// address needs none) and the connection and returns at once; until the connection is made,
+// isOpen() is false and frames written are dropped (sent seconds later they could key the
+// transmitter late). A connection that fails, times out or is lost leaves isOpen() false and says
+// why in linkCondition(); the next open() tries again, while one already under way is left to
+// finish. Nothing assumes the far end answers within a serial line's time.
 class NetworkPort : public SerialPort {
 public:
     // How long a connection may take before it counts as failed, in milliseconds.
     static constexpr int kConnectTimeoutMs = 4000;
 
-    NetworkPort();
+    // resolve looks a host name up, off the event loop's thread.
+    explicit NetworkPort(HostLookup::Resolver resolve = ResolveHost);
     ~NetworkPort() override;
 
     // The link the next open() connects to, as the port map names it.
@@ -53,23 +56,26 @@ public:
 
 private:
     void connectNow();
+    void onLookedUp(const HostAddresses &found);
     void onConnected();
-    void onError(QAbstractSocket::SocketError error);
+    void onFailed(int error);
+    void onLost(int error);
     void onTimeout();
     void fail(const std::string &why);
-    // Moves what came from the far end into input_, answering its telnet negotiation.
-    void pump();
+    // Keeps what came from the far end in input_, answering its telnet negotiation.
+    void onReceived(const Bytes &bytes);
     void send(const Bytes &wire);
     void notify();
 
-    QTcpSocket socket_;
+    QObject events_; // the change notices are posted to it; those not yet delivered die with it
+    TcpClient socket_;
+    HostLookup lookup_;
     QTimer timeout_;
     NetworkLink link_;
     std::string text_; // the link as written, for the status texts
     int baudRate_ = 4800;
     std::unique_ptr<ComPortControl> control_; // for rfc2217 links, one per connection
     Bytes input_;                             // CAT bytes received and not yet read
-    bool connected_ = false;
     std::string failure_; // why the last attempt failed or the connection was lost
     std::function<void()> changed_;
     std::function<void()> arrival_;
