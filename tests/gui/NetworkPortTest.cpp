@@ -4,7 +4,11 @@
 #include <QElapsedTimer>
 #include <QTcpServer>
 #include <QTcpSocket>
+#include <condition_variable>
 #include <gtest/gtest.h>
+#include <memory>
+#include <mutex>
+#include <netdb.h>
 
 namespace dorv::gui {
 namespace {
@@ -23,6 +27,16 @@ template <typename Condition> bool EventsUntil(Condition condition)
     return condition();
 }
 
+// Runs the event loop for a while, for what must not happen.
+void EventsFor(int milliseconds)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (waited.elapsed() < milliseconds) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+    }
+}
+
 QByteArray Wire(std::initializer_list<unsigned char> bytes)
 {
     QByteArray out;
@@ -31,6 +45,67 @@ QByteArray Wire(std::initializer_list<unsigned char> bytes)
     }
     return out;
 }
+
+// A name server under the test's hand: every lookup waits until released, then answers
+// with the addresses given for the port asked (nothing: the name is not known).
+class HeldNameServer {
+public:
+    HostLookup::Resolver resolver() const
+    {
+        return [state = state_](const std::string &, int port) {
+            std::unique_lock lock(state->mutex);
+            ++state->asked;
+            state->changed.wait(lock, [&] { return state->released; });
+            HostAddresses found;
+            for (const std::string &host : state->hosts) {
+                const auto numeric = NumericAddresses(host, port);
+                found.addresses.insert(found.addresses.end(), numeric->begin(), numeric->end());
+            }
+            found.error = found.addresses.empty() ? EAI_NONAME : 0;
+            ++state->answered;
+            state->changed.notify_all();
+            return found;
+        };
+    }
+
+    // Lets every lookup, waiting or to come, answer with these numeric hosts.
+    void release(std::vector<std::string> hosts)
+    {
+        const std::lock_guard lock(state_->mutex);
+        state_->hosts = std::move(hosts);
+        state_->released = true;
+        state_->changed.notify_all();
+    }
+    void hold()
+    {
+        const std::lock_guard lock(state_->mutex);
+        state_->released = false;
+    }
+    int asked() const
+    {
+        const std::lock_guard lock(state_->mutex);
+        return state_->asked;
+    }
+    // Waits until `count` lookups have answered.
+    bool answered(int count) const
+    {
+        std::unique_lock lock(state_->mutex);
+        return state_->changed.wait_for(lock, std::chrono::seconds(2),
+                                        [&] { return state_->answered >= count; });
+    }
+
+private:
+    // Shared with the lookups' threads, which may outlive the test's objects.
+    struct State {
+        mutable std::mutex mutex;
+        std::condition_variable changed;
+        bool released = false;
+        std::vector<std::string> hosts;
+        int asked = 0;
+        int answered = 0;
+    };
+    std::shared_ptr<State> state_ = std::make_shared<State>();
+};
 
 // The far end of the link: a serial server on a loopback port of its own.
 class NetworkPortTest : public ::testing::Test {
@@ -64,8 +139,9 @@ protected:
         return far->readAll();
     }
 
+    HeldNameServer names;
     QTcpServer server;
-    NetworkPort port;
+    NetworkPort port{names.resolver()};
     QTcpSocket *far = nullptr;
     int changes = 0;
 };
@@ -181,6 +257,76 @@ TEST_F(NetworkPortTest, comPort_newRateReconnectsSoTheLineIsSetAgain)
     received(15);
     far->write(Wire({IAC, DO, COMPORT}));
     EXPECT_EQ(received(10).left(10), Wire({IAC, SB, COMPORT, 1, 0x00, 0x00, 0x96, 0x00, IAC, SE}));
+}
+
+TEST_F(NetworkPortTest, byName_lookedUpWithoutStallingTheEventLoopThenConnects)
+{
+    // localhost comes from the hosts file: no name server is asked.
+    NetworkPort byName;
+    const std::string link = "tcp://localhost:" + std::to_string(server.serverPort());
+    byName.setLink({NetworkLink::Kind::Raw, "localhost", server.serverPort()}, link);
+    ASSERT_TRUE(byName.open({1, 9600}));
+    EXPECT_EQ(byName.linkCondition(), "Connecting to " + link + "\u2026");
+    EXPECT_TRUE(EventsUntil([&] { return byName.isOpen() && server.hasPendingConnections(); }))
+        << byName.linkCondition();
+}
+
+TEST_F(NetworkPortTest, byName_unknownHostSaidInPlainWords)
+{
+    const std::string link = "tcp://radio.invalid:" + std::to_string(server.serverPort());
+    port.setLink({NetworkLink::Kind::Raw, "radio.invalid", server.serverPort()}, link);
+    port.setChangeHandler([this] { ++changes; });
+    names.release({});
+    ASSERT_TRUE(port.open({1, 9600}));
+    ASSERT_TRUE(EventsUntil([&] { return changes > 0; })) << port.linkCondition();
+    EXPECT_EQ(port.linkCondition(), "The link to " + link +
+                                        " failed: the host radio.invalid was not found. It is "
+                                        "tried again until it answers.");
+}
+
+TEST_F(NetworkPortTest, byName_everyAddressTriedInTurnUntilOneTakesTheConnection)
+{
+    port.setLink({NetworkLink::Kind::Raw, "radio.lan", server.serverPort()}, "tcp://radio.lan");
+    // Nothing listens on the first two (the server takes 127.0.0.1 only).
+    names.release({"::1", "127.0.0.2", "127.0.0.1"});
+    ASSERT_TRUE(port.open({1, 9600}));
+    EXPECT_TRUE(EventsUntil([&] { return port.isOpen() && server.hasPendingConnections(); }))
+        << port.linkCondition();
+}
+
+TEST_F(NetworkPortTest, byName_answerComingAfterCloseIsDroppedAndAReopenTakesUpTheLookupUnderWay)
+{
+    port.setLink({NetworkLink::Kind::Raw, "radio.lan", server.serverPort()}, "tcp://radio.lan");
+    port.setChangeHandler([this] { ++changes; });
+    ASSERT_TRUE(port.open({1, 9600}));
+    names.release({"127.0.0.1"});
+    ASSERT_TRUE(names.answered(1)); // on its way to the event loop
+    port.close();
+    EventsFor(200);
+    EXPECT_FALSE(server.hasPendingConnections()) << "connected after the port was closed";
+    EXPECT_EQ(port.linkCondition(), "");
+    EXPECT_EQ(changes, 0);
+
+    // Retried while the name server is slow: one lookup, whose answer the port takes.
+    names.hold();
+    ASSERT_TRUE(port.open({1, 9600}));
+    port.close();
+    ASSERT_TRUE(port.open({1, 9600}));
+    names.release({"127.0.0.1"});
+    EXPECT_TRUE(EventsUntil([&] { return port.isOpen(); })) << port.linkCondition();
+    EXPECT_EQ(names.asked(), 2);
+}
+
+TEST_F(NetworkPortTest, byName_portGoneWhileLookingUp_answerGoesNowhere)
+{
+    auto gone = std::make_unique<NetworkPort>(names.resolver());
+    gone->setLink({NetworkLink::Kind::Raw, "radio.lan", server.serverPort()}, "tcp://radio.lan");
+    ASSERT_TRUE(gone->open({1, 9600}));
+    gone.reset();
+    names.release({"127.0.0.1"});
+    ASSERT_TRUE(names.answered(1));
+    EventsFor(200);
+    EXPECT_FALSE(server.hasPendingConnections());
 }
 
 } // namespace
