@@ -71,8 +71,8 @@ HostLookup::~HostLookup()
 void HostLookup::start(const std::string &host, int port, Done done)
 {
     done_ = std::move(done);
-    awaited_ = true;
     if (resume(host, port)) {
+        awaited_ = true;
         return;
     }
     cancel();
