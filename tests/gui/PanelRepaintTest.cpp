@@ -73,10 +73,7 @@ protected:
     // The window as a whole repaint draws it: every widget painted afresh into an image of
     // the backing store's format. (A repaint or update of the top-level window leaves the
     // backing store's stale pixels in place on the offscreen platform, so it cannot serve.)
-    QImage repainted() const
-    {
-        return window->grab().toImage().convertToFormat(shown().format());
-    }
+    QImage repainted() const { return window->grab().toImage().convertToFormat(shown().format()); }
 
     QWidget *child(const char *name) const
     {
@@ -122,6 +119,36 @@ TEST_F(PanelRepaintTest, statusReading_repaintsOnlyTheMeterAndBusy)
     counter.painted.clear();
     changed();
     EXPECT_TRUE(counter.painted.isEmpty()) << counter.painted.firstKey().toStdString();
+}
+
+// A status reading's own notice draws the meter and BUSY without comparing the rest of the
+// panel; whatever else changed is drawn at the next notice of a change.
+TEST_F(PanelRepaintTest, meterNotice_drawsTheMeterAndLeavesTheRestToTheNextChange)
+{
+    PanelState &panel = window->radio().panel;
+    auto *meter = window->findChild<SignalMeter *>("LMeter");
+    auto *readout = window->findChild<SevenSegmentDisplay *>("ledFreq");
+    const QString before = readout->text();
+    PaintCounter counter(window.get());
+    panel.LMeter[0].End = 11;
+    panel.lblBusy.Visible = true;
+    panel.ledFreq = "7.074.00";
+    window->host().meterChanged();
+    settle();
+
+    EXPECT_DOUBLE_EQ(meter->indicator(0).end, 11);
+    EXPECT_TRUE(child("lblBusy")->isVisible());
+    EXPECT_EQ(counter.painted.value("ledFreq"), 0);
+    EXPECT_EQ(readout->text(), before);
+
+    counter.painted.clear();
+    window->host().meterChanged();
+    settle();
+    EXPECT_TRUE(counter.painted.isEmpty()) << "the same reading again paints nothing";
+
+    changed();
+    EXPECT_EQ(readout->text(), "7.074.00");
+    EXPECT_DOUBLE_EQ(meter->indicator(0).end, 11);
 }
 
 // A knob step repaints the digit cells that changed (with the face under them), not the

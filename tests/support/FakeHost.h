@@ -34,6 +34,8 @@ public:
     void setBusyPointer(bool busy) override { busyPointer = busy; }
     bool showHelp(const std::string &path) override;
     void attachTimer(Timer &timer) override;
+    void panelChanged() override { ++panelChanges; }
+    void meterChanged() override { ++meterChanges; }
 
     // Advances the virtual clock by the given seconds, yielding all the way.
     void run(double seconds);
@@ -44,6 +46,8 @@ public:
     double clock = 0.0;
     double yieldStep = 0.001; // seconds one yield() advances
     int beeps = 0;
+    int panelChanges = 0; // notices of any change of the panel state
+    int meterChanges = 0; // notices that only the meter and BUSY changed
     bool busyPointer = false;
     ScreenSize screen;
     std::vector<ShownMessage> messages;

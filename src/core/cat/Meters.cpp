@@ -236,6 +236,7 @@ void Meters::ReadRxStatus(bool &GotReply)
 void Meters::ShowRxStatus()
 {
     rxRequestPending_ = false;
+    const bool wasSilent = panel_.RadioNotAnswering;
     NoteAnswered();
     int b = TakeStatusByte();
     panel_.lblBusy.Visible = b < kNoSignal;
@@ -243,7 +244,13 @@ void Meters::ShowRxStatus()
         b -= kNoSignal;
     }
     ShowSignalMeter(ApplyCentring(b));
-    host_.panelChanged();
+    // Most readings move the meter at most; the first after a silence also clears the
+    // status bar's warning.
+    if (wasSilent) {
+        host_.panelChanged();
+    } else {
+        host_.meterChanged();
+    }
 }
 
 void Meters::ReadTxStatus(bool &GotReply)

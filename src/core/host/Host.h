@@ -51,6 +51,9 @@ public:
     virtual void attachTimer(Timer &timer) = 0;
     // The panel state changed; the GUI repaints what it shows.
     virtual void panelChanged() {}
+    // Only the meter and BUSY changed since the last notice (a status reading); a host that
+    // can redraw just those need not look at the rest. By default, as any change.
+    virtual void meterChanged() { panelChanged(); }
 };
 
 // Waits the given time on the host's clock while letting events run.

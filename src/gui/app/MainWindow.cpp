@@ -76,6 +76,7 @@ MainWindow::MainWindow(const QString &dataDir, QWidget *parent)
     placer_ = new WindowPlacer(this);
     host_.setWindow(this);
     connect(&host_, &QtHost::panelStateChanged, this, &MainWindow::render);
+    connect(&host_, &QtHost::meterStateChanged, this, &MainWindow::renderMeter);
     // A network link that connects, fails or drops is taken up at once, not at the next
     // tick of the port watch: polling resumes as soon as the far end is back.
     port_.setLinkChangeHandler([this] { radio_.portWatch.TimerPortWatch.fire(); });
@@ -234,6 +235,20 @@ void MainWindow::render()
 
 // After an action in a menu or another window everything is drawn again: a menu item
 // ticks itself, and the dialogs' forms lie outside the panel state.
+// A status reading: the meter and BUSY are drawn if they moved, and nothing else is looked at.
+void MainWindow::renderMeter()
+{
+    switch (changes_.takeMeter(radio_.panel)) {
+    case PanelChanges::Change::Meter:
+        panel_->renderMeter();
+        break;
+    case PanelChanges::Change::None:
+        break;
+    default:
+        render();
+    }
+}
+
 void MainWindow::renderAll()
 {
     changes_.forget();

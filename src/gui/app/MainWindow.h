@@ -49,6 +49,8 @@ public:
 
     // Redraws the caption, the menus, the panel and its dialogs from the panel state.
     void render();
+    // Redraws the meter and BUSY after a status reading that changed nothing else.
+    void renderMeter();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -39,4 +39,18 @@ PanelChanges::Change PanelChanges::take(const PanelState &panel)
     return meter ? Change::Meter : Change::None;
 }
 
+PanelChanges::Change PanelChanges::takeMeter(const PanelState &panel)
+{
+    if (!last_) {
+        return Change::Other;
+    }
+    PanelState &last = *last_;
+    if (last.LMeter == panel.LMeter && last.lblBusy == panel.lblBusy) {
+        return Change::None;
+    }
+    last.LMeter = panel.LMeter;
+    last.lblBusy = panel.lblBusy;
+    return Change::Meter;
+}
+
 } // namespace dorv::gui

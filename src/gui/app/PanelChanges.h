@@ -20,6 +20,9 @@ public:
 
     // Compares the panel with the state taken last time and keeps it for the next call.
     Change take(const PanelState &panel);
+    // As take() when only the meter and BUSY can have changed: Meter or None, without
+    // comparing the rest; Other when nothing was taken yet.
+    Change takeMeter(const PanelState &panel);
     // The next call answers Other: the window's controls may differ from what was drawn
     // (a checkable menu item ticks itself when chosen, whatever the handler then decides).
     void forget() { last_.reset(); }

@@ -40,9 +40,11 @@ public:
     bool showHelp(const std::string &path) override;
     void attachTimer(Timer &timer) override;
     void panelChanged() override { emit panelStateChanged(); }
+    void meterChanged() override { emit meterStateChanged(); }
 
 signals:
     void panelStateChanged();
+    void meterStateChanged();
 
 private:
     std::optional<std::string> fileDialog(const FileDialogRequest &request, bool save);

@@ -64,6 +64,22 @@ TEST_F(MetersTest, readRxStatus_showsTheReplyAsItArrivesAndAsksAtEachTick)
     }
 }
 
+// A reading tells the window that only the meter moved, so it is not compared whole each
+// time; the first reading after a silence changes the status bar too.
+TEST_F(MetersTest, readRxStatus_tellsOfAMeterChangeUnlessItEndsASilence)
+{
+    p.RadioNotAnswering = true;
+    for (const bool endsSilence : {true, false, false}) {
+        host.panelChanges = host.meterChanges = 0;
+        bool got = true;
+        radio.meters.ReadRxStatus(got);
+        port.deliver({0x05});
+        EXPECT_FALSE(p.RadioNotAnswering);
+        EXPECT_EQ(host.panelChanges, endsSilence ? 1 : 0);
+        EXPECT_EQ(host.meterChanges, endsSilence ? 0 : 1);
+    }
+}
+
 TEST_F(MetersTest, readTxStatus_stepsThePowerReading)
 {
     const struct {
