@@ -12,11 +12,12 @@ beside the ceilings and goals.
 
 import argparse
 import os
+import shutil
 import statistics
 import sys
 import time
 
-from bench_latency import run_latency, summary
+from bench_latency import run_latency, run_paint_perf, summary
 from bench_panel import panel_sizes, run_panel
 from bench_scan import run_once as run_scan
 from bench_side_by_side import run_bare_idle, run_rigctld
@@ -43,6 +44,8 @@ def one_round(build, args):
     for ms in SWEEP_INTERVALS:
         got[f"sweep{ms}"] = run_sweep(build, ms, args.sweep_seconds)
     got["latency"] = run_latency(build, args.meter_seconds, args.jog_presses, args.holds)
+    if shutil.which("perf"):
+        got["perf"] = run_paint_perf(build, args.meter_seconds)
     return got
 
 
@@ -83,7 +86,7 @@ def print_table(rounds, args, loads):
             row(f"{kind}, {ms} ms", f"{rate:.3f}", f"ceiling {ceiling:.2f}",
                 f"{100.0 * rate / ceiling:.1f} %", "goal within 2 %"
                 if kind.startswith("scan") else "one reading per interval")
-    s = summary([r["latency"] for r in rounds])
+    s = summary([r["latency"] for r in rounds], [r["perf"] for r in rounds if "perf" in r])
     for figure, key, goal in (("reply -> meter paint", "paint", DISPLAY_FRAME_MS),
                               ("key U -> frame", "jog", FRAME_MS),
                               ("Page Up press -> first frame", "knob_first", FRAME_MS),
@@ -91,6 +94,11 @@ def print_table(rounds, args, loads):
         m = s[key]
         row(figure, f"{m['median']:.2f} ms", f"goal {goal} ms", f"{m['median'] / goal:.2f}",
             f"p90 {m['p90']:.2f}, max {m['max']:.2f} ms, n {m['n']}; under strace")
+        if key == "paint" and s["paint_perf"]["n"]:
+            m = s["paint_perf"]
+            row("  the same under perf trace", f"{m['median']:.2f} ms", f"goal {goal} ms",
+                f"{m['median'] / goal:.2f}",
+                f"p90 {m['p90']:.2f}, max {m['max']:.2f} ms, n {m['n']}; no stops")
     m = s["resend_late"]
     row("Page Up re-send, late", f"{m['median']:.2f} ms", "due every 250 ms", "",
         f"p90 {m['p90']:.2f}, max {m['max']:.2f} ms, n {m['n']}")
@@ -101,7 +109,9 @@ def print_table(rounds, args, loads):
           f"the next reply, {s['unchanged']} with the same status byte as the one before.")
     print("Latencies are from strace timestamps (the read that returned the reply or the "
           "KeyPress, to the start of the write of the paint or the frame); strace stops the "
-          "program at every traced call, so they are upper bounds.")
+          "program at every traced call, so they are upper bounds. perf trace does not stop "
+          "it but sees no bytes: there the paint is the first write of more than 4 bytes to "
+          "the X connection after a one-byte read of the serial device.")
     print("\nby round:")
     for ms in METER_INTERVALS:
         print(f"  CPU ms/reading {ms} ms: panel {by_round(rounds, f'panel{ms}', 'cpu_ms_per_reading')}"
@@ -116,7 +126,10 @@ def print_table(rounds, args, loads):
                       if r["latency"]["paint_ms"])
     jog = ", ".join(f"{statistics.median(r['latency']['jog_ms']):.2f}" for r in rounds
                     if r["latency"]["jog_ms"])
-    print(f"  reply -> paint ms: {paint}; key U -> frame ms: {jog}")
+    perf = ", ".join(f"{statistics.median(r['perf']['paint_ms']):.2f}" for r in rounds
+                     if r.get("perf", {}).get("paint_ms"))
+    print(f"  reply -> paint ms: {paint} (perf trace: {perf or 'not taken'}); "
+          f"key U -> frame ms: {jog}")
     print(f"  panel window {panel_sizes[0] if panel_sizes else '?'}")
 
 
