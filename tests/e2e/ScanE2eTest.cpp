@@ -128,8 +128,10 @@ TEST_F(ScanSession, scanHoldsOnTheBusyChannelThenSearchStoresTheStationsAndFileS
             EXPECT_GE(gap, 3000);
             EXPECT_LE(gap, 4500);
         } else {
-            // Quiet, or off centre (145.005, 145.025, 145.030): never held.
-            EXPECT_GE(gap, 200);
+            // Quiet, or off centre (145.005, 145.025, 145.030): never held. The program
+            // keeps its steps the interval and 2 ms apart; the simulator's log stamps them
+            // in whole milliseconds when it wakes, a few milliseconds late under load.
+            EXPECT_GE(gap, 200 - 5);
             EXPECT_LT(gap, 1500);
         }
     }
