@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace dorv::gui {
@@ -106,6 +107,30 @@ TEST(QtHostTest, pause_waitsOnTheClockWithoutSpinning)
     EXPECT_LT(wall.elapsed(), 1000);
     // Each idle yield sleeps about a millisecond instead of returning at once.
     EXPECT_LT(yields, 1000);
+}
+
+// A wait for a reply or the end of a pause sleeps until something happens or its time is
+// up, not a millisecond at a time.
+TEST(QtHostTest, yieldUntil_sleepsToTheDeadlineOrTheNextEventInOneGo)
+{
+    QtHost host;
+    QElapsedTimer wall;
+    wall.start();
+    const double deadline = host.now() + 0.1;
+    int yields = 0;
+    while (host.now() < deadline) {
+        host.yieldUntil(deadline);
+        ++yields;
+    }
+    EXPECT_GE(wall.elapsed(), 100);
+    EXPECT_LE(yields, 3);
+
+    bool fired = false;
+    QTimer::singleShot(20, [&] { fired = true; });
+    wall.restart();
+    host.yieldUntil(host.now() + 5.0);
+    EXPECT_TRUE(fired);
+    EXPECT_LT(wall.elapsed(), 1000) << "the event ends the sleep";
 }
 
 TEST(QtHostTest, showHelp_isFalseWhenTheFileIsMissing)

@@ -16,6 +16,10 @@ namespace {
 
 const char *const kOpenPortTitle = "Open Communications Port";
 
+// How long a wait for a reply sleeps at most before it looks at the clock again; an
+// arriving reply wakes it sooner.
+constexpr double kLookSeconds = 0.01;
+
 } // namespace
 
 CatLink::CatLink(Host &host, SerialPort &port, RadioState &state, PanelState &panel)
@@ -263,9 +267,14 @@ void CatLink::SettleReplies(double atLeast)
 {
     Pause(host_, atLeast);
     while (awaiting_ && !ReplyOverdue(0)) {
-        host_.yield();
+        AwaitEvent();
     }
     DiscardReplies();
+}
+
+void CatLink::AwaitEvent()
+{
+    host_.yieldUntil(host_.now() + kLookSeconds);
 }
 
 bool CatLink::PortIsOpen() const

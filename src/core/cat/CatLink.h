@@ -77,6 +77,10 @@ public:
     // its way (until it comes or is overdue), then drops what came: a late reply must not
     // be read as the start of the next one.
     void SettleReplies(double atLeast);
+    // Lets events run until one comes or a short look's time has passed. A wait for a reply
+    // that loops on this sees the reply as it arrives (its arrival wakes the loop) and a
+    // reply overdue within a look, without waking every millisecond in between.
+    void AwaitEvent();
 
     // The radio's replies, as they wait on the port: how many bytes have come, the first
     // `length` of them with everything after dropped, or all of them dropped so that only

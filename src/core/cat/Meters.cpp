@@ -322,7 +322,7 @@ bool Meters::HoldOnBusyChannel(bool onlyWhileCentred)
     TimerSignalMeter.setEnabled(true);
     const double end = host_.now() + s.PauseTime;
     while (host_.now() < end && (!onlyWhileCentred || s.SignalCentred)) {
-        host_.yield();
+        host_.yieldUntil(end);
         if (s.ScanDirection == 0) {
             return false;
         }

@@ -41,6 +41,14 @@ public:
     virtual double now() = 0;
     // Processes pending events once: other handlers and timer ticks may run inside.
     virtual void yield() = 0;
+    // As yield(), but when nothing is pending it sleeps until an event comes (a reply
+    // arriving, a click, a timer) or the clock reaches `deadline`, whichever is first, rather
+    // than waking every millisecond to look. By default, one yield().
+    virtual void yieldUntil(double deadline)
+    {
+        (void)deadline;
+        yield();
+    }
 
     virtual ScreenSize screenSize() = 0;
     virtual void setBusyPointer(bool busy) = 0;

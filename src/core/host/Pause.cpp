@@ -6,7 +6,7 @@ void Pause(Host &host, double seconds)
 {
     const double end = host.now() + seconds;
     while (host.now() < end) {
-        host.yield();
+        host.yieldUntil(end);
     }
 }
 

@@ -43,8 +43,9 @@ void StepPacer::EndTick()
 
 bool StepPacer::AwaitStepTime(const std::function<bool()> &running)
 {
-    while (host_.now() < steppedAt_ + intervalSeconds() + kStepGapMarginSeconds) {
-        host_.yield();
+    const double floor = steppedAt_ + intervalSeconds() + kStepGapMarginSeconds;
+    while (host_.now() < floor) {
+        host_.yieldUntil(floor);
         if (!running()) {
             return false;
         }

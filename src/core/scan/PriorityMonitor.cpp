@@ -189,7 +189,7 @@ bool PriorityMonitor::ListenOnChannelZero()
     bool SendRequest = true;
     const auto monitoring = [&] { return run == run_ && s.PriOn; };
     while (monitoring() && !MoveOn) {
-        host_.yield();
+        link_.AwaitEvent();
         if (monitoring()) {
             scanCheck_.ReadRxStatusMR(MoveOn, SendRequest);
         }

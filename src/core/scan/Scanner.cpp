@@ -237,7 +237,7 @@ void Scanner::RunTick(StepPacer &pacer, Check check, Step step)
             host_.panelChanged();
             break;
         }
-        host_.yield();
+        link_.AwaitEvent();
         if (running()) {
             check(MoveOn, SendRequest);
         }

@@ -88,7 +88,7 @@ void BandScope::TimerScope_Timer()
     ScopeSendRequest = true;
     const unsigned generation = sweepGeneration_;
     while (!ScopeStatusIn) {
-        host_.yield();
+        link_.AwaitEvent();
         if (generation != sweepGeneration_) {
             return;
         }

@@ -10,6 +10,8 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QScreen>
+#include <algorithm>
+#include <cmath>
 
 namespace dorv::gui {
 
@@ -18,6 +20,8 @@ namespace {
 // How long yield() waits for an event when none is pending, in milliseconds.
 // Waits in the core loop on yield(); this keeps them from spinning a core.
 constexpr int kYieldWaitMs = 1;
+// The longest yieldUntil() sleeps in one go; an event ends the sleep sooner.
+constexpr int kLongestSleepMs = 60 * 60 * 1000;
 
 QMessageBox::Icon qtIcon(MsgIcon icon)
 {
@@ -151,6 +155,14 @@ void QtHost::yield()
     // Runs what is pending; when nothing is, sleeps until an event comes or
     // the short wake-up timer fires, so a wait loop never busy-spins.
     wake_.start();
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    wake_.stop();
+}
+
+void QtHost::yieldUntil(double deadline)
+{
+    const double left = std::ceil((deadline - now()) * 1000.0);
+    wake_.start(static_cast<int>(std::clamp(left, double(kYieldWaitMs), double(kLongestSleepMs))));
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     wake_.stop();
 }

@@ -35,6 +35,7 @@ public:
     std::optional<std::string> saveFileDialog(const FileDialogRequest &request) override;
     double now() override;
     void yield() override;
+    void yieldUntil(double deadline) override;
     ScreenSize screenSize() override;
     void setBusyPointer(bool busy) override;
     bool showHelp(const std::string &path) override;
