@@ -77,7 +77,6 @@ QtHost::QtHost(QObject *parent) : QObject(parent)
     clock_.start();
     wake_.setSingleShot(true);
     wake_.setTimerType(Qt::PreciseTimer);
-    wake_.setInterval(kYieldWaitMs);
 }
 
 QtHost::~QtHost()
@@ -154,7 +153,7 @@ void QtHost::yield()
 {
     // Runs what is pending; when nothing is, sleeps until an event comes or
     // the short wake-up timer fires, so a wait loop never busy-spins.
-    wake_.start();
+    wake_.start(kYieldWaitMs);
     QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     wake_.stop();
 }
