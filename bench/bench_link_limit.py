@@ -86,6 +86,9 @@ def print_table(rounds, args, loads):
             row(f"{kind}, {ms} ms", f"{rate:.3f}", f"ceiling {ceiling:.2f}",
                 f"{100.0 * rate / ceiling:.1f} %", "goal within 2 %"
                 if kind.startswith("scan") else "one reading per interval")
+            if kind.startswith("scan"):
+                row(f"  CPU per scan step, {ms} ms",
+                    f"{median(rounds, key, 'cpu_ms_per_step'):.3f} ms", "", "")
     s = summary([r["latency"] for r in rounds], [r["perf"] for r in rounds if "perf" in r])
     for figure, key, goal in (("reply -> meter paint", "paint", DISPLAY_FRAME_MS),
                               ("key U -> frame", "jog", FRAME_MS),

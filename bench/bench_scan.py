@@ -21,7 +21,7 @@ import sys
 import tempfile
 import time
 
-from bench_panel import Display, frames, stop, wait_for
+from bench_panel import Display, cpu_seconds, frames, stop, wait_for
 
 SCAN_INDEX = {1000: 0, 500: 1, 400: 2, 300: 3, 250: 4, 200: 5}  # Update Intervals > Scanning
 SCAN_SPEED_OFFSET = 10  # the settings record's ScanSpeed field, 16-bit little-endian
@@ -65,13 +65,17 @@ def run_once(build, interval_ms, seconds, vfo):
             display.run(["xdotool", "key", "--clearmodifiers", key])
             time.sleep(1.0)
         start = frames(log)[-1][0]
+        cpu0 = cpu_seconds(program.pid)
         display.run(["xdotool", "key", "4"])  # SCAN
         time.sleep(seconds)
+        cpu1 = cpu_seconds(program.pid)
         display.run(["xdotool", "key", "4"])
         time.sleep(0.5)
         steps = [at for at, op in frames(log) if at > start and op == "01"]
         gaps = [b - a for a, b in zip(steps, steps[1:])]
+        scanned = [at for at in steps if at <= start + seconds]
         return {"steps_per_s": len(gaps) / (steps[-1] - steps[0]),
+                "cpu_ms_per_step": 1000.0 * (cpu1 - cpu0) / max(len(scanned), 1),
                 "median_gap_ms": 1000.0 * statistics.median(gaps),
                 "max_gap_ms": 1000.0 * max(gaps)}
     finally:
@@ -103,15 +107,16 @@ def main():
     kind = "VFO" if args.vfo else "memory"
     print(f"{kind} scan, {args.runs} interleaved rounds of {args.seconds:.0f} s, medians")
     print(f"{'interval':>9}{'ceiling/s':>11}{'steps/s':>9}{'of ceiling':>12}"
-          f"{'median gap ms':>15}{'max gap ms':>12}   steps/s by round")
+          f"{'median gap ms':>15}{'max gap ms':>12}{'CPU ms/step':>13}   steps/s by round")
     for ms in intervals:
         ceiling = 1000.0 / ms
         rate = statistics.median(run["steps_per_s"] for run in runs[ms])
         gap = statistics.median(run["median_gap_ms"] for run in runs[ms])
         worst = statistics.median(run["max_gap_ms"] for run in runs[ms])
+        cpu = statistics.median(run["cpu_ms_per_step"] for run in runs[ms])
         listed = ", ".join(f"{run['steps_per_s']:.3f}" for run in runs[ms])
         print(f"{ms:>7} ms{ceiling:>11.2f}{rate:>9.3f}{100.0 * rate / ceiling:>11.1f}%"
-              f"{gap:>15.1f}{worst:>12.1f}   {listed}", flush=True)
+              f"{gap:>15.1f}{worst:>12.1f}{cpu:>13.3f}   {listed}", flush=True)
     return 0
 
 
