@@ -3,12 +3,16 @@
 #include "host/Host.h"
 #include "host/Timer.h"
 
+#include <algorithm>
+
 namespace dorv {
 
 namespace {
 // Kept beyond the interval between two steps, so that the radio hears them at least the
 // interval apart whatever the jitter of the line and of the event loop's wake-ups.
 constexpr double kStepGapMarginSeconds = 0.002;
+// How much of a wake-up's lateness after the floor is not counted into the next floor.
+constexpr double kLatenessCreditSeconds = kStepGapMarginSeconds / 2;
 } // namespace
 
 StepPacer::StepPacer(Host &host, Timer &timer) : host_(host), timer_(timer) {}
@@ -44,13 +48,20 @@ void StepPacer::EndTick()
 bool StepPacer::AwaitStepTime(const std::function<bool()> &running)
 {
     const double floor = steppedAt_ + intervalSeconds() + kStepGapMarginSeconds;
+    if (host_.now() >= floor) {
+        stepAt_ = host_.now();
+        return true;
+    }
     while (host_.now() < floor) {
         host_.yieldUntil(floor);
         if (!running()) {
             return false;
         }
     }
-    stepAt_ = host_.now();
+    // The wake-up lands a little after the floor. The next floor counts from this one plus
+    // only what lateness exceeds the credit: the usual lateness does not add up step after
+    // step, and two steps stay the interval and the rest of the margin apart.
+    stepAt_ = std::max(floor, host_.now() - kLatenessCreditSeconds);
     return true;
 }
 
