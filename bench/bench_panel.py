@@ -202,10 +202,11 @@ def run_panel(build, meter_ms, seconds, knob):
 
 
 @contextlib.contextmanager
-def bare_window(build, display, size):
-    """The bare window at `size` (WIDTHxHEIGHT) on `display`, shown and settled; it ends
-    when the block does."""
-    window = subprocess.Popen([os.path.join(build, "bench/bare-qt-window"), size],
+def bare_window(build, display, size, tick_ms=0):
+    """The bare window at `size` (WIDTHxHEIGHT) on `display`, shown and settled, with a
+    timer that does nothing every `tick_ms` if given; it ends when the block does."""
+    window = subprocess.Popen([os.path.join(build, "bench/bare-qt-window"), size,
+                               str(tick_ms)],
                               env=display.env, stdout=subprocess.DEVNULL,
                               stderr=subprocess.DEVNULL)
     try:
