@@ -85,10 +85,11 @@ def run_rigctld(build, poll_ms, seconds):
         shutil.rmtree(directory, ignore_errors=True)
 
 
-def run_bare_idle(build, seconds):
+def run_bare_idle(build, seconds, tick_ms=0):
+    """The bare window left alone, or with a timer that does nothing every `tick_ms`."""
     display = Display()
     try:
-        with bare_window(build, display, panel_sizes[0]) as window:
+        with bare_window(build, display, panel_sizes[0], tick_ms) as window:
             cpu0, t0 = cpu_seconds(window.pid), time.monotonic()
             time.sleep(seconds)
             cpu1, t1 = cpu_seconds(window.pid), time.monotonic()

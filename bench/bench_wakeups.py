@@ -12,23 +12,11 @@ is set beside twice that floor. Rounds are interleaved; it prints medians.
 import argparse
 import statistics
 import sys
-import time
 
-from bench_panel import Display, bare_window, cpu_seconds, panel_sizes, run_panel
+from bench_panel import run_panel
+from bench_side_by_side import run_bare_idle
 
 TICK_MS = 100
-
-
-def bare_cpu_ms_per_s(build, seconds, tick_ms):
-    display = Display()
-    try:
-        with bare_window(build, display, panel_sizes[0], tick_ms) as window:
-            cpu0, t0 = cpu_seconds(window.pid), time.monotonic()
-            time.sleep(seconds)
-            cpu1, t1 = cpu_seconds(window.pid), time.monotonic()
-            return 1000.0 * (cpu1 - cpu0) / (t1 - t0)
-    finally:
-        display.close()
 
 
 def main():
@@ -41,9 +29,9 @@ def main():
     ticks, panel = [], []
     for _ in range(args.runs):
         panel.append(run_panel(args.build, TICK_MS, args.seconds, False)["cpu_ms_per_reading"])
-        idle = bare_cpu_ms_per_s(args.build, args.seconds, 0)
-        ticking = bare_cpu_ms_per_s(args.build, args.seconds, TICK_MS)
-        ticks.append((ticking - idle) * TICK_MS / 1000.0)
+        idle = run_bare_idle(args.build, args.seconds)["cpu_percent"]
+        ticking = run_bare_idle(args.build, args.seconds, TICK_MS)["cpu_percent"]
+        ticks.append((ticking - idle) / 100.0 * TICK_MS)  # ms of CPU per tick
         print(f"round: bare Qt wake-up {ticks[-1]:.3f} ms, panel {panel[-1]:.3f} ms/reading",
               flush=True)
     tick, reading = statistics.median(ticks), statistics.median(panel)
