@@ -54,7 +54,7 @@ private:
     QPointer<QWidget> window_;
     QPointer<HelpWindow> help_; // made when help is first asked for
     QElapsedTimer clock_;
-    QTimer wake_; // bounds how long yield() sleeps when nothing is pending
+    QTimer wake_; // bounds how long yield() and yieldUntil() sleep when nothing is pending
     bool busy_ = false;
     bool quiet_ = false;
 };
